@@ -1,0 +1,306 @@
+#include "driver/Driver.h"
+
+#include <QDir>
+#include <QImage>
+
+#include "driver/Dump.h"
+#include "driver/Script.h"
+#include "driver/Variables.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Random.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+#include "view/Render.h"
+
+namespace {
+
+bool ToInt(const std::string& s, int& out) {
+    try {
+        size_t used = 0;
+        out = std::stoi(s, &used);
+        return used == s.size();
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {
+    Ui::Get().SetHost(this);
+    Ui::Get().SetServices(&services_);
+}
+
+Driver::~Driver() {
+    Ui::Get().CloseAll();
+    Ui::Get().Idle();
+    Ui::Get().SetHost(nullptr);
+    Ui::Get().SetServices(nullptr);
+}
+
+void Driver::Fail(const std::string& message) {
+    err_ << "error: line " << line_ << ": " << message << "\n";
+    err_.flush();
+    throw DriverExit{2};
+}
+
+int Driver::Run() {
+    try {
+        if (opening_) opening_();
+        while (Step()) {
+        }
+    } catch (const DriverExit& e) {
+        out_.flush();
+        return e.status;
+    }
+    out_.flush();
+    return 0;
+}
+
+int Driver::Continue() {
+    try {
+        while (Step()) {
+        }
+    } catch (const DriverExit& e) {
+        out_.flush();
+        return e.status;
+    }
+    out_.flush();
+    return 0;
+}
+
+bool Driver::Step() {
+    Ui::Get().Idle();
+    std::string line;
+    if (!pending_.empty()) {
+        line = pending_.front();
+        pending_.pop_front();
+    } else {
+        if (!std::getline(in_, line)) return false;
+        ++line_;
+    }
+    Execute(line);
+    return true;
+}
+
+void Driver::RunModal(Screen& screen) {
+    while (!screen.closed) {
+        if (!Step()) throw DriverExit{0};  // the script ended inside a dialog
+    }
+}
+
+void Driver::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
+    Screen* outerScreen = popupScreen_;
+    std::string outerMenu = popupMenu_;
+    popupScreen_ = &screen;
+    popupMenu_ = menu;
+    popupX_ = x;
+    popupY_ = y;
+    while (popupScreen_ == &screen && popupMenu_ == menu) {
+        if (!Step()) throw DriverExit{0};
+    }
+    popupScreen_ = outerScreen;
+    popupMenu_ = outerMenu;
+}
+
+void Driver::ScreenClosed(Screen& screen) {
+    if (popupScreen_ == &screen) {
+        popupScreen_ = nullptr;
+        popupMenu_.clear();
+    }
+}
+
+void Driver::Quit() { throw DriverExit{0}; }
+
+Screen* Driver::ScreenNamed(const std::string& name) { return Ui::Get().Find(name); }
+
+Screen& Driver::TargetScreen(std::string& key) {
+    size_t dot = key.find('.');
+    if (dot != std::string::npos && dot > 0) {
+        Screen* s = ScreenNamed(key.substr(0, dot));
+        if (!s) Fail("no open screen " + key.substr(0, dot));
+        key = key.substr(dot + 1);
+        return *s;
+    }
+    Screen* top = Ui::Get().Top();
+    if (!top) Fail("no screen is open");
+    return *top;
+}
+
+void Driver::Execute(const std::string& raw) {
+    bool ok = true;
+    std::vector<std::string> w = SplitWords(raw, ok);
+    if (!ok) Fail("unterminated quote");
+    if (w.empty() || w[0][0] == '#') return;
+    const std::string& cmd = w[0];
+    auto need = [&](size_t n) {
+        if (w.size() < n) Fail(cmd + ": missing argument");
+    };
+    auto integer = [&](size_t i) {
+        int v;
+        if (i >= w.size() || !ToInt(w[i], v)) Fail(cmd + ": not a whole number: " + (i < w.size() ? w[i] : ""));
+        return v;
+    };
+    auto control = [&](Screen& s, const std::string& key) -> Control& {
+        Control* c = s.Find(key);
+        if (!c) Fail("no control " + key + " on " + s.Name());
+        return *c;
+    };
+
+    if (cmd == "rnd") {
+        for (size_t i = 1; i < w.size(); ++i) {
+            try {
+                size_t used = 0;
+                double f = std::stod(w[i], &used);
+                if (used != w[i].size() || f < 0 || f >= 1) Fail("rnd: not a fraction in [0, 1): " + w[i]);
+                rnd::QueueOne(f);
+            } catch (const std::logic_error&) {
+                Fail("rnd: not a fraction: " + w[i]);
+            }
+        }
+    } else if (cmd == "click" || cmd == "dblclick") {
+        need(2);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        if (key != "Form") control(s, key);
+        int x = w.size() > 2 ? integer(2) : 0, y = w.size() > 3 ? integer(3) : 0;
+        int button = w.size() > 4 ? integer(4) : 1, shift = w.size() > 5 ? integer(5) : 0;
+        if (cmd == "click") s.Click(key, x, y, button, shift);
+        else s.DblClick(key, x, y);
+    } else if (cmd == "select" || cmd == "dblselect") {
+        need(3);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        control(s, key);
+        s.Select(key, integer(2), cmd == "dblselect");
+    } else if (cmd == "tab") {
+        need(3);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        control(s, key);
+        s.Tab(key, integer(2));
+    } else if (cmd == "menu") {
+        need(2);
+        std::string key = w[1];
+        if (popupScreen_) {
+            Screen* s = popupScreen_;
+            Control& c = control(*s, key);
+            if (c.parent != popupMenu_) Fail("menu " + key + " is not in the open pop-up " + popupMenu_);
+            popupScreen_ = nullptr;
+            popupMenu_.clear();
+            s->Menu(key);
+        } else {
+            Screen& s = TargetScreen(key);
+            control(s, key);
+            s.Menu(key);
+        }
+    } else if (cmd == "key") {
+        need(3);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        control(s, key);
+        s.Type(key, w[2]);
+    } else if (cmd == "enter") {
+        need(2);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        control(s, key);
+        s.Enter(key);
+    } else if (cmd == "call") {
+        need(2);
+        std::string handler = w[1];
+        Screen& s = TargetScreen(handler);
+        std::vector<int> args;
+        for (size_t i = 2; i < w.size(); ++i) args.push_back(integer(i));
+        if (!s.Call(handler, args)) Fail("no handler " + handler + " on " + s.Name());
+    } else if (cmd == "wait") {
+        need(2);
+        int ms = integer(1);
+        if (ms < 0) Fail("wait: negative time");
+        Ui::Get().AdvanceTo(Ui::Get().Now() + ms);
+    } else if (cmd == "set") {
+        need(3);
+        if (!SetVariable(w[1], w[2])) Fail("set: no variable " + w[1] + " for value " + w[2]);
+    } else if (cmd == "newgame") {
+        NewGame(w);
+    } else if (cmd == "_pickclass") {
+        // One class of the set-up list by its number, then "add the character".
+        need(2);
+        Screen* s = ScreenNamed("FairePerso");
+        if (!s) Fail("newgame: the set-up screen is not open");
+        Control& list = control(*s, "List1");
+        std::string name = classes::Name(integer(1));
+        int line = -1;
+        for (size_t i = 0; i < list.items.size(); ++i)
+            if (list.items[i] == name) line = static_cast<int>(i);
+        if (line < 0) Fail("newgame: class " + w[1] + " is not in the list any more");
+        s->Select("List1", line);
+        s->Click("ajouter");
+    } else if (cmd == "close") {
+        if (popupScreen_) {
+            popupScreen_ = nullptr;
+            popupMenu_.clear();
+            return;
+        }
+        Screen* top = Ui::Get().Top();
+        if (!top) Fail("close: no screen is open");
+        if (top->HasHandler("Form_QueryClose")) top->Run("Form_QueryClose", EventArgs{});
+        else Ui::Get().Close(*top);
+    } else if (cmd == "screen") {
+        out_ << ScreenList() << "\n";
+    } else if (cmd == "dump") {
+        out_ << DumpState(popupScreen_, popupMenu_) << "\n";
+    } else if (cmd == "openmenu") {
+        need(2);
+        openMenu_ = w[1];
+    } else if (cmd == "snap") {
+        need(2);
+        Snap(w[1]);
+    } else if (cmd == "quit") {
+        throw DriverExit{0};
+    } else {
+        Fail("unknown command " + cmd);
+    }
+    out_.flush();
+}
+
+void Driver::NewGame(const std::vector<std::string>& w) {
+    if (w.size() < 5 || (w.size() - 1) % 2 != 0 || w.size() > 9) Fail("newgame: give 2 to 4 names, each with its classes");
+    std::vector<std::string> cmds;
+    cmds.push_back("menu frmBegin.MNU_New");
+    int players = static_cast<int>((w.size() - 1) / 2);
+    for (int p = 0; p < players; ++p) {
+        if (p >= 2) cmds.push_back("click FairePerso.Command1");
+        if (p >= 1) cmds.push_back("tab FairePerso.EnsTab " + std::to_string(p));
+        std::string name = w[1 + 2 * p];
+        std::string quoted = "\"";
+        for (char ch : name) {
+            if (ch == '"' || ch == '\\') quoted.push_back('\\');
+            quoted.push_back(ch);
+        }
+        cmds.push_back("key FairePerso.ReponseDuNom " + quoted + "\"");
+        std::string list = w[2 + 2 * p];
+        size_t start = 0;
+        while (start <= list.size()) {
+            size_t comma = list.find(',', start);
+            std::string one = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+            int n;
+            if (!ToInt(one, n) || n < 1 || n > 16) Fail("newgame: not a class number: " + one);
+            cmds.push_back("_pickclass " + one);
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+    }
+    cmds.push_back("click FairePerso.cmdOK");
+    pending_.insert(pending_.begin(), cmds.begin(), cmds.end());
+}
+
+void Driver::Snap(const std::string& name) {
+    if (snapFolder_.empty()) Fail("snap: start the driver with --snap DIR");
+    QDir().mkpath(QString::fromStdString(snapFolder_));
+    QImage image = RenderTop(1, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
+    openMenu_.clear();
+    if (image.isNull()) Fail("snap: no screen to paint");
+    image.save(QString::fromStdString(snapFolder_ + "/" + name + ".png"));
+}

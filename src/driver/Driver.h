@@ -1,0 +1,69 @@
+#pragma once
+// The scripted driver: runs the game's screens and handlers with no window and no sound,
+// reading commands, one a line, and printing what it is asked to print.
+#include <deque>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/Host.h"
+#include "ui/Services.h"
+
+class Screen;
+
+// Thrown to end a script: status 0 for quit or the end of input, 2 for an error.
+struct DriverExit {
+    int status;
+};
+
+class Driver : public Host {
+public:
+    Driver(std::istream& in, std::ostream& out, std::ostream& err);
+    ~Driver() override;
+
+    // Where `snap NAME` writes NAME.png ("" = snaps are refused).
+    void SetSnapFolder(const std::string& folder) { snapFolder_ = folder; }
+    // The first screen: by default the title screen.
+    void SetOpening(std::function<void()> open) { opening_ = std::move(open); }
+
+    // Runs the whole script; returns the exit status.
+    int Run();
+    // Goes on reading commands from the input (after more was put in it); the exit status.
+    int Continue();
+    // Executes one command line (used by Run and by tests).
+    void Execute(const std::string& line);
+
+    RecordingServices& services() { return services_; }
+
+    // Host
+    void ScreenOpened(Screen&) override {}
+    void ScreenClosed(Screen& screen) override;
+    void Changed() override {}
+    void RunModal(Screen& screen) override;
+    void RunPopup(Screen& screen, const std::string& menu, int x, int y) override;
+    void TimersChanged() override {}
+    void Quit() override;
+
+private:
+    bool Step();                   // reads and runs one command; false at the end of input
+    [[noreturn]] void Fail(const std::string& message);
+    Screen& TargetScreen(std::string& key);   // "Screen.Control" or the top screen
+    Screen* ScreenNamed(const std::string& name);
+    void NewGame(const std::vector<std::string>& words);
+    void Snap(const std::string& name);
+
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::deque<std::string> pending_;     // commands expanded from shortcuts like newgame
+    int line_ = 0;
+    std::string snapFolder_;
+    std::function<void()> opening_;
+    RecordingServices services_;
+    Screen* popupScreen_ = nullptr;
+    std::string popupMenu_;
+    int popupX_ = 0, popupY_ = 0;
+    std::string openMenu_;                // a menu-bar menu drawn opened by the next snap
+};

@@ -1,0 +1,141 @@
+#include "platform/SdlServices.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+#include <unistd.h>
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <climits>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+const char* const kSoundFonts[] = {
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2",
+};
+
+SdlServices* gActive = nullptr;
+
+class SdlMusicPlayer : public MusicPlayer {
+public:
+    explicit SdlMusicPlayer(SdlServices& owner) : owner_(owner) {}
+    ~SdlMusicPlayer() override { Release(); }
+
+    void SetFileName(const std::string& file) override { file_ = file; }
+
+    void Command(const std::string& command) override {
+        if (!owner_.audioReady()) return;
+        if (command == "open") {
+            Release();
+            music_ = Mix_LoadMUS(owner_.PathOf(file_).c_str());
+        } else if (command == "play") {
+            if (music_ && !owner_.musicMuted()) {
+                Mix_PlayMusic(music_, 0);
+                playing_ = true;
+            }
+        } else if (command == "stop") {
+            if (playing_) Mix_HaltMusic();
+            playing_ = false;
+        } else if (command == "close") {
+            Release();
+        }
+    }
+
+private:
+    void Release() {
+        if (playing_) Mix_HaltMusic();
+        playing_ = false;
+        if (music_) Mix_FreeMusic(music_);
+        music_ = nullptr;
+    }
+    SdlServices& owner_;
+    std::string file_;
+    Mix_Music* music_ = nullptr;
+    bool playing_ = false;
+};
+
+}  // namespace
+
+struct SdlServices::Cache {
+    std::map<std::string, Mix_Chunk*> chunks;
+};
+
+SdlServices::SdlServices(std::string folder) : folder_(std::move(folder)), cache_(std::make_unique<Cache>()) {
+    for (const char* sf : kSoundFonts) {
+        if (access(sf, R_OK) == 0) {
+            Mix_SetSoundFonts(sf);
+            break;
+        }
+    }
+    if (SDL_Init(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "quelmor: no sound (%s)\n", SDL_GetError());
+        return;
+    }
+    // A short buffer so that blows and spells sound the moment they are clicked.
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        std::fprintf(stderr, "quelmor: no sound (%s)\n", Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_Init(MIX_INIT_MID);
+    Mix_AllocateChannels(8);
+    ready_ = true;
+    gActive = this;
+}
+
+SdlServices::~SdlServices() {
+    if (gActive == this) gActive = nullptr;
+    if (!ready_) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    for (auto& [name, chunk] : cache_->chunks)
+        if (chunk) Mix_FreeChunk(chunk);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+std::string SdlServices::PathOf(const std::string& file) const {
+    if (!file.empty() && file[0] == '/') return file;
+    return folder_.empty() ? file : folder_ + "/" + file;
+}
+
+std::unique_ptr<MusicPlayer> SdlServices::NewMusicPlayer() { return std::make_unique<SdlMusicPlayer>(*this); }
+
+void SdlServices::PlaySound(const std::string& file, int /*flags*/) {
+    // Every wave is played without waiting; the flag only says so.
+    if (!ready_ || effectsMuted_) return;
+    auto it = cache_->chunks.find(file);
+    if (it == cache_->chunks.end())
+        it = cache_->chunks.emplace(file, Mix_LoadWAV(PathOf(file).c_str())).first;
+    if (it->second) Mix_PlayChannel(-1, it->second, 0);
+}
+
+void SdlServices::OpenMail(const std::string& address, const std::string& subject) {
+    QUrl url(QString::fromStdString("mailto:" + address));
+    url.setQuery(QStringLiteral("subject=") + QString::fromStdString(subject));
+    QDesktopServices::openUrl(url);
+}
+
+void SdlServices::SetMusicMuted(bool muted) {
+    musicMuted_ = muted;
+    if (ready_) Mix_VolumeMusic(muted ? 0 : MIX_MAX_VOLUME);
+}
+
+void SdlServices::SetEffectsMuted(bool muted) {
+    effectsMuted_ = muted;
+    if (ready_ && muted) Mix_HaltChannel(-1);
+}
+
+std::string ProgramFolder() {
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
+    if (n <= 0) return ".";
+    std::string path(buf, static_cast<size_t>(n));
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}

@@ -1,0 +1,80 @@
+#include "state/Random.h"
+
+#include <chrono>
+#include <deque>
+#include <random>
+
+namespace rnd {
+namespace {
+
+struct State {
+    std::mt19937_64 engine{12345};
+    std::deque<double> queued;
+    bool fixed = false;
+    uint64_t fixedSeed = 0;
+    uint64_t draws = 0;
+};
+
+State& S() {
+    static State s;
+    return s;
+}
+
+}  // namespace
+
+void Seed(uint64_t seed) {
+    S().engine.seed(seed);
+    S().draws = 0;
+}
+
+void SeedFromClock() {
+    if (S().fixed) {
+        Seed(S().fixedSeed);
+        return;
+    }
+    using namespace std::chrono;
+    Seed(static_cast<uint64_t>(system_clock::now().time_since_epoch().count()));
+}
+
+void FixSeed(uint64_t seed) {
+    S().fixed = true;
+    S().fixedSeed = seed;
+    Seed(seed);
+}
+
+void Reset() {
+    S().fixed = false;
+    S().queued.clear();
+    Seed(12345);
+}
+
+void Queue(std::initializer_list<double> fractions) {
+    for (double f : fractions) QueueOne(f);
+}
+
+void QueueOne(double f) {
+    if (!(f >= 0.0)) f = 0.0;      // also catches NaN
+    if (f >= 1.0) f = 0.9999999999;
+    S().queued.push_back(f);
+}
+
+int QueuedCount() { return static_cast<int>(S().queued.size()); }
+
+double Rnd() {
+    ++S().draws;
+    if (!S().queued.empty()) {
+        double f = S().queued.front();
+        S().queued.pop_front();
+        return f;
+    }
+    // 53 random bits make a double in [0, 1), the same on every machine.
+    return static_cast<double>(S().engine() >> 11) * (1.0 / 9007199254740992.0);
+}
+
+int Below(int n) { return static_cast<int>(Rnd() * n); }
+
+int D6() { return Below(6) + 1; }
+
+uint64_t DrawCount() { return S().draws; }
+
+}  // namespace rnd

@@ -1,0 +1,31 @@
+#pragma once
+// The game's one random generator of fractions in [0, 1). It can be seeded, and fractions
+// queued with Queue are handed out first, so tests and scripts can fix every die.
+#include <cstdint>
+#include <initializer_list>
+
+namespace rnd {
+
+// Seeds the generator; queued fractions are kept.
+void Seed(uint64_t seed);
+// Seeds from the time of day, unless a fixed seed was requested with FixSeed.
+void SeedFromClock();
+// From now on SeedFromClock seeds with this value (the driver's --seed, tests).
+void FixSeed(uint64_t seed);
+// Forgets a fixed seed and empties the queue.
+void Reset();
+// Queues fractions to be returned by the next draws, in order.
+void Queue(std::initializer_list<double> fractions);
+void QueueOne(double fraction);
+// Number of queued fractions not drawn yet.
+int QueuedCount();
+// The next fraction in [0, 1).
+double Rnd();
+// Int(Rnd × n): a whole number 0 to n − 1.
+int Below(int n);
+// One six-sided die: Int(Rnd × 6) + 1.
+int D6();
+// Number of draws since the last Seed (for replay checks).
+uint64_t DrawCount();
+
+}  // namespace rnd

@@ -1,0 +1,91 @@
+#pragma once
+// One control of a screen model: plain data that the views paint and the driver dumps.
+#include <string>
+#include <vector>
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+namespace colors {
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kButtonFace{212, 208, 200};
+constexpr Rgb kButtonShadow{128, 128, 128};
+constexpr Rgb kHighlight3D{255, 255, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kYellow{255, 255, 0};
+}  // namespace colors
+
+enum class Kind {
+    Label, Image, Button, TextBox, ListBox, Frame, Timer, Menu, TabStrip, PictureBox, Line, Panel
+};
+
+struct Font {
+    std::string family = "Arial";
+    double size = 9.75;      // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// A line or a box drawn on a picture box (thumbnail markers and frames, row frames).
+struct DrawOp {
+    enum Type { Line, Rect, FillRect } type = Line;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Rgb color;
+};
+
+enum class Align { Left, Right, Center };
+
+struct Control {
+    std::string name;
+    int index = -1;             // element of a control array, -1 for a single control
+    Kind kind = Kind::Label;
+
+    std::string caption;        // labels, buttons, frames, menu entries, tabs' owner
+    std::string text;           // text boxes
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;       // menu entries
+    int left = 0, top = 0, width = 0, height = 0;
+    std::string picture;        // picture file name (images, picture boxes, buttons, frames)
+    bool stretch = false;       // the picture fills the control instead of keeping its size
+    std::string tooltip;
+    Rgb fore = colors::kBlack;
+    Rgb back = colors::kButtonFace;
+    bool opaque = false;        // labels and frames paint their background colour
+    bool border = false;
+    Font font;
+    Align align = Align::Left;
+    bool wordWrap = false;
+
+    std::vector<std::string> items;   // list boxes
+    int listIndex = -1;
+    std::vector<std::string> tabs;    // tab strips: captions
+    std::vector<std::string> tabIcons;
+    int selectedTab = 0;
+
+    int interval = 0;                 // timers (enabled = running)
+    int restarts = 0;                 // bumped by Screen::StartTimer to restart the countdown
+
+    std::vector<DrawOp> drawOps;      // picture boxes: lines and boxes drawn over the picture
+
+    std::string parent;               // key of the containing control ("" = the form); menus: parent menu
+    bool separator = false;           // menu entries
+    bool popupMenu = false;           // a menu shown at the pointer rather than in the menu bar
+    std::string shortcut;             // menu entries: key sequence text, e.g. "Up", "Ctrl+M"
+
+    int order = 0;                    // creation order: later controls are drawn on top
+
+    // Scheduling state of timers, kept by the screen manager.
+    long long due = -1;
+    int armedInterval = -1;
+    int armedRestarts = 0;
+    bool armedEnabled = false;
+
+    std::string Key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
+};

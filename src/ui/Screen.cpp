@@ -1,0 +1,233 @@
+#include "ui/Screen.h"
+
+#include "ui/Ui.h"
+
+Screen::Screen(std::string name, int w, int h) : width(w), height(h), name_(std::move(name)) {}
+
+Screen::~Screen() = default;
+
+void SplitKey(const std::string& key, std::string& name, int& index) {
+    index = -1;
+    name = key;
+    size_t open = key.find('(');
+    if (open == std::string::npos || key.back() != ')') return;
+    name = key.substr(0, open);
+    try {
+        index = std::stoi(key.substr(open + 1, key.size() - open - 2));
+    } catch (...) {
+        index = -1;
+        name = key;
+    }
+}
+
+Control& Screen::Add(Kind kind, const std::string& name, int index) {
+    controls_.emplace_back();
+    Control& c = controls_.back();
+    c.kind = kind;
+    c.name = name;
+    c.index = index;
+    c.order = nextOrder_++;
+    if (kind == Kind::Timer) c.enabled = false;
+    if (kind == Kind::Label) c.back = backColor;
+    byKey_[c.Key()] = &c;
+    return c;
+}
+
+Control* Screen::Find(const std::string& key) {
+    auto it = byKey_.find(key);
+    return it == byKey_.end() ? nullptr : it->second;
+}
+
+Control& Screen::C(const std::string& key) {
+    if (Control* c = Find(key)) return *c;
+    dummy_ = Control{};
+    dummy_.name = key;
+    dummy_.visible = false;
+    return dummy_;
+}
+
+Control& Screen::C(const std::string& name, int index) {
+    return C(index < 0 ? name : name + "(" + std::to_string(index) + ")");
+}
+
+bool Screen::Shown(const Control& c) {
+    const Control* p = &c;
+    for (int depth = 0; p && depth < 16; ++depth) {
+        if (!p->visible) return false;
+        if (p->parent.empty()) return true;
+        p = Find(p->parent);
+    }
+    return true;
+}
+
+bool Screen::Usable(const Control& c) {
+    const Control* p = &c;
+    for (int depth = 0; p && depth < 16; ++depth) {
+        if (!p->visible || !p->enabled) return false;
+        if (p->parent.empty()) return true;
+        p = Find(p->parent);
+    }
+    return true;
+}
+
+void Screen::On(const std::string& handler, Handler fn, ArgOrder order) {
+    handlers_[handler] = Entry{std::move(fn), std::move(order)};
+}
+
+bool Screen::HasHandler(const std::string& handler) const { return handlers_.count(handler) != 0; }
+
+std::vector<std::string> Screen::HandlerNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, entry] : handlers_) names.push_back(name);
+    return names;
+}
+
+void Screen::Run(const std::string& handler, const EventArgs& args) {
+    auto it = handlers_.find(handler);
+    if (it == handlers_.end() || closed) return;
+    Handler fn = it->second.fn;  // a handler may replace the table while it runs
+    fn(args);
+    Ui::Get().AfterHandler();
+}
+
+bool Screen::Call(const std::string& handler, const std::vector<int>& args) {
+    auto it = handlers_.find(handler);
+    if (it == handlers_.end()) return false;
+    EventArgs a;
+    const ArgOrder& order = it->second.order;
+    for (size_t i = 0; i < args.size() && i < order.size(); ++i) {
+        switch (order[i]) {
+            case 'I': a.index = args[i]; break;
+            case 'B': a.button = args[i]; break;
+            case 'S': a.shift = args[i]; break;
+            case 'X': a.x = args[i]; break;
+            case 'Y': a.y = args[i]; break;
+            default: break;
+        }
+    }
+    Run(handler, a);
+    return true;
+}
+
+void Screen::Press(const std::string& key, int x, int y, int button, int shift) {
+    Control* c = key == "Form" ? nullptr : Find(key);
+    if (key != "Form" && (!c || !Usable(*c))) return;
+    Run((c ? c->name : std::string("Form")) + "_MouseDown", EventArgs{c ? c->index : -1, button, shift, x, y});
+}
+
+void Screen::Release(const std::string& key, int x, int y, int button, int shift, bool click) {
+    Control* c = key == "Form" ? nullptr : Find(key);
+    if (key != "Form" && !c) return;
+    std::string name = c ? c->name : "Form";
+    EventArgs a{c ? c->index : -1, button, shift, x, y};
+    // The release goes to the control that was pressed even if a handler hid it meanwhile.
+    Run(name + "_MouseUp", a);
+    if (closed || !click || button != 1) return;
+    if (c && !Usable(*c)) return;
+    Run(name + "_Click", a);
+}
+
+void Screen::Click(const std::string& key, int x, int y, int button, int shift) {
+    Control* c = key == "Form" ? nullptr : Find(key);
+    if (key != "Form" && (!c || !Usable(*c))) return;
+    Press(key, x, y, button, shift);
+    if (closed) return;
+    Release(key, x, y, button, shift, true);
+}
+
+void Screen::AbsolutePosition(const Control& c, int& x, int& y) {
+    x = c.left;
+    y = c.top;
+    const Control* p = c.parent.empty() ? nullptr : Find(c.parent);
+    for (int depth = 0; p && depth < 16; ++depth) {
+        x += p->left;
+        y += p->top;
+        p = p->parent.empty() ? nullptr : Find(p->parent);
+    }
+}
+
+Control* Screen::HitTest(int x, int y) {
+    Control* best = nullptr;
+    for (Control& c : controls_) {
+        if (c.kind == Kind::Timer || c.kind == Kind::Menu || c.kind == Kind::Line) continue;
+        if (!Shown(c)) continue;
+        int ax, ay;
+        AbsolutePosition(c, ax, ay);
+        if (x < ax || y < ay || x >= ax + c.width || y >= ay + c.height) continue;
+        if (!best || c.order > best->order) best = &c;
+    }
+    // A disabled control swallows the click, as a window does.
+    return best;
+}
+
+void Screen::DblClick(const std::string& key, int x, int y) {
+    Click(key, x, y);
+    if (closed) return;
+    Control* c = Find(key);
+    if (!c || !Usable(*c)) return;
+    Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, x, y});
+}
+
+void Screen::MouseMove(const std::string& key, int x, int y, int button, int shift) {
+    Control* c = key == "Form" ? nullptr : Find(key);
+    if (key != "Form" && (!c || !Usable(*c))) return;
+    Run((c ? c->name : std::string("Form")) + "_MouseMove",
+        EventArgs{c ? c->index : -1, button, shift, x, y});
+}
+
+void Screen::Select(const std::string& list, int line, bool doubleClick) {
+    Control* c = Find(list);
+    if (!c || !Usable(*c) || line < 0 || line >= static_cast<int>(c->items.size())) return;
+    c->listIndex = line;
+    Run(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
+    if (doubleClick && !closed) Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, 0, 0});
+}
+
+void Screen::Tab(const std::string& key, int tab) {
+    Control* c = Find(key);
+    if (!c || !Usable(*c) || tab < 0 || tab >= static_cast<int>(c->tabs.size())) return;
+    int previous = c->selectedTab;
+    c->selectedTab = tab;
+    // The handler learns the tab that was left in x and the new one in index.
+    Run(c->name + "_Click", EventArgs{tab, 1, 0, previous, 0});
+}
+
+void Screen::Menu(const std::string& key) {
+    Control* c = Find(key);
+    if (!c || c->kind != Kind::Menu || !c->visible || !c->enabled || c->separator) return;
+    Run(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
+}
+
+void Screen::Type(const std::string& key, const std::string& text) {
+    Control* c = Find(key);
+    if (!c || !Usable(*c)) return;
+    c->text = text;
+    Run(c->name + "_Change", EventArgs{c->index, 1, 0, 0, 0});
+}
+
+void Screen::Enter(const std::string& key) {
+    Control* c = Find(key);
+    if (!c || !Usable(*c)) return;
+    Run(c->name + "_KeyPress", EventArgs{c->index, 1, 0, 13, 0});
+}
+
+void Screen::TimerTick(Control& timer) { Run(timer.name + "_Timer", EventArgs{timer.index, 1, 0, 0, 0}); }
+
+void Screen::StartTimer(Control& timer, int interval) {
+    timer.interval = interval;
+    timer.enabled = true;
+    ++timer.restarts;
+}
+
+void Screen::DrawLine(Control& box, int x1, int y1, int x2, int y2, Rgb color) {
+    box.drawOps.push_back(DrawOp{DrawOp::Line, x1, y1, x2, y2, color});
+}
+
+void Screen::DrawBox(Control& box, int x1, int y1, int x2, int y2, Rgb color, bool filled) {
+    box.drawOps.push_back(DrawOp{filled ? DrawOp::FillRect : DrawOp::Rect, x1, y1, x2, y2, color});
+}
+
+MusicPlayer& Screen::Music() {
+    if (!music_) music_ = Ui::Get().services().NewMusicPlayer();
+    return *music_;
+}

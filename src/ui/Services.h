@@ -1,0 +1,35 @@
+#pragma once
+// What the screens ask of the platform: music, wave sounds and the mail client.
+// The real implementation lives in src/platform; tests and the driver use a recording one.
+#include <memory>
+#include <string>
+#include <vector>
+
+class MusicPlayer {
+public:
+    virtual ~MusicPlayer() = default;
+    // The bare file name that the next "open" uses.
+    virtual void SetFileName(const std::string& file) = 0;
+    // "open", "play" (returns at once), "stop", "close"; unknown commands are ignored.
+    virtual void Command(const std::string& command) = 0;
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+    // A new music player; the piece stops when the player is destroyed.
+    virtual std::unique_ptr<MusicPlayer> NewMusicPlayer() = 0;
+    // Plays a wave file; flag 1 means without waiting.
+    virtual void PlaySound(const std::string& file, int flags) = 0;
+    // Opens the system's mail client on a new message.
+    virtual void OpenMail(const std::string& address, const std::string& subject) = 0;
+};
+
+// Records every request as a line ("music open start.mid", "sound song.wav 1", "mail a s").
+class RecordingServices : public Services {
+public:
+    std::unique_ptr<MusicPlayer> NewMusicPlayer() override;
+    void PlaySound(const std::string& file, int flags) override;
+    void OpenMail(const std::string& address, const std::string& subject) override;
+    std::vector<std::string> log;
+};

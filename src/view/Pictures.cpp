@@ -1,0 +1,35 @@
+#include "view/Pictures.h"
+
+#include <QImageReader>
+#include <unordered_map>
+
+namespace pictures {
+namespace {
+std::string gFolder = ".";
+std::unordered_map<std::string, QPixmap>& Cache() {
+    static std::unordered_map<std::string, QPixmap> cache;
+    return cache;
+}
+}  // namespace
+
+void SetFolder(const std::string& folder) {
+    gFolder = folder;
+    Cache().clear();
+}
+
+const std::string& Folder() { return gFolder; }
+
+const QPixmap& Get(const std::string& file) {
+    auto it = Cache().find(file);
+    if (it != Cache().end()) return it->second;
+    QPixmap pm;
+    if (!file.empty()) {
+        QImageReader reader(QString::fromStdString(gFolder + "/" + file));
+        reader.setDecideFormatFromContent(true);
+        QImage img = reader.read();
+        if (!img.isNull()) pm = QPixmap::fromImage(img);
+    }
+    return Cache().emplace(file, pm).first->second;
+}
+
+}  // namespace pictures

@@ -1,0 +1,127 @@
+#include "view/QtHost.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScreen>
+
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+#include "view/InputHook.h"
+#include "view/ScreenView.h"
+
+QtHost::QtHost(int scale) : scale_(scale) {
+    clock_.start();
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &QtHost::Tick);
+    SetBeforeInputHook([this] { BringClockUpToDate(); });
+}
+
+QtHost::~QtHost() {
+    SetBeforeInputHook(nullptr);
+    for (auto& [screen, window] : windows_) delete window;
+}
+
+void QtHost::BringClockUpToDate() {
+    Ui::Get().Idle();
+    Ui::Get().AdvanceTo(clock_.elapsed());
+}
+
+void QtHost::Tick() {
+    BringClockUpToDate();
+    TimersChanged();
+}
+
+void QtHost::TimersChanged() {
+    long long due = Ui::Get().NextDue();
+    if (due < 0) {
+        timer_.stop();  // nothing runs: the process sleeps until the next input
+        return;
+    }
+    long long wait = due - clock_.elapsed();
+    timer_.start(static_cast<int>(std::max(0LL, wait)));
+}
+
+ScreenWindow* QtHost::WindowOf(Screen& screen) {
+    auto it = windows_.find(&screen);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+void QtHost::Place(Screen& screen, ScreenWindow& window) {
+    window.adjustSize();
+    if (!screen.besideScreen.empty()) {
+        if (Screen* other = Ui::Get().Find(screen.besideScreen)) {
+            if (ScreenWindow* w = WindowOf(*other)) {
+                QRect frame = w->frameGeometry();
+                window.move(frame.right() + 4, frame.top() + 40);
+                return;
+            }
+        }
+    }
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        QRect area = s->availableGeometry();
+        window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    }
+}
+
+void QtHost::ScreenOpened(Screen& screen) {
+    auto* window = new ScreenWindow(screen, scale_);
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (screen.topMost) flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+    window->setWindowFlags(flags);
+    windows_[&screen] = window;
+    Place(screen, *window);
+    if (screen.visible) window->show();
+}
+
+void QtHost::ScreenClosed(Screen& screen) {
+    auto it = windows_.find(&screen);
+    if (it == windows_.end()) return;
+    ScreenWindow* window = it->second;
+    windows_.erase(it);
+    if (auto loop = loops_.find(&screen); loop != loops_.end()) loop->second->quit();
+    window->hide();
+    window->deleteLater();
+}
+
+void QtHost::Changed() {
+    // Repaint once the handler chain has finished, not after every single handler.
+    if (syncQueued_) return;
+    syncQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        syncQueued_ = false;
+        for (auto& [screen, window] : windows_) {
+            if (screen->closed) continue;
+            window->Sync();
+            if (screen->visible && !window->isVisible()) window->show();
+            if (!screen->visible && window->isVisible()) window->hide();
+        }
+    });
+}
+
+void QtHost::RunModal(Screen& screen) {
+    ScreenWindow* window = WindowOf(screen);
+    if (!window) return;
+    window->setWindowModality(Qt::ApplicationModal);
+    window->hide();
+    window->show();
+    QEventLoop loop;
+    // The loop ends when the screen is closed, whoever closes it (see ScreenClosed).
+    loops_[&screen] = &loop;
+    if (!screen.closed) loop.exec();
+    loops_.erase(&screen);
+}
+
+void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
+    if (ScreenWindow* window = WindowOf(screen)) window->Popup(menu, x, y);
+}
+
+void QtHost::Quit() { QCoreApplication::exit(0); }
+
+void QtHost::SetScale(int scale) {
+    scale_ = std::max(1, scale);
+    for (auto& [screen, window] : windows_) {
+        window->canvas()->SetScale(scale_);
+        window->adjustSize();
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Shows the screen models as real windows: one window per open screen, modal dialogs in a
+// nested event loop, pop-up menus at the pointer, and the screens' timers on real time.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <map>
+
+#include "ui/Host.h"
+
+class ScreenWindow;
+
+class QtHost : public QObject, public Host {
+    Q_OBJECT
+public:
+    explicit QtHost(int scale = 1);
+    ~QtHost() override;
+    void ScreenOpened(Screen& screen) override;
+    void ScreenClosed(Screen& screen) override;
+    void Changed() override;
+    void RunModal(Screen& screen) override;
+    void RunPopup(Screen& screen, const std::string& menu, int x, int y) override;
+    void TimersChanged() override;
+    void Quit() override;
+
+    ScreenWindow* WindowOf(Screen& screen);
+    int scale() const { return scale_; }
+    void SetScale(int scale);
+
+private:
+    void Tick();
+    void BringClockUpToDate();
+    void Place(Screen& screen, ScreenWindow& window);
+    std::map<Screen*, ScreenWindow*> windows_;
+    std::map<Screen*, class QEventLoop*> loops_;
+    QElapsedTimer clock_;
+    QTimer timer_;
+    int scale_;
+    bool syncQueued_ = false;
+};

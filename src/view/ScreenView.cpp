@@ -1,0 +1,497 @@
+#include "view/ScreenView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+#include "view/InputHook.h"
+#include "view/Pictures.h"
+
+namespace {
+
+QColor Q(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QString S(const std::string& s) { return QString::fromStdString(s); }
+
+QFont MakeFont(const Font& f) {
+    QFont font(S(f.family));
+    // Point sizes are meant at 96 pixels per inch, whatever the screen says.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.size * 96.0 / 72.0))));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    return font;
+}
+
+int Flags(const Control& c) {
+    int flags = Qt::AlignTop;
+    flags |= c.align == Align::Right ? Qt::AlignRight : c.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    if (c.wordWrap) flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+// Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
+QString MenuText(const Control& c) {
+    QString text = S(c.caption);
+    if (!c.shortcut.empty()) text += "\t" + S(c.shortcut);
+    return text;
+}
+
+}  // namespace
+
+ScreenCanvas::ScreenCanvas(Screen& screen, int scale, QWidget* parent)
+    : QWidget(parent), screen_(screen), scale_(scale) {
+    setMouseTracking(true);
+    setFixedSize(screen.width * scale, screen.height * scale);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ScreenCanvas::SetScale(int scale) {
+    scale_ = std::max(1, scale);
+    setFixedSize(screen_.width * scale_, screen_.height * scale_);
+    Sync();
+    update();
+}
+
+void ScreenCanvas::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.scale(scale_, scale_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.fillRect(0, 0, screen_.width, screen_.height, Q(screen_.backColor));
+    if (!screen_.picture.empty()) p.drawPixmap(0, 0, pictures::Get(screen_.picture));
+    std::vector<Control*> order;
+    for (Control& c : screen_.Controls()) order.push_back(&c);
+    std::sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->order < b->order; });
+    for (Control* c : order)
+        if (screen_.Shown(*c)) PaintControl(p, *c);
+}
+
+void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
+    int x, y;
+    screen_.AbsolutePosition(c, x, y);
+    QRect r(x, y, c.width, c.height);
+    switch (c.kind) {
+        case Kind::Image:
+        case Kind::PictureBox: {
+            if (c.kind == Kind::PictureBox && c.opaque) p.fillRect(r, Q(c.back));
+            const QPixmap& pm = pictures::Get(c.picture);
+            if (!pm.isNull()) {
+                if (c.stretch) p.drawPixmap(r, pm);
+                else p.drawPixmap(x, y, pm);
+            }
+            for (const DrawOp& op : c.drawOps) {
+                p.setPen(Q(op.color));
+                if (op.type == DrawOp::Line) {
+                    p.drawLine(x + op.x1, y + op.y1, x + op.x2, y + op.y2);
+                } else {
+                    QRect box(QPoint(x + std::min(op.x1, op.x2), y + std::min(op.y1, op.y2)),
+                              QPoint(x + std::max(op.x1, op.x2), y + std::max(op.y1, op.y2)));
+                    if (op.type == DrawOp::FillRect) p.fillRect(box, Q(op.color));
+                    else p.drawRect(box.adjusted(0, 0, -1, -1).normalized().adjusted(0, 0, 0, 0)), p.drawRect(box.x(), box.y(), box.width() - 1, box.height() - 1);
+                }
+            }
+            if (c.border) {
+                p.setPen(QColor(64, 64, 64));
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            break;
+        }
+        case Kind::Label: {
+            if (c.opaque) p.fillRect(r, Q(c.back));
+            p.setFont(MakeFont(c.font));
+            p.setPen(c.enabled ? Q(c.fore) : QColor(128, 128, 128));
+            p.drawText(r, Flags(c), S(c.caption));
+            break;
+        }
+        case Kind::Button: {
+            QStyleOptionButton opt;
+            opt.initFrom(this);
+            opt.rect = r;
+            opt.text = S(c.caption).remove('&');
+            opt.state = QStyle::State_Raised;
+            if (c.enabled) opt.state |= QStyle::State_Enabled;
+            else opt.state &= ~QStyle::State_Enabled;
+            if (pressed_ == c.Key()) opt.state |= QStyle::State_Sunken;
+            opt.palette.setColor(QPalette::Button, Q(c.back));
+            p.setFont(MakeFont(c.font));
+            style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
+            if (!c.picture.empty()) {
+                const QPixmap& pm = pictures::Get(c.picture);
+                p.drawPixmap(x + (c.width - pm.width()) / 2, y + (c.height - pm.height()) / 2, pm);
+            }
+            break;
+        }
+        case Kind::Frame:
+        case Kind::Panel: {
+            if (c.opaque || c.kind == Kind::Frame) p.fillRect(r, Q(c.back));
+            if (!c.picture.empty()) p.drawPixmap(x, y, pictures::Get(c.picture));
+            if (c.kind == Kind::Frame) {
+                QRect box = r.adjusted(1, 7, -2, -2);
+                p.setPen(QColor(128, 128, 128));
+                p.drawRect(box);
+                p.setPen(QColor(255, 255, 255));
+                p.drawRect(box.translated(1, 1));
+                if (!c.caption.empty()) {
+                    QFont f = MakeFont(c.font);
+                    p.setFont(f);
+                    QFontMetrics fm(f);
+                    QRect tr(x + 8, y, fm.horizontalAdvance(S(c.caption)) + 6, fm.height());
+                    p.fillRect(tr, Q(c.back));
+                    p.setPen(Q(c.fore));
+                    p.drawText(tr, Qt::AlignCenter, S(c.caption));
+                }
+            } else if (c.border) {
+                p.setPen(QColor(64, 64, 64));
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
+            break;
+        }
+        case Kind::ListBox: {
+            p.fillRect(r, Qt::white);
+            p.setPen(QColor(128, 128, 128));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            QFont f = MakeFont(c.font);
+            p.setFont(f);
+            const int line = 16;
+            for (size_t i = 0; i < c.items.size(); ++i) {
+                QRect lr(x + 2, y + 2 + static_cast<int>(i) * line, c.width - 4, line);
+                if (lr.bottom() > r.bottom()) break;
+                if (static_cast<int>(i) == c.listIndex) {
+                    p.fillRect(lr, QColor(0, 0, 128));
+                    p.setPen(Qt::white);
+                } else {
+                    p.setPen(Qt::black);
+                }
+                p.drawText(lr.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, S(c.items[i]));
+            }
+            break;
+        }
+        case Kind::Line: {
+            p.setPen(Q(c.fore));
+            p.drawLine(c.left, c.top, c.width, c.height);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+QLineEdit* ScreenCanvas::EditFor(Control& c) {
+    auto it = edits_.find(c.Key());
+    if (it != edits_.end()) return it->second;
+    auto* e = new QLineEdit(this);
+    std::string key = c.Key();
+    connect(e, &QLineEdit::textEdited, this, [this, key](const QString& t) {
+        if (syncing_) return;
+        RunBeforeInputHook();
+        screen_.Type(key, t.toStdString());
+    });
+    connect(e, &QLineEdit::returnPressed, this, [this, key] {
+        RunBeforeInputHook();
+        screen_.Enter(key);
+    });
+    edits_[key] = e;
+    return e;
+}
+
+QTabBar* ScreenCanvas::TabsFor(Control& c) {
+    auto it = tabBars_.find(c.Key());
+    if (it != tabBars_.end()) return it->second;
+    auto* t = new QTabBar(this);
+    t->setExpanding(false);
+    t->setDrawBase(true);
+    std::string key = c.Key();
+    connect(t, &QTabBar::currentChanged, this, [this, key](int index) {
+        if (syncing_ || index < 0) return;
+        RunBeforeInputHook();
+        screen_.Tab(key, index);
+    });
+    tabBars_[key] = t;
+    return t;
+}
+
+void ScreenCanvas::Sync() {
+    if (screen_.closed) return;
+    syncing_ = true;
+    for (Control& c : screen_.Controls()) {
+        if (c.kind != Kind::TextBox && c.kind != Kind::TabStrip) continue;
+        int x, y;
+        screen_.AbsolutePosition(c, x, y);
+        QRect geo(x * scale_, y * scale_, c.width * scale_, c.height * scale_);
+        Font f = c.font;
+        f.size *= scale_;
+        if (c.kind == Kind::TextBox) {
+            QLineEdit* e = EditFor(c);
+            e->setGeometry(geo);
+            e->setFont(MakeFont(f));
+            if (e->text().toStdString() != c.text) e->setText(S(c.text));
+            e->setEnabled(c.enabled);
+            bool show = screen_.Shown(c);
+            if (show && !e->isVisible()) {
+                e->show();
+                e->setFocus();
+            } else if (!show) {
+                e->hide();
+            }
+        } else {
+            QTabBar* t = TabsFor(c);
+            while (t->count() > static_cast<int>(c.tabs.size())) t->removeTab(t->count() - 1);
+            for (size_t i = 0; i < c.tabs.size(); ++i) {
+                QIcon icon;
+                if (i < c.tabIcons.size()) icon = QIcon(pictures::Get(c.tabIcons[i]));
+                if (static_cast<int>(i) >= t->count()) t->addTab(icon, S(c.tabs[i]));
+                else {
+                    t->setTabText(static_cast<int>(i), S(c.tabs[i]));
+                    t->setTabIcon(static_cast<int>(i), icon);
+                }
+            }
+            t->setCurrentIndex(c.selectedTab);
+            t->setFont(MakeFont(f));
+            t->setGeometry(geo);
+            t->setVisible(screen_.Shown(c));
+            t->setEnabled(c.enabled);
+        }
+    }
+    syncing_ = false;
+}
+
+static std::string KeyOf(Control* c) { return c ? c->Key() : std::string("Form"); }
+
+void ScreenCanvas::mousePressEvent(QMouseEvent* e) {
+    if (screen_.closed) return;
+    RunBeforeInputHook();
+    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    Control* c = screen_.HitTest(fx, fy);
+    if (c && !screen_.Usable(*c)) return;
+    int x = fx, y = fy;
+    if (c) {
+        int ax, ay;
+        screen_.AbsolutePosition(*c, ax, ay);
+        x -= ax;
+        y -= ay;
+        if (c->kind == Kind::ListBox) {
+            int line = (y - 2) / 16;
+            screen_.Select(c->Key(), line);
+            return;
+        }
+    }
+    int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : 4;
+    int shift = ((e->modifiers() & Qt::ShiftModifier) ? 1 : 0) | ((e->modifiers() & Qt::ControlModifier) ? 2 : 0) |
+                ((e->modifiers() & Qt::AltModifier) ? 4 : 0);
+    pressed_ = KeyOf(c);
+    pressedButton_ = button;
+    update();
+    screen_.Press(pressed_, x, y, button, shift);
+}
+
+void ScreenCanvas::mouseReleaseEvent(QMouseEvent* e) {
+    if (screen_.closed || pressed_.empty()) return;
+    RunBeforeInputHook();
+    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    std::string key = pressed_;
+    pressed_.clear();
+    Control* under = screen_.HitTest(fx, fy);
+    Control* c = key == "Form" ? nullptr : screen_.Find(key);
+    int x = fx, y = fy;
+    if (c) {
+        int ax, ay;
+        screen_.AbsolutePosition(*c, ax, ay);
+        x -= ax;
+        y -= ay;
+    }
+    int shift = ((e->modifiers() & Qt::ShiftModifier) ? 1 : 0) | ((e->modifiers() & Qt::ControlModifier) ? 2 : 0) |
+                ((e->modifiers() & Qt::AltModifier) ? 4 : 0);
+    update();
+    screen_.Release(key, x, y, pressedButton_, shift, KeyOf(under) == key);
+}
+
+void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (screen_.closed) return;
+    RunBeforeInputHook();
+    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    Control* c = screen_.HitTest(fx, fy);
+    if (!c || !screen_.Usable(*c) || e->button() != Qt::LeftButton) return;
+    int ax, ay;
+    screen_.AbsolutePosition(*c, ax, ay);
+    if (c->kind == Kind::ListBox) {
+        screen_.Select(c->Key(), (fy - ay - 2) / 16, true);
+        return;
+    }
+    // A double click is a press, a release and a double-click event.
+    std::string key = c->Key();
+    screen_.Press(key, fx - ax, fy - ay, 1, 0);
+    if (screen_.closed) return;
+    screen_.Release(key, fx - ax, fy - ay, 1, 0, false);
+    if (screen_.closed) return;
+    screen_.Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, fx - ax, fy - ay});
+}
+
+void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
+    if (screen_.closed) return;
+    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    Control* c = screen_.HitTest(fx, fy);
+    std::string name = c ? c->name : "Form";
+    if (!screen_.HasHandler(name + "_MouseMove")) return;
+    RunBeforeInputHook();
+    int ax = 0, ay = 0;
+    if (c) screen_.AbsolutePosition(*c, ax, ay);
+    screen_.MouseMove(KeyOf(c), fx - ax, fy - ay);
+}
+
+bool ScreenCanvas::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !screen_.closed) {
+        auto* he = static_cast<QHelpEvent*>(e);
+        Control* c = screen_.HitTest(he->pos().x() / scale_, he->pos().y() / scale_);
+        if (c && !c->tooltip.empty()) QToolTip::showText(he->globalPos(), S(c->tooltip), this);
+        else QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+ScreenWindow::ScreenWindow(Screen& screen, int scale) : screen_(screen) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    canvas_ = new ScreenCanvas(screen, scale, this);
+    BuildMenuBar();
+    if (menuBar_) layout->setMenuBar(menuBar_);
+    layout->addWidget(canvas_);
+    if (!screen.icon.empty()) setWindowIcon(QIcon(pictures::Get(screen.icon)));
+    Sync();
+}
+
+void ScreenWindow::BuildMenuBar() {
+    bool any = false;
+    for (Control& c : screen_.Controls())
+        if (c.kind == Kind::Menu && c.parent.empty() && !c.popupMenu) any = true;
+    if (!any) return;
+    menuBar_ = new QMenuBar(this);
+    for (Control& c : screen_.Controls()) {
+        if (c.kind != Kind::Menu || !c.parent.empty() || c.popupMenu) continue;
+        QMenu* m = BuildMenu(c.Key(), menuBar_);
+        m->setTitle(S(c.caption));
+        actions_[c.Key()] = menuBar_->addMenu(m);
+    }
+}
+
+QMenu* ScreenWindow::BuildMenu(const std::string& menu, QWidget* parent) {
+    auto* m = new QMenu(parent);
+    for (Control& c : screen_.Controls()) {
+        if (c.kind != Kind::Menu || c.parent != menu) continue;
+        if (c.separator) {
+            actions_[c.Key()] = m->addSeparator();
+            continue;
+        }
+        QAction* a = m->addAction(MenuText(c));
+        a->setCheckable(c.checked);
+        a->setChecked(c.checked);
+        a->setVisible(c.visible);
+        a->setEnabled(c.enabled);
+        std::string key = c.Key();
+        Screen* s = &screen_;
+        connect(a, &QAction::triggered, this, [s, key] {
+            if (s->closed) return;
+            RunBeforeInputHook();
+            s->Menu(key);
+        });
+        actions_[key] = a;
+    }
+    return m;
+}
+
+void ScreenWindow::SyncMenus() {
+    for (auto& [key, action] : actions_) {
+        Control* c = screen_.Find(key);
+        if (!c) continue;
+        if (QMenu* sub = action->menu()) sub->setTitle(S(c->caption));
+        else if (!c->separator) action->setText(MenuText(*c));
+        action->setVisible(c->visible);
+        action->setEnabled(c->enabled);
+        if (!c->separator && !action->menu()) {
+            action->setCheckable(c->checked || action->isCheckable());
+            action->setChecked(c->checked);
+        }
+    }
+    // Entries created after the window opened (the language entries) join their menu.
+    if (!menuBar_) return;
+    for (Control& c : screen_.Controls()) {
+        if (c.kind != Kind::Menu || c.parent.empty() || actions_.count(c.Key())) continue;
+        auto parent = actions_.find(c.parent);
+        if (parent == actions_.end() || !parent->second->menu()) continue;
+        QAction* a = parent->second->menu()->addAction(MenuText(c));
+        std::string key = c.Key();
+        Screen* s = &screen_;
+        connect(a, &QAction::triggered, this, [s, key] {
+            if (s->closed) return;
+            RunBeforeInputHook();
+            s->Menu(key);
+        });
+        a->setCheckable(true);
+        a->setChecked(c.checked);
+        actions_[key] = a;
+    }
+}
+
+void ScreenWindow::Sync() {
+    if (screen_.closed) return;
+    QString title = S(screen_.caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    SyncMenus();
+    canvas_->Sync();
+    canvas_->update();
+}
+
+void ScreenWindow::Popup(const std::string& menu, int x, int y) {
+    QMenu* m = BuildMenu(menu, this);
+    QPoint global = canvas_->mapToGlobal(QPoint(x * canvas_->scale(), y * canvas_->scale()));
+    m->exec(global);
+    for (auto it = actions_.begin(); it != actions_.end();) {
+        if (it->second->parent() == m) it = actions_.erase(it);
+        else ++it;
+    }
+    m->deleteLater();
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* e) {
+    // The window's close button closes the screen, as a dialog's close box does.
+    if (!screen_.closed) {
+        RunBeforeInputHook();
+        if (screen_.HasHandler("Form_QueryClose")) {
+            screen_.Run("Form_QueryClose", EventArgs{});
+            if (!screen_.closed) {
+                e->ignore();
+                return;
+            }
+        } else {
+            Ui::Get().Close(screen_);
+        }
+    }
+    e->accept();
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* e) {
+    if (screen_.closed) return;
+    QKeySequence pressed(e->keyCombination());
+    for (Control& c : screen_.Controls()) {
+        if (c.kind != Kind::Menu || c.shortcut.empty() || !c.visible || !c.enabled) continue;
+        if (QKeySequence(S(c.shortcut)) == pressed) {
+            RunBeforeInputHook();
+            screen_.Menu(c.Key());
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The one Qt view of every screen model: paints the form, its picture and its controls,
+// and forwards presses, releases, moves, menu choices and typing to the screen's handlers.
+#include <QWidget>
+#include <map>
+#include <string>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QTabBar;
+class Screen;
+struct Control;
+
+class ScreenCanvas : public QWidget {
+    Q_OBJECT
+public:
+    ScreenCanvas(Screen& screen, int scale, QWidget* parent = nullptr);
+    void Sync();                 // child widgets follow the model
+    int scale() const { return scale_; }
+    void SetScale(int scale);
+    Screen& screen() { return screen_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    bool event(QEvent*) override;
+
+private:
+    void PaintControl(class QPainter& p, Control& c);
+    QLineEdit* EditFor(Control& c);
+    QTabBar* TabsFor(Control& c);
+    Screen& screen_;
+    int scale_;
+    std::string pressed_;
+    int pressedButton_ = 0;
+    std::map<std::string, QLineEdit*> edits_;
+    std::map<std::string, QTabBar*> tabBars_;
+    bool syncing_ = false;
+};
+
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    ScreenWindow(Screen& screen, int scale);
+    void Sync();
+    Screen& screen() { return screen_; }
+    ScreenCanvas* canvas() { return canvas_; }
+    // Shows a pop-up menu of the screen at a point of the form; blocks until it closes.
+    void Popup(const std::string& menu, int x, int y);
+    // Builds a Qt menu holding the entries under a menu control.
+    QMenu* BuildMenu(const std::string& menu, QWidget* parent);
+
+protected:
+    void closeEvent(class QCloseEvent*) override;
+    void keyPressEvent(class QKeyEvent*) override;
+
+private:
+    void BuildMenuBar();
+    void SyncMenus();
+    Screen& screen_;
+    ScreenCanvas* canvas_;
+    QMenuBar* menuBar_ = nullptr;
+    std::map<std::string, QAction*> actions_;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Shared helpers of the asset generator: deterministic noise and the file writers.
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+namespace assetgen {
+
+// A small deterministic generator (no global state) for textures and melodies.
+class Noise {
+public:
+    explicit Noise(uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+    uint32_t next();                       // 32 random bits
+    double unit() { return next() / 4294967296.0; }   // [0, 1)
+    int range(int lo, int hi) { return lo + int(unit() * (hi - lo + 1)); }  // lo..hi
+private:
+    uint64_t state_;
+};
+
+// Smooth value noise in [0, 1) at a point, for landscapes and stone.
+double ValueNoise(double x, double y, uint32_t seed);
+
+// Writers. Each returns false and prints to stderr when the file cannot be written.
+bool SaveBmp(const QImage& image, const QString& path);      // 24-bit uncompressed BMP
+bool SaveGif(const QImage& image, const QString& path);      // 8-bit GIF via giflib; alpha < 128 becomes transparent
+bool SaveIco(const QImage& image, const QString& path);      // ICO with alpha
+bool SaveBytes(const QByteArray& bytes, const QString& path);
+
+// Every generator family writes its files into dir. Each function is one source file.
+void GenerateMaps(const QString& dir);        // table1..4.bmp, carte1..4.bmp
+void GenerateFigures(const QString& dir);     // 00..15.ico, 1..16.gif, bloc.gif
+void GenerateEnemies(const QString& dir);     // des1..19.gif
+void GenerateScenes(const QString& dir);      // fight, shop, arena, tower backgrounds, fin.bmp
+void GenerateInterface(const QString& dir);   // buttons, sundial, panel icons, title, dialogs
+void GenerateSpells(const QString& dir);      // anim00..47.gif, spell dialog pictures
+void GenerateMusic(const QString& dir);       // start.mid, battle.mid, marche.mid, forge.mid
+void GenerateSounds(const QString& dir);      // song.wav, cmbsnd1..3.wav
+
+}  // namespace assetgen

@@ -1,0 +1,25 @@
+// quelmor-assetgen OUTDIR: writes every picture, tune and sound that the game loads.
+#include "common.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);  // fonts for QPainter text
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quelmor-assetgen OUTDIR\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    assetgen::GenerateMaps(dir);
+    assetgen::GenerateFigures(dir);
+    assetgen::GenerateEnemies(dir);
+    assetgen::GenerateScenes(dir);
+    assetgen::GenerateInterface(dir);
+    assetgen::GenerateSpells(dir);
+    assetgen::GenerateMusic(dir);
+    assetgen::GenerateSounds(dir);
+    return 0;
+}
