@@ -1,0 +1,34 @@
+#pragma once
+// The board screen `frmJeu` and the board procedures other parts of the game call.
+#include <string>
+
+class Screen;
+
+// Opens the board after set-up (board start-up runs in its Load).
+void OpenBoard();
+// The board while it is open, nullptr otherwise.
+Screen* Board();
+
+// The information line.
+void SetInformations(const std::string& text);
+std::string Informations();
+// The sum of count six-sided dice plus bonus.
+int RollDice(int count, int bonus);
+// Kills the current character (a Cavalier Noir survives).
+void DeadlyDead();
+// Puts character i's icon on the map (hides it when in prison or dead); see the map rules.
+void ShowCharacterOnMap(int i);
+// Hides character i's icon (Perso1(i)).
+void HideCharacterIcon(int i);
+// Is a fight pending (the fight button visible)?
+bool FightPending();
+// Hides or shows the whole board window (a running fight hides it).
+void SetBoardVisible(bool visible);
+// The zone shown on the big map.
+int DisplayedZone();
+// MovesLeft := n, and the movement label shows it.
+void SetMovesLeft(int n);
+// EndTurnAvailable := true, then the buttons are repainted.
+void EnableEndTurn();
+// Places character i's obstacle on a cell of a zone and shows it where that zone is shown.
+void PlaceObstacle(int i, int zone, int column, int row);

@@ -1,0 +1,4 @@
+// Placeholder until the end screen lands.
+#include "ending/frmFini.h"
+
+void OpenEndScreen() {}

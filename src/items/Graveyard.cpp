@@ -1,0 +1,4 @@
+// Placeholder until the graveyard lands.
+#include "items/Graveyard.h"
+
+void OpenGraveyard() {}

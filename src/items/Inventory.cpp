@@ -1,0 +1,4 @@
+// Placeholder until item use lands.
+#include "items/Inventory.h"
+
+void AddItemHandlers(Screen&) {}
