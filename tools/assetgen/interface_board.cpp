@@ -3,6 +3,7 @@
 // and the backgrounds of the right column and the bottom band.
 #include "interface_kit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace assetgen::ui {
@@ -300,21 +301,22 @@ QImage FightButton(int state) {
 
 // ---- Panel decoration ----------------------------------------------------------------
 
+// The item list's arrows, drawn pixel by pixel: a yellow triangle 10 wide and 6 high,
+// lighter toward its tip.
 QImage Arrow(bool up) {
-    QImage img = Canvas(40, 24, Qt::black);
-    {
-        QPainter p(&img);
-        Smooth(p);
-        QPainterPath t;
-        if (up) {
-            t.moveTo(20, 2), t.lineTo(38, 22), t.lineTo(2, 22);
-        } else {
-            t.moveTo(2, 2), t.lineTo(38, 2), t.lineTo(20, 22);
+    QImage img = Canvas(10, 6, Qt::black);
+    for (int row = 0; row < 6; ++row) {
+        const int r = up ? row : 5 - row;  // 0 at the tip
+        const double half = 0.5 + r * 0.9;
+        for (int x = 0; x < 10; ++x) {
+            const double d = std::abs(x + 0.5 - 5.0);
+            const double cover = std::clamp(half - d + 0.5, 0.0, 1.0);
+            if (cover <= 0) continue;
+            const QColor c = Shade(QColor(255, 226, 0), 1.0 - 0.05 * r);
+            img.setPixelColor(x, row, Mix(QColor(0, 0, 0), c, cover));
         }
-        t.closeSubpath();
-        p.fillPath(t, Sheen(QPointF(0, 0), QPointF(0, 24), QColor(255, 230, 0), 1.2, 0.7));
     }
-    return img.scaled(10, 6, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return img;
 }
 
 QImage Ornament() {
