@@ -68,22 +68,22 @@ private:
             c.parent = "Onglet(0)";
             return c;
         };
-        Control& title = Place(onPage(Kind::Label, "lblTitle"), 0, 20, kPageWidth, 40);
+        Control& title = Place(onPage(Kind::Label, "lblTitle"), 0, 28, kPageWidth, 40);
         title.caption = "Quelmor";
         title.align = Align::Center;
         title.font = Font{"Times New Roman", 24, true, false};
         title.fore = Rgb{96, 24, 16};
-        Place(onPage(Kind::Image, "Image1"), 52, 76, 120, 120).picture = "apropos1.gif";
-        Place(onPage(Kind::Image, "Image2"), 212, 76, 120, 120).picture = "apropos2.gif";
-        Control& makers = Place(onPage(Kind::Label, "lblMakers"), 16, 220, kPageWidth - 32, 40);
+        Place(onPage(Kind::Image, "Image1"), 52, 92, 120, 120).picture = "apropos1.gif";
+        Place(onPage(Kind::Image, "Image2"), 212, 92, 120, 120).picture = "apropos2.gif";
+        Control& makers = Place(onPage(Kind::Label, "lblMakers"), 16, 244, kPageWidth - 32, 40);
         makers.caption = Msg(201).substr(1) + "\n" + Msg(224).substr(1);
         makers.align = Align::Center;
         makers.wordWrap = true;
         makers.font = Font{"Times New Roman", 12, false, true};
-        Control& version = Place(onPage(Kind::Label, "lblVersion"), 16, 276, kPageWidth - 32, 18);
+        Control& version = Place(onPage(Kind::Label, "lblVersion"), 16, 300, kPageWidth - 32, 18);
         version.caption = "Version 1.0";
         version.align = Align::Center;
-        Control& mail = Place(onPage(Kind::Label, "lblMail"), 112, 310, kPageWidth - 224, 18);
+        Control& mail = Place(onPage(Kind::Label, "lblMail"), 112, 340, kPageWidth - 224, 18);
         mail.caption = kMailAddress;
         mail.align = Align::Center;
         mail.fore = kLinkText;
@@ -96,7 +96,7 @@ private:
             Control& line = Place(Add(Kind::Label, "Haut", k), 0, 13 + kLinePitch * k, kPageWidth, kLinePitch + 1);
             line.parent = "Onglet(1)";
             line.align = Align::Center;
-            line.font = Font{"Arial", 8.25, false, false};
+            line.font = Font{"Arial", 9, false, false};
             line.fore = kCreditsText;
         }
         credits_ = CreditsLines();

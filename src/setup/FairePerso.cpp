@@ -9,8 +9,8 @@ namespace {
 
 constexpr int kWidth = 776, kHeight = 466;
 // Slots sit three to a row, two rows, inside Frame1.
-constexpr int kSlotWidth = 168, kSlotHeight = 130, kSlotGap = 8;
-constexpr int kSlotsLeft = 10, kSlotsTop = 22;
+constexpr int kSlotWidth = 164, kSlotHeight = 130, kSlotGap = 8;
+constexpr int kSlotsLeft = 12, kSlotsTop = 22;
 const Font kSmall{"Arial", 8.25, false, false};
 const Font kBold{"Arial", 9.75, true, false};
 
@@ -71,19 +71,19 @@ void FairePerso::LayoutSlot(int k) {
     Control& portrait = Place(Add(Kind::Image, "Image1", k), 8, 20, 64, 80);
     portrait.parent = key;
     portrait.border = true;
-    Control& cls = Place(Add(Kind::Label, "ClassePerso", k), 80, 20, 84, 18);
+    Control& cls = Place(Add(Kind::Label, "ClassePerso", k), 78, 20, 84, 18);
     cls.parent = key;
-    cls.font = kBold;
+    cls.font = Font{"Arial", 9, true, false};
     const char* stats[] = {"LblPw", "LblDf", "LblAg", "LblMt"};
     for (int s = 0; s < 4; ++s) {
-        Control& label = Place(Add(Kind::Label, stats[s], k), 80, 42 + 15 * s, 84, 15);
+        Control& label = Place(Add(Kind::Label, stats[s], k), 78, 42 + 15 * s, 84, 15);
         label.parent = key;
         label.font = kSmall;
     }
-    Control& name = Place(Add(Kind::Label, "PrenomPerso", k), 8, 106, 156, 18);
+    Control& name = Place(Add(Kind::Label, "PrenomPerso", k), 8, 106, 150, 18);
     name.parent = key;
     name.font = Font{"Arial", 9.75, false, true};
-    Control& edit = Place(Add(Kind::TextBox, "ChangerNom", k), 6, 103, 158, 22);
+    Control& edit = Place(Add(Kind::TextBox, "ChangerNom", k), 6, 103, 152, 22);
     edit.parent = key;
     edit.visible = false;
 }
