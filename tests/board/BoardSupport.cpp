@@ -56,7 +56,12 @@ std::string DumpedField(const std::string& dump, const std::string& screen, cons
             if (dump[stop] == '\\') ++stop;
         ++stop;
     } else if (dump[at] == '[') {
-        stop = dump.find(']', at) + 1;
+        int depth = 0;
+        for (stop = at; stop < dump.size(); ++stop) {
+            if (dump[stop] == '[') ++depth;
+            if (dump[stop] == ']' && --depth == 0) break;
+        }
+        ++stop;
     } else {
         stop = dump.find_first_of(",}", at);
     }
