@@ -3,6 +3,7 @@
 // test can fix every die and watch one fight from its first roll to its outcome.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,13 @@ protected:
         int status = session->Run(script);
         EXPECT_EQ(status, 0) << session->err();
         return status;
+    }
+    // A stand-in for the board: its handler Open_Click runs open, so that a script can open
+    // a modal screen and go on inside it ("call Stage.Open_Click").
+    static Screen& Stage(std::function<void()> open) {
+        auto stage = std::make_unique<Screen>("Stage", 640, 480);
+        stage->On("Open_Click", [open](const EventArgs&) { open(); });
+        return Ui::Get().Show(std::move(stage));
     }
     Screen* Combat() { return session->screen("Combat"); }
     Screen* Panel() { return session->screen("ChCmb"); }
