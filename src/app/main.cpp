@@ -1,6 +1,6 @@
 // Quelmor: the desktop game.
 #include <QApplication>
-#include <QScreen>
+#include <QIcon>
 #include <unistd.h>
 
 #include "platform/SdlServices.h"

@@ -1,0 +1,54 @@
+#pragma once
+// Painting helpers shared by the world pictures: colour mixing, noise textures, shaded
+// shapes, outlines and halos. Everything is deterministic.
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <cstdint>
+#include <functional>
+
+namespace art {
+
+// Linear mix of two colours, t = 0 gives a, t = 1 gives b (alpha mixed too).
+QColor Mix(const QColor& a, const QColor& b, double t);
+// The colour scaled in brightness: f < 1 darker, f > 1 lighter.
+QColor Shade(const QColor& c, double f);
+// The colour with another alpha (0-255).
+QColor Alpha(const QColor& c, int alpha);
+
+// Fractal value noise in [0, 1): octaves of ValueNoise, first octave at the given scale (pixels).
+double Fbm(double x, double y, double scale, int octaves, uint32_t seed);
+
+// A w x h opaque image whose pixels are colour(x, y).
+QImage Field(int w, int h, const std::function<QColor(int, int)>& colour);
+
+// A painter with antialiasing and smooth pixmap transforms.
+void Prepare(QPainter& p);
+
+// Fills path with brush, then strokes it with a dark outline of the given width.
+void FillOutlined(QPainter& p, const QPainterPath& path, const QBrush& brush, const QColor& outline, double width);
+
+// A radial gradient giving a ball-like shading: light from the upper left.
+QRadialGradient Ball(const QRectF& box, const QColor& base, double light = 1.35, double dark = 0.55);
+// A vertical (or horizontal) gradient from a lighter to a darker form of base.
+QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& base, double start = 1.3, double end = 0.6);
+
+// Copy of a transparent image with a dark halo of radius r pixels around its opaque parts.
+QImage Halo(const QImage& image, const QColor& halo, int radius);
+
+// A soft elliptic shadow on the ground.
+void GroundShadow(QPainter& p, const QRectF& box, int alpha = 90);
+
+// Smooth scaling to an exact size.
+QImage Scaled(const QImage& image, int w, int h);
+
+// Adds speckle noise to every opaque pixel (amount in colour steps), for a painted grain.
+void Grain(QImage& image, int amount, uint32_t seed);
+
+// A vignette darkening the picture's edges.
+void Vignette(QImage& image, double strength);
+
+}  // namespace art

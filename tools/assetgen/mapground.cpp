@@ -1,0 +1,193 @@
+// The ground layers of the four zone maps: relief-shaded grass, rock, snow, paving and
+// forest floor, with the fields of the plain laid on top.
+#include "artkit.h"
+#include "common.h"
+#include "mapkit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace mapart {
+namespace {
+
+constexpr int kW = map::kColumns * kCell;
+constexpr int kH = map::kRows * kCell;
+
+double PlaceDistance(int zone, double x, double y) {
+    double best = 1e9;
+    for (int i = 0; i < map::kPlaceCount; ++i) {
+        const map::PlaceCell& pc = map::PlaceCells()[i];
+        if (pc.cell.zone != zone) continue;
+        const QPointF c = CellCentre(pc.cell.column, pc.cell.row);
+        best = std::min(best, std::hypot(x - c.x(), y - c.y()));
+    }
+    return best;
+}
+
+struct FieldPlot { int c0, r0, c1, r1; int kind; bool across; };
+
+// Fields of the plain, in whole cells clear of roads: 0 wheat, 1 ploughed, 2 crops, 3 lavender.
+constexpr FieldPlot kPlainFields[] = {
+    {5, 1, 8, 2, 0, true},   {9, 1, 11, 2, 1, false}, {12, 1, 14, 2, 2, true},  {6, 9, 8, 11, 1, true},
+    {12, 9, 15, 11, 0, false}, {17, 5, 20, 7, 2, false}, {18, 9, 20, 11, 3, true}, {6, 4, 8, 4, 2, true},
+    {7, 13, 11, 14, 0, true}, {12, 13, 14, 15, 1, false},
+};
+
+void PaintField(QPainter& p, const FieldPlot& f, uint32_t seed) {
+    const QRectF area = CellRect(f.c0, f.r0, f.c1 - f.c0 + 1, f.r1 - f.r0 + 1).adjusted(4, 4, -4, -4);
+    const QColor light[] = {{232, 206, 58}, {96, 66, 46}, {92, 150, 56}, {150, 118, 204}};
+    const QColor dark[] = {{204, 170, 40}, {70, 46, 34}, {62, 116, 42}, {110, 84, 168}};
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(light[f.kind]);
+    p.drawRect(area);
+    p.setPen(QPen(dark[f.kind], 1.6));
+    if (f.across) {
+        for (double y = area.top() + 2; y < area.bottom(); y += 3.5) p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    } else {
+        for (double x = area.left() + 2; x < area.right(); x += 3.5) p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    }
+    // Sun-dappled variation over the plot.
+    assetgen::Noise n(seed);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 12; ++i) {
+        const QPointF c(area.left() + n.unit() * area.width(), area.top() + n.unit() * area.height());
+        QRadialGradient g(c, 14);
+        g.setColorAt(0, QColor(255, 255, 255, f.kind == 1 ? 10 : 24));
+        g.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setBrush(g);
+        p.drawEllipse(c, 14, 14);
+    }
+    // A hedge of low bushes around the plot.
+    QPen hedge(QColor(34, 72, 26), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(hedge);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(area.adjusted(-1.5, -1.5, 1.5, 1.5));
+    p.setPen(QPen(QColor(70, 120, 44), 1.2, Qt::DotLine));
+    p.drawRect(area.adjusted(-2.2, -2.2, 0.8, 0.8));
+    p.restore();
+}
+
+}  // namespace
+
+double SmoothStep(double e0, double e1, double x) {
+    const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+QImage ReliefGround(const std::function<double(double, double)>& height, double relief,
+                    const std::function<QColor(int, int, double, double)>& colour) {
+    std::vector<double> h(size_t(kW + 1) * size_t(kH + 1));
+    for (int y = 0; y <= kH; ++y)
+        for (int x = 0; x <= kW; ++x) h[size_t(y) * (kW + 1) + size_t(x)] = height(x, y);
+    const double lx = -0.55, ly = -0.6, lz = 0.58;
+    return art::Field(kW, kH, [&](int x, int y) {
+        const double here = h[size_t(y) * (kW + 1) + size_t(x)];
+        const double dx = (h[size_t(y) * (kW + 1) + size_t(x + 1)] - here) * relief;
+        const double dy = (h[size_t(y + 1) * (kW + 1) + size_t(x)] - here) * relief;
+        const double len = std::sqrt(dx * dx + dy * dy + 1);
+        const double lambert = (-dx * lx - dy * ly + lz) / len;
+        const double light = std::clamp(0.5 + (lambert - lz) * 0.9, 0.0, 1.0);
+        return colour(x, y, here, light);
+    });
+}
+
+QImage PlainGround(const Roads& roads) {
+    QImage img = ReliefGround(
+        [](double x, double y) { return art::Fbm(x, y, 150, 4, 11); }, 22,
+        [](int x, int y, double, double light) {
+            const double m = art::Fbm(x, y, 55, 3, 12);
+            const double fine = assetgen::ValueNoise(x * 0.5, y * 0.5, 13);
+            QColor g = art::Mix(QColor(70, 122, 40), QColor(134, 170, 62), m);
+            g = art::Mix(g, QColor(96, 146, 52), fine * 0.4);
+            return art::Shade(g, 0.72 + 0.55 * light);
+        });
+    QPainter p(&img);
+    art::Prepare(p);
+    for (size_t i = 0; i < std::size(kPlainFields); ++i) PaintField(p, kPlainFields[i], 30u + uint32_t(i));
+    // A pond in the south-east with reeds.
+    const QRectF pond(CellRect(17, 13).left() + 4, CellRect(17, 13).top() + 6, 104, 66);
+    QPainterPath water;
+    water.addEllipse(pond);
+    water.addEllipse(pond.adjusted(40, 26, 30, 20));
+    water = water.simplified();
+    p.setPen(QPen(QColor(40, 70, 34), 4));
+    p.setBrush(QColor(40, 70, 34));
+    p.drawPath(water);
+    QLinearGradient wg(pond.topLeft(), pond.bottomRight());
+    wg.setColorAt(0, QColor(70, 130, 190));
+    wg.setColorAt(1, QColor(32, 70, 130));
+    p.setPen(QPen(QColor(20, 40, 60), 1.2));
+    p.setBrush(wg);
+    p.drawPath(water);
+    p.setPen(QPen(QColor(220, 240, 255, 140), 1.0));
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(QPointF(pond.left() + 20 + i * 15, pond.top() + 16 + i * 7), QPointF(pond.left() + 30 + i * 15, pond.top() + 16 + i * 7));
+    Flowers(p, QRectF(0, 0, kW, kH), 0, 1);
+    assetgen::Noise n(14);
+    for (int i = 0; i < 1400; ++i) {
+        const QPointF at(n.unit() * kW, n.unit() * kH);
+        if (!Clear(roads, at, 1) || art::Fbm(at.x(), at.y(), 60, 2, 15) < 0.5) continue;
+        bool inField = false;
+        for (const FieldPlot& f : kPlainFields)
+            if (CellRect(f.c0, f.r0, f.c1 - f.c0 + 1, f.r1 - f.r0 + 1).adjusted(-3, -3, 3, 3).contains(at)) inField = true;
+        if (inField || water.contains(at)) continue;
+        Flowers(p, QRectF(at, QSizeF(6, 6)), 3, 100u + uint32_t(i));
+    }
+    return img;
+}
+
+double MountainHeight(const Roads& roads, double x, double y) {
+    // Warped ridges for the crests, softer noise for the slopes, low valleys along the passes.
+    const double wx = x + 40 * (art::Fbm(x, y, 90, 2, 25) - 0.5), wy = y + 40 * (art::Fbm(x, y, 90, 2, 26) - 0.5);
+    const double ridge = 1.0 - std::fabs(2.0 * art::Fbm(wx, wy, 110, 5, 21) - 1.0);
+    double h = 0.6 * std::pow(ridge, 1.6) + 0.5 * art::Fbm(wx, wy, 44, 4, 22) - 0.08;
+    const double d = std::min(roads.Distance(QPointF(x, y)), PlaceDistance(roads.zone, x, y) - 40);
+    h *= 0.2 + 0.8 * SmoothStep(-4, 80, d);
+    return std::clamp(h, 0.0, 0.999);
+}
+
+QImage MountainGround(const Roads& roads) {
+    auto height = [&roads](double x, double y) { return MountainHeight(roads, x, y); };
+    return ReliefGround(height, 110, [](int x, int y, double h, double light) {
+        const double fine = assetgen::ValueNoise(x * 0.45, y * 0.45, 23);
+        const QColor meadow = art::Mix(QColor(92, 122, 54), QColor(120, 132, 72), art::Fbm(x, y, 30, 2, 24));
+        // Rock in strata of violet-grey and blue-grey.
+        const double strata = 0.5 + 0.5 * std::sin(h * 46 + art::Fbm(x, y, 25, 2, 27) * 6);
+        QColor rock = art::Mix(QColor(104, 100, 114), QColor(140, 138, 150), strata * 0.6 + fine * 0.4);
+        QColor c = art::Mix(meadow, rock, SmoothStep(0.16, 0.28, h));
+        const QColor snow = art::Mix(QColor(150, 170, 205), QColor(246, 248, 255), SmoothStep(0.25, 0.75, light));
+        c = art::Mix(c, snow, SmoothStep(0.5, 0.55, h + fine * 0.04));
+        const double lit = h > 0.52 ? 0.85 + 0.3 * light : 0.5 + 0.85 * light;
+        return art::Shade(c, lit);
+    });
+}
+
+QImage TownGround(const Roads& roads) {
+    (void)roads;
+    // Dark flagstones and garden soil between the houses.
+    return art::Field(kW, kH, [](int x, int y) {
+        const double g = art::Fbm(x, y, 40, 3, 41);
+        const bool joint = (x % 9 == 0) || (y % 7 == 0);
+        QColor c = art::Mix(QColor(92, 96, 88), QColor(76, 108, 58), SmoothStep(0.45, 0.6, g));
+        if (joint) c = art::Shade(c, 0.8);
+        return art::Shade(c, 0.9 + 0.2 * assetgen::ValueNoise(x * 0.6, y * 0.6, 42));
+    });
+}
+
+QImage ForestGround(const Roads& roads) {
+    const int zone = roads.zone;
+    return ReliefGround([](double x, double y) { return art::Fbm(x, y, 90, 4, 61); }, 30,
+                        [zone](int x, int y, double, double light) {
+                            const double m = art::Fbm(x, y, 40, 3, 62);
+                            QColor c = art::Mix(QColor(36, 64, 28), QColor(64, 92, 36), m);
+                            if (assetgen::ValueNoise(x * 0.3, y * 0.3, 63) > 0.8) c = QColor(70, 54, 34);
+                            // Grassy clearings around the places.
+                            const double clearing = SmoothStep(58, 40, PlaceDistance(zone, x, y));
+                            c = art::Mix(c, art::Mix(QColor(92, 142, 52), QColor(118, 160, 60), m), clearing);
+                            return art::Shade(c, 0.75 + 0.5 * light);
+                        });
+}
+
+}  // namespace mapart

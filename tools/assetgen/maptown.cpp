@@ -1,0 +1,134 @@
+// The town zone: blocks of houses between the streets, gardens, wells and the town wall
+// with its gates where the streets leave the map.
+#include "artkit.h"
+#include "common.h"
+#include "mapkit.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mapart {
+namespace {
+
+constexpr int kW = map::kColumns * kCell;
+constexpr int kH = map::kRows * kCell;
+constexpr double kWall = 9;
+
+bool Road(int c, int r) { return map::IsRoadCell(map::Town, c, r); }
+
+// A house may stand on a cell that is no road and lies clear of places and the tower.
+bool HouseCell(const Roads& roads, int c, int r) {
+    if (c < 1 || r < 1 || c > map::kColumns || r > map::kRows || Road(c, r)) return false;
+    return Clear(roads, CellCentre(c, r), 6);
+}
+
+void Garden(QPainter& p, const QRectF& cell, uint32_t seed) {
+    assetgen::Noise n(seed);
+    p.save();
+    p.setPen(QPen(QColor(60, 50, 40), 1));
+    p.setBrush(QColor(72, 118, 46));
+    p.drawRect(cell.adjusted(3, 3, -3, -3));
+    p.setPen(QPen(QColor(92, 68, 44), 1.2, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cell.adjusted(2.5, 2.5, -2.5, -2.5));
+    if (n.unit() < 0.5) {
+        // A well.
+        const QPointF c = cell.center() + QPointF(0, 2);
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(150, 150, 144));
+        p.drawEllipse(c, 6, 5);
+        p.setBrush(QColor(30, 50, 90));
+        p.drawEllipse(c, 3.5, 2.8);
+        p.setPen(QPen(QColor(90, 60, 36), 1.6));
+        p.drawLine(c + QPointF(-6, 0), c + QPointF(-6, -8));
+        p.drawLine(c + QPointF(6, 0), c + QPointF(6, -8));
+        p.drawLine(c + QPointF(-7, -8), c + QPointF(7, -8));
+        Flowers(p, cell.adjusted(4, 4, -4, -4), 10, n.next());
+    } else {
+        Flowers(p, cell.adjusted(4, 4, -4, -4), 14, n.next());
+        Tree(p, cell.center() + QPointF(2, 10), 8, QColor(60, 120, 44), n.next());
+    }
+    p.restore();
+}
+
+void WallSegment(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setPen(QPen(QColor(36, 34, 32), 1));
+    p.setBrush(art::Ramp(r.topLeft(), r.bottomRight(), QColor(140, 136, 128), 1.2, 0.7));
+    p.drawRect(r);
+    // Merlons along the walk.
+    p.setBrush(QColor(170, 166, 156));
+    const bool across = r.width() > r.height();
+    const double len = across ? r.width() : r.height();
+    for (double t = 2; t < len - 2; t += 6) {
+        const QRectF m = across ? QRectF(r.left() + t, r.top() + 1, 3, 3) : QRectF(r.left() + 1, r.top() + t, 3, 3);
+        p.drawRect(m);
+    }
+    p.restore();
+}
+
+void WallTower(QPainter& p, const QPointF& c) {
+    p.save();
+    art::GroundShadow(p, QRectF(c.x() - 8, c.y() - 3, 20, 12), 110);
+    p.setPen(QPen(QColor(30, 28, 26), 1));
+    p.setBrush(art::Ball(QRectF(c.x() - 9, c.y() - 9, 18, 18), QColor(150, 146, 138)));
+    p.drawEllipse(c, 9, 9);
+    p.setBrush(QColor(120, 44, 40));
+    QPainterPath cone;
+    cone.moveTo(c + QPointF(-8, 0));
+    cone.lineTo(c + QPointF(0, -13));
+    cone.lineTo(c + QPointF(8, 0));
+    cone.quadTo(c + QPointF(0, 4), c + QPointF(-8, 0));
+    art::FillOutlined(p, cone, art::Ramp(c + QPointF(-8, 0), c + QPointF(8, 0), QColor(150, 50, 42), 1.3, 0.6),
+                      QColor(40, 20, 16), 1);
+    p.restore();
+}
+
+void TownWall(QPainter& p) {
+    // The wall runs round the town; two gates let the streets out (north and east).
+    const double gateN = CellCentre(3, 1).x(), gateE = CellCentre(20, 13).y();
+    WallSegment(p, QRectF(0, 0, gateN - 15, kWall));
+    WallSegment(p, QRectF(gateN + 15, 0, kW - gateN - 15, kWall));
+    WallSegment(p, QRectF(0, kH - kWall, kW, kWall));
+    WallSegment(p, QRectF(0, 0, kWall, kH));
+    WallSegment(p, QRectF(kW - kWall, 0, kWall, gateE - 15));
+    WallSegment(p, QRectF(kW - kWall, gateE + 15, kWall, kH - gateE - 15));
+    const QPointF towers[] = {{6, 6}, {kW - 6.0, 6}, {6, kH - 6.0}, {kW - 6.0, kH - 6.0},
+                              {gateN - 18, 6}, {gateN + 18, 6}, {kW - 6.0, gateE - 18}, {kW - 6.0, gateE + 18},
+                              {6, kH / 2.0}, {kW / 2.0, kH - 6.0}, {kW * 0.75, 6}, {kW / 2.0 - 40, 6}};
+    for (const QPointF& t : towers) WallTower(p, t);
+}
+
+}  // namespace
+
+void TownScenery(QPainter& p, const Roads& roads) {
+    assetgen::Noise n(51);
+    const QColor roofs[] = {{176, 70, 50}, {150, 52, 42}, {94, 104, 124}, {112, 58, 60}, {80, 112, 110}, {186, 84, 58}};
+    const QColor walls[] = {{230, 222, 204}, {216, 210, 196}, {236, 230, 214}};
+    for (int r = 1; r <= map::kRows; ++r) {
+        for (int c = 1; c <= map::kColumns;) {
+            if (!HouseCell(roads, c, r)) {
+                ++c;
+                continue;
+            }
+            // Row houses: join up to three free cells of a row under one roof.
+            int len = 1;
+            while (len < 3 && HouseCell(roads, c + len, r) && n.unit() < 0.6) ++len;
+            QRectF f = CellRect(c, r, len, 1);
+            f.adjust(Road(c - 1, r) ? 4 : 1.5, Road(c, r - 1) ? 4 : 2.5, Road(c + len, r) ? -4 : -1.5, Road(c, r + 1) ? -4 : -2.5);
+            if (c == 1) f.setLeft(kWall + 2);
+            if (r == 1) f.setTop(kWall + 2);
+            if (c + len - 1 == map::kColumns) f.setRight(kW - kWall - 2);
+            if (r == map::kRows) f.setBottom(kH - kWall - 2);
+            if (len == 1 && n.unit() < 0.16) {
+                Garden(p, f, n.next());
+            } else {
+                House(p, f, roofs[n.range(0, 5)], walls[n.range(0, 2)], len > 1 || n.unit() < 0.5, n.next());
+            }
+            c += len;
+        }
+    }
+    TownWall(p);
+}
+
+}  // namespace mapart
