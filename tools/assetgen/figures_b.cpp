@@ -50,7 +50,7 @@ void Necromancien(QPainter& p) {
     QPainterPath skull;
     skull.addEllipse(QPointF(52, 15), 5.5, 5);
     skull.addRoundedRect(QRectF(48.5, 17, 7, 5), 1.5, 1.5);
-    Solid(p, skull.simplified(), QColor(230, 226, 206), 0.6);
+    Solid(p, art::Union(skull), QColor(230, 226, 206), 0.6);
     Fill(p, Ellipse(QPointF(50, 15.5), 1.4, 1.6), QColor(20, 40, 20), QColor(0, 0, 0), 0.2);
     Fill(p, Ellipse(QPointF(54, 15.5), 1.4, 1.6), QColor(20, 40, 20), QColor(0, 0, 0), 0.2);
     p.save();

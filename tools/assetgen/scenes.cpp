@@ -25,7 +25,7 @@ void FloatingKey(QPainter& p, const QPointF& at, double s, double angle, const Q
     k.addRect(QRectF(3, 24, 8, 5));
     QPainterPath hole;
     hole.addEllipse(QPointF(0, -22), 5, 5);
-    k = k.simplified().subtracted(hole);
+    k = art::Union(k).subtracted(hole);
     QLinearGradient g(-12, -34, 12, 30);
     g.setColorAt(0, art::Shade(light, 1.2));
     g.setColorAt(0.5, base);
