@@ -58,23 +58,22 @@ void Range(QPainter& p, double width, double baseY, double height, const QColor&
     for (const QPointF& pt : ridge) shape.lineTo(pt);
     shape.lineTo(width + 4, baseY + 2);
     shape.closeSubpath();
-    QLinearGradient g(0, baseY - height, 0, baseY);
-    g.setColorAt(0, art::Shade(colour, 1.15));
-    g.setColorAt(1, art::Shade(colour, 0.8));
+    // Faces turned to the light (left) are bright, the others in shade; streaks of rock.
+    auto ridgeAt = [&](double x) {
+        const size_t i = size_t(std::clamp((x + 4) / 2, 0.0, double(ridge.size() - 1)));
+        return ridge[i].y();
+    };
+    const int top = int(std::max(0.0, baseY - height - 2)), bottom = int(baseY + 2);
+    const QImage face = art::Field(int(width), bottom - top, [&](int x, int y) {
+        const double slope = ridgeAt(x + 5) - ridgeAt(x - 5);
+        const double depth = (y + top - ridgeAt(x)) / height;
+        const double streak = art::Fbm(x * 1.4, (y + top) * 0.9, 26, 3, seed + 5);
+        const double light = std::clamp(0.55 - slope * 0.035 + (streak - 0.5) * 0.5 - depth * 0.25, 0.1, 1.0);
+        return art::Shade(colour, 0.55 + 0.75 * light);
+    });
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawPath(shape);
     p.setClipPath(shape);
-    // Shadowed faces: to the right of each peak.
-    for (size_t i = 2; i < ridge.size(); i += 1) {
-        const double slope = ridge[i].y() - ridge[i - 1].y();
-        if (slope > 0) {
-            p.setPen(QPen(art::Alpha(art::Shade(colour, 0.55), 120), 2.2));
-            p.drawLine(ridge[i], QPointF(ridge[i].x() + slope * 3, baseY));
-        }
-    }
-    if (snow > 0) {
+    p.drawImage(0, top, face);    if (snow > 0) {
         QPainterPath cap;
         cap.moveTo(ridge.front());
         for (const QPointF& pt : ridge) cap.lineTo(pt);
@@ -95,9 +94,9 @@ void Range(QPainter& p, double width, double baseY, double height, const QColor&
 
 void Hills(QPainter& p, double width, double baseY, double amplitude, const QColor& colour, uint32_t seed) {
     QPainterPath shape;
-    shape.moveTo(-4, baseY + amplitude * 2);
+    shape.moveTo(-4, baseY + 4000);
     for (double x = -4; x <= width + 4; x += 3) shape.lineTo(x, baseY - amplitude * art::Fbm(x, 0, 120, 3, seed));
-    shape.lineTo(width + 4, baseY + amplitude * 4);
+    shape.lineTo(width + 4, baseY + 4000);
     shape.closeSubpath();
     QLinearGradient g(0, baseY - amplitude, 0, baseY + amplitude);
     g.setColorAt(0, art::Shade(colour, 1.15));

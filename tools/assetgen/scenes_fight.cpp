@@ -195,11 +195,23 @@ QImage ForestFight() {
         p.drawPolygon(ray);
     }
     // Forest floor, path, ferns and mushrooms.
-    QLinearGradient floor(0, 180, 0, kH);
-    floor.setColorAt(0, QColor(60, 90, 40));
+    QLinearGradient floor(0, 170, 0, kH);
+    floor.setColorAt(0, QColor(70, 100, 50));
     floor.setColorAt(1, QColor(36, 56, 26));
+    QPainterPath ground;
+    ground.moveTo(0, kH);
+    for (double x = 0; x <= kW; x += 4) ground.lineTo(x, 176 + 18 * art::Fbm(x, 0, 26, 3, 63));
+    ground.lineTo(kW, kH);
+    ground.closeSubpath();
+    p.setPen(Qt::NoPen);
     p.setBrush(floor);
-    p.drawRect(QRectF(0, 186, kW, kH - 186));
+    p.drawPath(ground);
+    // Undergrowth along the edge of the floor.
+    for (double x = 0; x < kW; x += 7) {
+        const double y = 180 + 16 * art::Fbm(x, 0, 26, 3, 63);
+        p.setBrush(art::Mix(QColor(40, 80, 34), QColor(80, 120, 50), n.unit()));
+        p.drawEllipse(QPointF(x, y), 6 + n.unit() * 5, 4 + n.unit() * 3);
+    }
     QPainterPath path;
     path.moveTo(196, 186);
     path.cubicTo(180, 230, 140, 260, 130, kH);
@@ -234,11 +246,15 @@ QImage MountainFight() {
     art::Prepare(p);
     Clouds(p, QRectF(0, 20, kW, 40), 3, QColor(250, 250, 255), 71);
     Range(p, kW, 140, 110, QColor(120, 130, 160), 0.35, 72);
-    Range(p, kW, 170, 80, QColor(100, 96, 110), 0.2, 73, 1.4);
+    Range(p, kW, 172, 66, QColor(112, 100, 96), 0.12, 73, 1.0);
     // Rocky ground with a pass.
     const QImage rock = art::Field(kW, kH, [](int x, int y) {
         const double n = art::Fbm(x, y * 1.6, 30, 4, 74);
-        return art::Shade(art::Mix(QColor(96, 92, 100), QColor(150, 146, 150), n), 0.7 + 0.45 * (y - 160) / 160.0);
+        const double grass = art::Fbm(x, y * 2, 50, 3, 76);
+        QColor c = art::Mix(QColor(104, 96, 96), QColor(160, 152, 148), n);
+        c = art::Mix(c, QColor(96, 120, 60), std::clamp((grass - 0.55) * 4, 0.0, 0.8));
+        c = art::Mix(c, QColor(236, 240, 250), std::clamp((0.32 - grass) * 5, 0.0, 0.9));
+        return art::Shade(c, 0.7 + 0.45 * (y - 160) / 160.0);
     });
     QPainterPath ground;
     ground.moveTo(0, 170);
