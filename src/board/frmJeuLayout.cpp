@@ -92,6 +92,7 @@ void AddPanel(frmJeu& s) {
     Control& clock = Text(s, "TimeIsOnMySide", -1, 664, 460, 105, 17);
     clock.align = Align::Center;
     clock.fore = kLightYellow;
+    clock.font = Font{"Arial Narrow", 9, false};
 
     Control& info = Text(s, "Informations", -1, 48, 496, 529, 57);
     info.fore = colors::kYellow;
