@@ -62,7 +62,7 @@ void AddMap(frmJeu& s) {
 void AddValue(frmJeu& s, const std::string& icon, const std::string& file, const std::string& label, int left,
               int top) {
     Picture(s, icon, -1, left, top, 16, 16, file);
-    Text(s, label, -1, left + 24, top + 1, 41, 17).font.bold = true;
+    Text(s, label, -1, left + 24, top, 41, 17).font.bold = true;
 }
 
 void AddPanel(frmJeu& s) {
