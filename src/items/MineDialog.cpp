@@ -71,4 +71,6 @@ private:
 
 }  // namespace
 
-void OpenMine() { Ui::Get().ShowModal(std::make_unique<MineDialog>()); }
+std::unique_ptr<Screen> MakeMineDialog() { return std::make_unique<MineDialog>(); }
+
+void OpenMine() { Ui::Get().ShowModal(MakeMineDialog()); }
