@@ -197,6 +197,7 @@ TEST(PlaceEvents, MessagesOnTheBoard) {
     BoardGame game;
     REQUIRE_BOARD(game);
     game.Stand(1, 1, 10, 7, 0);
+    SetItems(1, "1807");
     rec::WriteGold(1, 5000);
     PlaceEvents();
     EXPECT_EQ(Informations(), Msg(36));
@@ -245,4 +246,44 @@ TEST(PlaceEvents, TheVolcanoKillsAllButTheCavalierNoir) {
     PlaceEvents();
     EXPECT_EQ(rec::Life(2), 0);
     EXPECT_EQ(gd.Status[2], 0);
+}
+
+TEST(PlaceEvents, TheArenaStartsTheChosenTournamentFight) {
+    std::array<int, 12> party = kParty;
+    party[0] = 3;  // character 1 is the Chevalier, at home in the town
+    party[2] = 7;
+    BoardGame game(party);
+    REQUIRE_BOARD(game);
+    // Leaving the arena without a choice changes nothing more.
+    game.Stand(1, 3, 5, 5, 2);
+    game.Run("menu frmJeu.MNU_Left\nclick Combat.Form 100 300\n");
+    EXPECT_EQ(gd.PosX[1], 3);
+    EXPECT_EQ(game.session().screen("Combat"), nullptr);
+    EXPECT_TRUE(game.board().visible);
+    EXPECT_TRUE(gd.EndTurnAvailable);
+    // Choosing the first level walks to its stand; the board then starts the fight.
+    game.Stand(1, 3, 5, 5, 2);
+    game.Run("menu frmJeu.MNU_Left\nclick Combat.Form 80 140\nwait 5000\n");
+    Screen* fight = game.session().screen("Combat");
+    ASSERT_NE(fight, nullptr);
+    EXPECT_FALSE(game.board().visible);
+    EXPECT_EQ(gd.CombatMode, 0);
+    EXPECT_EQ(gd.EnemyNumber, 1);
+    EXPECT_EQ(gd.EnemyAttack, 20);
+    EXPECT_TRUE(gd.EndTurnAvailable);
+}
+
+TEST(PlaceEvents, TheMarketOpensForOthersThanTheMonstreAndTheTroll) {
+    BoardGame game;
+    REQUIRE_BOARD(game);
+    game.Stand(1, 3, 5, 13, 2);
+    game.Run("menu frmJeu.MNU_Left\nscreen\nclick Combat.Form 100 300\n");
+    EXPECT_NE(game.session().out().find("frmJeu Combat"), std::string::npos) << game.session().out();
+    EXPECT_EQ(game.session().screen("Combat"), nullptr);
+    EXPECT_TRUE(game.C("Perso1(1)").visible);
+    EXPECT_EQ(gd.CombatMode, 0);
+    game.Stand(12, 3, 5, 13, 2);  // the Troll
+    game.Run("menu frmJeu.MNU_Left\n");
+    EXPECT_EQ(game.session().screen("Combat"), nullptr);
+    EXPECT_EQ(Informations(), Msg(31));
 }

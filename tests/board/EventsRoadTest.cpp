@@ -232,3 +232,44 @@ TEST(RoadEvents, MessagesOnTheBoard) {
     RoadEvents();
     EXPECT_EQ(Informations(), Msg(140));
 }
+
+TEST(RoadEvents, StealAndShootingOffersWhileMovementIsLeft) {
+    std::array<int, 12> party = kParty;
+    party[0] = 16;  // character 1 is the Voleur, character 3 the Chevalier: both in the town
+    BoardGame game(party);
+    REQUIRE_BOARD(game);
+    Put(3, 3, 7, 5);
+    ShowCharacterOnMap(3);
+    ASSERT_TRUE(game.C("Perso1(3)").visible);
+
+    // Sharing a cell with a visible character: the thief may steal.
+    game.Stand(1, 3, 7, 5, 2);
+    SetItems(1, "1205");
+    gd.CapacityAvailable = false;
+    RoadEvents();
+    EXPECT_TRUE(gd.CapacityAvailable);
+    EXPECT_TRUE(game.C("Capacity").enabled);
+    EXPECT_FALSE(gd.EndTurnAvailable);
+
+    // A step away the offer is withdrawn and the information line cleared.
+    game.Stand(1, 3, 10, 5, 2);
+    SetInformations("a message");
+    RoadEvents();
+    EXPECT_FALSE(gd.CapacityAvailable);
+    EXPECT_EQ(Informations(), "");
+
+    // Arrows and someone two cells away along the row: the shot is offered.
+    SetItems(1, "0305");
+    game.Stand(1, 3, 9, 5, 2);
+    RoadEvents();
+    EXPECT_TRUE(gd.CapacityAvailable);
+
+    // Without any item entry a thief gets no offer and keeps its line.
+    SetItems(1, "");
+    game.Stand(1, 3, 7, 5, 2);
+    gd.CapacityAvailable = false;
+    SetInformations("a message");
+    RoadEvents();
+    EXPECT_FALSE(gd.CapacityAvailable);
+    EXPECT_EQ(Informations(), "a message");
+}

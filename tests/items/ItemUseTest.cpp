@@ -7,6 +7,7 @@
 #include "items/ItemCatalogue.h"
 #include "items/ItemUse.h"
 #include "state/Messages.h"
+#include "state/SharedRules.h"
 #include "ui/Screen.h"
 
 using namespace events_test;
@@ -184,6 +185,7 @@ TEST(MasterKey, OpensAFailedChestOnce) {
     REQUIRE_BOARD(game);
     game.Stand(1, 4, 6, 2, 0);
     SetItems(1, "4900");
+    RefreshPanel(1);
     rnd::QueueOne(0.0);
     PlaceEvents();
     ASSERT_EQ(Informations(), Msg(77) + " " + Msg(78));
