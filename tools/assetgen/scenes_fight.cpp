@@ -15,54 +15,6 @@ namespace {
 
 constexpr int kW = 416, kH = 320;
 
-void Facade(QPainter& p, const QRectF& r, const QColor& wall, const QColor& roof, uint32_t seed) {
-    assetgen::Noise n(seed);
-    // Roof against the sky.
-    QPainterPath rf;
-    rf.moveTo(r.left() - 4, r.top());
-    rf.lineTo(r.center().x(), r.top() - r.width() * 0.45);
-    rf.lineTo(r.right() + 4, r.top());
-    rf.closeSubpath();
-    fig::Fill(p, rf, art::Ramp(QPointF(r.left(), 0), QPointF(r.right(), 0), roof, 1.2, 0.6), art::Shade(roof, 0.3), 1);
-    p.save();
-    p.setClipPath(rf);
-    p.setPen(QPen(art::Alpha(art::Shade(roof, 0.5), 160), 0.8));
-    for (double y = r.top() - r.width() * 0.45; y < r.top(); y += 4) p.drawLine(QPointF(r.left() - 4, y), QPointF(r.right() + 4, y));
-    p.restore();
-    if (n.unit() < 0.7) {
-        const QRectF ch(r.left() + r.width() * (0.15 + 0.2 * n.unit()), r.top() - r.width() * 0.4, 8, 18);
-        p.setPen(QPen(QColor(30, 24, 20), 1));
-        p.setBrush(QColor(120, 96, 86));
-        p.drawRect(ch);
-    }
-    // Plaster wall with timber frame.
-    p.setPen(QPen(QColor(40, 30, 22), 1));
-    p.setBrush(art::Ramp(r.topLeft(), r.topRight(), wall, 1.05, 0.8));
-    p.drawRect(r);
-    QPen beam(QColor(70, 46, 30), 3);
-    p.setPen(beam);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(QPointF(r.left(), r.top() + r.height() * 0.45), QPointF(r.right(), r.top() + r.height() * 0.45));
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.drawLine(QPointF(r.left(), r.top()), QPointF(r.left() + r.width() * 0.3, r.top() + r.height() * 0.45));
-    p.drawLine(QPointF(r.right(), r.top()), QPointF(r.right() - r.width() * 0.3, r.top() + r.height() * 0.45));
-    // Windows with shutters, a door.
-    for (int k = 0; k < 2; ++k) {
-        const QRectF w(r.left() + r.width() * (0.2 + k * 0.42), r.top() + r.height() * 0.12, r.width() * 0.18, r.height() * 0.22);
-        p.setPen(QPen(QColor(30, 20, 14), 1));
-        p.setBrush(n.unit() < 0.5 ? QColor(250, 220, 130) : QColor(50, 60, 80));
-        p.drawRect(w);
-        p.setBrush(QColor(60, 100, 70));
-        p.drawRect(QRectF(w.left() - 4, w.top(), 4, w.height()));
-        p.drawRect(QRectF(w.right(), w.top(), 4, w.height()));
-    }
-    const QRectF door(r.center().x() - r.width() * 0.12, r.bottom() - r.height() * 0.38, r.width() * 0.24, r.height() * 0.38);
-    p.setPen(QPen(QColor(30, 20, 14), 1));
-    p.setBrush(art::Ramp(door.topLeft(), door.topRight(), QColor(100, 60, 34)));
-    p.drawRoundedRect(door, 4, 4);
-}
-
 }  // namespace
 
 QImage TownFight() {
