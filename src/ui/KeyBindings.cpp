@@ -37,7 +37,5 @@ void ApplyKeyBindings(Screen& screen) {
         Control* c = screen.Find(b.control);
         if (!c) continue;
         c->hotkey = b.key;
-        const std::string hint = std::string("[") + b.key + "]";
-        if (c->tooltip.find(hint) == std::string::npos) c->tooltip += (c->tooltip.empty() ? "" : " ") + hint;
     }
 }

@@ -355,7 +355,9 @@ bool ScreenCanvas::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip && !screen_.closed) {
         auto* he = static_cast<QHelpEvent*>(e);
         Control* c = screen_.HitTest(he->pos().x() / scale_, he->pos().y() / scale_);
-        if (c && !c->tooltip.empty()) QToolTip::showText(he->globalPos(), S(c->tooltip), this);
+        QString tip = c ? S(c->tooltip) : QString();
+        if (c && !c->hotkey.empty()) tip += (tip.isEmpty() ? "" : "  ") + QString("[%1]").arg(S(c->hotkey));
+        if (!tip.isEmpty()) QToolTip::showText(he->globalPos(), tip, this);
         else QToolTip::hideText();
         return true;
     }
