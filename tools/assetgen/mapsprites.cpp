@@ -119,7 +119,7 @@ void House(QPainter& p, const QRectF& f, const QColor& roof, const QColor& wall,
         p.setBrush(n.unit() < 0.3 ? QColor(60, 40, 26) : QColor(250, 220, 120));
         p.drawRect(QRectF(x, front.top() + 1.8, 2.2, 2.4));
     }
-    p.setBrush(QColor(70, 44, 26));
+    p.setBrush(QColor(64, 40, 38));
     p.drawRect(QRectF(front.center().x() - 1.6, front.bottom() - 4.2, 3.2, 4.2));
     // Roof: two slopes, the upper or left one in light.
     QPainterPath a, b;
