@@ -21,6 +21,7 @@ struct RandomPlayOptions {
     long long actionsPerGame = 1500; // a game is capped at this many actions
     bool hashDumps = false;          // hash the dump after every action (slower)
     bool verbose = false;            // print every action
+    int watchdogSeconds = 10;        // abort when one action runs longer (0: no watchdog)
 };
 
 RandomPlayResult RunRandomPlay(const RandomPlayOptions& options);

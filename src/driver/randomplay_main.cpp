@@ -1,6 +1,8 @@
-// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--verbose]
+// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash] [--watchdog S] [--verbose]
 // Plays random games through the driver and stops at the first broken rule, printing the
-// seed first so that a failure can be replayed.
+// seed first so that a failure can be replayed; --hash prints a hash of the dump after every
+// action (two runs of one seed print the same); an action that runs longer than S seconds
+// (10 by default) aborts the run with its seed and number.
 #include <QGuiApplication>
 #include <chrono>
 #include <cstring>
@@ -22,8 +24,11 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--actions")) o.actions = value();
         else if (!std::strcmp(argv[i], "--per-game")) o.actionsPerGame = value();
         else if (!std::strcmp(argv[i], "--verbose")) o.verbose = true;
+        else if (!std::strcmp(argv[i], "--hash")) o.hashDumps = true;
+        else if (!std::strcmp(argv[i], "--watchdog")) o.watchdogSeconds = static_cast<int>(value());
         else {
-            std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--verbose]\n";
+            std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash]"
+                         " [--watchdog S] [--verbose]\n";
             return 2;
         }
     }
@@ -34,11 +39,14 @@ int main(int argc, char** argv) {
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::cout << "games " << r.games << ", actions " << r.actions << ", " << seconds << " s ("
               << (seconds > 0 ? r.actions / seconds : 0) << " actions/s)" << std::endl;
+    if (o.hashDumps) std::cout << "dump hash " << r.stateHash << std::endl;
     if (!r.failure.empty()) {
         std::cout << "FAILED at action " << r.failedAction << " (" << r.lastLine << "): " << r.failure << "\n"
                   << "replay: quelmor-randomplay --seed " << o.seed << " --games " << o.games << " --actions "
                   << o.actions << " --per-game " << o.actionsPerGame << " --verbose" << std::endl;
         return 1;
     }
+    std::cout << "random play passed: seed " << o.seed << ", games " << r.games << ", actions " << r.actions
+              << std::endl;
     return 0;
 }
