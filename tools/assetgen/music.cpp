@@ -38,7 +38,7 @@ QByteArray TitleTheme() {
     for (const Span& s : spans) {
         const bool choirPart = s.beat >= 40 && s.beat < 72;
         const int vel = s.beat < 8 ? 70 : choirPart ? 78 : 66;
-        pad = Voice(s.chord, 53, 70, pad, 4);
+        pad = Voice(s.chord, 48, 66, pad, 4);
         strings.Notes(s.beat, s.length, pad, vel);
         basses.Note(s.beat, s.length, InRange(s.chord.root, 36), vel + 14);
         if (s.beat >= 40) {

@@ -13,7 +13,7 @@ const QColor kInk(20, 12, 8);
 
 // Arcane parchment: darkened paper, a faint circle of runes and a pentacle.
 QImage SpellDialogBackground() {
-    QImage img = Parchment(240, 230, 91, 0.18);
+    QImage img = Parchment(240, 230, 91, 0.08);
     QPainter p(&img);
     Smooth(p);
     const QPointF c(120, 115);
