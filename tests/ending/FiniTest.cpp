@@ -46,15 +46,17 @@ TEST_F(FiniTest, AThreePlayerGameWonByCharacterEightReadsPlayerTwosDoor) {
     EXPECT_EQ(End()->C("Label2").caption, kChaos);
 }
 
-TEST_F(FiniTest, OkClosesTheEndScreenAndOpensTheTitle) {
+TEST_F(FiniTest, OkReturnsToTheTitleInFrench) {
     gd.PlayerCount = 2;
     gd.CurrentCharacter = 1;
     gd.DoorState[1] = 6;
+    gd.LanguageOffset = 2000;
     OpenEndScreen();
     EXPECT_EQ(session.Run("click frmFini.Command1\nscreen\n"), 0) << session.err();
     EXPECT_EQ(End(), nullptr);
     ASSERT_NE(session.screen("frmBegin"), nullptr);
     EXPECT_EQ(session.out(), "frmBegin\n");
+    EXPECT_EQ(gd.LanguageOffset, 1000);
 }
 
 }  // namespace
