@@ -46,9 +46,9 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     fond.stretch = true;
     Control& message = Add(Kind::Label, "Message");
     message.left = 18;
-    message.top = 276;
+    message.top = 281;
     message.width = 380;
-    message.height = 38;
+    message.height = 34;
     message.wordWrap = true;
     message.align = Align::Center;
     message.font = Font{"Arial", 10, true};
