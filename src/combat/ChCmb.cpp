@@ -104,7 +104,7 @@ void ChCmb::Load() {
     }
     EnemyHitsLeft = 6;
     const int c = gd.CurrentCharacter;
-    int mine = rnd::D6() + static_cast<int>(rec::ReadNumber(c, rec::kAgility, 1)) + gd.AgilityBonus[c];
+    int mine = rnd::D6() + rec::EffectiveAgility(c);
     int theirs = rnd::D6() + gd.EnemyAgility;
     if (mine < theirs) EnemyAttacks();
 }

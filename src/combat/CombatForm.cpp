@@ -4,7 +4,6 @@
 
 #include "board/Board.h"
 #include "combat/ChCmb.h"
-#include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "combat/Fight.h"
 #include "items/Shop.h"
