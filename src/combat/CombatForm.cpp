@@ -1,7 +1,5 @@
 #include "combat/CombatForm.h"
 
-#include <cstdio>
-
 #include "board/Board.h"
 #include "combat/ChCmb.h"
 #include "combat/Enemies.h"
@@ -11,6 +9,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/Text.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -28,11 +27,7 @@ Control& AddImage(Screen& s, const std::string& name, int index, int left, int t
     return c;
 }
 
-std::string SpellFrameFile(int k) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "anim%02d.gif", k);
-    return buf;
-}
+std::string SpellFrameFile(int k) { return "anim" + PadDigits(k, 2) + ".gif"; }
 
 }  // namespace
 
