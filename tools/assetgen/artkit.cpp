@@ -52,6 +52,11 @@ QImage Field(int w, int h, const std::function<QColor(int, int)>& colour) {
     return img;
 }
 
+QPainterPath Union(QPainterPath path) {
+    path.setFillRule(Qt::WindingFill);
+    return path.simplified();
+}
+
 void Prepare(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);

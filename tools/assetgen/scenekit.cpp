@@ -58,23 +58,22 @@ void Range(QPainter& p, double width, double baseY, double height, const QColor&
     for (const QPointF& pt : ridge) shape.lineTo(pt);
     shape.lineTo(width + 4, baseY + 2);
     shape.closeSubpath();
-    QLinearGradient g(0, baseY - height, 0, baseY);
-    g.setColorAt(0, art::Shade(colour, 1.15));
-    g.setColorAt(1, art::Shade(colour, 0.8));
+    // Faces turned to the light (left) are bright, the others in shade; streaks of rock.
+    auto ridgeAt = [&](double x) {
+        const size_t i = size_t(std::clamp((x + 4) / 2, 0.0, double(ridge.size() - 1)));
+        return ridge[i].y();
+    };
+    const int top = int(std::max(0.0, baseY - height - 2)), bottom = int(baseY + 2);
+    const QImage face = art::Field(int(width), bottom - top, [&](int x, int y) {
+        const double slope = ridgeAt(x + 5) - ridgeAt(x - 5);
+        const double depth = (y + top - ridgeAt(x)) / height;
+        const double streak = art::Fbm(x * 1.4, (y + top) * 0.9, 26, 3, seed + 5);
+        const double light = std::clamp(0.55 - slope * 0.035 + (streak - 0.5) * 0.5 - depth * 0.25, 0.1, 1.0);
+        return art::Shade(colour, 0.55 + 0.75 * light);
+    });
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawPath(shape);
     p.setClipPath(shape);
-    // Shadowed faces: to the right of each peak.
-    for (size_t i = 2; i < ridge.size(); i += 1) {
-        const double slope = ridge[i].y() - ridge[i - 1].y();
-        if (slope > 0) {
-            p.setPen(QPen(art::Alpha(art::Shade(colour, 0.55), 120), 2.2));
-            p.drawLine(ridge[i], QPointF(ridge[i].x() + slope * 3, baseY));
-        }
-    }
-    if (snow > 0) {
+    p.drawImage(0, top, face);    if (snow > 0) {
         QPainterPath cap;
         cap.moveTo(ridge.front());
         for (const QPointF& pt : ridge) cap.lineTo(pt);
@@ -95,9 +94,9 @@ void Range(QPainter& p, double width, double baseY, double height, const QColor&
 
 void Hills(QPainter& p, double width, double baseY, double amplitude, const QColor& colour, uint32_t seed) {
     QPainterPath shape;
-    shape.moveTo(-4, baseY + amplitude * 2);
+    shape.moveTo(-4, baseY + 4000);
     for (double x = -4; x <= width + 4; x += 3) shape.lineTo(x, baseY - amplitude * art::Fbm(x, 0, 120, 3, seed));
-    shape.lineTo(width + 4, baseY + amplitude * 4);
+    shape.lineTo(width + 4, baseY + 4000);
     shape.closeSubpath();
     QLinearGradient g(0, baseY - amplitude, 0, baseY + amplitude);
     g.setColorAt(0, art::Shade(colour, 1.15));
@@ -255,6 +254,54 @@ void Seller(QPainter& p, const QPointF& c, double s, const QColor& skin, const Q
         fig::Fill(p, bald, QColor(255, 255, 255, 60), QColor(0, 0, 0, 0), 0);
     }
     p.restore();
+}
+
+void Facade(QPainter& p, const QRectF& r, const QColor& wall, const QColor& roof, uint32_t seed) {
+    assetgen::Noise n(seed);
+    // Roof against the sky.
+    QPainterPath rf;
+    rf.moveTo(r.left() - 4, r.top());
+    rf.lineTo(r.center().x(), r.top() - r.width() * 0.45);
+    rf.lineTo(r.right() + 4, r.top());
+    rf.closeSubpath();
+    fig::Fill(p, rf, art::Ramp(QPointF(r.left(), 0), QPointF(r.right(), 0), roof, 1.2, 0.6), art::Shade(roof, 0.3), 1);
+    p.save();
+    p.setClipPath(rf);
+    p.setPen(QPen(art::Alpha(art::Shade(roof, 0.5), 160), 0.8));
+    for (double y = r.top() - r.width() * 0.45; y < r.top(); y += 4) p.drawLine(QPointF(r.left() - 4, y), QPointF(r.right() + 4, y));
+    p.restore();
+    if (n.unit() < 0.7) {
+        const QRectF ch(r.left() + r.width() * (0.15 + 0.2 * n.unit()), r.top() - r.width() * 0.4, 8, 18);
+        p.setPen(QPen(QColor(30, 24, 20), 1));
+        p.setBrush(QColor(120, 96, 86));
+        p.drawRect(ch);
+    }
+    // Plaster wall with timber frame.
+    p.setPen(QPen(QColor(40, 30, 22), 1));
+    p.setBrush(art::Ramp(r.topLeft(), r.topRight(), wall, 1.05, 0.8));
+    p.drawRect(r);
+    QPen beam(QColor(70, 46, 30), 3);
+    p.setPen(beam);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(QPointF(r.left(), r.top() + r.height() * 0.45), QPointF(r.right(), r.top() + r.height() * 0.45));
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.drawLine(QPointF(r.left(), r.top()), QPointF(r.left() + r.width() * 0.3, r.top() + r.height() * 0.45));
+    p.drawLine(QPointF(r.right(), r.top()), QPointF(r.right() - r.width() * 0.3, r.top() + r.height() * 0.45));
+    // Windows with shutters, a door.
+    for (int k = 0; k < 2; ++k) {
+        const QRectF w(r.left() + r.width() * (0.2 + k * 0.42), r.top() + r.height() * 0.12, r.width() * 0.18, r.height() * 0.22);
+        p.setPen(QPen(QColor(30, 20, 14), 1));
+        p.setBrush(n.unit() < 0.5 ? QColor(250, 220, 130) : QColor(50, 60, 80));
+        p.drawRect(w);
+        p.setBrush(QColor(60, 100, 70));
+        p.drawRect(QRectF(w.left() - 4, w.top(), 4, w.height()));
+        p.drawRect(QRectF(w.right(), w.top(), 4, w.height()));
+    }
+    const QRectF door(r.center().x() - r.width() * 0.12, r.bottom() - r.height() * 0.38, r.width() * 0.24, r.height() * 0.38);
+    p.setPen(QPen(QColor(30, 20, 14), 1));
+    p.setBrush(art::Ramp(door.topLeft(), door.topRight(), QColor(100, 60, 34)));
+    p.drawRoundedRect(door, 4, 4);
 }
 
 void CalmBand(QImage& img, int top, int bottom, double strength) {

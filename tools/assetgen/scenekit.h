@@ -32,6 +32,8 @@ void Banner(QPainter& p, const QRectF& area, const QColor& cloth, const QColor& 
 // A seller seen from the waist up behind a counter: head centre at c.
 void Seller(QPainter& p, const QPointF& c, double scale, const QColor& skin, const QColor& cloth, const QColor& hair, int hat,
             uint32_t seed);
+// A timber-framed house front with its gable roof above r.
+void Facade(QPainter& p, const QRectF& r, const QColor& wall, const QColor& roof, uint32_t seed);
 // A pale calm band for messages: the lower strip softened towards an even tone.
 void CalmBand(QImage& img, int top, int bottom, double strength);
 

@@ -25,7 +25,7 @@ void FloatingKey(QPainter& p, const QPointF& at, double s, double angle, const Q
     k.addRect(QRectF(3, 24, 8, 5));
     QPainterPath hole;
     hole.addEllipse(QPointF(0, -22), 5, 5);
-    k = k.simplified().subtracted(hole);
+    k = art::Union(k).subtracted(hole);
     QLinearGradient g(-12, -34, 12, 30);
     g.setColorAt(0, art::Shade(light, 1.2));
     g.setColorAt(0.5, base);
@@ -63,8 +63,22 @@ QImage Ending() {
     // Hills and the town's roofs in silhouette.
     Hills(p, W, 430, 60, QColor(90, 60, 90), 902);
     Hills(p, W, 470, 40, QColor(60, 40, 70), 903);
+    // The town's roofs at the foot of the hill, lit windows waking up.
+    assetgen::Noise town(904);
+    for (double x = 10; x < W - 20; x += 34 + town.unit() * 20) {
+        if (x > 300 && x < 500) continue;
+        const double h = 26 + town.unit() * 26, w2 = 30 + town.unit() * 16, y0 = 500 + town.unit() * 10;
+        QPolygonF house;
+        house << QPointF(x, y0) << QPointF(x, y0 - h) << QPointF(x + w2 / 2, y0 - h - 16) << QPointF(x + w2, y0 - h) << QPointF(x + w2, y0);
+        p.setPen(QPen(QColor(20, 12, 26), 1));
+        p.setBrush(QColor(44, 28, 54));
+        p.drawPolygon(house);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 210, 120));
+        if (town.unit() < 0.7) p.drawRect(QRectF(x + w2 * 0.3, y0 - h * 0.6, 5, 7));
+    }
     // The black tower on its hill, its door open and bright.
-    const double cx = 400, top = 150, base = 470, w = 70;
+    const double cx = 400, top = 200, base = 470, w = 70;
     QLinearGradient tg(cx - w, 0, cx + w, 0);
     tg.setColorAt(0, QColor(120, 80, 110));
     tg.setColorAt(0.3, QColor(50, 36, 60));

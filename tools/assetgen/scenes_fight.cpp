@@ -15,54 +15,6 @@ namespace {
 
 constexpr int kW = 416, kH = 320;
 
-void Facade(QPainter& p, const QRectF& r, const QColor& wall, const QColor& roof, uint32_t seed) {
-    assetgen::Noise n(seed);
-    // Roof against the sky.
-    QPainterPath rf;
-    rf.moveTo(r.left() - 4, r.top());
-    rf.lineTo(r.center().x(), r.top() - r.width() * 0.45);
-    rf.lineTo(r.right() + 4, r.top());
-    rf.closeSubpath();
-    fig::Fill(p, rf, art::Ramp(QPointF(r.left(), 0), QPointF(r.right(), 0), roof, 1.2, 0.6), art::Shade(roof, 0.3), 1);
-    p.save();
-    p.setClipPath(rf);
-    p.setPen(QPen(art::Alpha(art::Shade(roof, 0.5), 160), 0.8));
-    for (double y = r.top() - r.width() * 0.45; y < r.top(); y += 4) p.drawLine(QPointF(r.left() - 4, y), QPointF(r.right() + 4, y));
-    p.restore();
-    if (n.unit() < 0.7) {
-        const QRectF ch(r.left() + r.width() * (0.15 + 0.2 * n.unit()), r.top() - r.width() * 0.4, 8, 18);
-        p.setPen(QPen(QColor(30, 24, 20), 1));
-        p.setBrush(QColor(120, 96, 86));
-        p.drawRect(ch);
-    }
-    // Plaster wall with timber frame.
-    p.setPen(QPen(QColor(40, 30, 22), 1));
-    p.setBrush(art::Ramp(r.topLeft(), r.topRight(), wall, 1.05, 0.8));
-    p.drawRect(r);
-    QPen beam(QColor(70, 46, 30), 3);
-    p.setPen(beam);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(QPointF(r.left(), r.top() + r.height() * 0.45), QPointF(r.right(), r.top() + r.height() * 0.45));
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.drawLine(QPointF(r.left(), r.top()), QPointF(r.left() + r.width() * 0.3, r.top() + r.height() * 0.45));
-    p.drawLine(QPointF(r.right(), r.top()), QPointF(r.right() - r.width() * 0.3, r.top() + r.height() * 0.45));
-    // Windows with shutters, a door.
-    for (int k = 0; k < 2; ++k) {
-        const QRectF w(r.left() + r.width() * (0.2 + k * 0.42), r.top() + r.height() * 0.12, r.width() * 0.18, r.height() * 0.22);
-        p.setPen(QPen(QColor(30, 20, 14), 1));
-        p.setBrush(n.unit() < 0.5 ? QColor(250, 220, 130) : QColor(50, 60, 80));
-        p.drawRect(w);
-        p.setBrush(QColor(60, 100, 70));
-        p.drawRect(QRectF(w.left() - 4, w.top(), 4, w.height()));
-        p.drawRect(QRectF(w.right(), w.top(), 4, w.height()));
-    }
-    const QRectF door(r.center().x() - r.width() * 0.12, r.bottom() - r.height() * 0.38, r.width() * 0.24, r.height() * 0.38);
-    p.setPen(QPen(QColor(30, 20, 14), 1));
-    p.setBrush(art::Ramp(door.topLeft(), door.topRight(), QColor(100, 60, 34)));
-    p.drawRoundedRect(door, 4, 4);
-}
-
 }  // namespace
 
 QImage TownFight() {
@@ -195,11 +147,23 @@ QImage ForestFight() {
         p.drawPolygon(ray);
     }
     // Forest floor, path, ferns and mushrooms.
-    QLinearGradient floor(0, 180, 0, kH);
-    floor.setColorAt(0, QColor(60, 90, 40));
+    QLinearGradient floor(0, 170, 0, kH);
+    floor.setColorAt(0, QColor(70, 100, 50));
     floor.setColorAt(1, QColor(36, 56, 26));
+    QPainterPath ground;
+    ground.moveTo(0, kH);
+    for (double x = 0; x <= kW; x += 4) ground.lineTo(x, 176 + 18 * art::Fbm(x, 0, 26, 3, 63));
+    ground.lineTo(kW, kH);
+    ground.closeSubpath();
+    p.setPen(Qt::NoPen);
     p.setBrush(floor);
-    p.drawRect(QRectF(0, 186, kW, kH - 186));
+    p.drawPath(ground);
+    // Undergrowth along the edge of the floor.
+    for (double x = 0; x < kW; x += 7) {
+        const double y = 180 + 16 * art::Fbm(x, 0, 26, 3, 63);
+        p.setBrush(art::Mix(QColor(40, 80, 34), QColor(80, 120, 50), n.unit()));
+        p.drawEllipse(QPointF(x, y), 6 + n.unit() * 5, 4 + n.unit() * 3);
+    }
     QPainterPath path;
     path.moveTo(196, 186);
     path.cubicTo(180, 230, 140, 260, 130, kH);
@@ -234,11 +198,15 @@ QImage MountainFight() {
     art::Prepare(p);
     Clouds(p, QRectF(0, 20, kW, 40), 3, QColor(250, 250, 255), 71);
     Range(p, kW, 140, 110, QColor(120, 130, 160), 0.35, 72);
-    Range(p, kW, 170, 80, QColor(100, 96, 110), 0.2, 73, 1.4);
+    Range(p, kW, 172, 66, QColor(112, 100, 96), 0.12, 73, 1.0);
     // Rocky ground with a pass.
     const QImage rock = art::Field(kW, kH, [](int x, int y) {
         const double n = art::Fbm(x, y * 1.6, 30, 4, 74);
-        return art::Shade(art::Mix(QColor(96, 92, 100), QColor(150, 146, 150), n), 0.7 + 0.45 * (y - 160) / 160.0);
+        const double grass = art::Fbm(x, y * 2, 50, 3, 76);
+        QColor c = art::Mix(QColor(104, 96, 96), QColor(160, 152, 148), n);
+        c = art::Mix(c, QColor(96, 120, 60), std::clamp((grass - 0.55) * 4, 0.0, 0.8));
+        c = art::Mix(c, QColor(236, 240, 250), std::clamp((0.32 - grass) * 5, 0.0, 0.9));
+        return art::Shade(c, 0.7 + 0.45 * (y - 160) / 160.0);
     });
     QPainterPath ground;
     ground.moveTo(0, 170);

@@ -74,8 +74,11 @@ QImage Market() {
     QImage img = Sky(kW, kH, QColor(100, 150, 220), QColor(230, 236, 240), 90, 11, 0.4);
     QPainter p(&img);
     art::Prepare(p);
-    // Houses behind the stalls.
-    Masonry(p, QRectF(0, 24, kW, 110), QColor(176, 164, 140), 30, 15, 12);
+    // Houses round the square behind the stalls.
+    const QColor walls[] = {{232, 222, 200}, {214, 200, 176}, {236, 228, 210}, {220, 210, 186}};
+    const QColor roofs[] = {{150, 50, 40}, {96, 100, 120}, {170, 60, 44}, {120, 60, 60}};
+    for (int i = 0; i < 6; ++i)
+        Facade(p, QRectF(-20 + i * 76, 40 + (i % 2) * 8, 70, 92 - (i % 2) * 8), walls[i % 4], roofs[(i + 2) % 4], 60u + uint32_t(i));
     TiledFloor(p, QRectF(0, 128, kW, 140), kW / 2.0, QColor(150, 146, 136), QColor(128, 124, 116), 13, 8);
     const QColor awnings[][2] = {{{200, 40, 40}, {250, 246, 236}}, {{40, 90, 190}, {250, 246, 236}}, {{40, 140, 60}, {240, 220, 70}},
                                  {{150, 60, 160}, {250, 246, 236}}, {{200, 120, 30}, {250, 246, 236}}};
