@@ -127,6 +127,11 @@ void CombatForm::HideMessage() {
     C("Message").visible = false;
 }
 
+bool CombatForm::Busy() {
+    Control& regul = C("Regul");
+    return C("Fond").visible || (regul.enabled && regul.interval == 150);
+}
+
 void CombatForm::Forward(const std::string& control, const EventArgs& a) {
     int x, y;
     AbsolutePosition(C(control), x, y);
