@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "items/ForgeRecipes.h"
-#include "items/ShopTestScreen.h"
+#include "items/ShopFixture.h"
 #include "state/Messages.h"
 
 namespace {
