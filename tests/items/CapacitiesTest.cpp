@@ -110,6 +110,7 @@ TEST_F(CapacityTest, TheNecromancerAtLifeOneRaisesAFriendAndDies) {
     Press("", "click PersoMort(0)\n");
     EXPECT_EQ(gd.Status[5], 0);
     EXPECT_EQ(rec::Life(5), 1);
+    EXPECT_EQ(Informations(), "Résurrection accomplie!");
     EXPECT_EQ(rec::Life(2), 0);
     EXPECT_EQ(gd.Status[2], 6);
     EXPECT_FALSE(board().C("Perso1", 2).visible);
