@@ -250,6 +250,12 @@ void Driver::Execute(const std::string& raw) {
         if (!top) Fail("close: no screen is open");
         if (top->HasHandler("Form_QueryClose")) top->Run("Form_QueryClose", EventArgs{});
         else Ui::Get().Close(*top);
+    } else if (cmd == "press") {
+        // A key on the top screen, as the window delivers it.
+        need(2);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        s.PressKey(key);
     } else if (cmd == "screen") {
         out_ << ScreenList() << "\n";
     } else if (cmd == "dump") {

@@ -339,7 +339,7 @@ void Nekarat(QPainter& p) {
     QPainterPath sk;
     sk.addEllipse(QPointF(64, 26), 13, 12);
     sk.addRoundedRect(QRectF(56, 30, 16, 12), 3, 3);
-    Fill(p, sk.simplified(), art::Ball(QRectF(51, 14, 26, 28), QColor(220, 214, 190)), QColor(50, 46, 30), 1);
+    Fill(p, art::Union(sk), art::Ball(QRectF(51, 14, 26, 28), QColor(220, 214, 190)), QColor(50, 46, 30), 1);
     Fill(p, Ellipse(QPointF(59, 28), 3.5, 4), QColor(20, 10, 20), QColor(0, 0, 0), 0);
     Fill(p, Ellipse(QPointF(69, 28), 3.5, 4), QColor(20, 10, 20), QColor(0, 0, 0), 0);
     fig::GlowEyes(p, QPointF(64, 28), 10, 1.2, QColor(180, 255, 160));
@@ -415,7 +415,7 @@ QPainterPath KeyShape(const QPointF& bow, double s) {
     k.addRect(QRectF(bow.x() - 1.6 * s, bow.y() + 5 * s, 3.2 * s, 20 * s));
     k.addRect(QRectF(bow.x() + 1.6 * s, bow.y() + 18 * s, 5 * s, 2.8 * s));
     k.addRect(QRectF(bow.x() + 1.6 * s, bow.y() + 22 * s, 4 * s, 2.8 * s));
-    return k.simplified().subtracted(hole);
+    return art::Union(k).subtracted(hole);
 }
 
 void Quelmor(QPainter& p) {

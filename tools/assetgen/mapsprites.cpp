@@ -25,7 +25,7 @@ void Tree(QPainter& p, const QPointF& foot, double r, const QColor& leaves, uint
         crown.addEllipse(c + QPointF(std::cos(a) * r * 0.45, std::sin(a) * r * 0.38), lr, lr * 0.92);
     }
     crown.addEllipse(c, r * 0.62, r * 0.58);
-    crown = crown.simplified();
+    crown = art::Union(crown);
     art::FillOutlined(p, crown, art::Ball(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), leaves, 1.5, 0.5),
                       art::Shade(leaves, 0.3), 1.0);
     // Leaf clumps catching the light.
@@ -69,7 +69,7 @@ void Bush(QPainter& p, const QPointF& c, double r, const QColor& leaves, uint32_
     QPainterPath b;
     for (int i = 0; i < 4; ++i)
         b.addEllipse(c + QPointF((n.unit() - 0.5) * r, (n.unit() - 0.6) * r * 0.6), r * 0.6, r * 0.5);
-    b = b.simplified();
+    b = art::Union(b);
     art::FillOutlined(p, b, art::Ball(QRectF(c.x() - r, c.y() - r, 2 * r, 1.6 * r), leaves), art::Shade(leaves, 0.35), 0.8);
     p.restore();
 }

@@ -32,17 +32,21 @@ void Garden(QPainter& p, const QRectF& cell, uint32_t seed) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(cell.adjusted(2.5, 2.5, -2.5, -2.5));
     if (n.unit() < 0.5) {
-        // A well.
-        const QPointF c = cell.center() + QPointF(0, 2);
+        // A well under a little roof.
+        const QPointF c = cell.center() + QPointF(0, 4);
+        art::GroundShadow(p, QRectF(c.x() - 6, c.y() - 2, 16, 7), 110);
         p.setPen(QPen(QColor(40, 40, 40), 1));
-        p.setBrush(QColor(150, 150, 144));
-        p.drawEllipse(c, 6, 5);
-        p.setBrush(QColor(30, 50, 90));
-        p.drawEllipse(c, 3.5, 2.8);
-        p.setPen(QPen(QColor(90, 60, 36), 1.6));
-        p.drawLine(c + QPointF(-6, 0), c + QPointF(-6, -8));
-        p.drawLine(c + QPointF(6, 0), c + QPointF(6, -8));
-        p.drawLine(c + QPointF(-7, -8), c + QPointF(7, -8));
+        p.setBrush(art::Ramp(c + QPointF(-6, 0), c + QPointF(6, 0), QColor(160, 158, 150)));
+        p.drawRect(QRectF(c.x() - 6, c.y() - 4, 12, 6));
+        p.setPen(QPen(QColor(80, 54, 32), 1.4));
+        p.drawLine(c + QPointF(-5, -4), c + QPointF(-5, -11));
+        p.drawLine(c + QPointF(5, -4), c + QPointF(5, -11));
+        QPainterPath roof;
+        roof.moveTo(c + QPointF(-8, -10));
+        roof.lineTo(c + QPointF(0, -16));
+        roof.lineTo(c + QPointF(8, -10));
+        roof.closeSubpath();
+        art::FillOutlined(p, roof, QColor(160, 56, 44), QColor(50, 16, 12), 0.9);
         Flowers(p, cell.adjusted(4, 4, -4, -4), 10, n.next());
     } else {
         Flowers(p, cell.adjusted(4, 4, -4, -4), 14, n.next());
