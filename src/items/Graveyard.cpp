@@ -21,17 +21,19 @@ public:
         picture = "cimetiere.bmp";
         backColor = Rgb{40, 44, 52};
         Control& label = Add(Kind::Label, "Label1");
-        label.left = 12;
-        label.top = 14;
-        label.width = 276;
-        label.height = 20;
-        label.align = Align::Center;
+        // Two lines in the sky, left of the moon.
+        label.left = 10;
+        label.top = 8;
+        label.width = 190;
+        label.height = 42;
+        label.wordWrap = true;
         label.fore = Rgb{240, 232, 200};
         label.font = Font{"Times New Roman", 12, true};
         for (int s = 0; s < kSlots; ++s) {
             Control& slot = Add(Kind::Image, "PersoMort", s);
-            slot.left = 34 + 50 * s;
-            slot.top = 104;
+            // A row in front of the graves.
+            slot.left = 24 + 54 * s;
+            slot.top = 116;
             slot.width = 32;
             slot.height = 32;
         }
