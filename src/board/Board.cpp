@@ -1,24 +1,49 @@
-// Placeholder until the board lands: keeps the game linkable.
+// The board procedures that the other parts of the game call.
 #include "board/Board.h"
 
-#include "state/GlobalDecl.h"
-#include "state/Random.h"
+#include <memory>
 
-void OpenBoard() {}
-Screen* Board() { return nullptr; }
-void SetInformations(const std::string&) {}
-std::string Informations() { return {}; }
-int RollDice(int count, int bonus) {
-    int sum = bonus;
-    for (int i = 0; i < count; ++i) sum += rnd::D6();
-    return sum;
+#include "board/frmJeu.h"
+#include "state/GlobalDecl.h"
+#include "state/SharedRules.h"
+#include "state/Text.h"
+#include "ui/Ui.h"
+
+frmJeu* Jeu() { return dynamic_cast<frmJeu*>(Ui::Get().Find("frmJeu")); }
+
+void OpenBoard() { Ui::Get().Show(std::make_unique<frmJeu>()); }
+
+Screen* Board() { return Jeu(); }
+
+void SetInformations(const std::string& text) {
+    if (frmJeu* b = Jeu()) b->C("Informations").caption = text;
 }
-void DeadlyDead() {}
-void ShowCharacterOnMap(int) {}
-void HideCharacterIcon(int) {}
-bool FightPending() { return false; }
-void SetBoardVisible(bool) {}
-int DisplayedZone() { return 0; }
-void SetMovesLeft(int n) { gd.MovesLeft = n; }
-void EnableEndTurn() { gd.EndTurnAvailable = true; }
-void PlaceObstacle(int, int, int, int) {}
+
+std::string Informations() {
+    frmJeu* b = Jeu();
+    return b ? b->C("Informations").caption : std::string();
+}
+
+bool FightPending() {
+    frmJeu* b = Jeu();
+    return b && b->C("BattleNow").visible;
+}
+
+void SetBoardVisible(bool visible) {
+    if (frmJeu* b = Jeu()) b->visible = visible;
+}
+
+int DisplayedZone() {
+    frmJeu* b = Jeu();
+    return b ? b->DisplayedZone : 0;
+}
+
+void SetMovesLeft(int n) {
+    gd.MovesLeft = n;
+    if (frmJeu* b = Jeu()) b->C("lblMvt").caption = NumberText(n);
+}
+
+void EnableEndTurn() {
+    gd.EndTurnAvailable = true;
+    RefreshActionButtons();
+}

@@ -1,4 +1,61 @@
-// Placeholder until the board lands.
+// The detail pop-up: one line of text under a caption, an OK button, and two hidden
+// shortcuts on the text line.
 #include "board/Detail.h"
 
-void ShowDetail(const std::string&, const std::string&, Rgb) {}
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/SharedRules.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+class Detail : public Screen {
+public:
+    Detail() : Screen("Detail", 238, 77) {
+        Control& text = Add(Kind::Label, "Label1");
+        text.left = 0;
+        text.top = 16;
+        text.width = 233;
+        text.height = 17;
+        text.align = Align::Center;
+        Control& ok = Add(Kind::Button, "Command1");
+        ok.caption = "&OK";
+        ok.left = 80;
+        ok.top = 48;
+        ok.width = 73;
+        ok.height = 25;
+        On("Command1_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
+        On("Label1_MouseDown", [this](const EventArgs& a) { Label1_MouseDown(a.button, a.shift); }, "BSXY");
+    }
+
+private:
+    // Shift and Ctrl with the right button on the movement pop-up: free moves by map clicks.
+    // Alt on the gold pop-up: the three keys of the tower door.
+    void Label1_MouseDown(int button, int shift) {
+        if (caption == Msg(101) && shift == 3 && button == 2) gd.FreeMoveCharacter = gd.CurrentCharacter;
+        if (caption == Msg(103) && shift == 4) {
+            const int c = gd.CurrentCharacter;
+            rec::AddItemFront(c, 99, 0);
+            rec::AddItemFront(c, 97, 0);
+            rec::AddItemFront(c, 96, 0);
+            RefreshPanel(c);
+        }
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Screen> MakeDetail(const std::string& caption, const std::string& text, Rgb back) {
+    auto d = std::make_unique<Detail>();
+    d->caption = caption;
+    d->backColor = back;
+    d->C("Label1").caption = text;
+    d->C("Label1").back = back;
+    return d;
+}
+
+void ShowDetail(const std::string& caption, const std::string& text, Rgb back) {
+    Ui::Get().ShowModal(MakeDetail(caption, text, back));
+}

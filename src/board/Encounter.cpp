@@ -1,6 +1,79 @@
-// Placeholder until encounters land.
+// Meeting a monster: the enemy's values wait in the shared state and the fight button
+// beside the map starts the fight when it is pressed and released.
 #include "board/Encounter.h"
 
-void MeetMonster(int, int, int, int) {}
-bool IsWithinReach(int) { return false; }
-void AddEncounterHandlers(Screen&) {}
+#include <cstdlib>
+
+#include "board/Board.h"
+#include "combat/Combat.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/SharedRules.h"
+#include "ui/Screen.h"
+
+namespace {
+
+// The three faces of the fight button: waiting, held down, the fight begins.
+constexpr const char* kWaiting = "combat1.bmp";
+constexpr const char* kHeld = "combat2.bmp";
+constexpr const char* kStarting = "combat3.bmp";
+
+Control* FightButton() {
+    Screen* board = Board();
+    return board ? board->Find("BattleNow") : nullptr;
+}
+
+void SetFightPicture(const char* picture) {
+    if (Control* button = FightButton()) button->picture = picture;
+}
+
+void BattleNowMouseDown() { SetFightPicture(kHeld); }
+
+void BattleNowMouseUp() {
+    SetFightPicture(kStarting);
+    SetInformations(Msg(114));
+    gd.CombatMode = 0;
+    StartFight();
+    if (Control* button = FightButton()) {
+        button->visible = false;
+        button->enabled = false;
+    }
+    SetInformations("");
+    gd.EndTurnAvailable = true;
+    RefreshActionButtons();
+}
+
+}  // namespace
+
+void MeetMonster(int e, int attack, int defense, int agility) {
+    gd.EnemyNumber = e;
+    gd.EnemyAttack = attack;
+    gd.EnemyDefense = defense;
+    gd.EnemyAgility = agility;
+    if (Control* button = FightButton()) {
+        button->picture = kWaiting;
+        button->visible = true;
+        button->enabled = true;
+    }
+    SetInformations(Msg(580) + " " + EnemyName(e) + " " + Msg(581));
+    if (rec::ClassNumber(gd.CurrentCharacter) == 1) {
+        gd.CapacityAvailable = true;
+        RefreshActionButtons();
+    }
+}
+
+bool IsWithinReach(int t) {
+    const int a = gd.CurrentCharacter;
+    if (t == a) return false;
+    const int dx = gd.PosX[a] - gd.PosX[t];
+    const int dy = gd.PosY[a] - gd.PosY[t];
+    if (dy == 0 && (std::abs(dx) == 1 || std::abs(dx) == 2)) return true;
+    if (dx == 0 && (std::abs(dy) == 1 || std::abs(dy) == 2)) return true;
+    return false;
+}
+
+void AddEncounterHandlers(Screen& board) {
+    board.On("BattleNow_MouseDown", [](const EventArgs&) { BattleNowMouseDown(); }, "BSXY");
+    board.On("BattleNow_MouseUp", [](const EventArgs&) { BattleNowMouseUp(); }, "BSXY");
+}

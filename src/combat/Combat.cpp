@@ -1,8 +1,30 @@
-// Placeholder until the fight screen lands: fights leave FightResult at 0.
+// Opening and closing the Combat screen.
 #include "combat/Combat.h"
 
+#include "board/Board.h"
+#include "combat/ChCmb.h"
+#include "combat/CombatForm.h"
+#include "combat/Fight.h"
 #include "state/GlobalDecl.h"
+#include "ui/Ui.h"
 
-void OpenCombatModal() {}
-void StartFight() { gd.FightResult = 0; }
-Screen* CombatScreen() { return nullptr; }
+void OpenCombatModal() { Ui::Get().ShowModal(MakeCombatForm()); }
+
+void StartFight() {
+    gd.CombatMode = 0;
+    SetBoardVisible(false);
+    Ui::Get().Show(MakeCombatForm());
+}
+
+Screen* CombatScreen() { return Ui::Get().Find("Combat"); }
+
+CombatForm* FightScreen() { return dynamic_cast<CombatForm*>(CombatScreen()); }
+
+ChCmb* FightPanel() { return dynamic_cast<ChCmb*>(Ui::Get().Find("ChCmb")); }
+
+void CloseFight(bool panelFirst) {
+    if (panelFirst)
+        if (Screen* panel = FightPanel()) Ui::Get().Close(*panel);
+    // The fight screen's unload writes the outcome, closes the panel and shows the board.
+    if (Screen* combat = CombatScreen()) Ui::Get().Close(*combat);
+}

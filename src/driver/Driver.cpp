@@ -76,6 +76,9 @@ bool Driver::Step() {
     if (!pending_.empty()) {
         line = pending_.front();
         pending_.pop_front();
+    } else if (source_) {
+        if (!source_(line)) return false;
+        ++line_;
     } else {
         if (!std::getline(in_, line)) return false;
         ++line_;

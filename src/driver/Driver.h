@@ -28,6 +28,13 @@ public:
     // The first screen: by default the title screen.
     void SetOpening(std::function<void()> open) { opening_ = std::move(open); }
 
+    // Takes command lines from a generator instead of the input (random play); the generator
+    // returns false to end the run.
+    void SetLineSource(std::function<bool(std::string&)> source) { source_ = std::move(source); }
+    // Is a pop-up menu waiting for its choice? (its screen and menu)
+    Screen* popupScreen() const { return popupScreen_; }
+    const std::string& popupMenu() const { return popupMenu_; }
+
     // Runs the whole script; returns the exit status.
     int Run();
     // Goes on reading commands from the input (after more was put in it); the exit status.
@@ -61,6 +68,7 @@ private:
     int line_ = 0;
     std::string snapFolder_;
     std::function<void()> opening_;
+    std::function<bool(std::string&)> source_;
     RecordingServices services_;
     Screen* popupScreen_ = nullptr;
     std::string popupMenu_;

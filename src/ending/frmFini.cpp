@@ -1,4 +1,64 @@
-// Placeholder until the end screen lands.
 #include "ending/frmFini.h"
 
-void OpenEndScreen() {}
+#include "board/Board.h"
+#include "setup/frmBegin.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+class FrmFini : public Screen {
+public:
+    FrmFini() : Screen("frmFini", 800, 600) {
+        caption = "GAGNE!";
+        picture = "fin.bmp";
+        backColor = colors::kBlack;
+        Control& title = Add(Kind::Label, "Label1");
+        title.caption = "Vous avez battu Quelmor et ses sbires!";
+        title.left = 40;
+        title.top = 40;
+        title.width = 720;
+        title.height = 40;
+        title.align = Align::Center;
+        title.font = Font{"Times New Roman", 22, true};
+        title.fore = Rgb{255, 220, 110};
+        Control& ending = Add(Kind::Label, "Label2");
+        ending.left = 80;
+        ending.top = 470;
+        ending.width = 640;
+        ending.height = 60;
+        ending.align = Align::Center;
+        ending.wordWrap = true;
+        ending.font = Font{"Times New Roman", 15, true};
+        ending.fore = Rgb{255, 244, 214};
+        Control& ok = Add(Kind::Button, "Command1");
+        ok.caption = "&OK";
+        ok.left = 352;
+        ok.top = 544;
+        ok.width = 96;
+        ok.height = 32;
+        On("Command1_Click", [this](const EventArgs&) { Ok(); });
+    }
+
+    void Load() override {
+        const int winner = rec::Owner(gd.CurrentCharacter);
+        if (gd.DoorState[winner] == 5)
+            C("Label2").caption = "Comme votre morale l'a voulu, le monde se trouve, à présent, plongé dans le chaos.";
+        if (gd.DoorState[winner] == 6)
+            C("Label2").caption = "Comme votre morale l'a voulu, le monde se trouve, à présent, en paix à jamais.";
+    }
+
+private:
+    void Ok() {
+        Ui::Get().Close(*this);
+        // The game is over: its board goes with it, and a new game starts from the title.
+        if (Screen* board = Board()) Ui::Get().Close(*board);
+        OpenTitleScreen();
+    }
+};
+
+}  // namespace
+
+void OpenEndScreen() { Ui::Get().Show(std::make_unique<FrmFini>()); }

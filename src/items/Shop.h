@@ -1,5 +1,7 @@
 #pragma once
 // The market (CombatMode 1) and the forge (CombatMode 2) on the Combat screen.
+#include <array>
+#include <string>
 
 class Screen;
 
@@ -13,3 +15,27 @@ void ShopTimer(Screen& combat);
 void ShopItemClick(Screen& combat, int index);
 // List1_Click (the yes / no answer) in the market.
 void ShopListClick(Screen& combat);
+
+// The seller offers an entry at a price; its group is first..last (both 0 for none).
+void OfferItem(Screen& combat, const std::string& entry, long price, int groupFirst, int groupLast);
+// The buyer accepts the offer: pays, keeps only the new item of its group, shops on.
+void Oui_Click(Screen& combat);
+// The buyer declines: a new greeting and the seller's menu again.
+void Non_Click(Screen& combat);
+// Removes every entry numbered first..last from the current character's items.
+void DiscardItemGroup(int first, int last);
+// The character icon goes back to the shop's entrance and the menu entries are hidden.
+void ReturnToEntrance(Screen& combat);
+// Forges recipe k if the current character has the materials (a menu choice at the anvil).
+void ForgeItem(Screen& combat, int k, const std::array<int, 7>& materials, int t, int att, int def,
+               int ag);
+
+// The shop's own values while the Combat screen is open in a shop mode.
+struct ShopState {
+    int seller = 0;            // seller of the last click
+    int menuCount = 0;         // index of the "Quitter" entry of the menu last built
+    std::string offeredEntry;  // four digits
+    long offeredPrice = 0;
+    int groupFirst = 0, groupLast = 0;
+};
+ShopState& CurrentShop();

@@ -1,5 +1,84 @@
-// Placeholder until spells land.
 #include "items/Spells.h"
 
-void AddSpellHandlers(Screen&) {}
-void CompleteSpellOnCharacter(int) {}
+#include "board/Board.h"
+#include "items/frmMagic.h"
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/SharedRules.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+// What PendingSpell holds while a board spell waits for its target.
+constexpr int kGlaceNoire = 2, kArmagueddon = 3, kBloc = 4, kEnvoutement = 5;
+constexpr int kRunicArmour = 25, kSceptre = 42;
+
+void MagicClick() {
+    gd.PendingSpell = 0;  // a spell still waiting for its target is lost
+    Ui::Get().ShowModal(MakeFrmMagic());
+    if (gd.PendingSpell != 0) {
+        gd.EndTurnAvailable = false;
+        RefreshActionButtons();
+    }
+}
+
+// The targeted spell is done: the turn may end once nothing else is left to do.
+void EndOfAction() {
+    if (!FightPending() && gd.MovesLeft == 0) EnableEndTurn();
+}
+
+std::string ClassNameOf(int t) { return classes::Name(rec::ClassNumber(t)); }
+
+}  // namespace
+
+int SpellCost(int c, int listedCost) {
+    int cost = listedCost - 4 * rec::CountItem(c, kSceptre);
+    return cost < 0 ? 0 : cost;
+}
+
+void AddSpellHandlers(Screen& board) {
+    board.On("Magic_Click", [](const EventArgs&) { MagicClick(); });
+}
+
+void CompleteSpellOnCharacter(int t) {
+    switch (gd.PendingSpell) {
+        case kGlaceNoire:
+            gd.Status[t] = 7;
+            gd.PendingSpell = 0;
+            SetInformations(ClassNameOf(t) + " " + Msg(543));
+            break;
+        case kArmagueddon:
+            if (rec::ClassNumber(t) != 2) {
+                gd.Status[t] = 6;
+                HideCharacterIcon(t);
+            }
+            gd.PendingSpell = 0;
+            SetInformations(ClassNameOf(t) + " " + Msg(542));
+            break;
+        case kEnvoutement:
+            if (rec::HasItem(t, kRunicArmour)) {
+                // Refused: the spell keeps waiting for another target.
+                SetInformations(Msg(553));
+                return;
+            }
+            SetInformations(Msg(554));
+            gd.Status[t] = 15;
+            gd.Status[0] = gd.CurrentCharacter;
+            gd.PendingSpell = 0;
+            break;
+        default:
+            return;
+    }
+    EndOfAction();
+}
+
+void CompleteSpellOnCell(int column, int row) {
+    if (gd.PendingSpell != kBloc) return;
+    SetInformations("");
+    gd.PendingSpell = 0;
+    PlaceObstacle(gd.CurrentCharacter, DisplayedZone(), column, row);
+    EndOfAction();
+}

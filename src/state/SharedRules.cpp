@@ -1,8 +1,94 @@
-// Placeholder until the board lands.
+// The character panel, the item list, the level rewards and the action buttons. They
+// paint the board's controls while the board is open, and only change the state otherwise.
 #include "state/SharedRules.h"
 
-void RefreshPanel(int) {}
-void ShowItemList(int) {}
-void ApplyLevelMilestones() {}
-void PaintActionButtons(int) {}
-void RefreshActionButtons() {}
+#include "board/Board.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/Text.h"
+#include "ui/Screen.h"
+
+namespace {
+
+struct Milestone { int ratio, attack, defense, agility; };
+constexpr Milestone kMilestones[] = {
+    {3, 1, 0, 0},  {6, 0, 1, 0},  {9, 2, 1, 0},  {12, 0, 2, 0},  {18, 0, 0, 1},  {24, 3, 0, 0},
+    {30, 1, 5, 0}, {38, 4, 0, 0}, {46, 0, 0, 2}, {56, 4, 0, 1},  {68, 0, 12, 0}, {80, 8, 0, 0},
+};
+
+int Digit(int c, int position) { return static_cast<int>(rec::ReadNumber(c, position, 1)); }
+
+void SetCaption(Screen* b, const std::string& key, const std::string& text) {
+    if (b) b->C(key).caption = text;
+}
+
+std::string Bouton(int n) { return "bouton" + std::to_string(n) + ".bmp"; }
+
+void PaintButton(Screen& b, const char* key, bool enabled, int picture, int greyed) {
+    Control& c = b.C(key);
+    c.enabled = enabled;
+    c.picture = Bouton(enabled ? picture : greyed);
+}
+
+}  // namespace
+
+void RefreshPanel(int c) {
+    Screen* b = Board();
+    SetCaption(b, "lblNom", rec::ReadName(c, rec::Name::Character));
+    SetCaption(b, "lblNiv", NumberText(rec::Experience(c)));
+    SetCaption(b, "lblClasse", Msg(59 + rec::ClassNumber(c)));
+    std::string moves = DigitText(Digit(c, rec::kMoveDice)) + " D6";
+    if (Digit(c, rec::kMoveBonus) != 0) moves += " +" + NumberText(Digit(c, rec::kMoveBonus));
+    SetCaption(b, "lblMvt", moves);
+    SetCaption(b, "lblAtt", NumberText(rec::EffectiveAttack(c)));
+    SetCaption(b, "lblDef", NumberText(rec::EffectiveDefense(c)));
+    SetCaption(b, "LblAg", NumberText(rec::EffectiveAgility(c)));
+    SetCaption(b, "lblPognon", NumberText(rec::Gold(c)));
+    SetCaption(b, "lblLife", " " + DigitText(rec::Life(c)));
+    SetCaption(b, "lblResource", NumberText(rec::ResourceMean(c)) + "%");
+    gd.InventoryScroll = 0;
+    ShowItemList(c);
+    if (c == gd.CurrentCharacter) SetCaption(b, "lblMvt", NumberText(gd.MovesLeft));
+}
+
+void ShowItemList(int c) {
+    Screen* b = Board();
+    if (!b) return;
+    for (int line = 0; line < 3; ++line) b->C("Inventaire", line).caption.clear();
+    const int count = rec::ItemCount(c);
+    for (int k = gd.InventoryScroll, line = 0; k < count && line < 3; ++k, ++line)
+        b->C("Inventaire", line).caption = Msg(300 + rec::ItemAt(c, k).number);
+}
+
+void ApplyLevelMilestones() {
+    const int c = gd.CurrentCharacter;
+    const long gain = rec::ReadNumber(c, rec::kExperienceGain, 1);
+    const long experience = rec::Experience(c);
+    // With no gain per win there is no ratio, and so no reward.
+    if (gain != 0 && experience % gain == 0) {
+        const long ratio = experience / gain;
+        for (const Milestone& m : kMilestones) {
+            if (m.ratio != ratio || c < 0 || c > kMaxCharacters) continue;
+            gd.AttackBonus[c] += m.attack;
+            gd.DefenseBonus[c] += m.defense;
+            gd.AgilityBonus[c] += m.agility;
+        }
+    }
+    RefreshPanel(c);
+}
+
+void PaintActionButtons(int p) {
+    Screen* b = Board();
+    if (!b) return;
+    PaintButton(*b, "Capacity", gd.CapacityAvailable, p, p + 16);
+    PaintButton(*b, "Magic", gd.MagicAvailable, p + 4, p + 20);
+    PaintButton(*b, "EndTurn", gd.EndTurnAvailable, p + 8, p + 24);
+    b->C("SaveLoad").picture = Bouton(p + 12);
+}
+
+void RefreshActionButtons() {
+    int k = gd.CurrentCharacter;
+    if (k >= 0 && k <= kMaxCharacters && gd.Status[k] == 15) k = gd.Status[0];
+    PaintActionButtons(rec::Owner(k));
+}

@@ -65,7 +65,9 @@ void Ui::CloseAll() {
 }
 
 void Ui::Popup(Screen& screen, const std::string& menu, int x, int y) {
+    ++modalDepth_;  // the opener's handler is still running while the menu is up
     if (host_) host_->RunPopup(screen, menu, x, y);
+    --modalDepth_;
 }
 
 void Ui::MessageBox(const std::string& text, const std::string& caption) {

@@ -319,40 +319,50 @@ QImage Arrow(bool up) {
     return img;
 }
 
+// The ornament under the name: a jewelled lozenge, spiral scrolls on either side and
+// gilt rules tapering toward the ends.
 QImage Ornament() {
     QImage img = Canvas(153 * 3, 12 * 3);
     {
         QPainter p(&img);
         Smooth(p);
         p.scale(3, 3);
-        const QPen pen(Sheen(QPointF(0, 2), QPointF(0, 10), kGold, 1.4, 0.6), 1.4, Qt::SolidLine, Qt::RoundCap);
-        p.setPen(pen);
-        p.drawLine(QPointF(8, 6), QPointF(62, 6));
-        p.drawLine(QPointF(91, 6), QPointF(145, 6));
-        p.setBrush(Qt::NoBrush);
-        for (int side : {-1, 1}) {  // scrolls curling toward the centre
-            QPainterPath curl;
-            curl.moveTo(76.5 + side * 14, 6);
-            curl.cubicTo(76.5 + side * 20, 0.5, 76.5 + side * 30, 1, 76.5 + side * 28, 6);
-            curl.cubicTo(76.5 + side * 26, 10, 76.5 + side * 21, 8, 76.5 + side * 23, 5.5);
-            p.drawPath(curl);
-            QPainterPath tail;
-            tail.moveTo(76.5 + side * 28, 6);
-            tail.cubicTo(76.5 + side * 34, 11, 76.5 + side * 40, 10, 76.5 + side * 44, 6);
-            p.drawPath(tail);
-            p.setBrush(Ball(QRectF(76.5 + side * 70 - 2.5, 3.5, 5, 5), kGold));
-            p.setPen(QPen(kInk, 0.6));
-            p.drawEllipse(QPointF(76.5 + side * 70, 6), 2.2, 2.2);
-            p.setPen(pen);
-            p.setBrush(Qt::NoBrush);
+        const double cx = 76.5, cy = 6;
+        const QBrush gilt = Sheen(QPointF(0, 2), QPointF(0, 10), kGold, 1.5, 0.6);
+        for (int side : {-1, 1}) {
+            QPainterPath rule;  // tapering from the scroll outwards
+            rule.moveTo(cx + side * 22, cy - 1.1);
+            rule.lineTo(cx + side * 70, cy - 0.3);
+            rule.lineTo(cx + side * 70, cy + 0.3);
+            rule.lineTo(cx + side * 22, cy + 1.1);
+            rule.closeSubpath();
+            p.fillPath(rule, gilt);
+            QPainterPath spiral;  // a scroll curling up and in
+            for (int i = 0; i <= 60; ++i) {
+                const double t = i / 60.0, a = M_PI / 2 + t * 2.4 * M_PI, r = 4.6 * (1 - 0.75 * t);
+                const QPointF pt(cx + side * (16 + r * std::cos(a)), cy - 4.6 + 4.6 + r * std::sin(a) - 0.0);
+                if (i == 0) spiral.moveTo(pt);
+                else spiral.lineTo(pt);
+            }
+            p.strokePath(spiral, QPen(gilt, 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.setPen(QPen(kInk, 0.5));
+            for (double x : {40.0, 56.0}) {  // beads along the rule
+                p.setBrush(Ball(QRectF(cx + side * x - 1.6, cy - 1.6, 3.2, 3.2), kGold));
+                p.drawEllipse(QPointF(cx + side * x, cy), 1.6, 1.6);
+            }
+            QPainterPath leaf;  // a leaf at each end
+            leaf.moveTo(cx + side * 68, cy);
+            leaf.quadTo(cx + side * 71.5, cy - 3, cx + side * 75, cy);
+            leaf.quadTo(cx + side * 71.5, cy + 3, cx + side * 68, cy);
+            Outlined(p, leaf, gilt, kInk, 0.5);
         }
         QPainterPath diamond;
-        diamond.moveTo(76.5, 0.8), diamond.lineTo(84, 6), diamond.lineTo(76.5, 11.2), diamond.lineTo(69, 6);
+        diamond.moveTo(cx, 0.6), diamond.lineTo(cx + 8, cy), diamond.lineTo(cx, 11.4), diamond.lineTo(cx - 8, cy);
         diamond.closeSubpath();
-        Outlined(p, diamond, Sheen(QPointF(70, 0), QPointF(84, 12), kGold, 1.5, 0.5), kInk, 0.8);
+        Outlined(p, diamond, Sheen(QPointF(cx - 7, 0), QPointF(cx + 7, 12), kGold, 1.5, 0.5), kInk, 0.8);
         p.setPen(Qt::NoPen);
-        p.setBrush(Ball(QRectF(74, 3.5, 5, 5), QColor(170, 20, 30)));
-        p.drawEllipse(QRectF(74, 3.5, 5, 5));
+        p.setBrush(Ball(QRectF(cx - 2.6, cy - 2.6, 5.2, 5.2), QColor(170, 20, 30)));
+        p.drawEllipse(QRectF(cx - 2.6, cy - 2.6, 5.2, 5.2));
     }
     return WithRim(img.scaled(153, 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), QColor(20, 12, 6));
 }
@@ -381,6 +391,12 @@ QImage PanelBackground() {
     p.drawRect(QRectF(6, 6, 140, 558));
     p.setPen(QPen(Shade(kGold, 0.6), 1));
     p.drawLine(QPointF(0.5, 0), QPointF(0.5, 570));
+    // Recessed fields behind the name and the values, edged with a thin gilt line.
+    for (const QRectF& r : {QRectF(5, 122, 142, 58), QRectF(5, 184, 142, 124)}) {
+        QPainterPath field;
+        field.addRoundedRect(r, 4, 4);
+        Outlined(p, field, QColor(0, 0, 0, 70), WithAlpha(Shade(kGold, 0.7), 150), 1);
+    }
     Vignette(img, 0.35);
     return img;
 }

@@ -1,0 +1,124 @@
+// Walking on the map: place cells, roads, obstacles, zone exits and the four direction
+// commands with their one- and two-cell steps and the check at the tower door.
+#include "board/Board.h"
+#include "board/Events.h"
+#include "board/MapTables.h"
+#include "board/frmJeu.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "ui/Ui.h"
+
+namespace {
+
+// Classes for which the temple (11, 9) of the forest is no place at all.
+bool TempleRefused(int cls) {
+    return cls == 2 || cls == 4 || cls == 9 || cls == 10 || cls == 12 || cls == 13 || cls == 14 || cls == 15;
+}
+
+void MoveBy(int c, int dx, int dy) {
+    gd.PosX[c] += dx;
+    gd.PosY[c] = static_cast<int16_t>(gd.PosY[c] + dy);
+}
+
+bool OnTowerDoor(int c) {
+    return gd.Zone[c] == map::kTowerDoor.zone && gd.PosX[c] == map::kTowerDoor.column &&
+           gd.PosY[c] == map::kTowerDoor.row;
+}
+
+int KeyCount(int c) { return rec::CountItem(c, 99) + rec::CountItem(c, 97) + rec::CountItem(c, 96); }
+
+// After a step up onto the tower door: without exactly the three keys the players are told
+// so; with them the door stays shut all the same and the character steps back.
+void AtTowerDoor(int c) {
+    ShowCharacterOnMap(c);
+    if (KeyCount(c) != 3) {
+        Ui::Get().MessageBox("Il vous manque les clés requises.");
+        return;
+    }
+    ShowTowerDoorDialog();
+    if (!Jeu()) return;
+    MoveBy(c, 0, 1);
+    ShowCharacterOnMap(c);
+}
+
+}  // namespace
+
+bool IsPlaceCell(int column, int row) {
+    const int c = gd.CurrentCharacter;
+    const int zone = gd.Zone[c];
+    if (zone == map::Forest && column == 11 && row == 9 && TempleRefused(rec::ClassNumber(c))) return false;
+    return map::PlaceAt(zone, column, row) != map::Place::None;
+}
+
+bool IsPassable(int column, int row) {
+    frmJeu* b = Jeu();
+    const int zone = gd.Zone[gd.CurrentCharacter];
+    const map::ZoneExit* exits = map::ZoneExits();
+    for (int e = 0; e < map::kZoneExitCount; ++e) {
+        if (exits[e].fromZone == zone && exits[e].exitColumn == column && exits[e].exitRow == row) {
+            ChangeZone(column, row);
+            return true;
+        }
+    }
+    if (b)
+        for (int i = 1; i <= 16; ++i)
+            if (b->BlockZone[i] == zone && b->BlockX[i] == column && b->BlockY[i] == row) return false;
+    return map::IsRoadCell(zone, column, row);
+}
+
+void ChangeZone(int column, int row) {
+    frmJeu* b = Jeu();
+    const int c = gd.CurrentCharacter;
+    const int oldZone = gd.Zone[c];
+    const map::ZoneExit* exits = map::ZoneExits();
+    const map::ZoneExit* exit = nullptr;
+    for (int e = 0; e < map::kZoneExitCount; ++e)
+        if (exits[e].fromZone == oldZone && exits[e].exitColumn == column && exits[e].exitRow == row) exit = &exits[e];
+    if (!exit || !b) return;
+    b->DisplayedZone = 0;
+    gd.Zone[c] = exit->toZone;
+    RefreshThumbnails(oldZone);
+    ShowZonePicture(exit->toZone);
+    if (exit->newX >= 0) gd.PosX[c] = exit->newX;
+    if (exit->newY >= 0) gd.PosY[c] = static_cast<int16_t>(exit->newY);
+    b->DisplayedZone = exit->toZone;
+    ShowZoneContents(exit->toZone);
+}
+
+bool MoveDirection(int dx, int dy, bool keyRule) {
+    const int c = gd.CurrentCharacter;
+    if (gd.MovesLeft != 0 && IsPlaceCell(gd.PosX[c] + 2 * dx, gd.PosY[c] + 2 * dy)) {
+        MoveBy(c, 2 * dx, 2 * dy);
+        ShowCharacterOnMap(c);
+        SetMovesLeft(0);
+        PlaceEvents();
+        return true;
+    }
+    // Both are asked even without movement: the second may carry the character to a new zone.
+    const bool onPlace = IsPlaceCell(gd.PosX[c], gd.PosY[c]);
+    const bool twoAhead = IsPassable(gd.PosX[c] + 2 * dx, gd.PosY[c] + 2 * dy);
+    if (gd.MovesLeft != 0 && onPlace && twoAhead) {
+        MoveBy(c, 2 * dx, 2 * dy);
+        SetMovesLeft(gd.MovesLeft - 1);
+    } else {
+        const bool oneAhead = IsPassable(gd.PosX[c] + dx, gd.PosY[c] + dy);
+        if (gd.MovesLeft == 0 || !oneAhead) return false;
+        MoveBy(c, dx, dy);
+        SetMovesLeft(gd.MovesLeft - 1);
+        if (keyRule && OnTowerDoor(c)) {
+            AtTowerDoor(c);
+            return true;
+        }
+    }
+    ShowCharacterOnMap(c);
+    RoadEvents();
+    return true;
+}
+
+void AddMovementHandlers(frmJeu& board) {
+    board.On("MNU_Up_Click", [](const EventArgs&) { MoveDirection(0, -1, true); });
+    board.On("MNU_Down_Click", [](const EventArgs&) { MoveDirection(0, 1, false); });
+    board.On("MNU_Left_Click", [](const EventArgs&) { MoveDirection(-1, 0, false); });
+    board.On("MNU_Right_Click", [](const EventArgs&) { MoveDirection(1, 0, false); });
+    AddMapClickHandlers(board);
+}

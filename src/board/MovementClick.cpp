@@ -1,0 +1,103 @@
+// Clicks on the big map (a step, an obstacle placed, a flight's landing, the tower floors)
+// and on the zone thumbnails.
+#include "board/Board.h"
+#include "board/Encounter.h"
+#include "board/frmJeu.h"
+#include "combat/Combat.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/SharedRules.h"
+
+namespace {
+
+// The guardian of each tower floor: enemy number, attack, defence, agility.
+struct Guardian { int enemy, attack, defense, agility; };
+constexpr Guardian kGuardians[5] = {
+    {15, 32, 32, 16}, {16, 23, 23, 61}, {17, 43, 43, 22}, {18, 54, 54, 32}, {19, 52, 52, 30},
+};
+
+bool OnTowerDoor(int c) {
+    return gd.Zone[c] == 3 && gd.PosX[c] == 19 && gd.PosY[c] == 10;
+}
+
+// A click above the character at an opened tower door: the floor screen, then its guardian.
+void EnterTower(int c) {
+    const int owner = rec::Owner(c);
+    if (!OnTowerDoor(c) || gd.DoorState[owner] <= 4) return;
+    const int floor = gd.TowerFloor[owner];
+    if (floor < 0 || floor > 4) return;
+    gd.MovesLeft = 0;
+    RefreshPanel(c);
+    gd.CombatMode = 4;
+    OpenCombatModal();
+    gd.CombatMode = 0;
+    const Guardian& g = kGuardians[floor];
+    MeetMonster(g.enemy, g.attack, g.defense, g.agility);
+}
+
+void DropObstacle(frmJeu& b, int column, int row) {
+    SetInformations("");
+    gd.PendingSpell = 0;
+    PlaceObstacle(gd.CurrentCharacter, b.DisplayedZone, column, row);
+    if (!FightPending() && gd.MovesLeft == 0) EnableEndTurn();
+}
+
+void Land(frmJeu& b, int column, int row) {
+    const int c = gd.CurrentCharacter;
+    SetInformations("");
+    gd.PendingSpell = 0;
+    gd.PosX[c] = column;
+    gd.PosY[c] = static_cast<int16_t>(row);
+    gd.Zone[c] = b.DisplayedZone;
+    SetMovesLeft(0);
+    gd.CapacityAvailable = false;
+    gd.EndTurnAvailable = true;
+    RefreshActionButtons();
+    ShowCharacterOnMap(c);
+    RefreshThumbnails(0);
+    gd.Status[c] = 7;
+}
+
+// A click one or two cells away in a straight line runs that direction's command.
+void StepTowards(frmJeu& b, int column, int row) {
+    const int c = gd.CurrentCharacter;
+    if (c == gd.FreeMoveCharacter) ++gd.MovesLeft;
+    if (b.DisplayedZone != gd.Zone[c]) return;
+    const int x = gd.PosX[c], y = gd.PosY[c];
+    if (row == y && (column == x - 1 || column == x - 2)) MoveDirection(-1, 0, false);
+    else if (row == y && (column == x + 1 || column == x + 2)) MoveDirection(1, 0, false);
+    else if (column == x && (row == y - 1 || row == y - 2)) {
+        if (!MoveDirection(0, -1, false)) EnterTower(c);
+    } else if (column == x && (row == y + 1 || row == y + 2)) MoveDirection(0, 1, false);
+}
+
+void Image1_MouseDown(const EventArgs& a) {
+    frmJeu* b = Jeu();
+    if (!b) return;
+    const int column = a.x / 32 + 1, row = a.y / 32 + 1;
+    if (gd.PendingSpell == 4) {
+        DropObstacle(*b, column, row);
+        return;
+    }
+    if (gd.PendingSpell == 10) Land(*b, column, row);
+    StepTowards(*b, column, row);
+}
+
+void Carte_Click(int k) {
+    frmJeu* b = Jeu();
+    if (!b || k < 1 || k > 4) return;
+    const int shown = b->DisplayedZone;
+    b->DisplayedZone = 0;
+    RefreshThumbnails(shown);
+    b->DisplayedZone = k;
+    RefreshThumbnails(k);
+    ShowZonePicture(k);
+    ShowZoneContents(k);
+}
+
+}  // namespace
+
+void AddMapClickHandlers(frmJeu& board) {
+    board.On("Image1_MouseDown", Image1_MouseDown, "BSXY");
+    board.On("Carte_Click", [](const EventArgs& a) { Carte_Click(a.index); }, "I");
+}

@@ -1,0 +1,142 @@
+// Board start-up and the turn cycle: who plays next, the clock, and the lasting statuses
+// that keep a character from playing or end at the start of its turn.
+#include "board/Board.h"
+#include "board/MapTables.h"
+#include "board/frmJeu.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/Random.h"
+#include "state/SharedRules.h"
+#include "state/Text.h"
+
+namespace {
+
+const char kCheatName[] = "-*GODMODE*";
+
+// The captions that come from the catalogue: tooltips of the value icons, direction menu.
+void SetCaptions(frmJeu& b) {
+    b.C("Image2").tooltip = Msg(1).substr(2);
+    b.C("Image3").tooltip = Msg(3).substr(2);
+    b.C("Image4").tooltip = Msg(100);
+    b.C("Image5").tooltip = Msg(101);
+    b.C("Image6").tooltip = Msg(102);
+    b.C("Image7").tooltip = Msg(103);
+    b.C("Image14").tooltip = Msg(86);
+    b.C("Image15").tooltip = Msg(87);
+    b.C("MNU_Up").caption = Msg(10);
+    b.C("MNU_Down").caption = Msg(11);
+    b.C("MNU_Left").caption = Msg(12);
+    b.C("MNU_Right").caption = Msg(13);
+}
+
+// Puts character i back to the values every character starts a game with.
+void StartCharacter(int i) {
+    PlaceAtStart(i);
+    gd.AttackBonus[i] = 0;
+    gd.DefenseBonus[i] = 0;
+    gd.AgilityBonus[i] = 0;
+    gd.MagicPoints[i] = 10;
+    gd.Resources[i] = rec::PlayerNameField(i) == kCheatName ? "99999999999999" : "00000000000000";
+    gd.Status[i] = 0;
+}
+
+}  // namespace
+
+void frmJeu::Load() {
+    rnd::SeedFromClock();
+    SetCaptions(*this);
+    HourCounter = 0;
+    gd.CurrentCharacter = 1;
+    gd.ShownCharacter = 1;
+    for (int i = 1; i <= CharacterCount(); ++i) StartCharacter(i);
+    if (gd.Zone[gd.CurrentCharacter] != map::Town) LoadZonePicture(gd.CurrentCharacter);
+    for (int i = 1; i <= CharacterCount(); ++i)
+        if (gd.Zone[i] == gd.Zone[gd.CurrentCharacter]) ShowCharacterOnMap(i);
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        gd.DoorState[p] = 0;
+        gd.TowerFloor[p] = 0;
+    }
+    RefreshPanel(gd.CurrentCharacter);
+    RefreshThumbnails(0);
+    gd.FreeMoveCharacter = 0;
+    gd.PendingSpell = 0;
+    RollMovement();
+    DisplayedZone = gd.Zone[gd.CurrentCharacter];
+    HighlightThumbnail(DisplayedZone);
+    for (int i = 1; i <= 16; ++i) {
+        BlockX[i] = 0;
+        BlockY[i] = 0;
+        BlockZone[i] = 0;
+    }
+    HourCounter = 12;
+    AdvanceClock();
+    if (!rec::ActsByDay(gd.CurrentCharacter)) EndTurn_Click();
+    if (!Jeu()) return;  // the game ended at once
+    RefreshTurnFlags();
+}
+
+int HourOfDay(int hourCounter) { return hourCounter - 24 * (hourCounter / 24); }
+int DayNumber(int hourCounter) { return hourCounter / 24 + 1; }
+bool IsDayHour(int hour) { return hour >= 7 && hour <= 19; }
+
+void AdvanceClock() {
+    frmJeu* b = Jeu();
+    if (!b) return;
+    ++b->HourCounter;
+    const int hour = HourOfDay(b->HourCounter);
+    b->C("TimeIsOnMySide").caption =
+        Msg(104) + NumberText(DayNumber(b->HourCounter)) + Msg(105) + NumberText(hour) + "H";
+    const int h = hour > 12 ? hour - 12 : hour;
+    b->C("CadranSoleil").picture = "soleil" + std::to_string(h) + ".bmp";
+}
+
+int RollDice(int count, int bonus) {
+    int sum = bonus;
+    for (int i = 0; i < count; ++i) sum += rnd::D6();
+    return static_cast<int16_t>(sum);
+}
+
+void RollMovement() {
+    const int c = gd.CurrentCharacter;
+    SetMovesLeft(RollDice(static_cast<int>(rec::ReadNumber(c, rec::kMoveDice, 1)),
+                          static_cast<int>(rec::ReadNumber(c, rec::kMoveBonus, 1))));
+}
+
+void RefreshTurnFlags() {
+    const int c = gd.CurrentCharacter;
+    gd.CapacityAvailable = false;
+    gd.MagicAvailable = false;
+    gd.EndTurnAvailable = false;
+    const int cls = rec::ClassNumber(c);
+    if (cls == 2 || cls == 6 || cls == 8 || cls == 9 || cls == 11 || cls == 13) gd.MagicAvailable = true;
+    for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
+        const int item = rec::ItemAt(c, k).number;
+        if (item >= 84 && item <= 90) gd.MagicAvailable = true;
+    }
+    if (cls == 4 || cls == 6 || cls == 9 || cls == 15) gd.CapacityAvailable = true;
+    RefreshActionButtons();
+}
+
+void PlaceAtStart(int i) {
+    const map::Cell start = map::StartCell(rec::ClassNumber(i));
+    gd.Zone[i] = start.zone;
+    gd.PosX[i] = start.column;
+    gd.PosY[i] = static_cast<int16_t>(start.row);
+}
+
+void DeadlyDead() {
+    const int c = gd.CurrentCharacter;
+    if (rec::ClassNumber(c) == 2) return;  // the Cavalier Noir cannot die
+    gd.Status[c] = 6;
+    HideCharacterIcon(c);
+    SetMovesLeft(0);
+    gd.EndTurnAvailable = true;
+    gd.CapacityAvailable = false;
+    gd.MagicAvailable = false;
+    RefreshActionButtons();
+}
+
+void AddTurnHandlers(frmJeu& board) {
+    board.On("EndTurn_Click", [](const EventArgs&) { EndTurn_Click(); });
+}

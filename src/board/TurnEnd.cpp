@@ -1,0 +1,150 @@
+// The end of a turn: the selection of the next character that may play, the release of
+// the lasting statuses on the way, and the display of the new turn.
+#include "board/Board.h"
+#include "board/frmJeu.h"
+#include "setup/frmBegin.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/SharedRules.h"
+#include "ui/Ui.h"
+
+namespace {
+
+// More selections than any wait of the rules can need (forging, sleep, prison dice).
+constexpr long kMaxSelections = 16L * 24 * 366;
+
+bool English() { return gd.LanguageOffset == 2000; }
+
+// Can character i ever be selected again?
+bool MayEverPlay(int i) {
+    return gd.Status[i] != 6 && (rec::ActsByDay(i) || rec::ActsByNight(i));
+}
+
+bool AnybodyMayEverPlay() {
+    for (int i = 1; i <= CharacterCount(); ++i)
+        if (MayEverPlay(i)) return true;
+    return false;
+}
+
+// Nobody is left to play: the players are told, the board closes, the title comes back.
+void EndGameWithoutPlayers(bool allDead) {
+    std::string text;
+    if (allDead)
+        text = English() ? "All the characters are dead. The game is over."
+                         : "Tous les personnages sont morts. La partie est terminée.";
+    else
+        text = English() ? "No character can play any more. The game is over."
+                         : "Plus aucun personnage ne peut jouer. La partie est terminée.";
+    Ui::Get().MessageBox(text);
+    if (frmJeu* b = Jeu()) Ui::Get().Close(*b);
+    OpenTitleScreen();
+}
+
+// The next character in the order: each player's first, then each player's second...
+void NextInOrder() {
+    const int count = CharacterCount();
+    if (gd.CurrentCharacter == count) {
+        AdvanceClock();
+        gd.CurrentCharacter = 1;
+        return;
+    }
+    gd.CurrentCharacter += count / gd.PlayerCount;
+    if (gd.CurrentCharacter > count) gd.CurrentCharacter = gd.CurrentCharacter - count + 1;
+}
+
+// An obstacle status ends when one die shows more than threshold.
+bool Released(int& status, int threshold, int message) {
+    if (RollDice(1, 0) <= threshold) return false;
+    SetInformations(Msg(message));
+    status = 0;
+    return true;
+}
+
+// The statuses and the hour decide whether the selected character plays; releases and
+// countdowns happen on the way, in this order.
+bool MayPlayNow(int c, int hourCounter) {
+    int& status = gd.Status[c];
+    if (status == 6) return false;
+    if (status >= 19 && status <= 29) {
+        --status;
+        return false;
+    }
+    if (status == 18) {
+        SetInformations(Msg(106));
+        status = 0;
+    }
+    if (status == 7) {
+        status = 0;
+        return false;
+    }
+    if (status == 4 && !Released(status, 4, 135)) return false;
+    if (status == 2 && !Released(status, 4, 137)) return false;
+    if (status == 3 && !Released(status, 3, 139)) return false;
+    if (status == 5 && !Released(status, 3, 141)) return false;
+    if (status == 1) {
+        const long gold = rec::Gold(c);
+        if (gold >= 10000) {
+            rec::WriteGold(c, gold - 10000);
+            RefreshPanel(c);
+        } else if (RollDice(1, 0) != 6) {
+            return false;
+        }
+        SetInformations(Msg(143));
+        status = 0;
+    }
+    const int hour = HourOfDay(hourCounter);
+    if (status == 17) {
+        if (hour != 7) return false;
+        status = 0;
+    }
+    if (!rec::ActsByDay(c) && IsDayHour(hour)) return false;
+    if (!rec::ActsByNight(c) && !IsDayHour(hour)) return false;
+    return true;
+}
+
+// The new turn on screen: its zone, the icons and obstacles, the panel, the roll.
+void ShowNewTurn(frmJeu& b) {
+    const int shownZone = b.DisplayedZone;
+    b.DisplayedZone = 0;
+    RefreshThumbnails(shownZone);
+    const int c = gd.CurrentCharacter;
+    const int zone = gd.Zone[c];
+    const std::string zoneFile = "table" + std::to_string(zone) + ".bmp";
+    if (zone != gd.Zone[gd.ShownCharacter] || b.C("Image1").picture != zoneFile) LoadZonePicture(c);
+    gd.ShownCharacter = c;
+    for (int i = 1; i <= CharacterCount(); ++i) {
+        if (gd.Zone[i] == zone && gd.Status[i] != 6) ShowCharacterOnMap(i);
+        else HideCharacterIcon(i);
+        ShowObstacle(i, zone);
+    }
+    RefreshPanel(c);
+    RollMovement();
+    b.DisplayedZone = zone;
+    HighlightThumbnail(zone);
+    RefreshTurnFlags();
+}
+
+}  // namespace
+
+void EndTurn_Click() {
+    frmJeu* b = Jeu();
+    if (!b) return;
+    SetInformations("");
+    int& ending = gd.Status[gd.CurrentCharacter];
+    if (ending >= 10 && ending <= 13) ending = 0;
+    if (ending == 15) ending = 0;
+    if (!AnybodyMayEverPlay()) {
+        EndGameWithoutPlayers(true);
+        return;
+    }
+    for (long tries = 0;; ++tries) {
+        if (tries == kMaxSelections) {
+            EndGameWithoutPlayers(false);
+            return;
+        }
+        NextInOrder();
+        if (MayPlayNow(gd.CurrentCharacter, b->HourCounter)) break;
+    }
+    ShowNewTurn(*b);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The board screen `frmJeu` and the procedures its handlers share: the turn cycle, the map
+// display, movement and the character panel. Other parts of the game use board/Board.h.
+#include <string>
+
+#include "ui/Screen.h"
+
+class frmJeu : public Screen {
+public:
+    frmJeu();
+    // Board start-up: placement and values of every character, then the first turn.
+    void Load() override;
+
+    // Values owned by the board (the driver dumps and sets them by these names).
+    int HourCounter = 0;        // hours since the game began
+    int DisplayedZone = 0;      // zone on the big map, 0 while the view is switched
+    int BlockX[17] = {};        // obstacle of character i: cell and zone, 0 = none
+    int BlockY[17] = {};
+    int BlockZone[17] = {};
+};
+
+// The open board, nullptr when none is open.
+frmJeu* Jeu();
+
+// Handler registration, one group per file.
+void AddTurnHandlers(frmJeu& board);
+void AddMovementHandlers(frmJeu& board);
+void AddPanelHandlers(frmJeu& board);
+void AddMapClickHandlers(frmJeu& board);
+
+// Turn cycle.
+// Ends the current character's turn, selects the next one that may play, prepares its turn.
+void EndTurn_Click();
+// One hour more; the clock label and the sundial follow.
+void AdvanceClock();
+// MovesLeft := the current character's movement roll, shown in the movement label.
+void RollMovement();
+// Recomputes the capacity, magic and end-of-turn flags for the current character.
+void RefreshTurnFlags();
+// Puts character i on the start cell of its class.
+void PlaceAtStart(int i);
+// The hour of the day (0-23) and the day number (from 1) of an hour counter.
+int HourOfDay(int hourCounter);
+int DayNumber(int hourCounter);
+// Is hour (0-23) a day hour (7 to 19)?
+bool IsDayHour(int hour);
+
+// Map display.
+// The big map shows the zone of character i.
+void LoadZonePicture(int i);
+// The big map shows zone z.
+void ShowZonePicture(int z);
+// Repaints thumbnail z (all four for 0) with the markers of the characters in it.
+void RefreshThumbnails(int z);
+// Frames thumbnail z in the highlight colour.
+void HighlightThumbnail(int z);
+// Marks character i on thumbnail z.
+void DrawThumbnailMarker(int i, int z, Rgb color);
+// The colour of player p: red, blue, green, yellow.
+Rgb PlayerColor(int p);
+// Shows the icons and obstacles of zone z, hides all others.
+void ShowZoneContents(int z);
+// Shows or hides obstacle i where zone z is displayed.
+void ShowObstacle(int i, int z);
+
+// Map rules and movement.
+// Is (column, row) of the current character's zone a place cell?
+bool IsPlaceCell(int column, int row);
+// May the current character step onto (column, row)? A zone exit moves it to the next zone.
+bool IsPassable(int column, int row);
+// Moves the current character through the zone exit at (column, row).
+void ChangeZone(int column, int row);
+// One direction command; true when the character moved. keyRule: the tower door check.
+bool MoveDirection(int dx, int dy, bool keyRule);
+// The small dialog at the tower door for a character carrying exactly three keys.
+void ShowTowerDoorDialog();

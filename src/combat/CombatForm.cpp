@@ -1,0 +1,228 @@
+#include "combat/CombatForm.h"
+
+#include <cstdio>
+
+#include "board/Board.h"
+#include "combat/ChCmb.h"
+#include "combat/Combat.h"
+#include "combat/Enemies.h"
+#include "combat/Fight.h"
+#include "items/Shop.h"
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "ui/Ui.h"
+
+namespace {
+
+constexpr int kFormWidth = 416, kFormHeight = 320;
+constexpr int kSquare = 128;  // the enemy picture and the spell frames
+
+Control& AddImage(Screen& s, const std::string& name, int index, int left, int top, int w, int h) {
+    Control& c = s.Add(Kind::Image, name, index);
+    c.left = left;
+    c.top = top;
+    c.width = w;
+    c.height = h;
+    c.visible = false;
+    return c;
+}
+
+std::string SpellFrameFile(int k) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "anim%02d.gif", k);
+    return buf;
+}
+
+}  // namespace
+
+CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
+    backColor = colors::kBlack;
+
+    // The message line over its backdrop, along the bottom of the picture.
+    Control& fond = AddImage(*this, "Fond", -1, 8, 272, 400, 44);
+    fond.picture = "fond.bmp";
+    fond.stretch = true;
+    Control& message = Add(Kind::Label, "Message");
+    message.left = 18;
+    message.top = 276;
+    message.width = 380;
+    message.height = 38;
+    message.wordWrap = true;
+    message.align = Align::Center;
+    message.font = Font{"Arial", 10, true};
+    message.fore = Rgb{255, 236, 180};
+    message.visible = false;
+
+    // The enemy, the frames of the spells cast on it, and the square for spells on oneself.
+    AddImage(*this, "Mechant", -1, 144, 16, kSquare, kSquare);
+    for (int k = 0; k < 48; ++k) AddImage(*this, "Sorts", k, 144, 16, kSquare, kSquare).picture = SpellFrameFile(k);
+    AddImage(*this, "MagieSurSoi", -1, 144, 144, kSquare, kSquare);
+
+    // The character's icon that walks the market, the forge and the arena.
+    AddImage(*this, "Perso", -1, 192, 224, 32, 32);
+
+    Control& list = Add(Kind::ListBox, "List1");
+    list.left = 296;
+    list.top = 200;
+    list.width = 96;
+    list.height = 40;
+    list.visible = false;
+
+    Control& regul = Add(Kind::Timer, "Regul");
+    regul.interval = 1000;
+
+    Control& menu = Add(Kind::Menu, "MNU_Item");
+    menu.popupMenu = true;
+    for (int i = 0; i <= 21; ++i) {
+        Control& item = Add(Kind::Menu, "Item", i);
+        item.parent = "MNU_Item";
+        item.visible = i == 0;
+    }
+
+    ExposeVar("Seller", &Seller);
+
+    On("Form_MouseDown", [this](const EventArgs& a) { MouseDown(a.x, a.y); }, "BSXY");
+    // The message line and the icon lie on the picture: a press on them is a press on it.
+    for (const char* name : {"Fond", "Message", "Perso"})
+        On(std::string(name) + "_MouseDown", [this, name](const EventArgs& a) { Forward(name, a); }, "BSXY");
+    On("Regul_Timer", [this](const EventArgs&) { RegulTimer(); });
+    On("Item_Click", [this](const EventArgs& a) {
+        if (openedMode == 1 || openedMode == 2) ShopItemClick(*this, a.index);
+    }, "I");
+    On("List1_Click", [this](const EventArgs&) {
+        if (openedMode == 1 || openedMode == 2) ShopListClick(*this);
+    });
+    // The guardian's picture closes the tower-floor screen; a running fight ignores it.
+    On("Mechant_Click", [this](const EventArgs&) {
+        if (openedMode != 0) Ui::Get().Close(*this);
+    });
+    // The close box leaves the shops, the arena entrance and the tower floor; a fight ends
+    // only by its own rules.
+    On("Form_QueryClose", [this](const EventArgs&) {
+        if (openedMode == 0) return;
+        gd.CombatMode = 0;
+        Ui::Get().Close(*this);
+    });
+}
+
+std::unique_ptr<Screen> MakeCombatForm() { return std::make_unique<CombatForm>(); }
+
+void CombatForm::WriteMessage(const std::string& text) {
+    C("Message").caption = text;
+    C("Message").visible = true;
+    C("Fond").visible = true;
+}
+
+void CombatForm::ShowMessage(const std::string& text, int ms) {
+    WriteMessage(text);
+    StartTimer(C("Regul"), ms);
+}
+
+void CombatForm::PlaceCharacterIcon() {
+    Control& icon = C("Perso");
+    icon.picture = classes::IconFile(rec::ClassNumber(gd.CurrentCharacter));
+    icon.left = 192;
+    icon.top = 224;
+    icon.visible = true;
+}
+
+void CombatForm::HideMessage() {
+    C("Fond").visible = false;
+    C("Message").visible = false;
+}
+
+void CombatForm::Forward(const std::string& control, const EventArgs& a) {
+    int x, y;
+    AbsolutePosition(C(control), x, y);
+    EventArgs f = a;
+    f.index = -1;
+    f.x += x;
+    f.y += y;
+    Run("Form_MouseDown", f);
+}
+
+void CombatForm::Load() {
+    openedMode = gd.CombatMode;
+    switch (openedMode) {
+        case 0: LoadFight(); break;
+        case 1:
+        case 2: ShopLoad(*this); break;
+        case 3: LoadTournament(*this); break;
+        case 4: LoadTowerFloor(*this); break;
+        default: break;
+    }
+}
+
+void CombatForm::LoadFight() {
+    picture = FightBackground(gd.EnemyNumber);
+    // The panel's own opening rolls the initiative; the enemy may strike (and win) at once.
+    Screen& panel = Ui::Get().Show(MakeChCmb());
+    if (closed || panel.closed) return;
+    caption = Msg(0);
+    static constexpr int kRows[4] = {1, 2, 3, 4}, kGirlRows[4] = {122, 123, 124, 125};
+    for (int r = 0; r < 4; ++r) panel.C("StepDesc", r).caption = Msg(gd.EnemyNumber == 4 ? kGirlRows[r] : kRows[r]);
+    if (rec::ClassNumber(gd.CurrentCharacter) == 10) {
+        panel.C("StepDesc", 0).caption = Msg(129);
+        panel.C("StepDesc", 2).caption = Msg(130);
+        panel.C("StepPix", 0).picture = "action0m.gif";
+        panel.C("StepPix", 2).picture = "action2m.gif";
+    }
+    panel.caption = Msg(5);
+    Music().SetFileName("battle.mid");
+    Music().Command("open");
+    Music().Command("play");
+}
+
+void CombatForm::Unload() {
+    if (openedMode != 0) return;
+    WriteFightOutcome();
+    // The animation counter of this fight must not reach the board's spell targeting.
+    gd.PendingSpell = 0;
+    if (Screen* panel = Ui::Get().Find("ChCmb")) Ui::Get().Close(*panel);
+    // The game ended: the end screen stands alone; the board closes with it.
+    if (!Ui::Get().Find("frmFini")) SetBoardVisible(true);
+}
+
+void CombatForm::RegulTimer() {
+    Control& regul = C("Regul");
+    switch (openedMode) {
+        case 0:
+            break;
+        case 1:
+        case 2:
+            ShopTimer(*this);
+            return;
+        case 3:
+            TournamentWalk(*this);
+            return;
+        default:
+            regul.enabled = false;
+            return;
+    }
+    if (gd.EnemyNumber == 4) {
+        CloseFight(true);
+        return;
+    }
+    if (regul.interval == 150) {
+        AnimateSpell(*this);
+        return;
+    }
+    if (rec::Life(gd.CurrentCharacter) == 0) {
+        gd.FightResult = -1;
+        CloseFight(true);
+    } else if (LastSpellCast() == 9) {
+        gd.FightResult = 1;
+        gd.PendingSpell = 0;
+        CloseFight(true);
+    } else {
+        regul.enabled = false;
+        HideMessage();
+    }
+}
+
+void CombatForm::MouseDown(int x, int y) {
+    if (openedMode == 1 || openedMode == 2) ShopMouseDown(*this, x, y);
+    else if (openedMode == 3) TournamentMouseDown(*this, x, y);
+}

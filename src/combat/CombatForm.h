@@ -1,0 +1,34 @@
+#pragma once
+// The Combat form itself: its controls and the dispatch of its handlers on the mode it was
+// opened in (0 fight, 1 market, 2 forge, 3 tournament entrance, 4 tower floor).
+#include <memory>
+#include <string>
+
+#include "ui/Screen.h"
+
+class CombatForm : public Screen {
+public:
+    CombatForm();
+    void Load() override;
+    void Unload() override;
+
+    // Writes the message line and shows it over its backdrop.
+    void WriteMessage(const std::string& text);
+    // WriteMessage, then (re)starts Regul for the pause of ms.
+    void ShowMessage(const std::string& text, int ms);
+    // Shows the current character's class icon at the entrance of the picture.
+    void PlaceCharacterIcon();
+    // Hides the message line and its backdrop.
+    void HideMessage();
+
+    int openedMode = 0;   // CombatMode when the form loaded
+    int Seller = 0;       // the tournament level chosen (the market keeps its seller there too)
+
+private:
+    void LoadFight();
+    void RegulTimer();
+    void MouseDown(int x, int y);
+    void Forward(const std::string& control, const EventArgs& a);
+};
+
+std::unique_ptr<Screen> MakeCombatForm();

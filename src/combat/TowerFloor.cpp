@@ -1,0 +1,19 @@
+// The tower-floor screen: the floor reached and its guardian.
+#include "combat/CombatForm.h"
+#include "combat/Enemies.h"
+#include "combat/Fight.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/Text.h"
+
+void LoadTowerFloor(CombatForm& combat) {
+    const int floor = gd.TowerFloor[rec::Owner(gd.CurrentCharacter)];
+    combat.caption = Msg(582);
+    combat.picture = "mechant.bmp";
+    combat.PlaceCharacterIcon();
+    combat.WriteMessage(Msg(149) + NumberText(floor));
+    Control& guardian = combat.C("Mechant");
+    guardian.picture = EnemyPicture(15 + floor);
+    guardian.visible = true;
+}

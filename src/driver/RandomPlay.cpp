@@ -1,0 +1,213 @@
+#include "driver/RandomPlay.h"
+
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "driver/Driver.h"
+#include "driver/Dump.h"
+#include "driver/Invariants.h"
+#include "setup/frmBegin.h"
+#include "state/GlobalDecl.h"
+#include "state/Random.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+uint64_t Next(uint64_t& s) {
+    s += 0x9E3779B97F4A7C15ull;
+    uint64_t z = s;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+int Pick(uint64_t& s, int n) { return n <= 0 ? 0 : static_cast<int>(Next(s) % static_cast<uint64_t>(n)); }
+
+std::string Quote(const std::string& text) {
+    std::string q = "\"";
+    for (char ch : text) {
+        if (ch == '"' || ch == '\\') q.push_back('\\');
+        if (ch == '\n' || ch == '\r') ch = ' ';  // one command a line
+        q.push_back(ch);
+    }
+    return q + "\"";
+}
+
+class Player {
+public:
+    Player(const RandomPlayOptions& o, Driver& d) : o_(o), d_(d), s_(o.seed * 7919 + 17) {}
+
+    bool NextLine(std::string& line) {
+        if (!result.failure.empty()) return false;
+        if (result.actions > 0) {
+            std::string broken = CheckInvariants();
+            if (!broken.empty()) {
+                result.failure = broken;
+                result.failedAction = result.actions;
+                return false;
+            }
+            if (o_.hashDumps) {
+                std::string dump = DumpState(d_.popupScreen(), d_.popupMenu());
+                for (unsigned char ch : dump) result.stateHash = (result.stateHash ^ ch) * 1099511628211ull;
+            }
+        }
+        bool over = ++inGame_ > o_.actionsPerGame || result.actions >= o_.actions;
+        if (over && (Ui::Get().ModalDepth() > 0 || d_.popupScreen())) {
+            // Unwind the open dialogs first: their openers' handlers are still running.
+            if (++unwinding_ > 100) {
+                result.failure = "a dialog cannot be closed";
+                result.failedAction = result.actions;
+                return false;
+            }
+            line = "close";
+            return true;
+        }
+        unwinding_ = 0;
+        if (result.actions >= o_.actions) return false;
+        if (over || Ui::Get().OpenScreens().empty()) {
+            if (result.games >= o_.games) return false;
+            StartGame();
+        }
+        line = Choose();
+        ++result.actions;
+        result.lastLine = line;
+        if (o_.verbose) std::cerr << result.actions << ": " << line << "\n";
+        return true;
+    }
+
+    RandomPlayResult result;
+
+private:
+    void StartGame() {
+        // Leave whatever is open and load the title screen afresh, as a new run of the game.
+        Ui::Get().CloseAll();
+        Ui::Get().Idle();
+        ++result.games;
+        inGame_ = 0;
+        OpenTitleScreen();
+        pendingNewGame_ = Pick(s_, 4) != 0;  // mostly a scripted set-up, sometimes random clicks
+    }
+
+    std::string NewGameLine() {
+        int players = 2 + Pick(s_, 3);
+        int per = 8 - players;
+        std::vector<int> classes(16);
+        for (int i = 0; i < 16; ++i) classes[i] = i + 1;
+        for (int i = 15; i > 0; --i) std::swap(classes[i], classes[Pick(s_, i + 1)]);
+        std::string line = "newgame";
+        int next = 0;
+        for (int p = 0; p < players; ++p) {
+            line += " " + Quote(HostileName(s_));
+            std::string list;
+            for (int k = 0; k < per; ++k) list += (k ? "," : "") + std::to_string(classes[next++]);
+            line += " " + list;
+        }
+        return line;
+    }
+
+    std::string Choose() {
+        Screen* top = Ui::Get().Top();
+        if (pendingNewGame_ && top && top->Name() == "frmBegin") {
+            pendingNewGame_ = false;
+            return NewGameLine();
+        }
+        if (Screen* popup = d_.popupScreen()) {
+            std::vector<std::string> entries;
+            for (Control& c : popup->Controls())
+                if (c.kind == Kind::Menu && c.parent == d_.popupMenu()) entries.push_back(c.Key());
+            if (entries.empty() || Pick(s_, 8) == 0) return "close";
+            return "menu " + entries[Pick(s_, static_cast<int>(entries.size()))];
+        }
+        if (!top) return "screen";
+        int roll = Pick(s_, 100);
+        if (roll < 12) {
+            static const int kWaits[] = {100, 150, 200, 250, 1000, 2000, 2200, 2500, 8000};
+            return "wait " + std::to_string(kWaits[Pick(s_, 9)]);
+        }
+        if (roll < 13 && top->Name() != "frmJeu") return "close";
+        if (roll < 15) return "rnd " + std::to_string(Pick(s_, 1000) / 1000.0);
+        std::vector<Control*> usable, menus;
+        for (Control& c : top->Controls()) {
+            if (c.kind == Kind::Timer || c.kind == Kind::Line) continue;
+            if (c.kind == Kind::Menu) {
+                if (c.visible && c.enabled && !c.separator && !c.popupMenu) menus.push_back(&c);
+                continue;
+            }
+            if (top->Usable(c)) usable.push_back(&c);
+        }
+        const std::string prefix = top->Name() + ".";
+        if (roll < 22 && !menus.empty()) {
+            Control* m = menus[Pick(s_, static_cast<int>(menus.size()))];
+            // Quitting would end the run: the title's Quit is left out.
+            if (m->name != "MNU_Quit") return "menu " + prefix + m->Key();
+        }
+        if (roll < 27) return "click " + prefix + "Form " + std::to_string(Pick(s_, top->width)) + " " +
+                              std::to_string(Pick(s_, top->height));
+        if (usable.empty()) return "wait 250";
+        Control* c = usable[Pick(s_, static_cast<int>(usable.size()))];
+        std::string key = prefix + c->Key();
+        switch (c->kind) {
+            case Kind::ListBox:
+                if (c->items.empty()) return "click " + key;
+                return std::string(Pick(s_, 4) ? "select " : "dblselect ") + key + " " +
+                       std::to_string(Pick(s_, static_cast<int>(c->items.size()) + 1));
+            case Kind::TextBox:
+                return Pick(s_, 3) ? "key " + key + " " + Quote(HostileName(s_)) : "enter " + key;
+            case Kind::TabStrip:
+                return "tab " + key + " " + std::to_string(Pick(s_, static_cast<int>(c->tabs.size()) + 1));
+            default: {
+                int x = Pick(s_, std::max(1, c->width)), y = Pick(s_, std::max(1, c->height));
+                int button = Pick(s_, 6) == 0 ? 2 : 1;
+                int shift = Pick(s_, 10) == 0 ? Pick(s_, 8) : 0;
+                if (Pick(s_, 12) == 0) return "dblclick " + key;
+                return "click " + key + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                       std::to_string(button) + " " + std::to_string(shift);
+            }
+        }
+    }
+
+    const RandomPlayOptions& o_;
+    Driver& d_;
+    uint64_t s_;
+    long long inGame_ = 0;
+    int unwinding_ = 0;
+    bool pendingNewGame_ = false;
+};
+
+}  // namespace
+
+std::string HostileName(uint64_t& s) {
+    static const char* const kPieces[] = {
+        "a", "Zoé", "Ærøskøbing", "😀", "👨‍👩‍👧", "مرحبا", "שלום", "\u202Eevil", "\x01\x02", "\t", "007", " ",
+        "  lead", "trail  ", "龍", "Ω", "é", "-*GODMODE*", "\"", "\\", "\xff\xfe", "Heinrich von Eldrick",
+    };
+    int kind = Pick(s, 10);
+    if (kind == 0) return "";
+    int pieces = kind == 1 ? 60 + Pick(s, 240) : 1 + Pick(s, 6);
+    std::string name;
+    for (int i = 0; i < pieces && name.size() < 1200; ++i) name += kPieces[Pick(s, sizeof kPieces / sizeof *kPieces)];
+    return name;
+}
+
+RandomPlayResult RunRandomPlay(const RandomPlayOptions& o) {
+    Ui::Get().CloseAll();
+    Ui::Get().Idle();
+    ResetGlobalDecl();
+    rnd::Reset();
+    rnd::FixSeed(o.seed);
+    std::istringstream none;
+    std::ostringstream out, err;
+    RandomPlayResult result;
+    {
+        Driver driver(none, out, err);
+        Player player(o, driver);
+        driver.SetLineSource([&player](std::string& line) { return player.NextLine(line); });
+        int status = driver.Continue();
+        result = player.result;
+        if (status != 0 && result.failure.empty()) result.failure = "the driver stopped: " + err.str();
+    }
+    return result;
+}

@@ -1,0 +1,44 @@
+// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--verbose]
+// Plays random games through the driver and stops at the first broken rule, printing the
+// seed first so that a failure can be replayed.
+#include <QGuiApplication>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+
+#include "driver/RandomPlay.h"
+#include "platform/SdlServices.h"
+#include "view/Pictures.h"
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    RandomPlayOptions o;
+    o.seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
+    for (int i = 1; i < argc; ++i) {
+        auto value = [&] { return i + 1 < argc ? std::strtoll(argv[++i], nullptr, 10) : 0LL; };
+        if (!std::strcmp(argv[i], "--seed")) o.seed = static_cast<uint64_t>(value());
+        else if (!std::strcmp(argv[i], "--games")) o.games = static_cast<int>(value());
+        else if (!std::strcmp(argv[i], "--actions")) o.actions = value();
+        else if (!std::strcmp(argv[i], "--per-game")) o.actionsPerGame = value();
+        else if (!std::strcmp(argv[i], "--verbose")) o.verbose = true;
+        else {
+            std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--verbose]\n";
+            return 2;
+        }
+    }
+    pictures::SetFolder(ProgramFolder());
+    std::cout << "seed " << o.seed << std::endl;
+    auto start = std::chrono::steady_clock::now();
+    RandomPlayResult r = RunRandomPlay(o);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << "games " << r.games << ", actions " << r.actions << ", " << seconds << " s ("
+              << (seconds > 0 ? r.actions / seconds : 0) << " actions/s)" << std::endl;
+    if (!r.failure.empty()) {
+        std::cout << "FAILED at action " << r.failedAction << " (" << r.lastLine << "): " << r.failure << "\n"
+                  << "replay: quelmor-randomplay --seed " << o.seed << " --games " << o.games << " --actions "
+                  << o.actions << " --per-game " << o.actionsPerGame << " --verbose" << std::endl;
+        return 1;
+    }
+    return 0;
+}

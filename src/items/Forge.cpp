@@ -1,0 +1,108 @@
+// The forge: the walk to the anvil, the recipe menu and forging.
+#include "items/ForgeRecipes.h"
+#include "items/Shop.h"
+#include "items/ShopCommon.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "ui/Screen.h"
+
+namespace shop {
+
+namespace {
+
+constexpr int kAnvilLeft = 256, kAnvilRight = 288, kAnvilTop = 160, kAnvilBottom = 192;
+constexpr int kCounterTop = 160;
+constexpr int kLeaveBelow = 256;
+constexpr int kQuitEntry = kForgeRecipeCount;  // "Quitter" follows the eighteen recipes
+
+void ShowForgeMenu(Screen& combat) {
+    for (int p = 0; p < kForgeRecipeCount; ++p) {
+        combat.C("Item", p).caption = Msg(430 + p);
+    }
+    combat.C("Item", kQuitEntry).caption = Msg(405);
+    CurrentShop().menuCount = kQuitEntry;
+    for (int p = 0; p <= kQuitEntry; ++p) combat.C("Item", p).visible = true;
+    PopupMenu(combat);
+}
+
+}  // namespace
+
+void ForgeLoad(Screen& combat) {
+    combat.caption = Msg(24);
+    combat.picture = "forge.bmp";
+    ShowMessage(combat, Msg(25));
+}
+
+void ForgeMouseDown(Screen& combat, int x, int y) {
+    if (y > kLeaveBelow) {
+        Leave(combat);
+        return;
+    }
+    if (y >= kAnvilTop && y <= kAnvilBottom && x > kAnvilLeft && x < kAnvilRight) {
+        combat.C("Message").visible = false;
+        combat.C("Fond").visible = false;
+        combat.StartTimer(combat.C("Regul"), kWalkInterval);
+    }
+}
+
+void ForgeTimer(Screen& combat) {
+    Control& perso = combat.C("Perso");
+    if (perso.top > kCounterTop) {
+        perso.top -= 32;
+        return;
+    }
+    if (perso.left < kAnvilLeft) {
+        perso.left += 32;
+        return;
+    }
+    combat.C("Regul").enabled = false;
+    int c = gd.CurrentCharacter;
+    combat.C("Message").visible = true;
+    combat.C("Fond").visible = true;
+    if (rec::ClassNumber(c) != 11 && !rec::HasItem(c, 80)) {
+        combat.C("Message").caption = Msg(26);
+        return;
+    }
+    if (!rec::HasItem(c, 48)) {
+        combat.C("Message").caption = Msg(27);
+        return;
+    }
+    ShowForgeMenu(combat);
+}
+
+void ForgeItemClick(Screen& combat, int index) {
+    if (index == CurrentShop().menuCount) {
+        combat.C("Perso").left = kEntranceLeft;
+        combat.C("Perso").top = kEntranceTop;
+        ShowMessage(combat, Msg(25));
+        HideEntries(combat, 1, kQuitEntry);
+        return;
+    }
+    if (index < 0 || index >= kForgeRecipeCount) return;
+    const ForgeRecipe& r = Recipe(index + 1);
+    ForgeItem(combat, index + 1, r.materials, r.turns, r.att, r.def, r.ag);
+}
+
+}  // namespace shop
+
+void ForgeItem(Screen& combat, int k, const std::array<int, 7>& materials, int t, int att, int def,
+               int ag) {
+    int c = gd.CurrentCharacter;
+    for (int r = 1; r <= 7; ++r) {
+        if (rec::Resource(c, r) < materials[r - 1]) {
+            combat.C("Message").caption = Msg(29);
+            shop::PopupMenu(combat);
+            return;
+        }
+    }
+    const ForgeRecipe& recipe = Recipe(k);
+    combat.C("Message").caption = Msg(28) + Msg(430 + k - 1);
+    if (recipe.discards) DiscardItemGroup(recipe.discardFirst, recipe.discardLast);
+    for (int r = 1; r <= 7; ++r) rec::SetResource(c, r, rec::Resource(c, r) - materials[r - 1]);
+    gd.Status[c] = 19 + t;
+    gd.AttackBonus[c] += att;
+    gd.DefenseBonus[c] += def;
+    gd.AgilityBonus[c] += ag;
+    rec::AddItemBack(c, recipe.item, att);
+}

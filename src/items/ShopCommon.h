@@ -1,0 +1,34 @@
+#pragma once
+// Helpers shared by the market and the forge files.
+#include <string>
+
+class Screen;
+
+namespace shop {
+
+constexpr int kEntranceLeft = 192, kEntranceTop = 224;
+constexpr int kWalkInterval = 250;
+constexpr int kLastMenuEntry = 21;  // Item(0) to Item(21)
+
+// Message and Fond become visible, Message showing text.
+void ShowMessage(Screen& combat, const std::string& text);
+// One of the three greetings, drawn at random.
+std::string Greeting();
+// The shop's pop-up menu at the seller or the anvil.
+void PopupMenu(Screen& combat);
+// Menu entries from..to hidden.
+void HideEntries(Screen& combat, int from, int to);
+// Closes the Combat screen and gives the turn back to the board.
+void Leave(Screen& combat);
+
+// The market's and the forge's own halves.
+void MarketLoad(Screen& combat);
+void MarketMouseDown(Screen& combat, int x, int y);
+void MarketTimer(Screen& combat);
+void MarketItemClick(Screen& combat, int index);
+void ForgeLoad(Screen& combat);
+void ForgeMouseDown(Screen& combat, int x, int y);
+void ForgeTimer(Screen& combat);
+void ForgeItemClick(Screen& combat, int index);
+
+}  // namespace shop

@@ -1,0 +1,121 @@
+// The spell dialog: the board spells of the current character, their costs and the casting.
+#include "items/frmMagic.h"
+
+#include <string>
+
+#include "board/Board.h"
+#include "items/Spells.h"
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/SharedRules.h"
+#include "state/Text.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+constexpr int kRows = 6;
+constexpr int kRowHeight = 36, kRowsTop = 12;
+
+class FrmMagic : public Screen {
+public:
+    FrmMagic() : Screen("frmMagic", 248, 268) {
+        backColor = Rgb{36, 28, 64};
+        for (int k = 0; k < kRows; ++k) {
+            Control& icon = Add(Kind::Image, "NoMagic", k);
+            icon.left = 16;
+            icon.top = kRowsTop + kRowHeight * k;
+            icon.width = 32;
+            icon.height = 32;
+            icon.picture = "magie" + std::to_string(k + 1) + ".gif";
+            Control& name = Add(Kind::Label, "lblMagic", k);
+            name.left = 58;
+            name.top = kRowsTop + kRowHeight * k + 7;
+            name.width = 176;
+            name.height = 20;
+            name.font = Font{"Arial", 11, true};
+            name.fore = Rgb{255, 222, 130};
+        }
+        Control& close = Add(Kind::Image, "Image1");
+        close.left = 200;
+        close.top = 228;
+        close.width = 32;
+        close.height = 32;
+        close.picture = "fermer.gif";
+        close.tooltip = "OK";
+
+        On("NoMagic_Click", [this](const EventArgs& a) { Cast(a.index + 1); }, "I");
+        On("lblMagic_Click", [this](const EventArgs& a) { Run("NoMagic_Click", a); }, "I");
+        On("Image1_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
+    }
+
+    void Load() override {
+        caption = TrimLeft(Msg(2));
+        for (int k = 0; k < kRows; ++k)
+            for (const char* name : {"NoMagic", "lblMagic"}) {
+                C(name, k).visible = false;
+                C(name, k).enabled = false;
+            }
+        const int c = gd.CurrentCharacter, k = rec::ClassNumber(c);
+        if (k == 6 || k == 8 || k == 13 || rec::HasItem(c, 85)) {
+            AddBoardSpell(1, 4);
+            AddBoardSpell(3, 6);
+        }
+        for (int n = rec::CountItem(c, 86); n > 0; --n) AddBoardSpell(4, 14);
+        if (k == 13 || rec::HasItem(c, 87)) AddBoardSpell(5, 4);
+        for (int n = rec::CountItem(c, 88); n > 0; --n) AddBoardSpell(2, 2);
+        for (int n = rec::CountItem(c, 89); n > 0; --n) AddBoardSpell(6, 12);
+    }
+
+private:
+    // Shows row b; it can be chosen only while its cost stays below the magic points.
+    void AddBoardSpell(int b, int cost) {
+        const int c = gd.CurrentCharacter;
+        Control& name = C("lblMagic", b - 1);
+        Control& icon = C("NoMagic", b - 1);
+        name.caption = Msg(544 + b);
+        name.visible = icon.visible = true;
+        if (SpellCost(c, cost) < gd.MagicPoints[c]) name.enabled = icon.enabled = true;
+    }
+
+    static void ChargeBoardSpell(int cost) {
+        const int c = gd.CurrentCharacter;
+        gd.MagicPoints[c] -= SpellCost(c, cost);
+    }
+
+    // The two heals act at once on the caster.
+    static void Heal(int cost, int gain) {
+        const int c = gd.CurrentCharacter;
+        ChargeBoardSpell(cost);
+        SetInformations(classes::Name(rec::ClassNumber(c)) + " " + Msg(540) + " PV+" + std::to_string(gain));
+        int life = rec::Life(c) + gain;
+        rec::WriteLife(c, life > 9 ? 9 : life);
+        RefreshPanel(c);
+    }
+
+    // The other four wait for a target clicked on the board.
+    static void Target(int cost, int messageRel, int pending) {
+        ChargeBoardSpell(cost);
+        SetInformations(Msg(messageRel));
+        gd.PendingSpell = pending;
+    }
+
+    void Cast(int b) {
+        switch (b) {
+            case 1: Heal(4, gd.Status[gd.CurrentCharacter] == 11 ? 6 : 3); break;
+            case 2: Heal(2, 3); break;
+            case 3: Target(6, 551, 2); break;
+            case 4: Target(14, 551, 3); break;
+            case 5: Target(4, 552, 4); break;
+            case 6: Target(12, 551, 5); break;
+            default: return;
+        }
+        Ui::Get().Close(*this);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Screen> MakeFrmMagic() { return std::make_unique<FrmMagic>(); }
