@@ -93,7 +93,7 @@ private:
 
     void LayoutCredits() {
         for (int k = 0; k < kShownLines; ++k) {
-            Control& line = Place(Add(Kind::Label, "Haut", k), 0, 13 + kLinePitch * k, kPageWidth, kLinePitch + 1);
+            Control& line = Place(Add(Kind::Label, "Haut", k), 0, 13 + kLinePitch * k, kPageWidth, kLinePitch + 4);
             line.parent = "Onglet(1)";
             line.align = Align::Center;
             line.font = Font{"Arial", 9, false, false};

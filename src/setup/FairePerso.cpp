@@ -106,6 +106,8 @@ void FairePerso::AddHandlers() {
     On("Image1_MouseDown", [this](const EventArgs& a) { RaiseStatistics(a.index, a); }, "IBSXY");
     On("PrenomPerso_Click", [this](const EventArgs& a) { OpenNameEdit(a.index); }, "I");
     On("ChangerNom_KeyPress", [this](const EventArgs& a) { ConfirmNameEdit(a.index); }, "I");
+    // The window's close box leaves the set-up the way Cancel does.
+    On("Form_QueryClose", [this](const EventArgs&) { Cancel(); });
     On("Form_Click", [this](const EventArgs&) {
         ClearSelection();
         CloseNameEdits();
