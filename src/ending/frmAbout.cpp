@@ -35,14 +35,6 @@ public:
     }
 
 private:
-    static Control& Place(Control& c, int left, int top, int width, int height) {
-        c.left = left;
-        c.top = top;
-        c.width = width;
-        c.height = height;
-        return c;
-    }
-
     void Layout() {
         Control& tabs = Place(Add(Kind::TabStrip, "TabbedStuff"), kPageLeft, 8, kPageWidth, 24);
         tabs.tabs = {Msg(222), Msg(223)};

@@ -22,20 +22,14 @@ public:
         backColor = Rgb{40, 44, 52};
         Control& label = Add(Kind::Label, "Label1");
         // Two lines in the sky, left of the moon.
-        label.left = 10;
-        label.top = 8;
-        label.width = 190;
-        label.height = 42;
+        Place(label, 10, 8, 190, 42);
         label.wordWrap = true;
         label.fore = Rgb{240, 232, 200};
         label.font = Font{"Times New Roman", 12, true};
         for (int s = 0; s < kSlots; ++s) {
             Control& slot = Add(Kind::Image, "PersoMort", s);
             // A row in front of the graves.
-            slot.left = 24 + 54 * s;
-            slot.top = 116;
-            slot.width = 32;
-            slot.height = 32;
+            Place(slot, 24 + 54 * s, 116, 32, 32);
         }
         On("PersoMort_Click", [this](const EventArgs& a) { Raise(a.index); }, "I");
     }

@@ -14,14 +14,6 @@ constexpr int kSlotsLeft = 12, kSlotsTop = 22;
 const Font kSmall{"Arial", 8.25, false, false};
 const Font kBold{"Arial", 9.75, true, false};
 
-Control& Place(Control& c, int left, int top, int width, int height) {
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 std::string SlotKey(int k) { return "FrPerso(" + std::to_string(k) + ")"; }
 
 }  // namespace

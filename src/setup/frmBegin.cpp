@@ -56,20 +56,14 @@ void frmBegin::Layout() {
 
     Control& tagline = Add(Kind::Label, "lblLegend");
     tagline.caption = "Peu de personnes en sortiront vivant";
-    tagline.left = 0;
-    tagline.top = 243;
-    tagline.width = kWidth;
-    tagline.height = 22;
+    Place(tagline, 0, 243, kWidth, 22);
     tagline.align = Align::Center;
     tagline.font = Font{"Times New Roman", 12, false, true};
     tagline.fore = kTaglineColor;
     tagline.visible = false;
 
     Control& band = Add(Kind::Panel, "LegendBand");
-    band.left = 0;
-    band.top = kBandShift;
-    band.width = kWidth;
-    band.height = kBandBottom + 40;
+    Place(band, 0, kBandShift, kWidth, kBandBottom + 40);
     for (int i = 0; i < kLineCount; ++i) {
         Control& line = Add(Kind::Label, "lblGeneric", i);
         line.parent = "LegendBand";
