@@ -9,7 +9,11 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-asan
 status=0
-ctest --output-on-failure -j"$(nproc)" "$@" || status=$?
+ctest --output-on-failure -j"$(nproc)" "$@" | tee ctest.out || true
+status=${PIPESTATUS[0]}
 # What random play covered under the sanitizers: its seed, games and actions.
+echo "Random play:"
 grep -E '^(seed [0-9]+|games [0-9]+, actions)' Testing/Temporary/LastTest.log || true
-exit $status
+# ctest's own summary stays the last word.
+grep -E 'tests passed, [0-9]+ tests failed out of' ctest.out || true
+exit "$status"
