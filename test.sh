@@ -8,9 +8,10 @@ setup_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELMOR_SANITIZE=ON -DQUEL
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-asan
-status=0
-ctest --output-on-failure -j"$(nproc)" "$@" | tee ctest.out || true
+set +e
+ctest --output-on-failure -j"$(nproc)" "$@" | tee ctest.out
 status=${PIPESTATUS[0]}
+set -e
 # What random play covered under the sanitizers: its seed, games and actions.
 echo "Random play:"
 grep -E '^(seed [0-9]+|games [0-9]+, actions)' Testing/Temporary/LastTest.log || true
