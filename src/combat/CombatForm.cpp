@@ -1,10 +1,7 @@
 #include "combat/CombatForm.h"
 
-#include <cstdio>
-
 #include "board/Board.h"
 #include "combat/ChCmb.h"
-#include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "combat/Fight.h"
 #include "items/Shop.h"
@@ -12,6 +9,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/Text.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -21,19 +19,12 @@ constexpr int kSquare = 128;  // the enemy picture and the spell frames
 
 Control& AddImage(Screen& s, const std::string& name, int index, int left, int top, int w, int h) {
     Control& c = s.Add(Kind::Image, name, index);
-    c.left = left;
-    c.top = top;
-    c.width = w;
-    c.height = h;
+    Place(c, left, top, w, h);
     c.visible = false;
     return c;
 }
 
-std::string SpellFrameFile(int k) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "anim%02d.gif", k);
-    return buf;
-}
+std::string SpellFrameFile(int k) { return "anim" + PadDigits(k, 2) + ".gif"; }
 
 }  // namespace
 
@@ -45,10 +36,7 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     fond.picture = "fond.bmp";
     fond.stretch = true;
     Control& message = Add(Kind::Label, "Message");
-    message.left = 18;
-    message.top = 276;
-    message.width = 380;
-    message.height = 38;
+    Place(message, 18, 281, 380, 34);
     message.wordWrap = true;
     message.align = Align::Center;
     message.font = Font{"Arial", 10, true};
@@ -64,10 +52,7 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     AddImage(*this, "Perso", -1, 192, 224, 32, 32);
 
     Control& list = Add(Kind::ListBox, "List1");
-    list.left = 296;
-    list.top = 200;
-    list.width = 96;
-    list.height = 40;
+    Place(list, 296, 200, 96, 40);
     list.visible = false;
 
     Control& regul = Add(Kind::Timer, "Regul");

@@ -69,8 +69,6 @@ void ChangeLife(int c, int delta) {
     rec::WriteLife(c, life < 0 ? 0 : life > 9 ? 9 : life);
 }
 
-void ChargeSpellCost(int c, int cost) { gd.MagicPoints[c] -= SpellCost(c, cost); }
-
 // The effect of spell i on the fight; returns its message.
 std::string ApplySpell(ChCmb& panel, int i) {
     const int c = gd.CurrentCharacter;

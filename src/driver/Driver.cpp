@@ -308,7 +308,7 @@ void Driver::NewGame(const std::vector<std::string>& w) {
 void Driver::Snap(const std::string& name) {
     if (snapFolder_.empty()) Fail("snap: start the driver with --snap DIR");
     QDir().mkpath(QString::fromStdString(snapFolder_));
-    QImage image = RenderTop(1, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
+    QImage image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
     openMenu_.clear();
     if (image.isNull()) Fail("snap: no screen to paint");
     image.save(QString::fromStdString(snapFolder_ + "/" + name + ".png"));
