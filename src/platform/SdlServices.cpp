@@ -71,6 +71,9 @@ SdlServices::SdlServices(std::string folder) : folder_(std::move(folder)), cache
             break;
         }
     }
+    // SDL would turn SIGINT and SIGTERM into quit events that nobody reads, so that the game
+    // could no longer be stopped from outside: the signals keep their usual meaning.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "quelmor: no sound (%s)\n", SDL_GetError());
         return;
