@@ -6,7 +6,7 @@ QUELMOR_PACKAGES=(
   qt6-base-dev libgl-dev
   libsdl2-mixer-dev fluidsynth timgm6mb-soundfont
   libgif-dev googletest libgtest-dev
-  fonts-liberation
+  fonts-liberation strace
 )
 
 install_missing_packages() {

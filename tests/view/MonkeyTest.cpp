@@ -29,6 +29,7 @@
 #include "setup/frmBegin.h"
 #include "state/Classes.h"
 #include "state/Messages.h"
+#include "support/DamagedFolder.h"
 #include "support/Game.h"
 #include "ui/Ui.h"
 #include "view/InputHook.h"
@@ -53,7 +54,8 @@ const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,  Qt::Key_Do
 
 class Monkey : public QObject {
 public:
-    Monkey(MonkeyHost& host, unsigned seed, int events) : host_(host), rng_(seed), events_(events) {}
+    Monkey(MonkeyHost& host, unsigned seed, int events, bool fights)
+        : host_(host), rng_(seed), events_(events), fights_(fights) {}
 
     // Runs every event, then closes everything left open; returns when done.
     void Run() {
@@ -220,7 +222,7 @@ private:
             Screen* top = Ui::Get().Top();
             // A fight lives on real time (its messages stay two seconds): there the monkey
             // pauses now and then, so that fights end within its time.
-            bool fight = top && top->Name() == "ChCmb";
+            bool fight = fights_ && top && top->Name() == "ChCmb";
             Schedule(fight && clock_.elapsed() < 30000 && Pick(4) == 0 ? 100 : 0);
             ++sent;
             if (!plan_.empty()) {
@@ -259,6 +261,7 @@ private:
     MonkeyHost& host_;
     std::mt19937 rng_;
     int events_;
+    bool fights_;
     int closing_ = 0;
     std::vector<int> levels_;  // the loop level of every step under way
     std::deque<std::function<void()>> plan_;  // a set-up the monkey is led through
@@ -266,18 +269,13 @@ private:
     QEventLoop loop_;
 };
 
-}  // namespace
-
-TEST(Monkey, TwentyThousandRandomEventsOnTheRealWindows) {
+// Runs the monkey on the game's files in folder; every rule and the closing of every
+// dialog are checked. fights: pause now and then in fights so that they come to an end.
+void RunMonkey(unsigned seed, int events, const std::string& folder, bool fights) {
     FreshProcess();
     ResetInvariants();
-    unsigned seed = static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
-    if (const char* forced = std::getenv("QUELMOR_MONKEY_SEED")) seed = static_cast<unsigned>(std::atoi(forced));
-    int events = 20000;
-    if (const char* count = std::getenv("QUELMOR_MONKEY_EVENTS")) events = std::atoi(count);
-    std::cout << "monkey seed " << seed << ", " << events << " events" << std::endl;
-
-    SdlServices services(QUELMOR_BIN_DIR);  // SDL_AUDIODRIVER=dummy: real decoding, no sound card
+    pictures::SetFolder(folder);
+    SdlServices services(folder);  // SDL_AUDIODRIVER=dummy: real decoding, no sound card
     Ui::Get().SetServices(&services);
     {
         MonkeyHost host;
@@ -288,7 +286,7 @@ TEST(Monkey, TwentyThousandRandomEventsOnTheRealWindows) {
             return true;
         });
         OpenTitleScreen();
-        Monkey monkey(host, seed, events);
+        Monkey monkey(host, seed, events, fights);
         QElapsedTimer took;
         took.start();
         monkey.Run();
@@ -319,4 +317,35 @@ TEST(Monkey, TwentyThousandRandomEventsOnTheRealWindows) {
     QApplication::processEvents();
     Ui::Get().SetServices(nullptr);
     FreshProcess();
+}
+
+unsigned Seed() {
+    unsigned seed = static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count() % 1000000007);
+    if (const char* forced = std::getenv("QUELMOR_MONKEY_SEED")) seed = static_cast<unsigned>(std::atoi(forced));
+    return seed;
+}
+
+}  // namespace
+
+TEST(Monkey, TwentyThousandRandomEventsOnTheRealWindows) {
+    const unsigned seed = Seed();
+    int events = 20000;
+    if (const char* count = std::getenv("QUELMOR_MONKEY_EVENTS")) events = std::atoi(count);
+    std::cout << "monkey seed " << seed << ", " << events << " events" << std::endl;
+    RunMonkey(seed, events, QUELMOR_BIN_DIR, true);
+}
+
+// The real windows and the real sound on a folder whose every picture, tune and sound is
+// missing, empty, cut in half or noise: the game goes on.
+TEST(Monkey, PlaysOnWithEveryFileDamaged) {
+    const unsigned seed = Seed();
+    for (damaged::Kind kind : {damaged::Kind::Missing, damaged::Kind::Empty, damaged::Kind::Half, damaged::Kind::Noise}) {
+        SCOPED_TRACE(damaged::Name(kind));
+        std::filesystem::path folder = damaged::NewFolder(std::string("monkey-") + damaged::Name(kind));
+        ASSERT_GT(damaged::CopyDamaged(kind, folder), 100);
+        std::cout << "monkey seed " << seed << ", files " << damaged::Name(kind) << std::endl;
+        RunMonkey(seed, 2500, folder.string(), false);
+        damaged::Remove(folder);
+    }
+    pictures::SetFolder(QUELMOR_BIN_DIR);
 }
