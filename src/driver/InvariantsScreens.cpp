@@ -1,4 +1,4 @@
-// The rules of the open screens: the title, the board and the end screen exclude one another,
+// The rules of the open screens: the title excludes a game (its board or its end screen),
 // the fight's two windows come and go together, every dialog belongs to the screen that opens
 // it and is still being waited for (no dialog is left behind once its opener has returned).
 #include <map>
@@ -32,7 +32,7 @@ std::string CheckScreens() {
         if (++count[s->Name()] > 1) return "two " + s->Name() + " screens are open" + stack;
     auto has = [&count](const char* name) { return count.count(name) > 0; };
 
-    if (has("frmBegin") + has("frmJeu") + has("frmFini") > 1) return "the title, the board and the end screen are open together" + stack;
+    if (has("frmBegin") && (has("frmJeu") || has("frmFini"))) return "the title is open with a game" + stack;
     Screen* fight = nullptr;
     int dialogs = 0;
     for (Screen* s : open) {
@@ -52,8 +52,12 @@ std::string CheckScreens() {
     if (has("Combat") && !has("frmJeu")) return "the Combat screen is open without the board" + stack;
     if (has("FairePerso") && has("frmJeu")) return "the set-up is open over the board" + stack;
     if (Screen* board = ui.Find("frmJeu")) {
-        if (board->visible == (fight != nullptr))
+        // A won game keeps its board, hidden, until the end screen's OK closes both.
+        if (has("frmFini")) {
+            if (board->visible || fight) return "the end screen is open with the game still running" + stack;
+        } else if (board->visible == (fight != nullptr)) {
             return std::string(fight ? "the board is shown during a fight" : "the board is hidden with no fight") + stack;
+        }
     }
     if (!open.empty() && !ui.Top()) return "no open screen is visible" + stack;
     if (fight) {

@@ -1,6 +1,7 @@
 #include "driver/RandomPlay.h"
 
 #include <algorithm>
+#include <deque>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "driver/Driver.h"
 #include "driver/Dump.h"
 #include "driver/Invariants.h"
+#include "driver/JumpStarts.h"
 #include "driver/Watchdog.h"
 #include "setup/frmBegin.h"
 #include "state/GlobalDecl.h"
@@ -97,6 +99,8 @@ private:
         ResetInvariants();
         OpenTitleScreen();
         pendingNewGame_ = Pick(s_, 4) != 0;  // mostly a scripted set-up, sometimes random clicks
+        jumpStart_ = Pick(s_, 2) == 0;       // half the games start late
+        jump_.clear();
     }
 
     std::string NewGameLine() {
@@ -168,6 +172,17 @@ private:
             return "menu " + entries[Pick(s_, static_cast<int>(entries.size()))];
         }
         if (!top) return "screen";
+        if (top->Name() != "frmJeu") jump_.clear();
+        if (top->Name() == "frmJeu" && jumpStart_) {
+            jumpStart_ = false;
+            std::vector<std::string> lines = JumpStart([this](int n) { return Pick(s_, n); });
+            jump_.assign(lines.begin(), lines.end());
+        }
+        if (!jump_.empty()) {
+            std::string next = jump_.front();
+            jump_.pop_front();
+            return next;
+        }
         if (top->Name() == "frmJeu" && Pick(s_, 2) == 0) return BoardPlay();
         if (top->Name() == "ChCmb" && Pick(s_, 2) == 0) return FightPlay();
         int roll = Pick(s_, 100);
@@ -230,6 +245,8 @@ private:
     long long inGame_ = 0;
     int unwinding_ = 0;
     bool pendingNewGame_ = false;
+    bool jumpStart_ = false;
+    std::deque<std::string> jump_;   // the rest of a jump-start's lines
 };
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST_F(Board, ScreensThatOutliveTheirRules) {
     EXPECT_TRUE(Says(CheckInvariants(), "outlives"));
     gd.CombatMode = 0;
     Ui::Get().Show(std::make_unique<Screen>("frmBegin", 10, 10));
-    EXPECT_TRUE(Says(CheckInvariants(), "open together"));
+    EXPECT_TRUE(Says(CheckInvariants(), "title is open with a game"));
 }
 
 TEST(Watchdog, AbortsWithTheSeedAndTheActionThatHangs) {
