@@ -99,6 +99,16 @@ std::string CheckRecords() {
                    ") of zone " + std::to_string(gd.Zone[c]) + " is off the grid";
         if (gd.MagicPoints[c] < 0) return Where(c) + "negative magic points";
     }
+    // The records of one player share its number and name field; each class plays once.
+    std::set<int> classes;
+    for (int c = 1; c <= count; ++c) {
+        const std::u32string& r = gd.CharacterRecords[c];
+        int first = (rec::Owner(c) - 1) * CharactersPerPlayer() + 1;
+        if (r.substr(0, 12) != gd.CharacterRecords[first].substr(0, 12))
+            return Where(c) + "its player field differs from its companions': " + ToUtf8(r.substr(0, 12)) + " / " +
+                   ToUtf8(gd.CharacterRecords[first].substr(0, 12));
+        if (!classes.insert(Number(r, 13, 14)).second) return Where(c) + "its class is played twice";
+    }
     if (count > 0) {
         if (gd.CurrentCharacter < 1 || gd.CurrentCharacter > count)
             return "current character " + std::to_string(gd.CurrentCharacter) + " is not in play";

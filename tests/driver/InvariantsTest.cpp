@@ -50,6 +50,12 @@ TEST_F(Board, RecordLayoutAndFields) {
     gd.CharacterRecords[3] = good;
     EXPECT_TRUE(Says(After([&] { gd.CharacterRecords[3][20] = U'\x01'; }), "control character"));
     gd.CharacterRecords[3] = good;
+    // A player name one character short on one record shifts it against its companions'.
+    EXPECT_TRUE(Says(After([&] { gd.CharacterRecords[3] = good.substr(0, 2) + U"X" + good.substr(3); }), "companions"));
+    gd.CharacterRecords[3] = good;
+    EXPECT_TRUE(Says(After([&] { gd.CharacterRecords[3].replace(12, 2, gd.CharacterRecords[4].substr(12, 2)); }),
+                     "played twice"));
+    gd.CharacterRecords[3] = good;
     EXPECT_EQ(CheckInvariants(), "");
 }
 
