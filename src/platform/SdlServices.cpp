@@ -71,6 +71,9 @@ SdlServices::SdlServices(std::string folder) : folder_(std::move(folder)), cache
             break;
         }
     }
+    // SDL would turn SIGINT and SIGTERM into a quit event nobody reads here: the game must
+    // end when the session or the terminal asks it to.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "quelmor: no sound (%s)\n", SDL_GetError());
         return;
