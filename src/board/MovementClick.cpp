@@ -2,6 +2,7 @@
 // and on the zone thumbnails.
 #include "board/Board.h"
 #include "board/Encounter.h"
+#include "board/MapTables.h"
 #include "board/frmJeu.h"
 #include "combat/Combat.h"
 #include "state/CharacterRecord.h"
@@ -17,7 +18,8 @@ constexpr Guardian kGuardians[5] = {
 };
 
 bool OnTowerDoor(int c) {
-    return gd.Zone[c] == 3 && gd.PosX[c] == 19 && gd.PosY[c] == 10;
+    return gd.Zone[c] == map::kTowerDoor.zone && gd.PosX[c] == map::kTowerDoor.column &&
+           gd.PosY[c] == map::kTowerDoor.row;
 }
 
 // A click above the character at an opened tower door: the floor screen, then its guardian.

@@ -62,7 +62,7 @@ void AddMap(frmJeu& s) {
 void AddValue(frmJeu& s, const std::string& icon, const std::string& file, const std::string& label, int left,
               int top) {
     Picture(s, icon, -1, left, top, 16, 16, file);
-    Text(s, label, -1, left + 24, top + 1, 41, 17).font.bold = true;
+    Text(s, label, -1, left + 24, top, 41, 17).font.bold = true;
 }
 
 void AddPanel(frmJeu& s) {
@@ -92,6 +92,7 @@ void AddPanel(frmJeu& s) {
     Control& clock = Text(s, "TimeIsOnMySide", -1, 664, 460, 105, 17);
     clock.align = Align::Center;
     clock.fore = kLightYellow;
+    clock.font = Font{"Arial Narrow", 9, false};
 
     Control& info = Text(s, "Informations", -1, 48, 496, 529, 57);
     info.fore = colors::kYellow;

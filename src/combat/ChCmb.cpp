@@ -104,7 +104,7 @@ void ChCmb::Load() {
     }
     EnemyHitsLeft = 6;
     const int c = gd.CurrentCharacter;
-    int mine = rnd::D6() + static_cast<int>(rec::ReadNumber(c, rec::kAgility, 1)) + gd.AgilityBonus[c];
+    int mine = rnd::D6() + rec::EffectiveAgility(c);
     int theirs = rnd::D6() + gd.EnemyAgility;
     if (mine < theirs) EnemyAttacks();
 }
@@ -142,8 +142,8 @@ void ChCmb::RowMouseDown(int row) {
     if (row < 0 || row > 3) return;
     SetFrame(row, Frame::Sunken);
     CombatForm* combat = FightScreen();
-    // No action while a message is shown.
-    if (!combat || combat->C("Fond").visible) return;
+    // No action while a message is shown, nor while a spell is being cast.
+    if (!combat || combat->Busy()) return;
     if (row < 3) Ui::Get().services().PlaySound("cmbsnd" + std::to_string(row + 1) + ".wav", 1);
     if (gd.EnemyNumber == 4) return;
     Act(row);

@@ -34,7 +34,8 @@ private:
     void RowMouseMove(int row);
     void Act(int row);
     void Attack(CombatForm& combat);
-    void Breath(CombatForm& combat, int messageRel, int resultRel);
+    // The Monstre's breath (row 0) or grimace (row 2): a blow on 4 to 6, no enemy turn.
+    void MonstreBlow(CombatForm& combat, int messageRel, int resultRel);
     void ShowSpellMenu();
     void CastSpell(int index);
     void EnemyTurn();

@@ -25,7 +25,7 @@ void ChCmb::Act(int row) {
     if (!combat) return;
     switch (row) {
         case 0:
-            if (IsMonstre()) Breath(*combat, 127, 131);
+            if (IsMonstre()) MonstreBlow(*combat, 127, 131);
             else Attack(*combat);
             break;
         case 1:
@@ -33,7 +33,7 @@ void ChCmb::Act(int row) {
             break;
         case 2:
             if (IsMonstre()) {
-                Breath(*combat, 128, 132);
+                MonstreBlow(*combat, 128, 132);
             } else {
                 combat->ShowMessage(Msg(544), kPause);
                 Defending = -1;
@@ -70,14 +70,13 @@ void ChCmb::Attack(CombatForm& combat) {
     StartEnemyTurn();
 }
 
-void ChCmb::Breath(CombatForm& combat, int messageRel, int resultRel) {
+void ChCmb::MonstreBlow(CombatForm& combat, int messageRel, int resultRel) {
     // The Monstre's breath and grimace: no blow back from the enemy either way.
-    const std::string name = EnemyName(gd.EnemyNumber);
     if (rnd::D6() >= 4) {
-        combat.ShowMessage(Msg(messageRel) + " " + name + " " + Msg(resultRel), kPause);
+        combat.ShowMessage(AboutEnemy(messageRel, resultRel), kPause);
         Hit();
     } else {
-        combat.ShowMessage(Msg(messageRel) + " " + name + " " + Msg(133), kPause);
+        combat.ShowMessage(AboutEnemy(messageRel, 133), kPause);
     }
 }
 

@@ -1,10 +1,7 @@
 #include "combat/CombatForm.h"
 
-#include <cstdio>
-
 #include "board/Board.h"
 #include "combat/ChCmb.h"
-#include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "combat/Fight.h"
 #include "items/Shop.h"
@@ -12,6 +9,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/Text.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -29,11 +27,7 @@ Control& AddImage(Screen& s, const std::string& name, int index, int left, int t
     return c;
 }
 
-std::string SpellFrameFile(int k) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "anim%02d.gif", k);
-    return buf;
-}
+std::string SpellFrameFile(int k) { return "anim" + PadDigits(k, 2) + ".gif"; }
 
 }  // namespace
 
@@ -46,9 +40,9 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     fond.stretch = true;
     Control& message = Add(Kind::Label, "Message");
     message.left = 18;
-    message.top = 276;
+    message.top = 281;
     message.width = 380;
-    message.height = 38;
+    message.height = 34;
     message.wordWrap = true;
     message.align = Align::Center;
     message.font = Font{"Arial", 10, true};
@@ -131,6 +125,11 @@ void CombatForm::PlaceCharacterIcon() {
 void CombatForm::HideMessage() {
     C("Fond").visible = false;
     C("Message").visible = false;
+}
+
+bool CombatForm::Busy() {
+    Control& regul = C("Regul");
+    return C("Fond").visible || (regul.enabled && regul.interval == 150);
 }
 
 void CombatForm::Forward(const std::string& control, const EventArgs& a) {

@@ -20,6 +20,8 @@ public:
     void PlaceCharacterIcon();
     // Hides the message line and its backdrop.
     void HideMessage();
+    // Is a message shown or a spell's animation running? The panel waits for either.
+    bool Busy();
 
     int openedMode = 0;   // CombatMode when the form loaded
     int Seller = 0;       // the tournament level chosen (the market keeps its seller there too)

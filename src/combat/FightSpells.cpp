@@ -69,8 +69,6 @@ void ChangeLife(int c, int delta) {
     rec::WriteLife(c, life < 0 ? 0 : life > 9 ? 9 : life);
 }
 
-void ChargeSpellCost(int c, int cost) { gd.MagicPoints[c] -= SpellCost(c, cost); }
-
 // The effect of spell i on the fight; returns its message.
 std::string ApplySpell(ChCmb& panel, int i) {
     const int c = gd.CurrentCharacter;
@@ -151,11 +149,12 @@ void ChCmb::ShowSpellMenu() {
 
 void ChCmb::CastSpell(int index) {
     CombatForm* combat = FightScreen();
-    if (!combat) return;
+    if (!combat || combat->Busy()) return;
     const std::string& caption = C("CastSpell", index).caption;
     int i = 0;
     while (i < 16 && Msg(520 + i) != caption) ++i;
-    if (i == 16) return;
+    // The menu was filled when it opened; the points must still be there.
+    if (i == 16 || SpellCost(gd.CurrentCharacter, kSpells[i].cost) > gd.MagicPoints[gd.CurrentCharacter]) return;
     gd.PendingSpell = 3 * i;
     Control& frame = combat->C("Sorts", gd.PendingSpell);
     if (OnEnemy(i)) {

@@ -250,6 +250,12 @@ void Driver::Execute(const std::string& raw) {
         if (!top) Fail("close: no screen is open");
         if (top->HasHandler("Form_QueryClose")) top->Run("Form_QueryClose", EventArgs{});
         else Ui::Get().Close(*top);
+    } else if (cmd == "press") {
+        // A key on the top screen, as the window delivers it.
+        need(2);
+        std::string key = w[1];
+        Screen& s = TargetScreen(key);
+        s.PressKey(key);
     } else if (cmd == "screen") {
         out_ << ScreenList() << "\n";
     } else if (cmd == "dump") {
@@ -302,7 +308,7 @@ void Driver::NewGame(const std::vector<std::string>& w) {
 void Driver::Snap(const std::string& name) {
     if (snapFolder_.empty()) Fail("snap: start the driver with --snap DIR");
     QDir().mkpath(QString::fromStdString(snapFolder_));
-    QImage image = RenderTop(1, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
+    QImage image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
     openMenu_.clear();
     if (image.isNull()) Fail("snap: no screen to paint");
     image.save(QString::fromStdString(snapFolder_ + "/" + name + ".png"));

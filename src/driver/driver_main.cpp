@@ -1,4 +1,4 @@
-// quelmor-driver [--seed N] [--snap DIR] < script.txt
+// quelmor-driver [--seed N] [--snap DIR] [--scale N] < script.txt
 #include <QApplication>
 #include <cstring>
 #include <iostream>
@@ -16,14 +16,17 @@ int main(int argc, char** argv) {
     std::string snap;
     uint64_t seed = 0;
     bool seeded = false;
+    int scale = 1;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--seed") && i + 1 < argc) {
             seed = std::strtoull(argv[++i], nullptr, 10);
             seeded = true;
         } else if (!std::strcmp(argv[i], "--snap") && i + 1 < argc) {
             snap = argv[++i];
+        } else if (!std::strcmp(argv[i], "--scale") && i + 1 < argc) {
+            scale = std::atoi(argv[++i]);
         } else {
-            std::cerr << "usage: quelmor-driver [--seed N] [--snap DIR] < script.txt\n";
+            std::cerr << "usage: quelmor-driver [--seed N] [--snap DIR] [--scale N] < script.txt\n";
             return 2;
         }
     }
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
     pictures::SetFolder(folder);
     Driver driver(std::cin, std::cout, std::cerr);
     driver.SetSnapFolder(snap);
+    driver.SetSnapScale(scale);
     driver.SetOpening([] { OpenTitleScreen(); });
     return driver.Run();
 }

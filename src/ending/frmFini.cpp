@@ -24,11 +24,20 @@ public:
         title.align = Align::Center;
         title.font = Font{"Times New Roman", 22, true};
         title.fore = Rgb{255, 220, 110};
+        // The ending sentence sits on a dark band, readable over the light of the door.
+        Control& band = Add(Kind::Panel, "Bandeau");
+        band.left = 60;
+        band.top = 484;
+        band.width = 680;
+        band.height = 66;
+        band.opaque = true;
+        band.border = true;
+        band.back = Rgb{30, 20, 44};
         Control& ending = Add(Kind::Label, "Label2");
-        ending.left = 80;
-        ending.top = 470;
-        ending.width = 640;
-        ending.height = 60;
+        ending.left = 76;
+        ending.top = 494;
+        ending.width = 648;
+        ending.height = 50;
         ending.align = Align::Center;
         ending.wordWrap = true;
         ending.font = Font{"Times New Roman", 15, true};
@@ -36,9 +45,9 @@ public:
         Control& ok = Add(Kind::Button, "Command1");
         ok.caption = "&OK";
         ok.left = 352;
-        ok.top = 544;
+        ok.top = 562;
         ok.width = 96;
-        ok.height = 32;
+        ok.height = 28;
         On("Command1_Click", [this](const EventArgs&) { Ok(); });
     }
 

@@ -30,13 +30,13 @@ public:
         picture = "mine.bmp";
         backColor = Rgb{40, 30, 22};
         Control& question = Add(Kind::Label, "Label1");
-        question.left = 40;
-        question.top = 30;
-        question.width = 220;
+        question.left = 66;
+        question.top = 34;
+        question.width = 198;
         question.height = 22;
         question.align = Align::Center;
         question.fore = Rgb{255, 214, 140};
-        question.font = Font{"Times New Roman", 12, true};
+        question.font = Font{"Times New Roman", 11, true};
         for (int k = 0; k < 4; ++k) {
             Control& icon = Add(Kind::Image, "Image1", 2 * k);
             icon.width = icon.height = 32;
@@ -57,7 +57,7 @@ public:
     }
 
 private:
-    static constexpr int kIconLeft[4] = {48, 100, 168, 220};
+    static constexpr int kIconLeft[4] = {50, 106, 162, 218};
 
     void Choose(int index) {
         int metal = MetalOfIcon(index);
@@ -71,4 +71,6 @@ private:
 
 }  // namespace
 
-void OpenMine() { Ui::Get().ShowModal(std::make_unique<MineDialog>()); }
+std::unique_ptr<Screen> MakeMineDialog() { return std::make_unique<MineDialog>(); }
+
+void OpenMine() { Ui::Get().ShowModal(MakeMineDialog()); }

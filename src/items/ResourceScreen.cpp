@@ -79,4 +79,6 @@ private:
 
 }  // namespace
 
-void OpenResources() { Ui::Get().ShowModal(std::make_unique<ResourceScreen>()); }
+std::unique_ptr<Screen> MakeResourceScreen() { return std::make_unique<ResourceScreen>(); }
+
+void OpenResources() { Ui::Get().ShowModal(MakeResourceScreen()); }

@@ -39,6 +39,8 @@ int SpellCost(int c, int listedCost) {
     return cost < 0 ? 0 : cost;
 }
 
+void ChargeSpellCost(int c, int listedCost) { gd.MagicPoints[c] -= SpellCost(c, listedCost); }
+
 void AddSpellHandlers(Screen& board) {
     board.On("Magic_Click", [](const EventArgs&) { MagicClick(); });
 }

@@ -12,3 +12,5 @@ void CompleteSpellOnCharacter(int t);
 void CompleteSpellOnCell(int column, int row);
 // The cost of a spell for character c: 4 less for every Sceptre céleste carried, never below 0.
 int SpellCost(int c, int listedCost);
+// Lowers c's magic points by that cost.
+void ChargeSpellCost(int c, int listedCost);

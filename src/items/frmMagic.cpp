@@ -17,32 +17,32 @@
 namespace {
 
 constexpr int kRows = 6;
-constexpr int kRowHeight = 36, kRowsTop = 12;
+constexpr int kRowHeight = 34, kRowsTop = 8;
 
 class FrmMagic : public Screen {
 public:
-    FrmMagic() : Screen("frmMagic", 248, 268) {
-        backColor = Rgb{36, 28, 64};
+    FrmMagic() : Screen("frmMagic", 240, 230) {
+        picture = "magie.bmp";
         for (int k = 0; k < kRows; ++k) {
             Control& icon = Add(Kind::Image, "NoMagic", k);
             icon.left = 16;
             icon.top = kRowsTop + kRowHeight * k;
             icon.width = 32;
             icon.height = 32;
-            icon.picture = "magie" + std::to_string(k + 1) + ".gif";
+            icon.picture = "sort" + std::to_string(k + 1) + ".gif";
             Control& name = Add(Kind::Label, "lblMagic", k);
             name.left = 58;
             name.top = kRowsTop + kRowHeight * k + 7;
-            name.width = 176;
+            name.width = 146;
             name.height = 20;
-            name.font = Font{"Arial", 11, true};
-            name.fore = Rgb{255, 222, 130};
+            name.font = Font{"Times New Roman", 12, true};
+            name.fore = Rgb{72, 28, 8};
         }
         Control& close = Add(Kind::Image, "Image1");
-        close.left = 200;
-        close.top = 228;
-        close.width = 32;
-        close.height = 32;
+        close.left = 208;
+        close.top = 200;
+        close.width = 24;
+        close.height = 24;
         close.picture = "fermer.gif";
         close.tooltip = "OK";
 
@@ -80,10 +80,7 @@ private:
         if (SpellCost(c, cost) < gd.MagicPoints[c]) name.enabled = icon.enabled = true;
     }
 
-    static void ChargeBoardSpell(int cost) {
-        const int c = gd.CurrentCharacter;
-        gd.MagicPoints[c] -= SpellCost(c, cost);
-    }
+    static void ChargeBoardSpell(int cost) { ChargeSpellCost(gd.CurrentCharacter, cost); }
 
     // The two heals act at once on the caster.
     static void Heal(int cost, int gain) {

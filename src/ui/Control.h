@@ -78,6 +78,7 @@ struct Control {
     bool separator = false;           // menu entries
     bool popupMenu = false;           // a menu shown at the pointer rather than in the menu bar
     std::string shortcut;             // menu entries: key sequence text, e.g. "Up", "Ctrl+M"
+    std::string hotkey;               // other controls: the key that clicks them, e.g. "Return"
 
     int order = 0;                    // creation order: later controls are drawn on top
 

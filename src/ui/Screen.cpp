@@ -211,6 +211,23 @@ void Screen::Enter(const std::string& key) {
     Run(c->name + "_KeyPress", EventArgs{c->index, 1, 0, 13, 0});
 }
 
+bool Screen::PressKey(const std::string& key) {
+    for (Control& c : controls_) {
+        if (c.kind == Kind::Menu && c.shortcut == key && c.visible && c.enabled && !c.separator) {
+            Menu(c.Key());
+            return true;
+        }
+    }
+    for (Control& c : controls_) {
+        if (c.kind == Kind::Menu || c.hotkey != key) continue;
+        if (!Usable(c)) return true;  // the key belongs to this control, which cannot be used now
+        if (c.kind == Kind::ListBox || c.kind == Kind::TextBox) continue;
+        Click(c.Key(), c.width / 2, c.height / 2);
+        return true;
+    }
+    return false;
+}
+
 void Screen::TimerTick(Control& timer) { Run(timer.name + "_Timer", EventArgs{timer.index, 1, 0, 0, 0}); }
 
 void Screen::StartTimer(Control& timer, int interval) {

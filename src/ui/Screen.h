@@ -81,6 +81,9 @@ public:
     void Type(const std::string& key, const std::string& text);
     void Enter(const std::string& key);
     void TimerTick(Control& timer);
+    // A key pressed on the screen ("Return", "F1", "Ctrl+M", "Up"): chooses the menu entry with
+    // that shortcut, or clicks the usable control with that hot key. False when nothing took it.
+    bool PressKey(const std::string& key);
 
     // Timers: sets the interval, enables and restarts the countdown.
     void StartTimer(Control& timer, int interval);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/KeyBindings.h"
 #include "ui/MessageBox.h"
 
 Ui& Ui::Get() {
@@ -18,6 +19,7 @@ Screen& Ui::Show(std::unique_ptr<Screen> screen) {
     Screen& s = *screen;
     open_.push_back(std::move(screen));
     s.Load();
+    ApplyKeyBindings(s);
     if (!s.closed && host_) host_->ScreenOpened(s);
     AfterHandler();
     return s;
@@ -27,6 +29,7 @@ void Ui::ShowModal(std::unique_ptr<Screen> screen) {
     Screen& s = *screen;
     open_.push_back(std::move(screen));
     s.Load();
+    ApplyKeyBindings(s);
     if (s.closed) return;  // a load may close its screen at once (an empty graveyard)
     if (host_) host_->ScreenOpened(s);
     AfterHandler();

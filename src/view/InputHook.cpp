@@ -12,3 +12,16 @@ void SetBeforeInputHook(std::function<void()> hook) { Hook() = std::move(hook); 
 void RunBeforeInputHook() {
     if (Hook()) Hook()();
 }
+
+namespace {
+std::function<bool(const std::string&, ScreenWindow&)>& GlobalHook() {
+    static std::function<bool(const std::string&, ScreenWindow&)> hook;
+    return hook;
+}
+}  // namespace
+
+void SetGlobalKeyHook(std::function<bool(const std::string&, ScreenWindow&)> hook) { GlobalHook() = std::move(hook); }
+
+bool RunGlobalKeyHook(const std::string& key, ScreenWindow& window) {
+    return GlobalHook() ? GlobalHook()(key, window) : false;
+}

@@ -72,6 +72,9 @@ void QtHost::ScreenOpened(Screen& screen) {
     windows_[&screen] = window;
     Place(screen, *window);
     if (screen.visible) window->show();
+    // A panel that this screen's own Load opened came before its window: place it now.
+    for (auto& [other, panel] : windows_)
+        if (other != &screen && other->besideScreen == screen.Name()) Place(*other, *panel);
 }
 
 void QtHost::ScreenClosed(Screen& screen) {

@@ -60,9 +60,23 @@ QImage RenderScreen(Screen& screen, int scale, const std::string& openMenu, cons
         QMenu* m = window.BuildMenu(popup, &window);
         m->setAttribute(Qt::WA_DontShowOnScreen);
         m->show();
-        p.drawImage(px * scale, menuBarHeight + py * scale, m->grab().toImage());
+        QImage menu = m->grab().toImage();
         m->hide();
         m->deleteLater();
+        // A pop-up menu is a window of its own: it may reach past the screen's edges.
+        const int mx = px * scale, my = menuBarHeight + py * scale;
+        if (mx + menu.width() > body.width() || my + menu.height() > body.height()) {
+            p.end();
+            QImage wider(std::max(body.width(), mx + menu.width()), std::max(body.height(), my + menu.height()),
+                         QImage::Format_RGB32);
+            wider.fill(QColor(40, 40, 48));
+            QPainter w(&wider);
+            w.drawImage(0, 0, body);
+            w.end();
+            body = wider;
+            p.begin(&body);
+        }
+        p.drawImage(mx, my, menu);
     }
     p.end();
     window.hide();

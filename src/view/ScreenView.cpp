@@ -12,6 +12,7 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QToolTip>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -354,7 +355,9 @@ bool ScreenCanvas::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip && !screen_.closed) {
         auto* he = static_cast<QHelpEvent*>(e);
         Control* c = screen_.HitTest(he->pos().x() / scale_, he->pos().y() / scale_);
-        if (c && !c->tooltip.empty()) QToolTip::showText(he->globalPos(), S(c->tooltip), this);
+        QString tip = c ? S(c->tooltip) : QString();
+        if (c && !c->hotkey.empty()) tip += (tip.isEmpty() ? "" : "  ") + QString("[%1]").arg(S(c->hotkey));
+        if (!tip.isEmpty()) QToolTip::showText(he->globalPos(), tip, this);
         else QToolTip::hideText();
         return true;
     }
@@ -368,7 +371,7 @@ ScreenWindow::ScreenWindow(Screen& screen, int scale) : screen_(screen) {
     canvas_ = new ScreenCanvas(screen, scale, this);
     BuildMenuBar();
     if (menuBar_) layout->setMenuBar(menuBar_);
-    layout->addWidget(canvas_);
+    layout->addWidget(canvas_, 0, Qt::AlignCenter);
     if (!screen.icon.empty()) setWindowIcon(QIcon(pictures::Get(screen.icon)));
     Sync();
 }
@@ -482,16 +485,37 @@ void ScreenWindow::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+static QString KeyName(QKeyEvent* e) {
+    int key = e->key();
+    if (key == Qt::Key_Enter) key = Qt::Key_Return;  // the keypad's Enter is Return too
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta) return {};
+    Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) mods &= ~Qt::KeypadModifier;
+    return QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(key))).toString(QKeySequence::PortableText);
+}
+
 void ScreenWindow::keyPressEvent(QKeyEvent* e) {
     if (screen_.closed) return;
-    QKeySequence pressed(e->keyCombination());
-    for (Control& c : screen_.Controls()) {
-        if (c.kind != Kind::Menu || c.shortcut.empty() || !c.visible || !c.enabled) continue;
-        if (QKeySequence(S(c.shortcut)) == pressed) {
-            RunBeforeInputHook();
-            screen_.Menu(c.Key());
-            return;
-        }
+    QString name = KeyName(e);
+    if (name.isEmpty()) return;
+    if (RunGlobalKeyHook(name.toStdString(), *this)) return;
+    RunBeforeInputHook();
+    if (!screen_.PressKey(name.toStdString())) QWidget::keyPressEvent(e);
+}
+
+void ScreenWindow::ToggleFullScreen(int normalScale) {
+    if (isFullScreen()) {
+        showNormal();
+        canvas_->SetScale(normalScale);
+        adjustSize();
+        setStyleSheet({});
+        return;
     }
-    QWidget::keyPressEvent(e);
+    QScreen* display = QWidget::screen();
+    QRect area = display ? display->geometry() : QRect(0, 0, 1920, 1080);
+    int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    int fit = std::max(1, std::min(area.width() / screen_.width, (area.height() - menu) / screen_.height));
+    canvas_->SetScale(fit);
+    setStyleSheet("ScreenWindow { background: black; }");
+    showFullScreen();
 }

@@ -54,6 +54,8 @@ public:
     void Popup(const std::string& menu, int x, int y);
     // Builds a Qt menu holding the entries under a menu control.
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
+    // Full screen with the picture centred at the largest whole scale that fits, or back.
+    void ToggleFullScreen(int normalScale);
 
 protected:
     void closeEvent(class QCloseEvent*) override;

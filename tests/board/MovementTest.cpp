@@ -1,6 +1,7 @@
 // Walking on the map: places, roads, zone exits, obstacles, the temple and the tower door.
 #include <gtest/gtest.h>
 
+#include "board/Board.h"
 #include "board/BoardSupport.h"
 #include "state/CharacterRecord.h"
 
@@ -256,6 +257,23 @@ TEST(TowerDoor, AClickAboveAClosedDoorDoesNothing) {
     ExpectAt(3, 19, 10);
     EXPECT_EQ(gd.MovesLeft, 3);
     EXPECT_EQ(gd.EnemyNumber, 0);
+}
+
+TEST(TowerDoor, AClickAboveAnOpenedDoorLeadsToTheFloorAndItsGuardian) {
+    Session s(false);
+    StartBoardAlways(GuerrierFirst());
+    Put(s, 3, 19, 10, 3);
+    gd.TowerFloor[1] = 2;
+    Play(s, "set DoorState[1] 5\nclick frmJeu.Carte(3)\n" + ClickCell(19, 9) + "screen\ndump\nclose\n");
+    EXPECT_NE(s.out().find("frmJeu Combat"), std::string::npos) << "the floor screen opens over the board";
+    EXPECT_NE(s.out().find("\"CombatMode\": 4"), std::string::npos);
+    EXPECT_EQ(gd.CombatMode, 0);
+    EXPECT_EQ(gd.MovesLeft, 0);
+    EXPECT_EQ(gd.EnemyNumber, 17);
+    EXPECT_EQ(gd.EnemyAttack, 43);
+    EXPECT_EQ(gd.EnemyAgility, 22);
+    EXPECT_TRUE(FightPending());
+    ExpectAt(3, 19, 10);
 }
 
 TEST(DirectionMenu, TheCurrentCharactersIconOpensItAtThePointer) {

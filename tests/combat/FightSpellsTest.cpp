@@ -209,4 +209,28 @@ TEST_F(FightSpellTest, AFightClosesWithTheAnimationCounterCleared) {
     EXPECT_EQ(gd.PendingSpell, 0);
 }
 
+TEST_F(FightSpellTest, NoActionStartsWhileASpellIsBeingCast) {
+    Make(1, 13);  // Sorcier: Roc is the sixth entry
+    Enemy(5);
+    Fight(0.99, 0.0);
+    Run("click ChCmb.StepPix(1)\nmenu CastSpell(5)\nwait 150\n");  // Roc
+    Run("rnd 0.99 0\nclick ChCmb.StepPix(0)\nclick ChCmb.StepPix(1)\n");
+    EXPECT_EQ(PanelVar("EnemyHitsLeft"), 6);
+    EXPECT_EQ(rnd::QueuedCount(), 2);
+    Run("wait 300\n");
+    EXPECT_EQ(Message(), "Le squelette guerrier gagne Att-4");
+    EXPECT_EQ(gd.MagicPoints[1], 8);
+    Run("wait 2000\n");
+    EXPECT_TRUE(FightOpen());  // not taken for Armagueddon
+}
+
+TEST_F(FightSpellTest, AnEntryNoLongerAffordableCastsNothing) {
+    Make(1, 8);
+    Enemy(5);
+    Fight(0.99, 0.0);
+    Run("click ChCmb.StepPix(1)\nclose\nset MagicPoints[1] 1\nmenu ChCmb.CastSpell(0)\n");
+    EXPECT_FALSE(Combat()->C("Regul").enabled);
+    EXPECT_EQ(gd.MagicPoints[1], 1);
+}
+
 }  // namespace

@@ -70,12 +70,14 @@ TEST(MapPictures, RoadsRunUnbrokenBetweenNeighbouringRoadCells) {
             for (int column = 1; column <= map::kColumns; ++column) {
                 if (!map::IsRoadCell(zone, column, row)) continue;
                 const int cx = (column - 1) * map::kCell + map::kCell / 2, cy = (row - 1) * map::kCell + map::kCell / 2;
-                if (map::IsRoadCell(zone, column + 1, row))
+                if (map::IsRoadCell(zone, column + 1, row)) {
                     EXPECT_TRUE(assetgen::IsRoadColour(img.pixelColor(cx + map::kCell / 2, cy)))
                         << "zone " << zone << " between " << column << "," << row << " and the cell to the right";
-                if (map::IsRoadCell(zone, column, row + 1))
+                }
+                if (map::IsRoadCell(zone, column, row + 1)) {
                     EXPECT_TRUE(assetgen::IsRoadColour(img.pixelColor(cx, cy + map::kCell / 2)))
                         << "zone " << zone << " between " << column << "," << row << " and the cell below";
+                }
             }
     }
 }

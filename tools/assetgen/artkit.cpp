@@ -52,6 +52,11 @@ QImage Field(int w, int h, const std::function<QColor(int, int)>& colour) {
     return img;
 }
 
+QPainterPath Union(QPainterPath path) {
+    path.setFillRule(Qt::WindingFill);
+    return path.simplified();
+}
+
 void Prepare(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -106,7 +111,7 @@ QImage Halo(const QImage& image, const QColor& halo, int radius) {
                     if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
                     const double d = std::sqrt(double(dx * dx + dy * dy));
                     if (d > radius + 0.5) continue;
-                    const double fall = std::clamp(radius + 0.5 - d, 0.0, 1.0);
+                    const double fall = std::clamp(radius + 1.0 - d, 0.0, 1.0);
                     best = std::max(best, alpha[size_t(sy) * size_t(w) + size_t(sx)] * fall);
                 }
             out.setPixelColor(x, y, Alpha(halo, int(best * halo.alphaF())));

@@ -77,6 +77,26 @@ void AtHead(QPainter& p, const QPointF& c, double scale) {
 }  // namespace foe
 
 namespace assetgen {
+namespace {
+
+// GIF transparency is all or nothing: soft glows are turned into an ordered dither so
+// they still read as light around the figure.
+QImage DitherAlpha(const QImage& image) {
+    static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int a = qAlpha(line[x]);
+            if (a >= 224 || a == 0) continue;
+            const int threshold = 70 + bayer[y % 4][x % 4] * 10;
+            line[x] = (line[x] & 0x00FFFFFFu) | (a >= threshold ? 0xFF000000u : 0u);
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 void GenerateEnemies(const QString& dir) {
     for (int n = 1; n <= 19; ++n) {
@@ -88,7 +108,7 @@ void GenerateEnemies(const QString& dir) {
                 p.restore();
             },
             QRectF(0, 0, 128, 128), 128, 128, 4);
-        SaveGif(art::Halo(img, QColor(10, 8, 10, 230), 1), dir + "/des" + QString::number(n) + ".gif");
+        SaveGif(DitherAlpha(art::Halo(img, QColor(10, 8, 10, 230), 1)), dir + "/des" + QString::number(n) + ".gif");
     }
 }
 

@@ -199,7 +199,7 @@ void Skull(QPainter& p, const QPointF& c, double s) {
     QPainterPath sk;
     sk.addEllipse(c + QPointF(0, -2 * s), 12 * s, 11 * s);
     sk.addRoundedRect(QRectF(c.x() - 7 * s, c.y() + 4 * s, 14 * s, 9 * s), 3 * s, 3 * s);
-    Fill(p, sk.simplified(), art::Ball(QRectF(c.x() - 12 * s, c.y() - 13 * s, 24 * s, 26 * s), QColor(232, 226, 200)),
+    Fill(p, art::Union(sk), art::Ball(QRectF(c.x() - 12 * s, c.y() - 13 * s, 24 * s, 26 * s), QColor(232, 226, 200)),
          QColor(60, 56, 40), 1);
     Fill(p, Ellipse(c + QPointF(-4.5 * s, 0), 3.4 * s, 3.8 * s), QColor(20, 14, 10), QColor(0, 0, 0), 0);
     Fill(p, Ellipse(c + QPointF(4.5 * s, 0), 3.4 * s, 3.8 * s), QColor(20, 14, 10), QColor(0, 0, 0), 0);

@@ -339,7 +339,7 @@ void Nekarat(QPainter& p) {
     QPainterPath sk;
     sk.addEllipse(QPointF(64, 26), 13, 12);
     sk.addRoundedRect(QRectF(56, 30, 16, 12), 3, 3);
-    Fill(p, sk.simplified(), art::Ball(QRectF(51, 14, 26, 28), QColor(220, 214, 190)), QColor(50, 46, 30), 1);
+    Fill(p, art::Union(sk), art::Ball(QRectF(51, 14, 26, 28), QColor(220, 214, 190)), QColor(50, 46, 30), 1);
     Fill(p, Ellipse(QPointF(59, 28), 3.5, 4), QColor(20, 10, 20), QColor(0, 0, 0), 0);
     Fill(p, Ellipse(QPointF(69, 28), 3.5, 4), QColor(20, 10, 20), QColor(0, 0, 0), 0);
     fig::GlowEyes(p, QPointF(64, 28), 10, 1.2, QColor(180, 255, 160));
@@ -415,7 +415,7 @@ QPainterPath KeyShape(const QPointF& bow, double s) {
     k.addRect(QRectF(bow.x() - 1.6 * s, bow.y() + 5 * s, 3.2 * s, 20 * s));
     k.addRect(QRectF(bow.x() + 1.6 * s, bow.y() + 18 * s, 5 * s, 2.8 * s));
     k.addRect(QRectF(bow.x() + 1.6 * s, bow.y() + 22 * s, 4 * s, 2.8 * s));
-    return k.simplified().subtracted(hole);
+    return art::Union(k).subtracted(hole);
 }
 
 void Quelmor(QPainter& p) {
@@ -434,31 +434,44 @@ void Quelmor(QPainter& p) {
     Fill(p, cape, cg, QColor(0, 0, 0), 1.2);
     Fill(p, Poly({{30, 126}, {40, 80}, {64, 60}, {88, 80}, {98, 126}}), art::Ramp(QPointF(30, 0), QPointF(98, 0), QColor(150, 20, 40), 1.3, 0.5),
          QColor(30, 0, 6), 0.8);
-    // Dark armour.
-    Torso(p, QPointF(64, 46), 44, 30, 50, QColor(50, 48, 62));
-    Fill(p, Poly({{52, 52}, {76, 52}, {72, 80}, {56, 80}}), art::Ramp(QPointF(52, 0), QPointF(76, 0), QColor(80, 76, 96), 1.4, 0.5),
-         QColor(10, 8, 14), 0.8);
-    Fill(p, fig::Star(QPointF(64, 64), 6, 2.6), QColor(240, 200, 60), QColor(90, 60, 0), 0.6);
+    // A high mantle behind the head, a long robe with gold trim, a jewelled breastplate.
+    Fill(p, Poly({{36, 54}, {30, 30}, {40, 36}, {44, 22}, {52, 32}, {64, 18}, {76, 32}, {84, 22}, {88, 36}, {98, 30}, {92, 54}}),
+         art::Ramp(QPointF(30, 18), QPointF(98, 54), QColor(70, 40, 90), 1.4, 0.5), QColor(10, 0, 16), 1);
+    QPainterPath robe;
+    robe.moveTo(44, 48);
+    robe.lineTo(84, 48);
+    robe.cubicTo(90, 80, 96, 104, 100, 126);
+    robe.lineTo(28, 126);
+    robe.cubicTo(32, 104, 38, 80, 44, 48);
+    Fill(p, robe, art::Ramp(QPointF(28, 0), QPointF(100, 0), QColor(46, 30, 64), 1.5, 0.45), QColor(6, 2, 10), 1.2);
+    Fill(p, Poly({{60, 60}, {68, 60}, {72, 126}, {56, 126}}), art::Ramp(QPointF(56, 0), QPointF(72, 0), QColor(230, 180, 50), 1.3, 0.6),
+         QColor(80, 50, 0), 0.7);
+    Fill(p, Poly({{48, 48}, {80, 48}, {76, 70}, {64, 76}, {52, 70}}), art::Ramp(QPointF(48, 0), QPointF(80, 0), QColor(84, 80, 100), 1.5, 0.5),
+         QColor(10, 8, 14), 0.9);
+    Fill(p, Ellipse(QPointF(64, 60), 4, 4.5), art::Ball(QRectF(60, 55.5, 8, 9), QColor(200, 30, 50)), QColor(60, 0, 10), 0.6);
     for (int side = -1; side <= 1; side += 2) {
-        Solid(p, Ellipse(QPointF(64 + side * 22, 50), 11, 8), QColor(60, 56, 74));
-        Fill(p, Poly({QPointF(64 + side * 20, 44), QPointF(64 + side * 30, 30), QPointF(64 + side * 27, 46)}), QColor(200, 196, 210),
+        Solid(p, Ellipse(QPointF(64 + side * 20, 50), 10, 7.5), QColor(70, 66, 86));
+        Fill(p, Poly({QPointF(64 + side * 18, 45), QPointF(64 + side * 30, 32), QPointF(64 + side * 26, 47)}), QColor(220, 216, 230),
              QColor(30, 30, 40), 0.6);
     }
     // Arms raised with a key in each hand.
     Limb3(p, QPointF(42, 52), QPointF(24, 56), QPointF(18, 32), 9, QColor(50, 48, 62));
     Limb3(p, QPointF(86, 52), QPointF(104, 56), QPointF(110, 32), 9, QColor(50, 48, 62));
-    fig::Glow(p, QPointF(18, 16), 18, QColor(255, 220, 80, 220));
-    fig::Glow(p, QPointF(110, 16), 18, QColor(180, 90, 255, 220));
+    for (const auto& [at, ray] : {std::pair<QPointF, QColor>{{18, 18}, {255, 252, 226}}, {{110, 18}, {238, 226, 255}}}) {
+        QPainterPath burst = fig::Star(at, 19, 7);
+        burst.addPath(QTransform().translate(at.x(), at.y()).rotate(36).translate(-at.x(), -at.y()).map(fig::Star(at, 15, 6)));
+        Fill(p, art::Union(burst), art::Alpha(ray, 255), art::Shade(ray, 0.6), 0.6);
+    }
     QLinearGradient gold(QPointF(12, 4), QPointF(26, 32));
-    gold.setColorAt(0, QColor(255, 250, 200));
-    gold.setColorAt(0.5, QColor(250, 200, 50));
-    gold.setColorAt(1, QColor(160, 100, 10));
-    Fill(p, KeyShape(QPointF(18, 8), 0.9), gold, QColor(90, 50, 0), 0.8);
+    gold.setColorAt(0, QColor(255, 220, 90));
+    gold.setColorAt(0.5, QColor(230, 160, 20));
+    gold.setColorAt(1, QColor(140, 80, 0));
+    Fill(p, KeyShape(QPointF(18, 6), 1.15), gold, QColor(90, 50, 0), 0.8);
     QLinearGradient shadow(QPointF(104, 4), QPointF(118, 32));
-    shadow.setColorAt(0, QColor(230, 200, 255));
-    shadow.setColorAt(0.5, QColor(120, 50, 200));
+    shadow.setColorAt(0, QColor(170, 110, 240));
+    shadow.setColorAt(0.5, QColor(100, 40, 180));
     shadow.setColorAt(1, QColor(40, 10, 70));
-    Fill(p, KeyShape(QPointF(110, 8), 0.9), shadow, QColor(20, 0, 40), 0.8);
+    Fill(p, KeyShape(QPointF(110, 6), 1.15), shadow, QColor(20, 0, 40), 0.8);
     fig::Fist(p, QPointF(18, 30), 4.2, QColor(60, 56, 74));
     fig::Fist(p, QPointF(110, 30), 4.2, QColor(60, 56, 74));
     // Helmed face in shadow with burning eyes, a crown of spikes.

@@ -82,6 +82,11 @@ QImage Icon(int n) {
     QImage framed(32, 32, QImage::Format_ARGB32);
     framed.fill(Qt::transparent);
     QPainter p(&framed);
+    art::Prepare(p);
+    // The bust ends in a rounded base rather than a cut edge.
+    QPainterPath base;
+    base.addRoundedRect(QRectF(2, -12, 28, 42), 9, 9);
+    p.setClipPath(base);
     p.drawImage(2, 2, figure);
     p.end();
     const QImage dark = art::Halo(framed, QColor(12, 8, 6, 240), 1);

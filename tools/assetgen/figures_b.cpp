@@ -50,7 +50,7 @@ void Necromancien(QPainter& p) {
     QPainterPath skull;
     skull.addEllipse(QPointF(52, 15), 5.5, 5);
     skull.addRoundedRect(QRectF(48.5, 17, 7, 5), 1.5, 1.5);
-    Solid(p, skull.simplified(), QColor(230, 226, 206), 0.6);
+    Solid(p, art::Union(skull), QColor(230, 226, 206), 0.6);
     Fill(p, Ellipse(QPointF(50, 15.5), 1.4, 1.6), QColor(20, 40, 20), QColor(0, 0, 0), 0.2);
     Fill(p, Ellipse(QPointF(54, 15.5), 1.4, 1.6), QColor(20, 40, 20), QColor(0, 0, 0), 0.2);
     p.save();
@@ -171,12 +171,28 @@ void Orc(QPainter& p) {
     const QColor skin(110, 150, 60);
     const QPointF h(32, 36);
     Shoulders(p, QColor(90, 64, 44), skin, 1.15, 58);
-    // Spiked leather pauldrons.
+    // Iron pauldrons with rivets and a spike each, a strap and a necklace of teeth.
+    Fill(p, Poly({{14, 82}, {24, 56}, {30, 56}, {22, 82}}), QColor(70, 46, 30), QColor(30, 16, 8), 0.6);
     for (int side = -1; side <= 1; side += 2) {
-        Solid(p, Ellipse(QPointF(32 + side * 21, 62), 9, 6.5), QColor(70, 50, 36));
-        for (int k = -1; k <= 1; ++k)
-            Fill(p, Poly({{32.0 + side * 21 + k * 4 - 1.2, 57}, {32.0 + side * 21 + k * 4, 51}, {32.0 + side * 21 + k * 4 + 1.2, 57}}),
-                 QColor(210, 210, 200), QColor(60, 60, 56), 0.4);
+        const QPointF s0(32 + side * 21, 60);
+        QPainterPath spike;
+        spike.moveTo(s0 + QPointF(side * 2 - 2.2, -4));
+        spike.lineTo(s0 + QPointF(side * 9, -16));
+        spike.lineTo(s0 + QPointF(side * 2 + 2.2, -2));
+        spike.closeSubpath();
+        Fill(p, spike, art::Ramp(s0, s0 + QPointF(side * 9, -16), QColor(210, 206, 190), 1.2, 0.6), QColor(50, 46, 40), 0.5);
+        Fill(p, Ellipse(s0, 10, 7.5), art::Ball(QRectF(s0.x() - 10, s0.y() - 7.5, 20, 15), QColor(96, 96, 106)), QColor(24, 24, 30), 0.8);
+        for (int k = -1; k <= 1; ++k) Fill(p, Ellipse(s0 + QPointF(k * 5, 3), 0.9, 0.9), QColor(200, 200, 210), QColor(40, 40, 50), 0.3);
+    }
+    p.save();
+    p.setPen(QPen(QColor(60, 40, 20), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(22, 44, 20, 16), 200 * 16, 140 * 16);
+    p.restore();
+    for (int k = 0; k < 5; ++k) {
+        const double a2 = (200 + 35 + k * 17.5) * M_PI / 180.0;
+        const QPointF t(32 + std::cos(a2) * 10, 52 - std::sin(a2) * 8);
+        Fill(p, Poly({t + QPointF(-1, 0), t + QPointF(1, 0), t + QPointF(0, 3.2)}), QColor(250, 246, 220), QColor(90, 80, 60), 0.3);
     }
     Ears(p, h, 12.5, skin, true, 0.7);
     // Broad jaw.
@@ -249,8 +265,13 @@ void Troll(QPainter& p) {
     // A huge head on massive shoulders, with a club.
     Shaft(p, QPointF(54, 82), QPointF(58, 30), 4, QColor(110, 80, 50));
     Solid(p, Ellipse(QPointF(58, 24), 6, 9), QColor(120, 86, 56));
-    Shoulders(p, skin, skin, 1.2, 60);
-    Fill(p, Poly({{8, 70}, {56, 70}, {54, 82}, {10, 82}}), QColor(120, 90, 60), QColor(50, 30, 20), 0.6);
+    Shoulders(p, skin, skin, 1.25, 60);
+    // Mossy lumps on the shoulders, a fur strap and a bone necklace.
+    for (const QPointF& m : {QPointF(10, 64), QPointF(16, 60), QPointF(50, 62), QPointF(56, 66)})
+        Fill(p, Ellipse(m, 4, 2.6), QColor(90, 120, 60), QColor(40, 60, 30), 0.4);
+    Fill(p, Poly({{12, 62}, {20, 58}, {54, 82}, {44, 82}}), art::Ramp(QPointF(12, 60), QPointF(54, 82), QColor(130, 96, 60), 1.2, 0.7),
+         QColor(50, 30, 16), 0.6);
+    for (int k = 0; k < 4; ++k) Fill(p, Ellipse(QPointF(22 + k * 7.5, 66 + k * 4.6), 2.2, 1.2), QColor(236, 230, 206), QColor(90, 80, 60), 0.3);
     Ears(p, QPointF(32, 36), 16, skin, false, 1.4);
     QPainterPath head;
     head.moveTo(14, 36);

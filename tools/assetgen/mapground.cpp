@@ -39,26 +39,16 @@ void PaintField(QPainter& p, const FieldPlot& f, uint32_t seed) {
     const QColor light[] = {{232, 206, 58}, {96, 66, 46}, {92, 150, 56}, {150, 118, 204}};
     const QColor dark[] = {{204, 170, 40}, {70, 46, 34}, {62, 116, 42}, {110, 84, 168}};
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(light[f.kind]);
-    p.drawRect(area);
-    p.setPen(QPen(dark[f.kind], 1.6));
-    if (f.across) {
-        for (double y = area.top() + 2; y < area.bottom(); y += 3.5) p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-    } else {
-        for (double x = area.left() + 2; x < area.right(); x += 3.5) p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-    }
-    // Sun-dappled variation over the plot.
-    assetgen::Noise n(seed);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 12; ++i) {
-        const QPointF c(area.left() + n.unit() * area.width(), area.top() + n.unit() * area.height());
-        QRadialGradient g(c, 14);
-        g.setColorAt(0, QColor(255, 255, 255, f.kind == 1 ? 10 : 24));
-        g.setColorAt(1, QColor(255, 255, 255, 0));
-        p.setBrush(g);
-        p.drawEllipse(c, 14, 14);
-    }
+    // Furrows or crop rows with a noisy, sunlit texture.
+    const QRect box = area.toAlignedRect();
+    const QImage plot = art::Field(box.width(), box.height(), [&](int x, int y) {
+        const double along = f.across ? y : x;
+        const double row = 0.5 + 0.5 * std::sin(along * 1.8);
+        const double tone = art::Fbm(x + box.x(), y + box.y(), 16, 3, seed);
+        QColor c = art::Mix(dark[f.kind], light[f.kind], row * 0.8 + tone * 0.2);
+        return art::Shade(c, 0.86 + 0.26 * tone);
+    });
+    p.drawImage(box.topLeft(), plot);
     // A hedge of low bushes around the plot.
     QPen hedge(QColor(34, 72, 26), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(hedge);
@@ -106,34 +96,55 @@ QImage PlainGround(const Roads& roads) {
     QPainter p(&img);
     art::Prepare(p);
     for (size_t i = 0; i < std::size(kPlainFields); ++i) PaintField(p, kPlainFields[i], 30u + uint32_t(i));
-    // A pond in the south-east with reeds.
-    const QRectF pond(CellRect(17, 13).left() + 4, CellRect(17, 13).top() + 6, 104, 66);
+    // A pond in the south-east: a ragged shore of reeds round deep water.
     QPainterPath water;
-    water.addEllipse(pond);
-    water.addEllipse(pond.adjusted(40, 26, 30, 20));
-    water = water.simplified();
-    p.setPen(QPen(QColor(40, 70, 34), 4));
-    p.setBrush(QColor(40, 70, 34));
+    const QPointF pc = CellCentre(18, 14) + QPointF(12, 6);
+    for (int i = 0; i <= 48; ++i) {
+        const double a = i * 6.2832 / 48;
+        const double r = 1.0 + 0.22 * (art::Fbm(std::cos(a) * 40 + 100, std::sin(a) * 40 + 100, 18, 2, 16) - 0.5) * 2;
+        const QPointF pt = pc + QPointF(std::cos(a) * 52 * r, std::sin(a) * 30 * r);
+        if (i == 0) water.moveTo(pt);
+        else water.lineTo(pt);
+    }
+    water.closeSubpath();
+    p.setPen(QPen(QColor(46, 84, 36), 5));
+    p.setBrush(Qt::NoBrush);
     p.drawPath(water);
-    QLinearGradient wg(pond.topLeft(), pond.bottomRight());
-    wg.setColorAt(0, QColor(70, 130, 190));
-    wg.setColorAt(1, QColor(32, 70, 130));
+    QRadialGradient wg(pc + QPointF(-14, -8), 60);
+    wg.setColorAt(0, QColor(90, 150, 200));
+    wg.setColorAt(1, QColor(30, 66, 120));
     p.setPen(QPen(QColor(20, 40, 60), 1.2));
     p.setBrush(wg);
     p.drawPath(water);
-    p.setPen(QPen(QColor(220, 240, 255, 140), 1.0));
-    for (int i = 0; i < 5; ++i)
-        p.drawLine(QPointF(pond.left() + 20 + i * 15, pond.top() + 16 + i * 7), QPointF(pond.left() + 30 + i * 15, pond.top() + 16 + i * 7));
-    Flowers(p, QRectF(0, 0, kW, kH), 0, 1);
+    p.setPen(QPen(QColor(230, 245, 255, 150), 1.0));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(pc + QPointF(-26 + i * 12, -12 + i * 7), pc + QPointF(-16 + i * 12, -12 + i * 7));
+    assetgen::Noise reeds(17);
+    for (int i = 0; i < 60; ++i) {
+        const double a = reeds.unit() * 6.2832;
+        const QPointF at = pc + QPointF(std::cos(a) * (50 + reeds.unit() * 6), std::sin(a) * (28 + reeds.unit() * 4));
+        p.setPen(QPen(QColor(60, 100, 40), 1));
+        p.drawLine(at, at + QPointF(reeds.unit() * 2 - 1, -6));
+        if (reeds.unit() < 0.4) {
+            p.setPen(QPen(QColor(90, 60, 36), 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(at + QPointF(0, -5), at + QPointF(0, -7));
+        }
+    }
+    for (const QPointF& lily : {pc + QPointF(16, 4), pc + QPointF(24, -6), pc + QPointF(-30, 8)}) {
+        p.setPen(QPen(QColor(30, 70, 20), 0.6));
+        p.setBrush(QColor(90, 150, 60));
+        p.drawPie(QRectF(lily.x() - 3.5, lily.y() - 2.5, 7, 5), 30 * 16, 300 * 16);
+    }
+    // Clusters of meadow flowers.
     assetgen::Noise n(14);
-    for (int i = 0; i < 1400; ++i) {
+    for (int i = 0; i < 700; ++i) {
         const QPointF at(n.unit() * kW, n.unit() * kH);
-        if (!Clear(roads, at, 1) || art::Fbm(at.x(), at.y(), 60, 2, 15) < 0.5) continue;
+        if (!Clear(roads, at, 1) || art::Fbm(at.x(), at.y(), 50, 2, 15) < 0.62) continue;
         bool inField = false;
         for (const FieldPlot& f : kPlainFields)
             if (CellRect(f.c0, f.r0, f.c1 - f.c0 + 1, f.r1 - f.r0 + 1).adjusted(-3, -3, 3, 3).contains(at)) inField = true;
-        if (inField || water.contains(at)) continue;
-        Flowers(p, QRectF(at, QSizeF(6, 6)), 3, 100u + uint32_t(i));
+        if (inField || water.boundingRect().adjusted(-6, -6, 6, 6).contains(at)) continue;
+        Flowers(p, QRectF(at, QSizeF(5, 5)), 2, 100u + uint32_t(i));
     }
     return img;
 }
@@ -143,7 +154,9 @@ double MountainHeight(const Roads& roads, double x, double y) {
     const double wx = x + 40 * (art::Fbm(x, y, 90, 2, 25) - 0.5), wy = y + 40 * (art::Fbm(x, y, 90, 2, 26) - 0.5);
     const double ridge = 1.0 - std::fabs(2.0 * art::Fbm(wx, wy, 110, 5, 21) - 1.0);
     double h = 0.6 * std::pow(ridge, 1.6) + 0.5 * art::Fbm(wx, wy, 44, 4, 22) - 0.08;
-    const double d = std::min(roads.Distance(QPointF(x, y)), PlaceDistance(roads.zone, x, y) - 40);
+    // Ragged valley sides: the distance to the passes is disturbed by noise.
+    const double d = std::min(roads.Distance(QPointF(x, y)), PlaceDistance(roads.zone, x, y) - 40) +
+                     36 * (art::Fbm(x, y, 34, 3, 28) - 0.5);
     h *= 0.2 + 0.8 * SmoothStep(-4, 80, d);
     return std::clamp(h, 0.0, 0.999);
 }
@@ -158,8 +171,8 @@ QImage MountainGround(const Roads& roads) {
         QColor rock = art::Mix(QColor(104, 100, 114), QColor(140, 138, 150), strata * 0.6 + fine * 0.4);
         QColor c = art::Mix(meadow, rock, SmoothStep(0.16, 0.28, h));
         const QColor snow = art::Mix(QColor(150, 170, 205), QColor(246, 248, 255), SmoothStep(0.25, 0.75, light));
-        c = art::Mix(c, snow, SmoothStep(0.5, 0.55, h + fine * 0.04));
-        const double lit = h > 0.52 ? 0.85 + 0.3 * light : 0.5 + 0.85 * light;
+        c = art::Mix(c, snow, SmoothStep(0.54, 0.59, h + fine * 0.04));
+        const double lit = h > 0.56 ? 0.85 + 0.3 * light : 0.5 + 0.85 * light;
         return art::Shade(c, lit);
     });
 }

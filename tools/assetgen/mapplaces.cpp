@@ -263,7 +263,7 @@ void Swamp(QPainter& p, const QPointF& c) {
     pools.addEllipse(c + QPointF(-6, 2), 26, 15);
     pools.addEllipse(c + QPointF(14, -8), 16, 10);
     pools.addEllipse(c + QPointF(-20, -12), 12, 8);
-    pools = pools.simplified();
+    pools = art::Union(pools);
     p.setPen(QPen(QColor(50, 60, 30), 5));
     p.setBrush(QColor(60, 70, 36));
     p.drawPath(pools);
@@ -374,6 +374,11 @@ void Ruins(QPainter& p, const QPointF& c, uint32_t seed) {
 void PaintPlace(QPainter& p, map::Place place, int zone, int column, int row) {
     const QPointF c = CellCentre(column, row);
     p.save();
+    // Places are drawn a little larger than their cell so they read around a figure standing on them.
+    const double scale = place == map::Place::Swamp ? 1.35 : 1.15;
+    p.translate(c);
+    p.scale(scale, scale);
+    p.translate(-c);
     switch (place) {
     case map::Place::Inn: Inn(p, c); break;
     case map::Place::Tower: SmallTower(p, c); break;

@@ -135,7 +135,7 @@ Roads BuildRoads(int zone) {
     stroker.setWidth(2 * kRoadHalf);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
-    QPainterPath surface = stroker.createStroke(lines).simplified();
+    QPainterPath surface = art::Union(stroker.createStroke(lines));
     // The road never leaves its own cells.
     QPainterPath cells;
     for (int r = 1; r <= map::kRows; ++r)
@@ -148,7 +148,7 @@ Roads BuildRoads(int zone) {
                 if (r == map::kRows) rect.setBottom(kHeight + kCell);
                 cells.addRect(rect);
             }
-    roads.surface = surface.intersected(cells.simplified());
+    roads.surface = surface.intersected(art::Union(cells));
     return roads;
 }
 

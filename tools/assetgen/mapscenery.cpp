@@ -117,7 +117,7 @@ void ForestScenery(QPainter& p, const Roads& roads) {
             } else if (pick < 0.9) {
                 const double r = 8 + n.unit() * 4;
                 const QColor leaves = n.unit() < 0.1 ? QColor(128, 138, 40)
-                                                     : art::Mix(QColor(34, 92, 30), QColor(70, 124, 40), n.unit());
+                                                     : art::Mix(QColor(26, 78, 28), QColor(58, 110, 36), n.unit());
                 if (TreeFits(roads, at, r)) sprites.push_back({at, Kind::Tree, r, leaves, n.next()});
                 else if (Clear(roads, at, 4) && pick < 0.4) sprites.push_back({at, Kind::Bush, 4, QColor(46, 100, 36), n.next()});
             }

@@ -25,7 +25,7 @@ void Tree(QPainter& p, const QPointF& foot, double r, const QColor& leaves, uint
         crown.addEllipse(c + QPointF(std::cos(a) * r * 0.45, std::sin(a) * r * 0.38), lr, lr * 0.92);
     }
     crown.addEllipse(c, r * 0.62, r * 0.58);
-    crown = crown.simplified();
+    crown = art::Union(crown);
     art::FillOutlined(p, crown, art::Ball(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), leaves, 1.5, 0.5),
                       art::Shade(leaves, 0.3), 1.0);
     // Leaf clumps catching the light.
@@ -69,7 +69,7 @@ void Bush(QPainter& p, const QPointF& c, double r, const QColor& leaves, uint32_
     QPainterPath b;
     for (int i = 0; i < 4; ++i)
         b.addEllipse(c + QPointF((n.unit() - 0.5) * r, (n.unit() - 0.6) * r * 0.6), r * 0.6, r * 0.5);
-    b = b.simplified();
+    b = art::Union(b);
     art::FillOutlined(p, b, art::Ball(QRectF(c.x() - r, c.y() - r, 2 * r, 1.6 * r), leaves), art::Shade(leaves, 0.35), 0.8);
     p.restore();
 }
@@ -119,7 +119,7 @@ void House(QPainter& p, const QRectF& f, const QColor& roof, const QColor& wall,
         p.setBrush(n.unit() < 0.3 ? QColor(60, 40, 26) : QColor(250, 220, 120));
         p.drawRect(QRectF(x, front.top() + 1.8, 2.2, 2.4));
     }
-    p.setBrush(QColor(70, 44, 26));
+    p.setBrush(QColor(64, 40, 38));
     p.drawRect(QRectF(front.center().x() - 1.6, front.bottom() - 4.2, 3.2, 4.2));
     // Roof: two slopes, the upper or left one in light.
     QPainterPath a, b;

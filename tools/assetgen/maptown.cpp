@@ -22,7 +22,36 @@ bool HouseCell(const Roads& roads, int c, int r) {
     return Clear(roads, CellCentre(c, r), 6);
 }
 
-void Garden(QPainter& p, const QRectF& cell, uint32_t seed) {
+void Well(QPainter& p, const QPointF& c) {
+    // A well under a little roof.
+    art::GroundShadow(p, QRectF(c.x() - 6, c.y() - 2, 16, 7), 110);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(art::Ramp(c + QPointF(-6, 0), c + QPointF(6, 0), QColor(160, 158, 150)));
+    p.drawRect(QRectF(c.x() - 6, c.y() - 4, 12, 6));
+    p.setPen(QPen(QColor(80, 54, 32), 1.4));
+    p.drawLine(c + QPointF(-5, -4), c + QPointF(-5, -11));
+    p.drawLine(c + QPointF(5, -4), c + QPointF(5, -11));
+    QPainterPath roof;
+    roof.moveTo(c + QPointF(-8, -10));
+    roof.lineTo(c + QPointF(0, -16));
+    roof.lineTo(c + QPointF(8, -10));
+    roof.closeSubpath();
+    art::FillOutlined(p, roof, QColor(160, 56, 44), QColor(50, 16, 12), 0.9);
+}
+
+void Vegetables(QPainter& p, const QRectF& cell) {
+    // Rows of cabbages on dark soil.
+    for (double y = cell.top() + 6; y < cell.bottom() - 5; y += 4) {
+        p.setPen(QPen(QColor(70, 52, 36), 1.6));
+        p.drawLine(QPointF(cell.left() + 5, y), QPointF(cell.right() - 5, y));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(90, 160, 60));
+        for (double x = cell.left() + 6; x < cell.right() - 5; x += 4) p.drawEllipse(QPointF(x, y - 0.5), 1.5, 1.3);
+    }
+}
+
+// A garden plot behind a fence: a well, a tree among flowers, or vegetables.
+void Garden(QPainter& p, const QRectF& cell, uint32_t seed, bool wellAllowed = true) {
     assetgen::Noise n(seed);
     p.save();
     p.setPen(QPen(QColor(60, 50, 40), 1));
@@ -31,22 +60,15 @@ void Garden(QPainter& p, const QRectF& cell, uint32_t seed) {
     p.setPen(QPen(QColor(92, 68, 44), 1.2, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
     p.drawRect(cell.adjusted(2.5, 2.5, -2.5, -2.5));
-    if (n.unit() < 0.5) {
-        // A well.
-        const QPointF c = cell.center() + QPointF(0, 2);
-        p.setPen(QPen(QColor(40, 40, 40), 1));
-        p.setBrush(QColor(150, 150, 144));
-        p.drawEllipse(c, 6, 5);
-        p.setBrush(QColor(30, 50, 90));
-        p.drawEllipse(c, 3.5, 2.8);
-        p.setPen(QPen(QColor(90, 60, 36), 1.6));
-        p.drawLine(c + QPointF(-6, 0), c + QPointF(-6, -8));
-        p.drawLine(c + QPointF(6, 0), c + QPointF(6, -8));
-        p.drawLine(c + QPointF(-7, -8), c + QPointF(7, -8));
+    const double kind = n.unit();
+    if (wellAllowed && kind < 0.4) {
+        Well(p, cell.center() + QPointF(0, 4));
         Flowers(p, cell.adjusted(4, 4, -4, -4), 10, n.next());
-    } else {
+    } else if (kind < 0.7) {
         Flowers(p, cell.adjusted(4, 4, -4, -4), 14, n.next());
         Tree(p, cell.center() + QPointF(2, 10), 8, QColor(60, 120, 44), n.next());
+    } else {
+        Vegetables(p, cell);
     }
     p.restore();
 }
@@ -120,10 +142,21 @@ void TownScenery(QPainter& p, const Roads& roads) {
             if (r == 1) f.setTop(kWall + 2);
             if (c + len - 1 == map::kColumns) f.setRight(kW - kWall - 2);
             if (r == map::kRows) f.setBottom(kH - kWall - 2);
-            if (len == 1 && n.unit() < 0.16) {
+            if (r == map::kRows) {
+                // Along the south wall: kitchen gardens rather than squeezed houses.
+                for (int k = 0; k < len; ++k) Garden(p, QRectF(f.left() + k * f.width() / len, f.top(), f.width() / len, f.height()), n.next(), false);
+            } else if (len == 1 && n.unit() < 0.16) {
                 Garden(p, f, n.next());
+            } else if (len == 1) {
+                House(p, f, roofs[n.range(0, 5)], walls[n.range(0, 2)], n.unit() < 0.5, n.next());
             } else {
-                House(p, f, roofs[n.range(0, 5)], walls[n.range(0, 2)], len > 1 || n.unit() < 0.5, n.next());
+                // Row houses: one roof line, each house in its own shade of tiles.
+                const QColor roof = roofs[n.range(0, 5)];
+                const double w = f.width() / len;
+                for (int k = 0; k < len; ++k) {
+                    const QColor own = n.unit() < 0.25 ? roofs[n.range(0, 5)] : art::Shade(roof, 0.88 + 0.24 * n.unit());
+                    House(p, QRectF(f.left() + k * w, f.top(), w, f.height()), own, walls[n.range(0, 2)], true, n.next());
+                }
             }
             c += len;
         }

@@ -84,7 +84,7 @@ void LifeSpirit(QPainter& p, int f, double g, Noise& n) {
         QPainterPath w;
         w.moveTo(c);
         const double side = (k - 2) * 9 * g;
-        w.cubicTo(c + QPointF(side * 1.5, 20), c + QPointF(-side, 34), c + QPointF(side * 0.5, 40 + 10 * g));
+        w.cubicTo(c + QPointF(side * 0.6, 14), c + QPointF(side * 1.8 - 6 * (k % 2), 28), c + QPointF(side * 2.6, 34 + 12 * g));
         p.strokePath(w, QPen(QColor(120, 240, 140, 150), 4 - std::abs(k - 2), Qt::SolidLine, Qt::RoundCap));
     }
     GlowDot(p, c, 20 + 26 * g, QColor(120, 255, 150, 200));
