@@ -32,7 +32,7 @@ const Page kFrench[] = {
      "une autre zone sans rien changer à la partie. Cliquez sur les valeurs du panneau pour en voir le "
      "détail. Un tour ne finit qu'une fois que le personnage a agi : le bouton de fin de tour passe "
      "alors la main au suivant.\n\n"
-     "{KEYHELP} ouvre cette aide, {KEYJOURNAL} le journal des messages de la partie."},
+     "{KEYHELP} ouvre cette aide à tout moment ; la page Clavier donne toutes les touches."},
     {"Lieux", "Ce qui attend le voyageur",
      "Là où la marche s'achève, la route réserve parfois une surprise : des diamants, du mercure ou du "
      "bois à ramasser, une source qui rend un point de vie, un passant généreux ou indifférent, une "
@@ -103,6 +103,23 @@ const Page kFrench[] = {
      "ressources du panneau pour voir vos réserves.\n\n"
      "Forger prend plusieurs tours, pendant lesquels le forgeron ne joue pas. L'objet forgé remplace "
      "ceux du même genre et ajoute pour de bon son attaque, sa défense et son agilité."},
+    {"Clavier", "Les touches",
+     "Sur la carte\n"
+     "- Les flèches : déplacer le personnage dont c'est le tour.\n"
+     "- Entrée : finir le tour.\n"
+     "- C : la capacité de la classe ; M : la magie ; F : le combat qui attend.\n"
+     "- Page précédente, Page suivante : faire défiler la liste des objets.\n\n"
+     "En combat\n"
+     "- 1, 2, 3, 4 : Attaque, Magie, Défense, Fuite.\n\n"
+     "Dans les fenêtres\n"
+     "- Entrée répond OK ; à la création des groupes, Ctrl+Entrée valide et Échap annule.\n"
+     "- Les chiffres choisissent une ligne des sorts, de la mine ou du cimetière.\n"
+     "- Dans l'aide, les flèches gauche et droite tournent les pages ; dans le journal, les flèches, "
+     "Page précédente, Page suivante, Début et Fin le font défiler. Échap les referme.\n\n"
+     "Partout\n"
+     "- {KEYHELP} : cette aide ; {KEYJOURNAL} : le journal des messages de la partie.\n"
+     "- F11 : le plein écran.\n"
+     "- Ctrl+M : couper le son ; Ctrl+Maj+M : la musique seule ; Ctrl+Maj+E : les bruitages seuls."},
     {"Classes", "Les seize classes", ""},
 };
 
@@ -122,7 +139,7 @@ const Page kEnglish[] = {
      "changing anything in the game. Click the values of the panel to see them in detail. A turn "
      "only ends once the character has acted: the end-of-turn button then hands over to the next "
      "one.\n\n"
-     "{KEYHELP} opens this help, {KEYJOURNAL} the journal of the game's messages."},
+     "{KEYHELP} opens this help at any time; the Keyboard page gives every key."},
     {"Places", "What awaits the traveller",
      "Where a walk ends, the road sometimes holds a surprise: diamonds, mercury or wood to pick up, a "
      "spring that gives back a life point, a generous or an indifferent passer-by, an avalanche, a "
@@ -140,7 +157,7 @@ const Page kEnglish[] = {
      "to every class.\n\n"
      "A chest only gives way on a 6, but nothing stops you from coming back to try again. A night at "
      "the inn or at the camp puts you to sleep until 7 in the morning."},
-    {"Keys", "The keys and the black tower",
+    {"Tower keys", "The keys and the black tower",
      "The aim of the game: open the door of the black tower, in the town, then beat its five floors. "
      "The first party to triumph over the fifth, where Quelmor keeps the keys, wins the game.\n\n"
      "The {399} lies in the sylvan chest of the forest, with a prospector of the mountain, or with a "
@@ -191,6 +208,23 @@ const Page kEnglish[] = {
      "panel to see your stocks.\n\n"
      "Forging takes several turns, during which the smith does not play. The forged item replaces "
      "those of the same kind and adds its attack, defence and agility for good."},
+    {"Keyboard", "The keys",
+     "On the map\n"
+     "- The arrow keys: move the character whose turn it is.\n"
+     "- Return: end the turn.\n"
+     "- C: the class capacity; M: magic; F: the fight that awaits.\n"
+     "- Page Up, Page Down: scroll the item list.\n\n"
+     "In a fight\n"
+     "- 1, 2, 3, 4: Attack, Magic, Defence, Flight.\n\n"
+     "In the windows\n"
+     "- Return answers OK; when the parties are made, Ctrl+Return confirms and Escape cancels.\n"
+     "- The digits choose a line of the spells, the mine or the graveyard.\n"
+     "- In the help, the left and right arrows turn the pages; in the journal, the arrows, Page Up, "
+     "Page Down, Home and End scroll it. Escape closes them.\n\n"
+     "Everywhere\n"
+     "- {KEYHELP}: this help; {KEYJOURNAL}: the journal of the game's messages.\n"
+     "- F11: full screen.\n"
+     "- Ctrl+M: silence everything; Ctrl+Shift+M: the music only; Ctrl+Shift+E: the effects only."},
     {"Classes", "The sixteen classes", ""},
 };
 

@@ -68,8 +68,6 @@ public:
         On("Precedent_Click", [this](const EventArgs&) { ShowPage(page_ - 1); });
         On("Suivant_Click", [this](const EventArgs&) { ShowPage(page_ + 1); });
         On("OK_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
-        On("MNU_PagePrecedente_Click", [this](const EventArgs&) { ShowPage(page_ - 1); });
-        On("MNU_PageSuivante_Click", [this](const EventArgs&) { ShowPage(page_ + 1); });
         On("MNU_Fermer_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
         ExposeVar("HelpPage", &page_);
         ShowPage(0);
@@ -142,19 +140,17 @@ private:
         note.fore = kInk;
     }
 
-    // Left and right turn the pages, Escape closes; a pop-up menu that is never shown.
+    // Left and Right turn the pages, Return and Escape close.
     void AddKeys() {
-        Control& menu = Add(Kind::Menu, "MNU_Touches");
+        C("Precedent").hotkey = "Left";
+        C("Suivant").hotkey = "Right";
+        C("OK").hotkey = "Return";
+        Control& menu = Add(Kind::Menu, "MNU_Touches");   // a pop-up menu that is never shown
         menu.popupMenu = true;
-        const char* entries[3][2] = {
-            {"MNU_PagePrecedente", "Left"}, {"MNU_PageSuivante", "Right"}, {"MNU_Fermer", "Esc"}};
-        const std::string captions[3] = {words_.previous, words_.next, words_.close};
-        for (int k = 0; k < 3; ++k) {
-            Control& c = Add(Kind::Menu, entries[k][0]);
-            c.parent = "MNU_Touches";
-            c.caption = captions[k];
-            c.shortcut = entries[k][1];
-        }
+        Control& close = Add(Kind::Menu, "MNU_Fermer");
+        close.parent = "MNU_Touches";
+        close.caption = words_.close;
+        close.shortcut = "Esc";
     }
 
     void ShowPage(int page) {

@@ -69,8 +69,6 @@ public:
         On("ScrollUp_Click", [this](const EventArgs&) { ScrollTo(first_ - 1); });
         On("ScrollDn_Click", [this](const EventArgs&) { ScrollTo(first_ + 1); });
         On("OK_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
-        On("MNU_LigneHaut_Click", [this](const EventArgs&) { ScrollTo(first_ - 1); });
-        On("MNU_LigneBas_Click", [this](const EventArgs&) { ScrollTo(first_ + 1); });
         On("MNU_PageHaut_Click", [this](const EventArgs&) { ScrollTo(first_ - kRows); });
         On("MNU_PageBas_Click", [this](const EventArgs&) { ScrollTo(first_ + kRows); });
         On("MNU_Debut_Click", [this](const EventArgs&) { ScrollTo(0); });
@@ -147,13 +145,17 @@ private:
         return c;
     }
 
-    // Scrolling keys on a pop-up menu that is never shown.
+    // Up and Down scroll a line, PgUp and PgDown a page, Home and End go to either end;
+    // Return and Escape close. Keys without a button of their own sit on a pop-up menu that
+    // is never shown.
     void AddKeys() {
+        C("ScrollUp").hotkey = "Up";
+        C("ScrollDn").hotkey = "Down";
+        C("OK").hotkey = "Return";
         Control& menu = Add(Kind::Menu, "MNU_Touches");
         menu.popupMenu = true;
-        const char* entries[][2] = {{"MNU_LigneHaut", "Up"}, {"MNU_LigneBas", "Down"},
-                                    {"MNU_PageHaut", "PgUp"}, {"MNU_PageBas", "PgDown"},
-                                    {"MNU_Debut", "Home"},   {"MNU_Fin", "End"},
+        const char* entries[][2] = {{"MNU_PageHaut", "PgUp"}, {"MNU_PageBas", "PgDown"},
+                                    {"MNU_Debut", "Home"},    {"MNU_Fin", "End"},
                                     {"MNU_Fermer", "Esc"}};
         for (auto& e : entries) {
             Control& c = Add(Kind::Menu, e[0]);

@@ -93,9 +93,12 @@ TEST(HelpLanguages, FrenchAndEnglishPagesDifferAndNameThingsAsTheGameDoes) {
     EXPECT_NE(en[2].body.find(MsgId(2399)), std::string::npos);
     EXPECT_NE(en[4].body.find(MsgId(2547)), std::string::npos);
     EXPECT_EQ(en[4].body.find(MsgId(1547)), std::string::npos);
+    // The first page names the help key; the keyboard page, just before the table, both keys.
     for (const auto* topics : {&fr, &en}) {
+        const std::string& keyboard = (*topics)[topics->size() - 2].body;
         EXPECT_NE((*topics)[0].body.find(kHelpKey), std::string::npos);
-        EXPECT_NE((*topics)[0].body.find(kJournalKey), std::string::npos);
+        EXPECT_NE(keyboard.find(std::string(kHelpKey) + (topics == &fr ? "\u00A0:" : ":")), std::string::npos);
+        EXPECT_NE(keyboard.find(std::string(kJournalKey) + (topics == &fr ? "\u00A0:" : ":")), std::string::npos);
     }
 }
 
@@ -116,7 +119,7 @@ TEST(HelpPages, NextAndPreviousWalkThePagesAndTheTableShowsOnlyOnItsPage) {
     EXPECT_EQ(help->C("Sujets").selectedTab, last);
     EXPECT_FALSE(help->Shown(help->C("lblTexte")));
     EXPECT_TRUE(help->Shown(help->C("lblHeures", 16)));
-    help->Menu("MNU_PagePrecedente");
+    help->PressKey("Left");
     EXPECT_EQ(help->C("Sujets").selectedTab, last - 1);
     EXPECT_EQ(help->C("lblTexte").caption, HelpTopics()[last - 1].body);
     help->Tab("Sujets", 0);
