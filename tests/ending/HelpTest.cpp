@@ -131,14 +131,31 @@ TEST(HelpKeys, TheHelpKeyOpensTheHelpModallyAndClosingReturns) {
     Session s;
     Screen* title = s.screen("frmBegin");
     ASSERT_NE(title, nullptr);
-    AddHelpKeys(*title);
+    AddHelpKeys(*title, "MNU_Help");   // shown in the title's "?" menu
+    EXPECT_EQ(title->C("MNU_AideRegles").parent, "MNU_Help");
     EXPECT_EQ(title->C("MNU_AideRegles").shortcut, "F1");
     EXPECT_EQ(title->C("MNU_AideJournal").shortcut, "F2");
-    ASSERT_EQ(s.Run("menu frmBegin.MNU_AideRegles\nscreen\nclick frmAide.Suivant\ndump\nclick frmAide.OK\nscreen\n"),
-              0) << s.err();
+    EXPECT_EQ(title->C("MNU_AideRegles").caption, "&Règles du jeu");
+    ASSERT_EQ(s.Run("press F1\nscreen\npress Right\npress Right\npress Left\ndump\npress Return\nscreen\n"), 0)
+        << s.err();
     const std::string out = s.out();
     EXPECT_NE(out.find("frmBegin frmAide\n"), std::string::npos) << out;
     EXPECT_NE(out.find("\"HelpPage\": 1"), std::string::npos);
     EXPECT_NE(out.rfind("frmBegin\n"), std::string::npos);
     EXPECT_EQ(s.screen("frmAide"), nullptr);
+    // Escape closes it as well.
+    ASSERT_EQ(s.Run("press F1\npress Esc\nscreen\n"), 0) << s.err();
+    EXPECT_EQ(s.screen("frmAide"), nullptr);
+}
+
+TEST(HelpKeys, WithoutAMenuTheKeysSitOnAHiddenPopup) {
+    FreshProcess();
+    gd.LanguageOffset = 2000;
+    Screen screen("Test", 100, 100);
+    AddHelpKeys(screen);
+    EXPECT_TRUE(screen.C("MNU_Aide").popupMenu);
+    EXPECT_EQ(screen.C("MNU_AideJournal").parent, "MNU_Aide");
+    EXPECT_EQ(screen.C("MNU_AideJournal").caption, "&Journal of the game");
+    EXPECT_TRUE(screen.HasHandler("MNU_AideRegles_Click"));
+    EXPECT_TRUE(screen.HasHandler("MNU_AideJournal_Click"));
 }

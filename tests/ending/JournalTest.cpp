@@ -174,7 +174,7 @@ TEST(JournalWindow, LookingAtItDuringAGameChangesNothing) {
     for (int k = 0; k < 30; ++k) JournalRecord(MsgId(1110 + k % 8), 1, 13 + k / 10, "Ann");
     const std::vector<JournalEntry> before = JournalEntries();
     const std::string stateBefore = DumpState(nullptr, "");
-    ASSERT_EQ(s.Run("menu frmJeu.MNU_AideJournal\nclick frmJournal.ScrollUp\nmenu frmJournal.MNU_Debut\n"
+    ASSERT_EQ(s.Run("press F2\nclick frmJournal.ScrollUp\npress Home\npress Down\n"
                     "screen\nclick frmJournal.OK\nscreen\n"),
               0) << s.err();
     EXPECT_NE(s.out().find("frmJeu frmJournal\n"), std::string::npos) << s.out();
@@ -186,6 +186,7 @@ TEST(JournalWindow, LookingAtItDuringAGameChangesNothing) {
         EXPECT_EQ(JournalEntries()[k].hour, before[k].hour);
     }
     // Closing by the window's own close button is the same.
-    ASSERT_EQ(s.Run("menu frmJeu.MNU_AideJournal\nclose\n"), 0) << s.err();
+    ASSERT_EQ(s.Run("press F2\nclose\npress F2\npress Esc\n"), 0) << s.err();
+    EXPECT_EQ(s.screen("frmJournal"), nullptr);
     EXPECT_EQ(DumpState(nullptr, ""), stateBefore);
 }
