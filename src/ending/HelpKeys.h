@@ -13,3 +13,6 @@ constexpr const char* kJournalKey = "F2";
 // menu shows them with their keys), otherwise under a pop-up menu "MNU_Aide" that is never
 // shown and only holds the keys.
 void AddHelpKeys(Screen& screen, const std::string& menu = "");
+// Captions the two entries in the current language (for a screen whose language can change
+// while it is open, such as the title screen).
+void CaptionHelpKeys(Screen& screen);

@@ -158,4 +158,8 @@ TEST(HelpKeys, WithoutAMenuTheKeysSitOnAHiddenPopup) {
     EXPECT_EQ(screen.C("MNU_AideJournal").caption, "&Journal of the game");
     EXPECT_TRUE(screen.HasHandler("MNU_AideRegles_Click"));
     EXPECT_TRUE(screen.HasHandler("MNU_AideJournal_Click"));
+    gd.LanguageOffset = 1000;   // the language changed while the screen is open
+    CaptionHelpKeys(screen);
+    EXPECT_EQ(screen.C("MNU_AideJournal").caption, "&Journal de la partie");
+    EXPECT_EQ(screen.C("MNU_Aide").caption, "Aide");
 }
