@@ -15,17 +15,11 @@ class Detail : public Screen {
 public:
     Detail() : Screen("Detail", 238, 77) {
         Control& text = Add(Kind::Label, "Label1");
-        text.left = 0;
-        text.top = 16;
-        text.width = 233;
-        text.height = 17;
+        Place(text, 0, 16, 233, 17);
         text.align = Align::Center;
         Control& ok = Add(Kind::Button, "Command1");
         ok.caption = "&OK";
-        ok.left = 80;
-        ok.top = 48;
-        ok.width = 73;
-        ok.height = 25;
+        Place(ok, 80, 48, 73, 25);
         On("Command1_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
         On("Label1_MouseDown", [this](const EventArgs& a) { Label1_MouseDown(a.button, a.shift); }, "BSXY");
     }

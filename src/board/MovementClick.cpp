@@ -5,17 +5,13 @@
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
 #include "combat/Combat.h"
+#include "combat/Enemies.h"
+#include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
 
 namespace {
-
-// The guardian of each tower floor: enemy number, attack, defence, agility.
-struct Guardian { int enemy, attack, defense, agility; };
-constexpr Guardian kGuardians[5] = {
-    {15, 32, 32, 16}, {16, 23, 23, 61}, {17, 43, 43, 22}, {18, 54, 54, 32}, {19, 52, 52, 30},
-};
 
 bool OnTowerDoor(int c) {
     return gd.Zone[c] == map::kTowerDoor.zone && gd.PosX[c] == map::kTowerDoor.column &&
@@ -33,15 +29,9 @@ void EnterTower(int c) {
     gd.CombatMode = 4;
     OpenCombatModal();
     gd.CombatMode = 0;
-    const Guardian& g = kGuardians[floor];
-    MeetMonster(g.enemy, g.attack, g.defense, g.agility);
-}
-
-void DropObstacle(frmJeu& b, int column, int row) {
-    SetInformations("");
-    gd.PendingSpell = 0;
-    PlaceObstacle(gd.CurrentCharacter, b.DisplayedZone, column, row);
-    if (!FightPending() && gd.MovesLeft == 0) EnableEndTurn();
+    // Floor f is guarded by enemy 15 + f.
+    const EnemyValues g = EnemyTable(15 + floor);
+    MeetMonster(g.number, g.attack, g.defense, g.agility);
 }
 
 void Land(frmJeu& b, int column, int row) {
@@ -78,7 +68,7 @@ void Image1_MouseDown(const EventArgs& a) {
     if (!b) return;
     const int column = a.x / 32 + 1, row = a.y / 32 + 1;
     if (gd.PendingSpell == 4) {
-        DropObstacle(*b, column, row);
+        CompleteSpellOnCell(column, row);
         return;
     }
     if (gd.PendingSpell == 10) Land(*b, column, row);

@@ -17,24 +17,15 @@ public:
         text.caption = english ? "Your three keys glow, but the door stays shut. Use them on the lock to open it."
                                : "Vos trois clés brillent, mais la porte reste close. Servez-vous-en sur la "
                                  "serrure pour l'ouvrir.";
-        text.left = 16;
-        text.top = 14;
-        text.width = 288;
-        text.height = 50;
+        Place(text, 16, 14, 288, 50);
         text.wordWrap = true;
         Control& enter = Add(Kind::Button, "Entrer");
         enter.caption = english ? "&Enter" : "&Entrer";
-        enter.left = 72;
-        enter.top = 78;
-        enter.width = 80;
-        enter.height = 26;
+        Place(enter, 72, 78, 80, 26);
         enter.enabled = false;
         Control& back = Add(Kind::Button, "Reculer");
         back.caption = english ? "Step &back" : "&Reculer";
-        back.left = 168;
-        back.top = 78;
-        back.width = 80;
-        back.height = 26;
+        Place(back, 168, 78, 80, 26);
         On("Reculer_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
     }
 };

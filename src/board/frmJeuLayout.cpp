@@ -12,14 +12,6 @@ namespace {
 
 constexpr Rgb kLightYellow{255, 255, 128};
 
-Control& Place(Control& c, int left, int top, int width, int height) {
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 Control& Picture(frmJeu& s, const std::string& name, int index, int left, int top, int width, int height,
                  const std::string& file) {
     Control& c = Place(s.Add(Kind::Image, name, index), left, top, width, height);
@@ -102,10 +94,7 @@ void AddPanel(frmJeu& s) {
     Picture(s, "ScrollUp", -1, 768, 500, 10, 6, "flechehaut.bmp");
     Picture(s, "ScrollDn", -1, 768, 544, 10, 6, "flechebas.bmp");
     Control& track = s.Add(Kind::Line, "Line2");
-    track.left = 772;
-    track.top = 508;
-    track.width = 772;
-    track.height = 542;
+    Place(track, 772, 508, 772, 542);
     track.fore = colors::kYellow;
 
     // The fight button lies over the class line and the values while a fight waits.

@@ -30,16 +30,10 @@ ChCmb::ChCmb() : Screen("ChCmb", 136, 175) {
     frames.back = backColor;
     for (int r = 0; r < 4; ++r) {
         Control& pix = Add(Kind::Image, "StepPix", r);
-        pix.left = 9;
-        pix.top = RowTop(r) + 2;
-        pix.width = 32;
-        pix.height = 32;
+        Place(pix, 9, RowTop(r) + 2, 32, 32);
         pix.picture = "action" + std::to_string(r) + ".gif";
         Control& desc = Add(Kind::Label, "StepDesc", r);
-        desc.left = 44;
-        desc.top = RowTop(r) + 10;
-        desc.width = 78;
-        desc.height = 18;
+        Place(desc, 44, RowTop(r) + 10, 78, 18);
         desc.font = Font{"Arial", 10, true};
         desc.fore = Rgb{64, 24, 8};
     }

@@ -19,10 +19,7 @@ constexpr int kSquare = 128;  // the enemy picture and the spell frames
 
 Control& AddImage(Screen& s, const std::string& name, int index, int left, int top, int w, int h) {
     Control& c = s.Add(Kind::Image, name, index);
-    c.left = left;
-    c.top = top;
-    c.width = w;
-    c.height = h;
+    Place(c, left, top, w, h);
     c.visible = false;
     return c;
 }
@@ -39,10 +36,7 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     fond.picture = "fond.bmp";
     fond.stretch = true;
     Control& message = Add(Kind::Label, "Message");
-    message.left = 18;
-    message.top = 281;
-    message.width = 380;
-    message.height = 34;
+    Place(message, 18, 281, 380, 34);
     message.wordWrap = true;
     message.align = Align::Center;
     message.font = Font{"Arial", 10, true};
@@ -58,10 +52,7 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     AddImage(*this, "Perso", -1, 192, 224, 32, 32);
 
     Control& list = Add(Kind::ListBox, "List1");
-    list.left = 296;
-    list.top = 200;
-    list.width = 96;
-    list.height = 40;
+    Place(list, 296, 200, 96, 40);
     list.visible = false;
 
     Control& regul = Add(Kind::Timer, "Regul");

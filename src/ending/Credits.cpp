@@ -15,21 +15,21 @@ struct CreditsLine {
 
 constexpr CreditsLine kLayout[] = {
     {31, 200, nullptr},  {33, 201, nullptr},
-    {43, 202, nullptr},  {45, 203, nullptr},
-    {55, 204, nullptr},  {57, 205, nullptr},
-    {67, 206, nullptr},  {69, 207, nullptr},
-    {79, 208, nullptr},  {81, 209, nullptr},
-    {91, 210, nullptr},  {93, 211, nullptr},
-    {103, 212, nullptr}, {105, 213, nullptr},
-    {115, 214, nullptr}, {117, 215, nullptr},
-    {127, 216, nullptr}, {129, 217, nullptr},
-    {139, -1, "1C++20 - Qt 6 - SDL2_mixer"},
-    {141, -1, "0giflib - FluidSynth - GoogleTest"},
-    {151, 218, nullptr}, {153, 219, nullptr}, {154, 220, nullptr},
-    // Where the scroll stops (lines 172-202 on screen): the last words in the middle.
-    {183, 221, nullptr},
-    {186, 224, nullptr},
-    {188, -1, "0quelmor@example.org"},
+    {46, 202, nullptr},  {48, 203, nullptr},
+    {60, 204, nullptr},  {62, 205, nullptr},
+    {75, 206, nullptr},  {77, 207, nullptr},
+    {89, 208, nullptr},  {91, 209, nullptr},
+    {104, 210, nullptr}, {106, 211, nullptr},
+    {118, 212, nullptr}, {120, 213, nullptr},
+    {133, 214, nullptr}, {135, 215, nullptr},
+    {147, 216, nullptr}, {149, 217, nullptr},
+    {162, -1, "1C++20 - Qt 6 - SDL2_mixer"},
+    {164, -1, "0giflib - FluidSynth - GoogleTest"},
+    // Where the scroll stops (lines 172-202 on screen): the thanks and the last words.
+    {176, 218, nullptr}, {178, 219, nullptr}, {180, 220, nullptr},
+    {186, 221, nullptr},
+    {189, 224, nullptr},
+    {191, -1, "0quelmor@example.org"},
 };
 
 }  // namespace

@@ -35,14 +35,6 @@ public:
     }
 
 private:
-    static Control& Place(Control& c, int left, int top, int width, int height) {
-        c.left = left;
-        c.top = top;
-        c.width = width;
-        c.height = height;
-        return c;
-    }
-
     void Layout() {
         Control& tabs = Place(Add(Kind::TabStrip, "TabbedStuff"), kPageLeft, 8, kPageWidth, 24);
         tabs.tabs = {Msg(222), Msg(223)};
@@ -93,7 +85,7 @@ private:
 
     void LayoutCredits() {
         for (int k = 0; k < kShownLines; ++k) {
-            Control& line = Place(Add(Kind::Label, "Haut", k), 0, 13 + kLinePitch * k, kPageWidth, kLinePitch + 1);
+            Control& line = Place(Add(Kind::Label, "Haut", k), 0, 13 + kLinePitch * k, kPageWidth, kLinePitch + 4);
             line.parent = "Onglet(1)";
             line.align = Align::Center;
             line.font = Font{"Arial", 9, false, false};

@@ -17,37 +17,25 @@ public:
         backColor = colors::kBlack;
         Control& title = Add(Kind::Label, "Label1");
         title.caption = "Vous avez battu Quelmor et ses sbires!";
-        title.left = 40;
-        title.top = 40;
-        title.width = 720;
-        title.height = 40;
+        Place(title, 40, 40, 720, 40);
         title.align = Align::Center;
         title.font = Font{"Times New Roman", 22, true};
         title.fore = Rgb{255, 220, 110};
         // The ending sentence sits on a dark band, readable over the light of the door.
         Control& band = Add(Kind::Panel, "Bandeau");
-        band.left = 60;
-        band.top = 484;
-        band.width = 680;
-        band.height = 66;
+        Place(band, 60, 484, 680, 66);
         band.opaque = true;
         band.border = true;
         band.back = Rgb{30, 20, 44};
         Control& ending = Add(Kind::Label, "Label2");
-        ending.left = 76;
-        ending.top = 494;
-        ending.width = 648;
-        ending.height = 50;
+        Place(ending, 76, 494, 648, 50);
         ending.align = Align::Center;
         ending.wordWrap = true;
         ending.font = Font{"Times New Roman", 15, true};
         ending.fore = Rgb{255, 244, 214};
         Control& ok = Add(Kind::Button, "Command1");
         ok.caption = "&OK";
-        ok.left = 352;
-        ok.top = 562;
-        ok.width = 96;
-        ok.height = 28;
+        Place(ok, 352, 562, 96, 28);
         On("Command1_Click", [this](const EventArgs&) { Ok(); });
     }
 

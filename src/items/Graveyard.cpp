@@ -21,19 +21,15 @@ public:
         picture = "cimetiere.bmp";
         backColor = Rgb{40, 44, 52};
         Control& label = Add(Kind::Label, "Label1");
-        label.left = 12;
-        label.top = 14;
-        label.width = 276;
-        label.height = 20;
-        label.align = Align::Center;
+        // Two lines in the sky, left of the moon.
+        Place(label, 10, 8, 190, 42);
+        label.wordWrap = true;
         label.fore = Rgb{240, 232, 200};
         label.font = Font{"Times New Roman", 12, true};
         for (int s = 0; s < kSlots; ++s) {
             Control& slot = Add(Kind::Image, "PersoMort", s);
-            slot.left = 34 + 50 * s;
-            slot.top = 104;
-            slot.width = 32;
-            slot.height = 32;
+            // A row in front of the graves.
+            Place(slot, 24 + 54 * s, 116, 32, 32);
         }
         On("PersoMort_Click", [this](const EventArgs& a) { Raise(a.index); }, "I");
     }

@@ -1,7 +1,7 @@
 // The market: five sellers, their menus, the offer and the purchase.
 #include "items/Shop.h"
 #include "items/ShopCommon.h"
-#include "items/ShopStock.h"
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -89,23 +89,19 @@ void MarketItemClick(Screen& combat, int index) {
         ShowMessage(combat, Msg(400));
         return;
     }
-    int cls = rec::ClassNumber(gd.CurrentCharacter);
-    if (st.seller == 3 && (index == 0 || index == 1 || index == 3)) {
+    const items::CatalogueItem* item = items::SellerItem(st.seller, index);
+    if (!item) return;
+    if (item->stock == items::Stock::OutOfStock) {  // seller 3's first sceptres and the teddy bear
         Refuse(combat, 19);
         return;
     }
-    if (st.seller == 2 && index == 0 && (cls == 4 || cls == 6)) {
-        Refuse(combat, cls == 4 ? 16 : 17);
+    if (int refusal = items::RefusalMessage(item->number, rec::ClassNumber(gd.CurrentCharacter))) {
+        Refuse(combat, refusal);  // the lion and liliputian armours
         return;
     }
-    if (st.seller == 2 && index == 1 && cls != 4 && cls != 6) {
-        Refuse(combat, 18);
-        return;
-    }
-    StockItem item = MarketStock(st.seller, index);
-    if (!item.forSale) return;  // forged items are only shown
-    OfferItem(combat, PadDigits(item.number, 2) + PadDigits(item.value, 2), item.price, item.groupFirst,
-              item.groupLast);
+    if (item->stock != items::Stock::ForSale) return;  // forged items are only shown
+    OfferItem(combat, PadDigits(item->number, 2) + PadDigits(item->value, 2), item->price, item->groupFirst,
+              item->groupLast);
 }
 
 }  // namespace shop

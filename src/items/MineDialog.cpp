@@ -30,10 +30,7 @@ public:
         picture = "mine.bmp";
         backColor = Rgb{40, 30, 22};
         Control& question = Add(Kind::Label, "Label1");
-        question.left = 66;
-        question.top = 34;
-        question.width = 198;
-        question.height = 22;
+        Place(question, 66, 34, 198, 22);
         question.align = Align::Center;
         question.fore = Rgb{255, 214, 140};
         question.font = Font{"Times New Roman", 11, true};

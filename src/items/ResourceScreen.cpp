@@ -44,10 +44,7 @@ public:
         }
         Control& ok = Add(Kind::Button, "Command1");
         ok.caption = "&OK";
-        ok.left = 74;
-        ok.top = 247;
-        ok.width = 72;
-        ok.height = 24;
+        ::Place(ok, 74, 247, 72, 24);
         On("Command1_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
     }
 
@@ -68,10 +65,7 @@ public:
 private:
     // A label on row r (resource r), vertically centred in its band.
     void Place(Control& label, int left, int r, int width) {
-        label.left = left;
-        label.top = RowTop(r - 1) + 6;
-        label.width = width;
-        label.height = 20;
+        ::Place(label, left, RowTop(r - 1) + 6, width, 20);
         label.fore = kInk;
         label.opaque = false;
     }

@@ -25,24 +25,15 @@ public:
         picture = "magie.bmp";
         for (int k = 0; k < kRows; ++k) {
             Control& icon = Add(Kind::Image, "NoMagic", k);
-            icon.left = 16;
-            icon.top = kRowsTop + kRowHeight * k;
-            icon.width = 32;
-            icon.height = 32;
+            Place(icon, 16, kRowsTop + kRowHeight * k, 32, 32);
             icon.picture = "sort" + std::to_string(k + 1) + ".gif";
             Control& name = Add(Kind::Label, "lblMagic", k);
-            name.left = 58;
-            name.top = kRowsTop + kRowHeight * k + 7;
-            name.width = 146;
-            name.height = 20;
+            Place(name, 58, kRowsTop + kRowHeight * k + 7, 146, 20);
             name.font = Font{"Times New Roman", 12, true};
             name.fore = Rgb{72, 28, 8};
         }
         Control& close = Add(Kind::Image, "Image1");
-        close.left = 208;
-        close.top = 200;
-        close.width = 24;
-        close.height = 24;
+        Place(close, 208, 200, 24, 24);
         close.picture = "fermer.gif";
         close.tooltip = "OK";
 

@@ -14,14 +14,6 @@ constexpr int kSlotsLeft = 12, kSlotsTop = 22;
 const Font kSmall{"Arial", 8.25, false, false};
 const Font kBold{"Arial", 9.75, true, false};
 
-Control& Place(Control& c, int left, int top, int width, int height) {
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 std::string SlotKey(int k) { return "FrPerso(" + std::to_string(k) + ")"; }
 
 }  // namespace
@@ -106,6 +98,8 @@ void FairePerso::AddHandlers() {
     On("Image1_MouseDown", [this](const EventArgs& a) { RaiseStatistics(a.index, a); }, "IBSXY");
     On("PrenomPerso_Click", [this](const EventArgs& a) { OpenNameEdit(a.index); }, "I");
     On("ChangerNom_KeyPress", [this](const EventArgs& a) { ConfirmNameEdit(a.index); }, "I");
+    // The window's close box leaves the set-up the way Cancel does.
+    On("Form_QueryClose", [this](const EventArgs&) { Cancel(); });
     On("Form_Click", [this](const EventArgs&) {
         ClearSelection();
         CloseNameEdits();

@@ -14,7 +14,7 @@ namespace {
 constexpr int kWidth = 640, kHeight = 480;
 // The scrolling band is drawn shifted up so that its whole height, fade-in included, fits
 // below the fire: a line's own top keeps counting from 328 to 552.
-constexpr int kBandShift = -54;
+constexpr int kBandShift = -62;
 constexpr Rgb kTaglineColor{214, 168, 92};
 
 }  // namespace
@@ -44,7 +44,7 @@ void frmBegin::Layout() {
         fire.width = 343;
         fire.height = 97;
         fire.left = (kWidth - fire.width) / 2;
-        fire.top = 150;
+        fire.top = 142;
         fire.visible = std::string(name) == "OffFire";
     }
     Control& sword = Add(Kind::Image, "Sword");
@@ -56,20 +56,14 @@ void frmBegin::Layout() {
 
     Control& tagline = Add(Kind::Label, "lblLegend");
     tagline.caption = "Peu de personnes en sortiront vivant";
-    tagline.left = 0;
-    tagline.top = 250;
-    tagline.width = kWidth;
-    tagline.height = 22;
+    Place(tagline, 0, 243, kWidth, 22);
     tagline.align = Align::Center;
     tagline.font = Font{"Times New Roman", 12, false, true};
     tagline.fore = kTaglineColor;
     tagline.visible = false;
 
     Control& band = Add(Kind::Panel, "LegendBand");
-    band.left = 0;
-    band.top = kBandShift;
-    band.width = kWidth;
-    band.height = kBandBottom + 40;
+    Place(band, 0, kBandShift, kWidth, kBandBottom + 40);
     for (int i = 0; i < kLineCount; ++i) {
         Control& line = Add(Kind::Label, "lblGeneric", i);
         line.parent = "LegendBand";

@@ -90,3 +90,12 @@ struct Control {
 
     std::string Key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
 };
+
+// Sets a control's position and size in its container's pixels.
+inline Control& Place(Control& c, int left, int top, int width, int height) {
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    return c;
+}

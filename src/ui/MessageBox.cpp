@@ -11,17 +11,11 @@ public:
         caption = title;
         Control& label = Add(Kind::Label, "Label1");
         label.caption = text;
-        label.left = 16;
-        label.top = 16;
-        label.width = 328;
-        label.height = 44;
+        Place(label, 16, 16, 328, 44);
         label.wordWrap = true;
         Control& ok = Add(Kind::Button, "OK");
         ok.caption = "OK";
-        ok.left = 140;
-        ok.top = 72;
-        ok.width = 80;
-        ok.height = 26;
+        Place(ok, 140, 72, 80, 26);
         On("OK_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
     }
 };

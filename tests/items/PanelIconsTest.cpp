@@ -4,7 +4,6 @@
 
 #include "board/EventsGame.h"
 #include "items/ItemCatalogue.h"
-#include "items/ShopStock.h"
 #include "state/Classes.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
@@ -88,18 +87,3 @@ TEST(ItemLines, UseTheCurrentCharactersItemOnTheBoard) {
     EXPECT_EQ(game.C("lblLife").caption, " 5");
 }
 
-TEST(ItemCatalogue, AgreesWithTheMarketsStock) {
-    for (int s = 1; s <= 5; ++s)
-        for (int p = 0; p < 20; ++p) {
-            const items::CatalogueItem* item = items::SellerItem(s, p);
-            StockItem stock = MarketStock(s, p);
-            bool forSale = item && item->stock == items::Stock::ForSale;
-            EXPECT_EQ(stock.forSale, forSale) << s << " " << p;
-            if (!forSale) continue;
-            EXPECT_EQ(stock.number, item->number);
-            EXPECT_EQ(stock.price, item->price) << item->number;
-            EXPECT_EQ(stock.value, item->value) << item->number;
-            EXPECT_EQ(stock.groupFirst, item->groupFirst) << item->number;
-            EXPECT_EQ(stock.groupLast, item->groupLast) << item->number;
-        }
-}

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "items/ForgeRecipes.h"
-#include "items/ShopTestScreen.h"
+#include "items/ShopFixture.h"
 #include "state/Messages.h"
 
 namespace {
@@ -59,7 +59,7 @@ TEST_F(ShopTest, ClicksBesideTheAnvilDoNothingAndBelowLeave) {
     Run("click Form 256 170\nclick Form 288 170\nclick Form 270 159\nclick Form 270 193\n");
     EXPECT_FALSE(s.C("Regul").enabled);
     Run("click Form 270 300\n");
-    EXPECT_TRUE(s.closed);
+    EXPECT_EQ(shop(), nullptr);  // closed (and deleted)
     EXPECT_EQ(gd.CombatMode, 0);
 }
 

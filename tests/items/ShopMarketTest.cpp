@@ -1,8 +1,8 @@
 // The market: the walk to a seller, the menus, offers, refusals and purchases.
 #include <gtest/gtest.h>
 
-#include "items/ShopStock.h"
-#include "items/ShopTestScreen.h"
+#include "items/ItemCatalogue.h"
+#include "items/ShopFixture.h"
 #include "state/Messages.h"
 
 namespace {
@@ -50,7 +50,7 @@ TEST_F(ShopTest, ClicksOutsideTheSellersDoNothing) {
     Run("click Form 64 110\nclick Form 112 110\nclick Form 80 95\nclick Form 80 129\nclick Form 80 256\n");
     EXPECT_FALSE(s.C("Regul").enabled);
     EXPECT_TRUE(s.C("Message").visible);
-    EXPECT_FALSE(s.closed);
+    EXPECT_EQ(shop(), &s);
 }
 
 TEST_F(ShopTest, ExactlyTheDaggersPriceIsAffordableAndLeavesNoGold) {
@@ -220,35 +220,10 @@ TEST_F(ShopTest, SeveralPurchasesInARowAndTheGreetingsAreDrawnAtRandom) {
 
 TEST_F(ShopTest, AClickBelowTheCounterLeaves) {
     Hero(7, 1000);
-    Screen& s = Open(1);
+    Open(1);
     Run("click Form 100 257\n");
-    EXPECT_TRUE(s.closed);
+    EXPECT_EQ(shop(), nullptr);  // closed (and deleted)
     EXPECT_EQ(gd.CombatMode, 0);
-    EXPECT_EQ(shop(), nullptr);
-}
-
-TEST(ShopStockTest, PricesValuesAndGroupsOfTheCatalogue) {
-    StockItem runic = MarketStock(2, 5);
-    EXPECT_EQ(runic.number, 25);
-    EXPECT_EQ(runic.price, 26000);
-    EXPECT_EQ(runic.value, 5);
-    EXPECT_EQ(runic.groupFirst, 20);
-    EXPECT_EQ(runic.groupLast, 28);
-    StockItem ring = MarketStock(3, 4);
-    EXPECT_EQ(ring.number, 44);
-    EXPECT_EQ(ring.value, 1);
-    EXPECT_EQ(ring.groupLast, 0);
-    EXPECT_EQ(MarketStock(1, 0).groupFirst, 0);
-    EXPECT_EQ(MarketStock(1, 0).groupLast, 2);
-    EXPECT_EQ(MarketStock(2, 9).groupLast, 0);   // helmet
-    EXPECT_EQ(MarketStock(2, 10).groupLast, 0);  // shield
-    for (int p : {0, 1, 3}) EXPECT_FALSE(MarketStock(3, p).forSale);
-    for (int p = 11; p <= 19; ++p) EXPECT_FALSE(MarketStock(2, p).forSale);
-    for (int p = 9; p <= 17; ++p) EXPECT_FALSE(MarketStock(4, p).forSale);
-    int sold = 0;
-    for (int s = 1; s <= 5; ++s)
-        for (int p = 0; p < 20; ++p) sold += MarketStock(s, p).forSale;
-    EXPECT_EQ(sold, 20 + 11 + 9 + 9 + 10);
 }
 
 }  // namespace

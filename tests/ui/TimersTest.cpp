@@ -39,9 +39,15 @@ TEST(Timers, TicksFallDueOneIntervalAfterTheLastChange) {
     Ui::Get().SyncTimers();
     Ui::Get().AdvanceTo(1080);
     EXPECT_EQ(t.ticks.back(), 1080);  // a tick due exactly at the end of the wait fires
-    Ui::Get().Close(t);
+    const size_t before = t.ticks.size();
+    std::vector<long long>* ticks = &t.ticks;
+    t.C("T").enabled = false;
+    Ui::Get().AdvanceTo(1500);
+    EXPECT_EQ(ticks->size(), before);  // a stopped timer never fires
+    t.C("T").enabled = true;
+    Ui::Get().Close(t);                // the screen is deleted by the next advance
     Ui::Get().AdvanceTo(5000);
-    EXPECT_EQ(t.ticks.size(), 6u);    // a closed screen's timer never fires again
+    EXPECT_EQ(Ui::Get().NextDue(), -1);  // and a closed screen's timer is gone with it
     FreshProcess();
 }
 

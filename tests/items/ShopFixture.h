@@ -1,11 +1,11 @@
 #pragma once
-// A stand-in for the Combat screen in its shop modes: the same control names, its handlers
-// forwarding to the market and forge functions, so the shops can be driven by scripts.
+// The market and the forge on the Combat screen, driven by scripts.
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "combat/CombatForm.h"
 #include "items/Shop.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -14,32 +14,6 @@
 #include "support/Game.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
-
-class ShopTestScreen : public Screen {
-public:
-    ShopTestScreen() : Screen("Combat", 416, 320) {
-        Add(Kind::Image, "Fond").visible = false;
-        Add(Kind::Label, "Message").visible = false;
-        Control& perso = Add(Kind::Image, "Perso");
-        perso.width = perso.height = 32;
-        perso.visible = false;
-        Add(Kind::ListBox, "List1").visible = false;
-        Control& regul = Add(Kind::Timer, "Regul");
-        regul.enabled = false;
-        regul.interval = 1000;
-        Add(Kind::Menu, "MNU_Item").popupMenu = true;
-        for (int i = 0; i <= 21; ++i) {
-            Control& item = Add(Kind::Menu, "Item", i);
-            item.parent = "MNU_Item";
-            item.visible = i == 0;
-        }
-        On("Form_MouseDown", [this](const EventArgs& a) { ShopMouseDown(*this, a.x, a.y); }, "BSXY");
-        On("Regul_Timer", [this](const EventArgs&) { ShopTimer(*this); });
-        On("Item_Click", [this](const EventArgs& a) { ShopItemClick(*this, a.index); }, "I");
-        On("List1_Click", [this](const EventArgs&) { ShopListClick(*this); });
-    }
-    void Load() override { ShopLoad(*this); }
-};
 
 // A two-player game whose character 1 of class cls is the one in the shop.
 class ShopTest : public ::testing::Test {
@@ -64,10 +38,10 @@ protected:
         }
         rec::WriteGold(1, gold);
     }
-    // Opens the stand-in screen in mode 1 (market) or 2 (forge).
+    // Opens the Combat screen in mode 1 (market) or 2 (forge) for character 1.
     Screen& Open(int mode) {
         gd.CombatMode = mode;
-        return Ui::Get().Show(std::make_unique<ShopTestScreen>());
+        return Ui::Get().Show(MakeCombatForm());
     }
     int Run(const std::string& script) {
         int status = session->Run(script);
