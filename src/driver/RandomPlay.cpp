@@ -1,5 +1,6 @@
 #include "driver/RandomPlay.h"
 
+#include <chrono>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -41,6 +42,28 @@ public:
     Player(const RandomPlayOptions& o, Driver& d) : o_(o), d_(d), s_(o.seed * 7919 + 17) {}
 
     bool NextLine(std::string& line) {
+        if (o_.timings && timing_) {
+            float ms = std::chrono::duration<float, std::milli>(std::chrono::steady_clock::now() - handedOut_).count();
+            timing_ = false;
+            if (result.timings.empty() || ms > slowest_) {
+                slowest_ = ms;
+                result.slowestLine = handedLine_;
+            }
+            result.timings.push_back(ms);
+        }
+        if (!NextLineUntimed(line)) return false;
+        if (o_.timings) {
+            timing_ = true;
+            handedLine_ = line;
+            handedOut_ = std::chrono::steady_clock::now();
+        }
+        return true;
+    }
+
+    RandomPlayResult result;
+
+private:
+    bool NextLineUntimed(std::string& line) {
         if (!result.failure.empty()) return false;
         if (result.actions > 0) {
             std::string broken = CheckInvariants();
@@ -78,9 +101,6 @@ public:
         return true;
     }
 
-    RandomPlayResult result;
-
-private:
     void StartGame() {
         // Leave whatever is open and load the title screen afresh, as a new run of the game.
         Ui::Get().CloseAll();
@@ -175,6 +195,10 @@ private:
     long long inGame_ = 0;
     int unwinding_ = 0;
     bool pendingNewGame_ = false;
+    bool timing_ = false;  // a line is out and its time is running
+    std::string handedLine_;
+    std::chrono::steady_clock::time_point handedOut_;
+    float slowest_ = 0;
 };
 
 }  // namespace
