@@ -84,6 +84,10 @@ void ChCmb::EnemyTurn() {
     C("MechantTimer").enabled = false;
     CombatForm* combat = FightScreen();
     if (!combat) return;
+    // A spell cast after the last message but before this turn came is still on its frames:
+    // the enemy waits for it, and the spell's end gives the enemy its turn again.
+    Control& regul = combat->C("Regul");
+    if (regul.enabled && regul.interval == 150) return;
     if (LastSpellCast() == 11) {
         // Main noire: this one attack is lost.
         combat->ShowMessage(EnemyName(gd.EnemyNumber) + " " + Msg(543), kPause);

@@ -2,5 +2,13 @@
 // The rules a running game must never break, checked after every action of random play.
 #include <string>
 
-// "" when every rule holds, otherwise the first broken rule.
+// "" when every rule holds, otherwise the first broken rule. Remembers the parts of the
+// records that are written only once, when the board opens, to check that they never change.
 std::string CheckInvariants();
+// Forgets the running game (a new game starts: its records are new).
+void ResetInvariants();
+
+// The rules of the records and the per-character and per-player arrays alone.
+std::string CheckRecords();
+// The rules of the open screens: which may be open together, and no forgotten dialog.
+std::string CheckScreens();

@@ -1,14 +1,15 @@
 #include "driver/RandomPlay.h"
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
-#include <random>
 #include <sstream>
 #include <vector>
 
 #include "driver/Driver.h"
 #include "driver/Dump.h"
 #include "driver/Invariants.h"
+#include "driver/Watchdog.h"
 #include "setup/frmBegin.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
@@ -39,7 +40,7 @@ std::string Quote(const std::string& text) {
 
 class Player {
 public:
-    Player(const RandomPlayOptions& o, Driver& d) : o_(o), d_(d), s_(o.seed * 7919 + 17) {}
+    Player(const RandomPlayOptions& o, Driver& d, Watchdog& w) : o_(o), d_(d), w_(w), s_(o.seed * 7919 + 17) {}
 
     bool NextLine(std::string& line) {
         if (o_.timings && timing_) {
@@ -51,19 +52,20 @@ public:
             }
             result.timings.push_back(ms);
         }
-        if (!NextLineUntimed(line)) return false;
-        if (o_.timings) {
+        bool more = Next(line);
+        if (more) w_.Begin(result.actions, line);
+        if (more && o_.timings) {
             timing_ = true;
             handedLine_ = line;
             handedOut_ = std::chrono::steady_clock::now();
         }
-        return true;
+        return more;
     }
 
     RandomPlayResult result;
 
 private:
-    bool NextLineUntimed(std::string& line) {
+    bool Next(std::string& line) {
         if (!result.failure.empty()) return false;
         if (result.actions > 0) {
             std::string broken = CheckInvariants();
@@ -107,6 +109,7 @@ private:
         Ui::Get().Idle();
         ++result.games;
         inGame_ = 0;
+        ResetInvariants();
         OpenTitleScreen();
         pendingNewGame_ = Pick(s_, 4) != 0;  // mostly a scripted set-up, sometimes random clicks
     }
@@ -128,6 +131,42 @@ private:
         return line;
     }
 
+    // A menu entry the player can reach through the menu bar: it and every menu above it are
+    // shown and enabled, and none of them is a pop-up menu (those open only from their handlers).
+    static bool Reachable(Screen& screen, Control& entry) {
+        if (entry.separator || entry.parent.empty()) return false;
+        for (Control* c = &entry; c; c = c->parent.empty() ? nullptr : screen.Find(c->parent))
+            if (!c->visible || !c->enabled || c->popupMenu) return false;
+        return true;
+    }
+
+    // What a player does most on the board: walk, fight what was met, end the turn.
+    std::string BoardPlay() {
+        int roll = Pick(s_, 100);
+        static const char* const kArrows[] = {"Up", "Down", "Left", "Right"};
+        if (roll < 50) return std::string("press frmJeu.") + kArrows[Pick(s_, 4)];
+        if (roll < 65) return "click frmJeu.EndTurn";
+        if (roll < 75) return "click frmJeu.BattleNow";
+        if (roll < 80) return "click frmJeu.Capacity";
+        if (roll < 85) return "click frmJeu.Magic";
+        // The map, one or two cells from the current character (or anywhere).
+        const int c = gd.CurrentCharacter;
+        int dx = Pick(s_, 5) - 2, dy = Pick(s_, 5) - 2;
+        int column = roll < 95 ? gd.PosX[c] + dx : 1 + Pick(s_, 20), row = roll < 95 ? gd.PosY[c] + dy : 1 + Pick(s_, 15);
+        column = std::clamp(column, 1, 20);
+        row = std::clamp(row, 1, 15);
+        return "click frmJeu.Image1 " + std::to_string((column - 1) * 32 + Pick(s_, 32)) + " " +
+               std::to_string((row - 1) * 32 + Pick(s_, 32));
+    }
+
+    // A fight: the four actions (flight seldom), and pauses as long as the fight's own.
+    std::string FightPlay() {
+        static const int kRows[] = {0, 0, 1, 1, 1, 2, 2, 3};
+        static const int kWaits[] = {50, 150, 300, 450, 2000, 2200};
+        if (Pick(s_, 3) == 0) return "wait " + std::to_string(kWaits[Pick(s_, 6)]);
+        return "click ChCmb.StepPix(" + std::to_string(kRows[Pick(s_, 8)]) + ")";
+    }
+
     std::string Choose() {
         Screen* top = Ui::Get().Top();
         if (pendingNewGame_ && top && top->Name() == "frmBegin") {
@@ -137,11 +176,15 @@ private:
         if (Screen* popup = d_.popupScreen()) {
             std::vector<std::string> entries;
             for (Control& c : popup->Controls())
-                if (c.kind == Kind::Menu && c.parent == d_.popupMenu()) entries.push_back(c.Key());
+                if (c.kind == Kind::Menu && c.parent == d_.popupMenu() && c.visible) entries.push_back(c.Key());
+            // Timers go on running while a pop-up menu waits for its choice.
+            if (Pick(s_, 5) == 0) return Pick(s_, 2) ? "wait 150" : "wait 500";
             if (entries.empty() || Pick(s_, 8) == 0) return "close";
             return "menu " + entries[Pick(s_, static_cast<int>(entries.size()))];
         }
         if (!top) return "screen";
+        if (top->Name() == "frmJeu" && Pick(s_, 2) == 0) return BoardPlay();
+        if (top->Name() == "ChCmb" && Pick(s_, 2) == 0) return FightPlay();
         int roll = Pick(s_, 100);
         if (roll < 12) {
             static const int kWaits[] = {100, 150, 200, 250, 1000, 2000, 2200, 2500, 8000};
@@ -149,11 +192,17 @@ private:
         }
         if (roll < 13 && top->Name() != "frmJeu") return "close";
         if (roll < 15) return "rnd " + std::to_string(Pick(s_, 1000) / 1000.0);
+        if (roll < 18) {
+            static const char* const kKeys[] = {"Return", "Esc", "Up", "Down", "Left", "Right", "1", "2", "3",
+                                                "4", "5", "6", "C", "M", "F", "PgUp", "PgDown", "Ctrl+Return",
+                                                "F1", "A", "Z", "Space", "Tab", "Ctrl+M"};
+            return "press " + top->Name() + "." + kKeys[Pick(s_, sizeof kKeys / sizeof *kKeys)];
+        }
         std::vector<Control*> usable, menus;
         for (Control& c : top->Controls()) {
             if (c.kind == Kind::Timer || c.kind == Kind::Line) continue;
             if (c.kind == Kind::Menu) {
-                if (c.visible && c.enabled && !c.separator && !c.popupMenu) menus.push_back(&c);
+                if (Reachable(*top, c)) menus.push_back(&c);
                 continue;
             }
             if (top->Usable(c)) usable.push_back(&c);
@@ -191,6 +240,7 @@ private:
 
     const RandomPlayOptions& o_;
     Driver& d_;
+    Watchdog& w_;
     uint64_t s_;
     long long inGame_ = 0;
     int unwinding_ = 0;
@@ -222,12 +272,14 @@ RandomPlayResult RunRandomPlay(const RandomPlayOptions& o) {
     ResetGlobalDecl();
     rnd::Reset();
     rnd::FixSeed(o.seed);
+    ResetInvariants();
     std::istringstream none;
     std::ostringstream out, err;
     RandomPlayResult result;
     {
+        Watchdog watchdog(o.seed, o.watchdogSeconds);
         Driver driver(none, out, err);
-        Player player(o, driver);
+        Player player(o, driver, watchdog);
         driver.SetLineSource([&player](std::string& line) { return player.NextLine(line); });
         int status = driver.Continue();
         result = player.result;

@@ -28,6 +28,7 @@ struct RandomPlayOptions {
     bool hashDumps = false;          // hash the dump after every action (slower)
     bool verbose = false;            // print every action
     bool timings = false;            // time every action (RandomPlayResult::timings)
+    int watchdogSeconds = 10;        // abort when one action runs longer (0: no watchdog)
 };
 
 RandomPlayResult RunRandomPlay(const RandomPlayOptions& options);

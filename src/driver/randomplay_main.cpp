@@ -1,6 +1,8 @@
-// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--verbose] [--timings]
+// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash] [--watchdog S] [--verbose] [--timings]
 // Plays random games through the driver and stops at the first broken rule, printing the
-// seed first so that a failure can be replayed.
+// seed first so that a failure can be replayed; --hash prints a hash of the dump after every
+// action (two runs of one seed print the same); an action that runs longer than S seconds
+// (10 by default) aborts the run with its seed and number.
 #include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
@@ -24,8 +26,11 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--per-game")) o.actionsPerGame = value();
         else if (!std::strcmp(argv[i], "--verbose")) o.verbose = true;
         else if (!std::strcmp(argv[i], "--timings")) o.timings = true;
+        else if (!std::strcmp(argv[i], "--hash")) o.hashDumps = true;
+        else if (!std::strcmp(argv[i], "--watchdog")) o.watchdogSeconds = static_cast<int>(value());
         else {
-            std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--verbose] [--timings]\n";
+            std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash]"
+                         " [--watchdog S] [--verbose] [--timings]\n";
             return 2;
         }
     }
@@ -43,11 +48,14 @@ int main(int argc, char** argv) {
         std::cout << "timings ms: actions " << t.size() << " median " << at(0.5) << " p99 " << at(0.99)
                   << " p999 " << at(0.999) << " worst " << t.back() << " (" << r.slowestLine << ")" << std::endl;
     }
+    if (o.hashDumps) std::cout << "dump hash " << r.stateHash << std::endl;
     if (!r.failure.empty()) {
         std::cout << "FAILED at action " << r.failedAction << " (" << r.lastLine << "): " << r.failure << "\n"
                   << "replay: quelmor-randomplay --seed " << o.seed << " --games " << o.games << " --actions "
                   << o.actions << " --per-game " << o.actionsPerGame << " --verbose" << std::endl;
         return 1;
     }
+    std::cout << "random play passed: seed " << o.seed << ", games " << r.games << ", actions " << r.actions
+              << std::endl;
     return 0;
 }
