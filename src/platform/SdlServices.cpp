@@ -20,6 +20,22 @@ const char* const kSoundFonts[] = {
 
 SdlServices* gActive = nullptr;
 
+// Every piece loaded in this run, by path. Loading a MIDI piece builds a FluidSynth synthesizer
+// and reads the whole soundfont into it (tens of milliseconds, on the thread of the screens),
+// so each piece is loaded once and replayed from here; the services free them when they go.
+std::map<std::string, Mix_Music*>& LoadedMusic() {
+    static std::map<std::string, Mix_Music*> loaded;
+    return loaded;
+}
+
+Mix_Music* LoadMusic(const std::string& path) {
+    auto it = LoadedMusic().find(path);
+    if (it != LoadedMusic().end()) return it->second;
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (music) LoadedMusic()[path] = music;
+    return music;
+}
+
 class SdlMusicPlayer : public MusicPlayer {
 public:
     explicit SdlMusicPlayer(SdlServices& owner) : owner_(owner) {}
@@ -31,7 +47,7 @@ public:
         if (!owner_.audioReady()) return;
         if (command == "open") {
             Release();
-            music_ = Mix_LoadMUS(owner_.PathOf(file_).c_str());
+            music_ = LoadMusic(owner_.PathOf(file_));
         } else if (command == "play") {
             if (music_ && !owner_.musicMuted()) {
                 Mix_PlayMusic(music_, 0);
@@ -49,8 +65,7 @@ private:
     void Release() {
         if (playing_) Mix_HaltMusic();
         playing_ = false;
-        if (music_) Mix_FreeMusic(music_);
-        music_ = nullptr;
+        music_ = nullptr;  // the piece stays loaded for the next screen that plays it
     }
     SdlServices& owner_;
     std::string file_;
@@ -95,6 +110,8 @@ SdlServices::~SdlServices() {
     if (!ready_) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+    for (auto& [path, music] : LoadedMusic()) Mix_FreeMusic(music);
+    LoadedMusic().clear();
     for (auto& [name, chunk] : cache_->chunks)
         if (chunk) Mix_FreeChunk(chunk);
     Mix_CloseAudio();
