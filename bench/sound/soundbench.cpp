@@ -1,7 +1,8 @@
 // quelmor-soundbench: the sound timings of the game's own SDL services, without a window.
 // Prints "key value" lines for bench/run: the mixer's configured and actual buffer, the cost
-// of starting a wave effect, the time of a change of music piece, and FluidSynth's own time
-// to load the soundfont (to tell whether each piece reloads it). Run with SDL_AUDIODRIVER=dummy.
+// of starting a wave effect, the time of a change of music piece and of playing the same piece
+// again, FluidSynth's own time to load the soundfont (to tell whether a piece reloads it), and
+// the memory the loaded pieces hold. Run with SDL_AUDIODRIVER=dummy.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 #include <dlfcn.h>
@@ -27,6 +28,18 @@ std::atomic<long long> gMixCount{0};
 void PostMix(void*, Uint8*, int len) {
     gMixBytes = len;
     ++gMixCount;
+}
+
+// The process's resident memory in KiB.
+long RssKb() {
+    long kb = 0;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "VmRSS: %ld", &kb) == 1) break;
+        std::fclose(f);
+    }
+    return kb;
 }
 
 double Median(std::vector<double> v) {
@@ -126,17 +139,26 @@ int main() {
     // With a piece loaded, FluidSynth may share the font's samples with a new synthesizer.
     if (font) std::printf("soundfont_load_while_playing_ms %.3f\n", SoundFontLoadMs(font));
     SDL_Delay(300);
-    std::vector<double> changes;
+    // A fight after the title (another piece: loaded), then the next fight (the same piece).
+    std::vector<double> changes, repeats;
     for (int i = 0; i < 5; ++i) {
+        if (i > 0) play(*title, "start.mid");
+        SDL_Delay(150);
         title->Command("stop");
-        changes.push_back(play(*fight, i % 2 ? "start.mid" : "battle.mid"));
-        SDL_Delay(200);
-        fight->Command("stop");
-        changes.push_back(play(*title, "start.mid"));
-        SDL_Delay(200);
+        changes.push_back(play(*fight, "battle.mid"));
+        SDL_Delay(150);
+        fight->Command("close");
+        repeats.push_back(play(*fight, "battle.mid"));
+        SDL_Delay(150);
+        fight->Command("close");
     }
-    std::printf("music_change_ms %.3f\nmusic_change_worst_ms %.3f\n", Median(changes),
-                *std::max_element(changes.begin(), changes.end()));
+    std::printf("music_change_ms %.3f\nmusic_change_worst_ms %.3f\nmusic_repeat_ms %.3f\n", Median(changes),
+                *std::max_element(changes.begin(), changes.end()), Median(repeats));
+    // What the pieces kept loaded cost: every piece of the game played once.
+    const long before = RssKb();
+    for (const char* piece : {"forge.mid", "marche.mid", "battle.mid", "start.mid"}) play(*fight, piece);
+    fight->Command("stop");
+    std::printf("rss_two_pieces_kb %ld\nrss_all_pieces_kb %ld\n", before, RssKb());
     Mix_SetPostMix(nullptr, nullptr);
     return 0;
 }

@@ -20,19 +20,32 @@ const char* const kSoundFonts[] = {
 
 SdlServices* gActive = nullptr;
 
-// Every piece loaded in this run, by path. Loading a MIDI piece builds a FluidSynth synthesizer
-// and reads the whole soundfont into it (tens of milliseconds, on the thread of the screens),
-// so each piece is loaded once and replayed from here; the services free them when they go.
-std::map<std::string, Mix_Music*>& LoadedMusic() {
-    static std::map<std::string, Mix_Music*> loaded;
-    return loaded;
+// The piece loaded last stays loaded after its screen has closed: loading a MIDI piece builds a
+// FluidSynth synthesizer and reads the soundfont into it (tens of milliseconds, on the screens'
+// thread), and the piece asked for next is most often the same (fight after fight). A
+// synthesizer holds some 8 MiB, so one piece is kept, no more.
+struct LoadedPiece {
+    std::string path;
+    Mix_Music* music = nullptr;
+};
+
+LoadedPiece& Loaded() {
+    static LoadedPiece piece;
+    return piece;
+}
+
+void FreeLoadedMusic() {
+    if (Loaded().music) Mix_FreeMusic(Loaded().music);  // halts it if it still plays
+    Loaded() = LoadedPiece{};
 }
 
 Mix_Music* LoadMusic(const std::string& path) {
-    auto it = LoadedMusic().find(path);
-    if (it != LoadedMusic().end()) return it->second;
+    LoadedPiece& kept = Loaded();
+    if (kept.music && kept.path == path) return kept.music;
     Mix_Music* music = Mix_LoadMUS(path.c_str());
-    if (music) LoadedMusic()[path] = music;
+    if (!music) return nullptr;  // a missing piece leaves the kept one alone
+    FreeLoadedMusic();
+    kept = LoadedPiece{path, music};
     return music;
 }
 
@@ -47,10 +60,13 @@ public:
         if (!owner_.audioReady()) return;
         if (command == "open") {
             Release();
-            music_ = LoadMusic(owner_.PathOf(file_));
+            const std::string path = owner_.PathOf(file_);
+            if (LoadMusic(path)) opened_ = path;
         } else if (command == "play") {
-            if (music_ && !owner_.musicMuted()) {
-                Mix_PlayMusic(music_, 0);
+            // Another screen may have loaded its own piece since: this one is loaded again then.
+            Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
+            if (music && !owner_.musicMuted()) {
+                Mix_PlayMusic(music, 0);
                 playing_ = true;
             }
         } else if (command == "stop") {
@@ -65,11 +81,11 @@ private:
     void Release() {
         if (playing_) Mix_HaltMusic();
         playing_ = false;
-        music_ = nullptr;  // the piece stays loaded for the next screen that plays it
+        opened_.clear();
     }
     SdlServices& owner_;
     std::string file_;
-    Mix_Music* music_ = nullptr;
+    std::string opened_;  // the piece opened, "" when none could be
     bool playing_ = false;
 };
 
@@ -110,8 +126,7 @@ SdlServices::~SdlServices() {
     if (!ready_) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
-    for (auto& [path, music] : LoadedMusic()) Mix_FreeMusic(music);
-    LoadedMusic().clear();
+    FreeLoadedMusic();
     for (auto& [name, chunk] : cache_->chunks)
         if (chunk) Mix_FreeChunk(chunk);
     Mix_CloseAudio();

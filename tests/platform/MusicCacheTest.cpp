@@ -1,10 +1,12 @@
-// The SDL services keep every piece they loaded, and leave the process's signals alone.
+// The SDL services keep the piece loaded last for the next screen, and leave the process's
+// signals alone.
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL_mixer.h>
 #include <csignal>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 
 #include "platform/SdlServices.h"
 
@@ -18,45 +20,68 @@ double OpenAndPlayMs(MusicPlayer& player, const char* file) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
+class MusicCache : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        sdl = std::make_unique<SdlServices>(QUELMOR_BIN_DIR);
+        if (!sdl->audioReady()) GTEST_SKIP() << "no audio device, even the dummy one";
+    }
+    std::unique_ptr<SdlServices> sdl;
+};
+
 }  // namespace
 
-TEST(MusicCache, APieceIsLoadedOnceAndReplaysFromTheStart) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SdlServices sdl(QUELMOR_BIN_DIR);
-    if (!sdl.audioReady()) GTEST_SKIP() << "no audio device, even the dummy one";
-    auto title = sdl.NewMusicPlayer();
-    auto fight = sdl.NewMusicPlayer();
-    const double first = OpenAndPlayMs(*title, "start.mid");
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-    title->Command("stop");
-    OpenAndPlayMs(*fight, "battle.mid");
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-    fight->Command("close");
+TEST_F(MusicCache, TheNextFightPlaysTheKeptPieceAtOnce) {
+    double first;
+    {
+        auto fight = sdl->NewMusicPlayer();
+        first = OpenAndPlayMs(*fight, "battle.mid");
+        EXPECT_EQ(Mix_PlayingMusic(), 1);
+    }  // the fight's screen closes: its piece stops
     EXPECT_EQ(Mix_PlayingMusic(), 0);
-    // Back to the title's piece: no new synthesizer, no soundfont read again.
-    const double again = OpenAndPlayMs(*title, "start.mid");
+    auto next = sdl->NewMusicPlayer();
+    const double again = OpenAndPlayMs(*next, "battle.mid");
     EXPECT_EQ(Mix_PlayingMusic(), 1);
+    // No new synthesizer, no soundfont read again.
     EXPECT_LT(again * 5, first) << "first " << first << " ms, again " << again << " ms";
-    // The other player closing its (cached) piece leaves this one playing.
-    fight->SetFileName("battle.mid");
-    fight->Command("open");
-    fight->Command("close");
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-    title.reset();
+    next->Command("stop");
     EXPECT_EQ(Mix_PlayingMusic(), 0);
+    next->Command("play");  // from the start again
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
-TEST(MusicCache, AMissingPieceIsNotKeptAndStaysSilent) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SdlServices sdl(QUELMOR_BIN_DIR);
-    if (!sdl.audioReady()) GTEST_SKIP() << "no audio device, even the dummy one";
-    auto player = sdl.NewMusicPlayer();
+TEST_F(MusicCache, AScreenWhosePieceWasReplacedLoadsItAgain) {
+    auto title = sdl->NewMusicPlayer();
+    auto fight = sdl->NewMusicPlayer();
+    OpenAndPlayMs(*title, "start.mid");
+    title->Command("stop");
+    OpenAndPlayMs(*fight, "battle.mid");  // takes the place of the title's piece
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    fight->Command("stop");
+    title->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    fight->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    fight.reset();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    title->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+}
+
+TEST_F(MusicCache, AMissingPieceStaysSilentAndLeavesThePlayingOneAlone) {
+    auto title = sdl->NewMusicPlayer();
+    auto other = sdl->NewMusicPlayer();
+    OpenAndPlayMs(*title, "start.mid");
     for (int i = 0; i < 2; ++i) {
-        player->SetFileName("no-such-tune.mid");
-        player->Command("open");
-        player->Command("play");
-        EXPECT_EQ(Mix_PlayingMusic(), 0);
+        other->SetFileName("no-such-tune.mid");
+        other->Command("open");
+        other->Command("play");
+        EXPECT_EQ(Mix_PlayingMusic(), 1);  // still the title's piece
     }
+    title->Command("close");
+    other->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
 TEST(Signals, TheSoundLeavesTerminationToTheProcess) {
