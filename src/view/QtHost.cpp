@@ -83,6 +83,9 @@ void QtHost::ScreenClosed(Screen& screen) {
     ScreenWindow* window = it->second;
     windows_.erase(it);
     if (auto loop = loops_.find(&screen); loop != loops_.end()) loop->second->quit();
+    // The screen is deleted at the next pause between events, the window only later: events
+    // still on their way to it (a held button's release, a paint) must not reach the screen.
+    window->Detach();
     window->hide();
     window->deleteLater();
 }

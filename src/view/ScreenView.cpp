@@ -67,6 +67,7 @@ void ScreenCanvas::SetScale(int scale) {
 }
 
 void ScreenCanvas::paintEvent(QPaintEvent*) {
+    if (detached_) return;
     QPainter p(this);
     p.scale(scale_, scale_);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -195,12 +196,15 @@ QLineEdit* ScreenCanvas::EditFor(Control& c) {
     auto* e = new QLineEdit(this);
     std::string key = c.Key();
     connect(e, &QLineEdit::textEdited, this, [this, key](const QString& t) {
-        if (syncing_) return;
+        if (syncing_ || detached_) return;
         RunBeforeInputHook();
+        if (detached_) return;
         screen_.Type(key, t.toStdString());
     });
     connect(e, &QLineEdit::returnPressed, this, [this, key] {
+        if (detached_) return;
         RunBeforeInputHook();
+        if (detached_) return;
         screen_.Enter(key);
     });
     edits_[key] = e;
@@ -215,8 +219,9 @@ QTabBar* ScreenCanvas::TabsFor(Control& c) {
     t->setDrawBase(true);
     std::string key = c.Key();
     connect(t, &QTabBar::currentChanged, this, [this, key](int index) {
-        if (syncing_ || index < 0) return;
+        if (syncing_ || index < 0 || detached_) return;
         RunBeforeInputHook();
+        if (detached_) return;
         screen_.Tab(key, index);
     });
     tabBars_[key] = t;
@@ -224,7 +229,7 @@ QTabBar* ScreenCanvas::TabsFor(Control& c) {
 }
 
 void ScreenCanvas::Sync() {
-    if (screen_.closed) return;
+    if (detached_) return;
     syncing_ = true;
     for (Control& c : screen_.Controls()) {
         if (c.kind != Kind::TextBox && c.kind != Kind::TabStrip) continue;
@@ -271,8 +276,9 @@ void ScreenCanvas::Sync() {
 static std::string KeyOf(Control* c) { return c ? c->Key() : std::string("Form"); }
 
 void ScreenCanvas::mousePressEvent(QMouseEvent* e) {
-    if (screen_.closed) return;
+    if (detached_) return;
     RunBeforeInputHook();
+    if (detached_) return;  // a timer that fell due meanwhile closed the screen
     int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
     Control* c = screen_.HitTest(fx, fy);
     if (c && !screen_.Usable(*c)) return;
@@ -298,8 +304,9 @@ void ScreenCanvas::mousePressEvent(QMouseEvent* e) {
 }
 
 void ScreenCanvas::mouseReleaseEvent(QMouseEvent* e) {
-    if (screen_.closed || pressed_.empty()) return;
+    if (detached_ || pressed_.empty()) return;
     RunBeforeInputHook();
+    if (detached_) return;
     int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
     std::string key = pressed_;
     pressed_.clear();
@@ -319,8 +326,9 @@ void ScreenCanvas::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (screen_.closed) return;
+    if (detached_) return;
     RunBeforeInputHook();
+    if (detached_) return;
     int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
     Control* c = screen_.HitTest(fx, fy);
     if (!c || !screen_.Usable(*c) || e->button() != Qt::LeftButton) return;
@@ -333,26 +341,27 @@ void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     // A double click is a press, a release and a double-click event.
     std::string key = c->Key();
     screen_.Press(key, fx - ax, fy - ay, 1, 0);
-    if (screen_.closed) return;
+    if (detached_) return;
     screen_.Release(key, fx - ax, fy - ay, 1, 0, false);
-    if (screen_.closed) return;
+    if (detached_) return;
     screen_.Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, fx - ax, fy - ay});
 }
 
 void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
-    if (screen_.closed) return;
+    if (detached_) return;
     int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
     Control* c = screen_.HitTest(fx, fy);
     std::string name = c ? c->name : "Form";
     if (!screen_.HasHandler(name + "_MouseMove")) return;
     RunBeforeInputHook();
+    if (detached_) return;
     int ax = 0, ay = 0;
     if (c) screen_.AbsolutePosition(*c, ax, ay);
     screen_.MouseMove(KeyOf(c), fx - ax, fy - ay);
 }
 
 bool ScreenCanvas::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip && !screen_.closed) {
+    if (e->type() == QEvent::ToolTip && !detached_) {
         auto* he = static_cast<QHelpEvent*>(e);
         Control* c = screen_.HitTest(he->pos().x() / scale_, he->pos().y() / scale_);
         QString tip = c ? S(c->tooltip) : QString();
@@ -404,15 +413,21 @@ QMenu* ScreenWindow::BuildMenu(const std::string& menu, QWidget* parent) {
         a->setVisible(c.visible);
         a->setEnabled(c.enabled);
         std::string key = c.Key();
-        Screen* s = &screen_;
-        connect(a, &QAction::triggered, this, [s, key] {
-            if (s->closed) return;
-            RunBeforeInputHook();
-            s->Menu(key);
-        });
+        connect(a, &QAction::triggered, this, [this, key] { MenuChosen(key); });
         actions_[key] = a;
     }
     return m;
+}
+
+void ScreenWindow::MenuChosen(const std::string& key) {
+    if (detached_) return;
+    RunBeforeInputHook();
+    if (!detached_) screen_.Menu(key);
+}
+
+void ScreenWindow::Detach() {
+    detached_ = true;
+    canvas_->Detach();
 }
 
 void ScreenWindow::SyncMenus() {
@@ -436,12 +451,7 @@ void ScreenWindow::SyncMenus() {
         if (parent == actions_.end() || !parent->second->menu()) continue;
         QAction* a = parent->second->menu()->addAction(MenuText(c));
         std::string key = c.Key();
-        Screen* s = &screen_;
-        connect(a, &QAction::triggered, this, [s, key] {
-            if (s->closed) return;
-            RunBeforeInputHook();
-            s->Menu(key);
-        });
+        connect(a, &QAction::triggered, this, [this, key] { MenuChosen(key); });
         a->setCheckable(true);
         a->setChecked(c.checked);
         actions_[key] = a;
@@ -449,7 +459,7 @@ void ScreenWindow::SyncMenus() {
 }
 
 void ScreenWindow::Sync() {
-    if (screen_.closed) return;
+    if (detached_) return;
     QString title = S(screen_.caption);
     if (windowTitle() != title) setWindowTitle(title);
     SyncMenus();
@@ -470,11 +480,11 @@ void ScreenWindow::Popup(const std::string& menu, int x, int y) {
 
 void ScreenWindow::closeEvent(QCloseEvent* e) {
     // The window's close button closes the screen, as a dialog's close box does.
-    if (!screen_.closed) {
-        RunBeforeInputHook();
+    if (!detached_) RunBeforeInputHook();
+    if (!detached_) {
         if (screen_.HasHandler("Form_QueryClose")) {
             screen_.Run("Form_QueryClose", EventArgs{});
-            if (!screen_.closed) {
+            if (!detached_) {
                 e->ignore();
                 return;
             }
@@ -495,11 +505,12 @@ static QString KeyName(QKeyEvent* e) {
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* e) {
-    if (screen_.closed) return;
+    if (detached_) return;
     QString name = KeyName(e);
     if (name.isEmpty()) return;
     if (RunGlobalKeyHook(name.toStdString(), *this)) return;
     RunBeforeInputHook();
+    if (detached_) return;
     if (!screen_.PressKey(name.toStdString())) QWidget::keyPressEvent(e);
 }
 

@@ -21,6 +21,9 @@ public:
     int scale() const { return scale_; }
     void SetScale(int scale);
     Screen& screen() { return screen_; }
+    // The screen was closed: from now on the canvas never touches it again (the screen may be
+    // deleted before the canvas is).
+    void Detach() { detached_ = true; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -41,6 +44,7 @@ private:
     std::map<std::string, QLineEdit*> edits_;
     std::map<std::string, QTabBar*> tabBars_;
     bool syncing_ = false;
+    bool detached_ = false;
 };
 
 class ScreenWindow : public QWidget {
@@ -56,6 +60,8 @@ public:
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
     // Full screen with the picture centred at the largest whole scale that fits, or back.
     void ToggleFullScreen(int normalScale);
+    // The screen was closed: the window (about to be deleted) leaves it alone from now on.
+    void Detach();
 
 protected:
     void closeEvent(class QCloseEvent*) override;
@@ -64,8 +70,10 @@ protected:
 private:
     void BuildMenuBar();
     void SyncMenus();
+    void MenuChosen(const std::string& key);
     Screen& screen_;
     ScreenCanvas* canvas_;
     QMenuBar* menuBar_ = nullptr;
     std::map<std::string, QAction*> actions_;
+    bool detached_ = false;
 };
