@@ -1,12 +1,19 @@
 // Quelmor: the desktop game.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "platform/SdlServices.h"
 #include "setup/frmBegin.h"
+#include "state/Classes.h"
 #include "ui/Ui.h"
 #include "view/InputHook.h"
 #include "view/Pictures.h"
@@ -26,8 +33,70 @@ static int WindowScale() {
     return std::max(1, std::min(area.width() / 832, area.height() / 660));
 }
 
+static bool EnvSet(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v && std::string(v) != "0";
+}
+
+// Measuring aids for bench/run, each asked for by an environment variable:
+// QUELMOR_EXIT_AFTER_FIRST_PAINT=1 ends the process once the first window has shown its first frame;
+// QUELMOR_CLICK_TIMING=1 prints the milliseconds from each mouse press to the end of the next repaint.
+class GameApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* e) override {
+        const QEvent::Type type = e->type();
+        if (type == QEvent::MouseButtonPress && clickTiming_) pressed_.start();  // the latest press counts
+        const bool done = QApplication::notify(receiver, e);
+        if (type == QEvent::Paint && receiver->inherits("ScreenCanvas")) {
+            if (exitAfterPaint_) {
+                exitAfterPaint_ = false;
+                QTimer::singleShot(0, [] { std::_Exit(0); });  // once this frame has gone to the screen
+            }
+            if (pressed_.isValid()) {
+                std::fprintf(stderr, "click-to-paint %.3f ms\n", pressed_.nsecsElapsed() / 1e6);
+                pressed_.invalidate();
+            }
+        }
+        return done;
+    }
+
+private:
+    bool exitAfterPaint_ = EnvSet("QUELMOR_EXIT_AFTER_FIRST_PAINT");
+    bool clickTiming_ = EnvSet("QUELMOR_CLICK_TIMING");
+    QElapsedTimer pressed_;
+};
+
+// QUELMOR_DEMO_BOARD=N (2 to 4): starts an N-player game at once through the set-up screen's
+// own controls, as a player would, so that the board can be measured with nobody acting.
+static void StartDemoGame(int players) {
+    QTimer::singleShot(0, [players] {
+        QTimer::singleShot(0, [players] {  // runs inside the set-up dialog that New game opens
+            Screen* s = Ui::Get().Find("FairePerso");
+            if (!s) return;
+            const int per = 8 - players;
+            for (int p = 0; p < players; ++p) {
+                if (p >= 2) s->Click("Command1");
+                if (p >= 1) s->Tab("EnsTab", p);
+                s->Type("ReponseDuNom", "Joueur " + std::to_string(p + 1));
+                for (int k = 1; k <= per; ++k) {
+                    const std::vector<std::string> items = s->C("List1").items;
+                    for (size_t i = 0; i < items.size(); ++i) {
+                        if (items[i] != classes::Name(p * per + k)) continue;
+                        s->Select("List1", static_cast<int>(i));
+                        s->Click("ajouter");
+                        break;
+                    }
+                }
+            }
+            s->Click("cmdOK");
+        });
+        if (Screen* title = Ui::Get().Find("frmBegin")) title->Menu("MNU_New");
+    });
+}
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GameApplication app(argc, argv);
     app.setApplicationName("Quelmor");
     // Pictures, music and sounds load by bare name from the game's own folder.
     std::string folder = ProgramFolder();
@@ -58,6 +127,7 @@ int main(int argc, char** argv) {
     });
     Ui::Get().SetHost(&host);
     OpenTitleScreen();
+    if (const char* demo = std::getenv("QUELMOR_DEMO_BOARD")) StartDemoGame(std::clamp(std::atoi(demo), 2, 4));
     int status = app.exec();
     Ui::Get().CloseAll();
     Ui::Get().Idle();

@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "board/frmJeu.h"
+#include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
+#include "state/Journal.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "ui/Ui.h"
@@ -16,7 +18,12 @@ void OpenBoard() { Ui::Get().Show(std::make_unique<frmJeu>()); }
 Screen* Board() { return Jeu(); }
 
 void SetInformations(const std::string& text) {
-    if (frmJeu* b = Jeu()) b->C("Informations").caption = text;
+    frmJeu* b = Jeu();
+    if (!b) return;
+    b->C("Informations").caption = text;
+    // Every message shown joins the game's journal.
+    JournalRecord(text, DayNumber(b->HourCounter), HourOfDay(b->HourCounter),
+                  rec::ReadName(gd.CurrentCharacter, rec::Name::Character));
 }
 
 std::string Informations() {

@@ -1,6 +1,7 @@
 // Board start-up and the turn cycle: who plays next, the clock, and the lasting statuses
 // that keep a character from playing or end at the start of its turn.
 #include "board/Board.h"
+#include "state/Journal.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
@@ -44,6 +45,7 @@ void StartCharacter(int i) {
 }  // namespace
 
 void frmJeu::Load() {
+    JournalClear();
     rnd::SeedFromClock();
     SetCaptions(*this);
     HourCounter = 0;

@@ -2,6 +2,8 @@
 // the action buttons, the sundial, the information line and the item list.
 #include <string>
 
+#include "ending/HelpKeys.h"
+
 #include "board/Encounter.h"
 #include "board/frmJeu.h"
 #include "items/Capacities.h"
@@ -124,6 +126,7 @@ frmJeu::frmJeu() : Screen("frmJeu", 792, 570) {
     AddMap(*this);
     AddPanel(*this);
     AddDirectionMenu(*this);
+    AddHelpKeys(*this);
 
     ExposeVar("HourCounter", &HourCounter);
     ExposeVar("DisplayedZone", &DisplayedZone);

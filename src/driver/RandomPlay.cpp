@@ -1,6 +1,7 @@
 #include "driver/RandomPlay.h"
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <iostream>
 #include <sstream>
@@ -44,8 +45,22 @@ public:
     Player(const RandomPlayOptions& o, Driver& d, Watchdog& w) : o_(o), d_(d), w_(w), s_(o.seed * 7919 + 17) {}
 
     bool NextLine(std::string& line) {
+        if (o_.timings && timing_) {
+            float ms = std::chrono::duration<float, std::milli>(std::chrono::steady_clock::now() - handedOut_).count();
+            timing_ = false;
+            if (result.timings.empty() || ms > slowest_) {
+                slowest_ = ms;
+                result.slowestLine = handedLine_;
+            }
+            result.timings.push_back(ms);
+        }
         bool more = Next(line);
         if (more) w_.Begin(result.actions, line);
+        if (more && o_.timings) {
+            timing_ = true;
+            handedLine_ = line;
+            handedOut_ = std::chrono::steady_clock::now();
+        }
         return more;
     }
 
@@ -247,6 +262,10 @@ private:
     bool pendingNewGame_ = false;
     bool jumpStart_ = false;
     std::deque<std::string> jump_;   // the rest of a jump-start's lines
+    bool timing_ = false;  // a line is out and its time is running
+    std::string handedLine_;
+    std::chrono::steady_clock::time_point handedOut_;
+    float slowest_ = 0;
 };
 
 }  // namespace

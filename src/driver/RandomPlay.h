@@ -4,6 +4,7 @@
 // rules after every action.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct RandomPlayResult {
     int games = 0;            // games started
@@ -12,6 +13,11 @@ struct RandomPlayResult {
     long long failedAction = 0;
     std::string lastLine;     // the action that broke the rule
     uint64_t stateHash = 0;   // a hash of every dump, to compare two runs of one seed
+    // With timings: the milliseconds of each action, from the moment its line was handed to
+    // the driver to the moment the driver asked for the next line (a line that opens a dialog
+    // stops counting when the dialog waits for input; the rule checks between lines are left out).
+    std::vector<float> timings;
+    std::string slowestLine;  // the action that took longest
 };
 
 struct RandomPlayOptions {
@@ -21,6 +27,7 @@ struct RandomPlayOptions {
     long long actionsPerGame = 1500; // a game is capped at this many actions
     bool hashDumps = false;          // hash the dump after every action (slower)
     bool verbose = false;            // print every action
+    bool timings = false;            // time every action (RandomPlayResult::timings)
     int watchdogSeconds = 10;        // abort when one action runs longer (0: no watchdog)
 };
 

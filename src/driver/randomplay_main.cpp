@@ -1,9 +1,10 @@
-// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash] [--watchdog S] [--verbose]
+// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash] [--watchdog S] [--verbose] [--timings]
 // Plays random games through the driver and stops at the first broken rule, printing the
 // seed first so that a failure can be replayed; --hash prints a hash of the dump after every
 // action (two runs of one seed print the same); an action that runs longer than S seconds
 // (10 by default) aborts the run with its seed and number.
 #include <QGuiApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <iostream>
@@ -24,11 +25,12 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--actions")) o.actions = value();
         else if (!std::strcmp(argv[i], "--per-game")) o.actionsPerGame = value();
         else if (!std::strcmp(argv[i], "--verbose")) o.verbose = true;
+        else if (!std::strcmp(argv[i], "--timings")) o.timings = true;
         else if (!std::strcmp(argv[i], "--hash")) o.hashDumps = true;
         else if (!std::strcmp(argv[i], "--watchdog")) o.watchdogSeconds = static_cast<int>(value());
         else {
             std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash]"
-                         " [--watchdog S] [--verbose]\n";
+                         " [--watchdog S] [--verbose] [--timings]\n";
             return 2;
         }
     }
@@ -39,6 +41,13 @@ int main(int argc, char** argv) {
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::cout << "games " << r.games << ", actions " << r.actions << ", " << seconds << " s ("
               << (seconds > 0 ? r.actions / seconds : 0) << " actions/s)" << std::endl;
+    if (o.timings && !r.timings.empty()) {
+        std::vector<float> t = r.timings;
+        std::sort(t.begin(), t.end());
+        auto at = [&t](double q) { return t[static_cast<size_t>(q * static_cast<double>(t.size() - 1))]; };
+        std::cout << "timings ms: actions " << t.size() << " median " << at(0.5) << " p99 " << at(0.99)
+                  << " p999 " << at(0.999) << " worst " << t.back() << " (" << r.slowestLine << ")" << std::endl;
+    }
     if (o.hashDumps) std::cout << "dump hash " << r.stateHash << std::endl;
     if (!r.failure.empty()) {
         std::cout << "FAILED at action " << r.failedAction << " (" << r.lastLine << "): " << r.failure << "\n"

@@ -20,6 +20,35 @@ const char* const kSoundFonts[] = {
 
 SdlServices* gActive = nullptr;
 
+// The piece loaded last stays loaded after its screen has closed: loading a MIDI piece builds a
+// FluidSynth synthesizer and reads the soundfont into it (tens of milliseconds, on the screens'
+// thread), and the piece asked for next is most often the same (fight after fight). A
+// synthesizer holds some 8 MiB, so one piece is kept, no more.
+struct LoadedPiece {
+    std::string path;
+    Mix_Music* music = nullptr;
+};
+
+LoadedPiece& Loaded() {
+    static LoadedPiece piece;
+    return piece;
+}
+
+void FreeLoadedMusic() {
+    if (Loaded().music) Mix_FreeMusic(Loaded().music);  // halts it if it still plays
+    Loaded() = LoadedPiece{};
+}
+
+Mix_Music* LoadMusic(const std::string& path) {
+    LoadedPiece& kept = Loaded();
+    if (kept.music && kept.path == path) return kept.music;
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (!music) return nullptr;  // a missing piece leaves the kept one alone
+    FreeLoadedMusic();
+    kept = LoadedPiece{path, music};
+    return music;
+}
+
 class SdlMusicPlayer : public MusicPlayer {
 public:
     explicit SdlMusicPlayer(SdlServices& owner) : owner_(owner) {}
@@ -31,10 +60,13 @@ public:
         if (!owner_.audioReady()) return;
         if (command == "open") {
             Release();
-            music_ = Mix_LoadMUS(owner_.PathOf(file_).c_str());
+            const std::string path = owner_.PathOf(file_);
+            if (LoadMusic(path)) opened_ = path;
         } else if (command == "play") {
-            if (music_ && !owner_.musicMuted()) {
-                Mix_PlayMusic(music_, 0);
+            // Another screen may have loaded its own piece since: this one is loaded again then.
+            Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
+            if (music && !owner_.musicMuted()) {
+                Mix_PlayMusic(music, 0);
                 playing_ = true;
             }
         } else if (command == "stop") {
@@ -49,12 +81,11 @@ private:
     void Release() {
         if (playing_) Mix_HaltMusic();
         playing_ = false;
-        if (music_) Mix_FreeMusic(music_);
-        music_ = nullptr;
+        opened_.clear();
     }
     SdlServices& owner_;
     std::string file_;
-    Mix_Music* music_ = nullptr;
+    std::string opened_;  // the piece opened, "" when none could be
     bool playing_ = false;
 };
 
@@ -71,8 +102,8 @@ SdlServices::SdlServices(std::string folder) : folder_(std::move(folder)), cache
             break;
         }
     }
-    // SDL would turn SIGINT and SIGTERM into quit events that nobody reads, so that the game
-    // could no longer be stopped from outside: the signals keep their usual meaning.
+    // SDL would turn SIGINT and SIGTERM into a quit event nobody reads here: the game must
+    // end when the session or the terminal asks it to.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "quelmor: no sound (%s)\n", SDL_GetError());
@@ -95,6 +126,7 @@ SdlServices::~SdlServices() {
     if (!ready_) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+    FreeLoadedMusic();
     for (auto& [name, chunk] : cache_->chunks)
         if (chunk) Mix_FreeChunk(chunk);
     Mix_CloseAudio();

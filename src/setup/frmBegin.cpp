@@ -1,6 +1,7 @@
 // The title screen: its layout, its loading and its menus. The animation is in TitleAnimation.cpp.
 #include "setup/frmBegin.h"
 
+#include "ending/HelpKeys.h"
 #include "ending/frmAbout.h"
 #include "setup/FairePerso.h"
 #include "setup/Legend.h"
@@ -24,6 +25,7 @@ frmBegin::frmBegin() : Screen("frmBegin", kWidth, kHeight) {
     backColor = colors::kBlack;
     Layout();
     AddMenus();
+    AddHelpKeys(*this);  // F1 and F2 on the title too, without changing its menus
 
     On("Timer1_Timer", [this](const EventArgs&) { TimerTick(); });
     On("MNU_New_Click", [this](const EventArgs&) { NewGame(); });

@@ -1,0 +1,192 @@
+// The journal: the recorded messages broken into lines under four headings, a window of
+// kRows lines scrolled by buttons and keys.
+#include "ending/frmJournal.h"
+
+#include <algorithm>
+
+#include "ending/WrapLines.h"
+#include "state/GlobalDecl.h"
+#include "state/Journal.h"
+#include "state/Text.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+constexpr int kWidth = 680, kHeight = 470;
+constexpr int kRows = 23, kRowTop = 30, kRowPitch = 16;
+constexpr int kTextChars = 66;   // fits the message column in the journal's font
+constexpr int kNameChars = 16;
+constexpr Rgb kParchment{246, 238, 218};
+constexpr Rgb kInk[2] = {{44, 32, 20}, {24, 44, 104}};   // alternate messages
+constexpr Rgb kHeading{110, 30, 18};
+
+struct Words {
+    const char *caption, *day, *hour, *character, *message, *empty, *lines, *close;
+};
+const Words kFrench{"Journal de la partie", "Jour", "Heure", "Personnage", "Message",
+                    "Aucun message n'a encore été affiché.", "Lignes %1 à %2 sur %3", "Fermer"};
+const Words kEnglish{"Game journal", "Day", "Hour", "Character", "Message",
+                     "No message has been shown yet.", "Lines %1 to %2 of %3", "Close"};
+
+// One line of the list: the first line of a message carries its day, hour and character.
+struct Line {
+    std::string day, hour, name, text;
+    int message;   // which message, from 0
+};
+
+struct Column {
+    const char* name;
+    int left, width;
+};
+constexpr Column kColumns[] = {{"lblJour", 8, 40}, {"lblHeure", 52, 52}, {"lblNom", 108, 110}, {"lblTexte", 222, 434}};
+
+std::string Fill(std::string text, const std::string& a, const std::string& b, const std::string& c) {
+    const std::string* values[] = {&a, &b, &c};
+    for (int k = 0; k < 3; ++k) {
+        std::string mark = "%" + std::to_string(k + 1);
+        size_t at = text.find(mark);
+        if (at != std::string::npos) text.replace(at, mark.size(), *values[k]);
+    }
+    return text;
+}
+
+class frmJournal : public Screen {
+public:
+    frmJournal()
+        : Screen("frmJournal", kWidth, kHeight), words_(gd.LanguageOffset == 2000 ? kEnglish : kFrench) {
+        caption = words_.caption;
+        BuildLines();
+        Layout();
+        On("ScrollUp_Click", [this](const EventArgs&) { ScrollTo(first_ - 1); });
+        On("ScrollDn_Click", [this](const EventArgs&) { ScrollTo(first_ + 1); });
+        On("OK_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
+        On("MNU_PageHaut_Click", [this](const EventArgs&) { ScrollTo(first_ - kRows); });
+        On("MNU_PageBas_Click", [this](const EventArgs&) { ScrollTo(first_ + kRows); });
+        On("MNU_Debut_Click", [this](const EventArgs&) { ScrollTo(0); });
+        On("MNU_Fin_Click", [this](const EventArgs&) { ScrollTo(LastFirst()); });
+        On("MNU_Fermer_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
+        lineCount_ = static_cast<int>(lines_.size());
+        ExposeVar("FirstLine", &first_);
+        ExposeVar("LineCount", &lineCount_);
+        ScrollTo(LastFirst());
+    }
+
+private:
+    int LastFirst() const { return std::max(0, static_cast<int>(lines_.size()) - kRows); }
+
+    std::string HourText(int hour) const {
+        return gd.LanguageOffset == 2000 ? PadDigits(hour, 2) + ":00" : DigitText(hour) + " h";
+    }
+
+    void BuildLines() {
+        const std::vector<JournalEntry>& entries = JournalEntries();
+        for (size_t k = 0; k < entries.size(); ++k) {
+            const JournalEntry& e = entries[k];
+            std::u32string name = FromUtf8(e.characterName);
+            if (name.size() > static_cast<size_t>(kNameChars)) name.resize(kNameChars);
+            bool first = true;
+            for (const std::string& text : WrapLines(e.text, kTextChars)) {
+                Line line{"", "", "", text, static_cast<int>(k)};
+                if (first) {
+                    line.day = DigitText(e.day);
+                    line.hour = HourText(e.hour);
+                    line.name = ToUtf8(name);
+                }
+                first = false;
+                lines_.push_back(line);
+            }
+        }
+    }
+
+    void Layout() {
+        Control& frame = Place(Add(Kind::Panel, "Cadre"), 8, 8, kWidth - 16, 412);
+        frame.opaque = true;
+        frame.back = kParchment;
+        frame.border = true;
+        const char* headings[] = {words_.day, words_.hour, words_.character, words_.message};
+        const char* headingNames[] = {"hdrJour", "hdrHeure", "hdrNom", "hdrTexte"};
+        for (int k = 0; k < 4; ++k) {
+            Control& h = InFrame(Kind::Label, headingNames[k], -1, kColumns[k].left, 6, kColumns[k].width, 18);
+            h.caption = headings[k];
+            h.font.bold = true;
+            h.fore = kHeading;
+        }
+        Control& rule = Add(Kind::Line, "Trait");
+        Place(rule, 16, 34, kWidth - 16, 34).fore = kHeading;
+        for (int row = 0; row < kRows; ++row)
+            for (const Column& col : kColumns) {
+                Control& cell = InFrame(Kind::Label, col.name, row, col.left, kRowTop + kRowPitch * row,
+                                        col.width, kRowPitch);
+                cell.font = Font{"Arial", 8.25, false, false};
+            }
+        Control& empty = InFrame(Kind::Label, "lblVide", -1, kColumns[3].left, kRowTop + 8, kColumns[3].width, 18);
+        empty.caption = words_.empty;
+        empty.font.italic = true;
+        empty.visible = lines_.empty();
+        Place(Add(Kind::Button, "ScrollUp"), 8, 430, 32, 28).caption = "\u25B2";
+        Place(Add(Kind::Button, "ScrollDn"), 46, 430, 32, 28).caption = "\u25BC";
+        Place(Add(Kind::Label, "lblLignes"), 90, 436, 300, 18).caption = "";
+        Place(Add(Kind::Button, "OK"), kWidth - 118, 430, 110, 28).caption = words_.close;
+        AddKeys();
+    }
+
+    Control& InFrame(Kind kind, const char* name, int index, int left, int top, int width, int height) {
+        Control& c = Place(Add(kind, name, index), left, top, width, height);
+        c.parent = "Cadre";
+        return c;
+    }
+
+    // Up and Down scroll a line, PgUp and PgDown a page, Home and End go to either end;
+    // Return and Escape close. Keys without a button of their own sit on a pop-up menu that
+    // is never shown.
+    void AddKeys() {
+        C("ScrollUp").hotkey = "Up";
+        C("ScrollDn").hotkey = "Down";
+        C("OK").hotkey = "Return";
+        Control& menu = Add(Kind::Menu, "MNU_Touches");
+        menu.popupMenu = true;
+        const char* entries[][2] = {{"MNU_PageHaut", "PgUp"}, {"MNU_PageBas", "PgDown"},
+                                    {"MNU_Debut", "Home"},    {"MNU_Fin", "End"},
+                                    {"MNU_Fermer", "Esc"}};
+        for (auto& e : entries) {
+            Control& c = Add(Kind::Menu, e[0]);
+            c.parent = "MNU_Touches";
+            c.caption = e[0] + 4;
+            c.shortcut = e[1];
+        }
+    }
+
+    void ScrollTo(int first) {
+        first_ = std::clamp(first, 0, LastFirst());
+        for (int row = 0; row < kRows; ++row) {
+            const int k = first_ + row;
+            const bool used = k < static_cast<int>(lines_.size());
+            const Line blank{"", "", "", "", 0};
+            const Line& line = used ? lines_[k] : blank;
+            const std::string* texts[] = {&line.day, &line.hour, &line.name, &line.text};
+            for (int c = 0; c < 4; ++c) {
+                Control& cell = C(kColumns[c].name, row);
+                cell.caption = *texts[c];
+                cell.fore = kInk[line.message % 2];
+            }
+        }
+        C("ScrollUp").enabled = first_ > 0;
+        C("ScrollDn").enabled = first_ < LastFirst();
+        const int shown = std::min(kRows, static_cast<int>(lines_.size()) - first_);
+        C("lblLignes").caption =
+            lines_.empty() ? "" : Fill(words_.lines, DigitText(first_ + 1), DigitText(first_ + shown),
+                                       DigitText(static_cast<long long>(lines_.size())));
+    }
+
+    Words words_;
+    std::vector<Line> lines_;
+    int first_ = 0;
+    int lineCount_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Screen> MakeFrmJournal() { return std::make_unique<frmJournal>(); }
+
+void OpenJournal() { Ui::Get().ShowModal(MakeFrmJournal()); }

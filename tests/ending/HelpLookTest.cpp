@@ -1,0 +1,75 @@
+// The help and the journal as a player sees them: painted by the real views, with ink on
+// the page. With QUELMOR_SNAP_DIR set, the pictures are also written there to be looked at.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdlib>
+
+#include "ending/frmAide.h"
+#include "ending/frmJournal.h"
+#include "state/Journal.h"
+#include "state/Messages.h"
+#include "support/Game.h"
+#include "view/Render.h"
+
+namespace {
+
+// Pixels of a rectangle of a screen's client area that are dark, as text is (the picture has
+// the window's title bar above the client area).
+int InkPixels(const QImage& image, const Screen& screen, int left, int top, int width, int height) {
+    const int above = image.height() - screen.height;
+    int ink = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            if (qGray(image.pixel(x, y + above)) < 110) ++ink;
+    return ink;
+}
+
+void Keep(const QImage& image, const std::string& name) {
+    if (const char* dir = std::getenv("QUELMOR_SNAP_DIR"))
+        image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+constexpr int kMarginLeft = 664;   // right of the journal's message column, inside its frame
+
+}  // namespace
+
+TEST(HelpLook, EveryPageHasInkOnItsParchmentInBothLanguages) {
+    for (int offset : {1000, 2000}) {
+        FreshProcess();
+        gd.LanguageOffset = offset;
+        auto help = MakeFrmAide();
+        const int pages = static_cast<int>(help->C("Sujets").tabs.size());
+        for (int page = 0; page < pages; ++page) {
+            help->Tab("Sujets", page);
+            QImage image = RenderScreen(*help);
+            ASSERT_EQ(image.width(), help->width);
+            ASSERT_GE(image.height(), help->height);
+            Keep(image, std::string("aide_") + (offset == 2000 ? "en_" : "fr_") + std::to_string(page));
+            // The heading, and the text or the table below it.
+            EXPECT_GT(InkPixels(image, *help, 24, 44, 400, 26), 60) << page;
+            EXPECT_GT(InkPixels(image, *help, 24, 90, 580, 120), 500) << page;
+            EXPECT_GT(InkPixels(image, *help, 24, 250, 580, 100), 100) << page;
+            // Nothing runs past the page's foot (the page ends at 432, the buttons start at 442).
+            EXPECT_EQ(InkPixels(image, *help, 8, 434, 624, 7), 0) << page;
+        }
+    }
+}
+
+TEST(HelpLook, TheJournalShowsItsLines) {
+    FreshProcess();
+    JournalClear();
+    for (int k = 0; k < 12; ++k) JournalRecord(MsgId(1110 + k), 1 + k / 6, (13 + k) % 24, "Kayla");
+    auto journal = MakeFrmJournal();
+    QImage image = RenderScreen(*journal);
+    Keep(image, "journal_fr");
+    EXPECT_GT(InkPixels(image, *journal, 230, 40, 420, 300), 1000);
+    // The message column keeps within the window.
+    EXPECT_EQ(InkPixels(image, *journal, kMarginLeft, 40, 6, 370), 0);
+    gd.LanguageOffset = 2000;
+    JournalClear();
+    auto emptyJournal = MakeFrmJournal();
+    QImage empty = RenderScreen(*emptyJournal);
+    Keep(empty, "journal_en_empty");
+    EXPECT_LT(InkPixels(empty, *emptyJournal, 230, 80, 420, 300), 20);
+}
