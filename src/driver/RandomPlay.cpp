@@ -114,7 +114,7 @@ private:
         ResetInvariants();
         OpenTitleScreen();
         pendingNewGame_ = Pick(s_, 4) != 0;  // mostly a scripted set-up, sometimes random clicks
-        jumpStart_ = Pick(s_, 2) == 0;       // half the games start late
+        jumpStart_ = o_.jumpStarts && Pick(s_, 2) == 0;  // half the games start late
         jump_.clear();
     }
 

@@ -29,6 +29,7 @@ struct RandomPlayOptions {
     bool verbose = false;            // print every action
     bool timings = false;            // time every action (RandomPlayResult::timings)
     int watchdogSeconds = 10;        // abort when one action runs longer (0: no watchdog)
+    bool jumpStarts = true;          // half the games start in a late state (see JumpStarts.h)
 };
 
 RandomPlayResult RunRandomPlay(const RandomPlayOptions& options);

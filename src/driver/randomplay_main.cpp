@@ -1,4 +1,5 @@
-// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash] [--watchdog S] [--verbose] [--timings]
+// quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash] [--watchdog S]
+//                    [--no-jump-starts] [--verbose] [--timings]
 // Plays random games through the driver and stops at the first broken rule, printing the
 // seed first so that a failure can be replayed; --hash prints a hash of the dump after every
 // action (two runs of one seed print the same); an action that runs longer than S seconds
@@ -27,10 +28,11 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--verbose")) o.verbose = true;
         else if (!std::strcmp(argv[i], "--timings")) o.timings = true;
         else if (!std::strcmp(argv[i], "--hash")) o.hashDumps = true;
+        else if (!std::strcmp(argv[i], "--no-jump-starts")) o.jumpStarts = false;
         else if (!std::strcmp(argv[i], "--watchdog")) o.watchdogSeconds = static_cast<int>(value());
         else {
             std::cerr << "usage: quelmor-randomplay [--seed N] [--games G] [--actions A] [--per-game P] [--hash]"
-                         " [--watchdog S] [--verbose] [--timings]\n";
+                         " [--watchdog S] [--no-jump-starts] [--verbose] [--timings]\n";
             return 2;
         }
     }

@@ -49,7 +49,7 @@ public:
 const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up,  Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
                          Qt::Key_1,      Qt::Key_2,      Qt::Key_3,   Qt::Key_4,    Qt::Key_5,    Qt::Key_6,
                          Qt::Key_0,      Qt::Key_A,      Qt::Key_C,   Qt::Key_F,    Qt::Key_M,    Qt::Key_Q,
-                         Qt::Key_Z,      Qt::Key_F1,     Qt::Key_F11, Qt::Key_Tab,  Qt::Key_Space, Qt::Key_PageUp,
+                         Qt::Key_Z,      Qt::Key_F1,     Qt::Key_F2,  Qt::Key_F11, Qt::Key_Tab,  Qt::Key_Space, Qt::Key_PageUp,
                          Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_E};
 
 class Monkey : public QObject {
