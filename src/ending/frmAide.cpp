@@ -30,14 +30,6 @@ constexpr Column kColumns[] = {
     {"lblAgilite", 404, 56, Align::Center}, {"lblHeures", 468, 140, Align::Left},
 };
 
-Control& Place(Control& c, int left, int top, int width, int height) {
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 // Movement as set-up shows it: dice, and the bonus when there is one ("2 D6 + 2").
 std::string MovementText(const std::string& t) {
     std::string text = DigitText(classes::TemplateDigit(t, 1)) + " D6";

@@ -41,14 +41,6 @@ struct Column {
 };
 constexpr Column kColumns[] = {{"lblJour", 8, 40}, {"lblHeure", 52, 52}, {"lblNom", 108, 110}, {"lblTexte", 222, 434}};
 
-Control& Place(Control& c, int left, int top, int width, int height) {
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    return c;
-}
-
 std::string Fill(std::string text, const std::string& a, const std::string& b, const std::string& c) {
     const std::string* values[] = {&a, &b, &c};
     for (int k = 0; k < 3; ++k) {
