@@ -1,9 +1,7 @@
-// The SDL services keep the piece loaded last for the next screen, and leave the process's
-// signals alone.
+// The SDL services keep the piece loaded last for the next screen that plays it.
 #include <gtest/gtest.h>
 
 #include <SDL2/SDL_mixer.h>
-#include <csignal>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -82,14 +80,4 @@ TEST_F(MusicCache, AMissingPieceStaysSilentAndLeavesThePlayingOneAlone) {
     title->Command("close");
     other->Command("play");
     EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST(Signals, TheSoundLeavesTerminationToTheProcess) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SdlServices sdl(QUELMOR_BIN_DIR);
-    for (int sig : {SIGTERM, SIGINT}) {
-        struct sigaction now {};
-        ASSERT_EQ(sigaction(sig, nullptr, &now), 0);
-        EXPECT_EQ(now.sa_handler, SIG_DFL) << "signal " << sig;
-    }
 }
