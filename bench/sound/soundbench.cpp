@@ -90,6 +90,7 @@ int main() {
     if (font) std::printf("soundfont %s\nsoundfont_load_ms %.3f\n", font, SoundFontLoadMs(font));
     auto t = Clock::now();
     SdlServices services(ProgramFolder());
+    services.Start();
     std::printf("audio_open_ms %.3f\n", MsSince(t));
     if (!services.audioReady()) {
         std::printf("audio_ready 0\n");

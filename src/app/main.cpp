@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 #include <unistd.h>
@@ -15,6 +17,7 @@
 #include "setup/frmBegin.h"
 #include "state/Classes.h"
 #include "ui/Ui.h"
+#include "view/GameStyle.h"
 #include "view/InputHook.h"
 #include "view/Pictures.h"
 #include "view/ScreenView.h"
@@ -44,6 +47,8 @@ static bool EnvSet(const char* name) {
 class GameApplication : public QApplication {
 public:
     using QApplication::QApplication;
+    // What runs once the first frame of a screen has been painted (work the player doesn't see).
+    void AfterFirstFrame(std::function<void()> work) { afterFirstFrame_ = std::move(work); }
     bool notify(QObject* receiver, QEvent* e) override {
         const QEvent::Type type = e->type();
         if (type == QEvent::MouseButtonPress && clickTiming_) pressed_.start();  // the latest press counts
@@ -53,6 +58,7 @@ public:
                 exitAfterPaint_ = false;
                 QTimer::singleShot(0, [] { std::_Exit(0); });  // once this frame has gone to the screen
             }
+            if (afterFirstFrame_) QTimer::singleShot(0, std::exchange(afterFirstFrame_, nullptr));
             if (pressed_.isValid()) {
                 std::fprintf(stderr, "click-to-paint %.3f ms\n", pressed_.nsecsElapsed() / 1e6);
                 pressed_.invalidate();
@@ -65,6 +71,7 @@ private:
     bool exitAfterPaint_ = EnvSet("QUELMOR_EXIT_AFTER_FIRST_PAINT");
     bool clickTiming_ = EnvSet("QUELMOR_CLICK_TIMING");
     QElapsedTimer pressed_;
+    std::function<void()> afterFirstFrame_;
 };
 
 // QUELMOR_DEMO_BOARD=N (2 to 4): starts an N-player game at once through the set-up screen's
@@ -98,14 +105,23 @@ static void StartDemoGame(int players) {
 int main(int argc, char** argv) {
     GameApplication app(argc, argv);
     app.setApplicationName("Quelmor");
+    app.setStyle(new GameStyle);
     // Pictures, music and sounds load by bare name from the game's own folder.
     std::string folder = ProgramFolder();
     if (chdir(folder.c_str()) != 0) folder = ".";
     pictures::SetFolder(folder);
-    app.setWindowIcon(QIcon(pictures::Get("quelmor.ico")));
 
+    // The title asks for its music at once; the sound device opens, and the window icon loads,
+    // once the title's first frame is on the screen (or after three seconds at the latest), so that
+    // the player sees the game as soon as can be. The title's piece starts then.
     SdlServices services(folder);
     Ui::Get().SetServices(&services);
+    auto settle = [&app, &services] {
+        if (app.windowIcon().isNull()) app.setWindowIcon(QIcon(pictures::Get("quelmor.ico")));
+        services.Start();
+    };
+    app.AfterFirstFrame(settle);
+    QTimer::singleShot(3000, &app, settle);
     const int scale = WindowScale();
     QtHost host(scale);
     // Keys of the program itself, on every window: full screen and sound, for this run only.

@@ -1,14 +1,15 @@
 #include "platform/SdlServices.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
 #include <unistd.h>
 
 #include <QDesktopServices>
 #include <QUrl>
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <map>
+
+#include "platform/MixerLibrary.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ const char* const kSoundFonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
 };
 
-SdlServices* gActive = nullptr;
+// Set while the sound device is open (then the library is loaded).
+const MixerLibrary* gMix = nullptr;
 
 // The piece loaded last stays loaded after its screen has closed: loading a MIDI piece builds a
 // FluidSynth synthesizer and reads the soundfont into it (tens of milliseconds, on the screens'
@@ -35,103 +37,146 @@ LoadedPiece& Loaded() {
 }
 
 void FreeLoadedMusic() {
-    if (Loaded().music) Mix_FreeMusic(Loaded().music);  // halts it if it still plays
+    if (Loaded().music) gMix->FreeMusic(Loaded().music);  // halts it if it still plays
     Loaded() = LoadedPiece{};
 }
 
 Mix_Music* LoadMusic(const std::string& path) {
     LoadedPiece& kept = Loaded();
     if (kept.music && kept.path == path) return kept.music;
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    Mix_Music* music = gMix->LoadMUS(path.c_str());
     if (!music) return nullptr;  // a missing piece leaves the kept one alone
     FreeLoadedMusic();
     kept = LoadedPiece{path, music};
     return music;
 }
 
+}  // namespace
+
+// One screen's music player. Before the sound device is open it only remembers what its
+// screen asked (a piece opened, playing or not), and catches up when the device opens.
 class SdlMusicPlayer : public MusicPlayer {
 public:
-    explicit SdlMusicPlayer(SdlServices& owner) : owner_(owner) {}
-    ~SdlMusicPlayer() override { Release(); }
+    explicit SdlMusicPlayer(SdlServices& owner) : owner_(owner) { owner_.players_.push_back(this); }
+    ~SdlMusicPlayer() override {
+        Release();
+        auto& all = owner_.players_;
+        all.erase(std::remove(all.begin(), all.end(), this), all.end());
+    }
 
     void SetFileName(const std::string& file) override { file_ = file; }
 
     void Command(const std::string& command) override {
-        if (!owner_.audioReady()) return;
         if (command == "open") {
             Release();
-            const std::string path = owner_.PathOf(file_);
-            if (LoadMusic(path)) opened_ = path;
+            wanted_ = owner_.PathOf(file_);
+            if (owner_.audioReady()) Open();
         } else if (command == "play") {
-            // Another screen may have loaded its own piece since: this one is loaded again then.
-            Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
-            if (music && !owner_.musicMuted()) {
-                Mix_PlayMusic(music, 0);
-                playing_ = true;
-            }
+            wantPlaying_ = !wanted_.empty();
+            if (owner_.audioReady()) Play();
         } else if (command == "stop") {
-            if (playing_) Mix_HaltMusic();
+            wantPlaying_ = false;
+            if (playing_) gMix->HaltMusic();
             playing_ = false;
         } else if (command == "close") {
             Release();
         }
     }
 
+    // The sound device has just opened: do what the screen asked before. A piece opened but
+    // not playing is loaded only when played (loading it now would unload a playing one).
+    void CatchUp() {
+        if (wanted_.empty()) return;
+        if (!wantPlaying_) {
+            opened_ = wanted_;
+            return;
+        }
+        Open();
+        Play();
+    }
+
 private:
+    void Open() {
+        opened_ = LoadMusic(wanted_) ? wanted_ : std::string();
+    }
+    void Play() {
+        // Another screen may have loaded its own piece since: this one is loaded again then.
+        Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
+        if (music && !owner_.musicMuted()) {
+            gMix->PlayMusic(music, 0);
+            playing_ = true;
+        }
+    }
     void Release() {
-        if (playing_) Mix_HaltMusic();
+        if (playing_) gMix->HaltMusic();
         playing_ = false;
+        wantPlaying_ = false;
+        wanted_.clear();
         opened_.clear();
     }
     SdlServices& owner_;
     std::string file_;
-    std::string opened_;  // the piece opened, "" when none could be
+    std::string wanted_;        // the piece the screen opened, "" when none
+    std::string opened_;        // the piece loaded for it, "" when none could be
+    bool wantPlaying_ = false;  // the screen said play and not stop since
     bool playing_ = false;
 };
-
-}  // namespace
 
 struct SdlServices::Cache {
     std::map<std::string, Mix_Chunk*> chunks;
 };
 
-SdlServices::SdlServices(std::string folder) : folder_(std::move(folder)), cache_(std::make_unique<Cache>()) {
+SdlServices::SdlServices(std::string folder) : folder_(std::move(folder)), cache_(std::make_unique<Cache>()) {}
+
+bool SdlServices::Start() {
+    if (started_) return ready_;
+    started_ = true;
+    if (gMix) {
+        std::fprintf(stderr, "quelmor: no sound (the device is already in use by this program)\n");
+        return false;
+    }
+    const MixerLibrary* mix = LoadMixerLibrary();
+    if (!mix) return false;
     for (const char* sf : kSoundFonts) {
         if (access(sf, R_OK) == 0) {
-            Mix_SetSoundFonts(sf);
+            mix->SetSoundFonts(sf);
             break;
         }
     }
     // SDL would turn SIGINT and SIGTERM into a quit event nobody reads here: the game must
     // end when the session or the terminal asks it to.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "quelmor: no sound (%s)\n", SDL_GetError());
-        return;
+    mix->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mix->Init(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "quelmor: no sound (%s)\n", mix->GetError());
+        return false;
     }
     // A short buffer so that blows and spells sound the moment they are clicked.
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        std::fprintf(stderr, "quelmor: no sound (%s)\n", Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
+    if (mix->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        std::fprintf(stderr, "quelmor: no sound (%s)\n", mix->GetError());
+        mix->QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
     }
-    Mix_Init(MIX_INIT_MID);
-    Mix_AllocateChannels(8);
+    mix->InitMixer(MIX_INIT_MID);
+    mix->AllocateChannels(8);
+    gMix = mix;
     ready_ = true;
-    gActive = this;
+    if (musicMuted_) gMix->VolumeMusic(0);
+    const std::vector<SdlMusicPlayer*> waiting = players_;
+    for (SdlMusicPlayer* player : waiting) player->CatchUp();
+    return true;
 }
 
 SdlServices::~SdlServices() {
-    if (gActive == this) gActive = nullptr;
     if (!ready_) return;
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    gMix->HaltChannel(-1);
+    gMix->HaltMusic();
     FreeLoadedMusic();
     for (auto& [name, chunk] : cache_->chunks)
-        if (chunk) Mix_FreeChunk(chunk);
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (chunk) gMix->FreeChunk(chunk);
+    gMix->CloseAudio();
+    gMix->QuitMixer();
+    gMix->QuitSubSystem(SDL_INIT_AUDIO);
+    gMix = nullptr;
 }
 
 std::string SdlServices::PathOf(const std::string& file) const {
@@ -146,8 +191,8 @@ void SdlServices::PlaySound(const std::string& file, int /*flags*/) {
     if (!ready_ || effectsMuted_) return;
     auto it = cache_->chunks.find(file);
     if (it == cache_->chunks.end())
-        it = cache_->chunks.emplace(file, Mix_LoadWAV(PathOf(file).c_str())).first;
-    if (it->second) Mix_PlayChannel(-1, it->second, 0);
+        it = cache_->chunks.emplace(file, gMix->LoadWAV(PathOf(file).c_str())).first;
+    if (it->second) gMix->PlayChannel(-1, it->second, 0);
 }
 
 void SdlServices::OpenMail(const std::string& address, const std::string& subject) {
@@ -158,12 +203,12 @@ void SdlServices::OpenMail(const std::string& address, const std::string& subjec
 
 void SdlServices::SetMusicMuted(bool muted) {
     musicMuted_ = muted;
-    if (ready_) Mix_VolumeMusic(muted ? 0 : MIX_MAX_VOLUME);
+    if (ready_) gMix->VolumeMusic(muted ? 0 : MIX_MAX_VOLUME);
 }
 
 void SdlServices::SetEffectsMuted(bool muted) {
     effectsMuted_ = muted;
-    if (ready_ && muted) Mix_HaltChannel(-1);
+    if (ready_ && muted) gMix->HaltChannel(-1);
 }
 
 std::string ProgramFolder() {

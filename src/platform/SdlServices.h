@@ -3,15 +3,23 @@
 // soundfont), and the mail client through the desktop. Any failure leaves the game silent.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/Services.h"
+
+class SdlMusicPlayer;
 
 class SdlServices : public Services {
 public:
     // folder: where the game's files lie (music and sounds load by bare name from there).
+    // Nothing is loaded or opened yet: see Start.
     explicit SdlServices(std::string folder);
     ~SdlServices() override;
+    // Loads the mixer and opens the sound device (once; later calls only answer). Pieces that
+    // screens opened and played before this start now. Returns whether sound works.
+    bool Start();
     std::unique_ptr<MusicPlayer> NewMusicPlayer() override;
+    // Waves asked for before Start, or while effects are muted, are not played.
     void PlaySound(const std::string& file, int flags) override;
     void OpenMail(const std::string& address, const std::string& subject) override;
 
@@ -25,12 +33,15 @@ public:
     std::string PathOf(const std::string& file) const;
 
 private:
+    friend class SdlMusicPlayer;
     struct Cache;
     std::string folder_;
+    bool started_ = false;
     bool ready_ = false;
     bool musicMuted_ = false;
     bool effectsMuted_ = false;
     std::unique_ptr<Cache> cache_;
+    std::vector<SdlMusicPlayer*> players_;  // alive, in the order they were made
 };
 
 // The folder of the running executable.

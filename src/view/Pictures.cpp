@@ -24,8 +24,11 @@ const QPixmap& Get(const std::string& file) {
     if (it != Cache().end()) return it->second;
     QPixmap pm;
     if (!file.empty()) {
+        // The name's suffix alone picks the decoder: asking the decoders whether they know the
+        // content would load every one of them, SVG and JPEG included, for each BMP file.
+        // A file whose content doesn't match its name reads as no picture.
         QImageReader reader(QString::fromStdString(gFolder + "/" + file));
-        reader.setDecideFormatFromContent(true);
+        reader.setAutoDetectImageFormat(false);
         QImage img = reader.read();
         if (!img.isNull()) pm = QPixmap::fromImage(img);
     }

@@ -23,6 +23,7 @@ protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         sdl = std::make_unique<SdlServices>(QUELMOR_BIN_DIR);
+        sdl->Start();
         if (!sdl->audioReady()) GTEST_SKIP() << "no audio device, even the dummy one";
     }
     std::unique_ptr<SdlServices> sdl;

@@ -20,6 +20,7 @@ TEST(Services, TheRecordingFakeKeepsTheOrderOfRequests) {
 TEST(Services, MissingOrBrokenFilesLeaveTheGameSilent) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     SdlServices sdl(QUELMOR_BIN_DIR);
+    sdl.Start();
     auto player = sdl.NewMusicPlayer();
     player->SetFileName("no-such-tune.mid");
     EXPECT_NO_THROW({
@@ -36,7 +37,7 @@ TEST(Services, MissingOrBrokenFilesLeaveTheGameSilent) {
 TEST(Services, PlaysTheGeneratedMusicThroughTheSoundfont) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     SdlServices sdl(QUELMOR_BIN_DIR);
-    if (!sdl.audioReady()) GTEST_SKIP() << "no audio device, even the dummy one";
+    if (!sdl.Start()) GTEST_SKIP() << "no audio device, even the dummy one";
     auto player = sdl.NewMusicPlayer();
     player->SetFileName("start.mid");
     player->Command("open");
@@ -50,4 +51,55 @@ TEST(Services, PlaysTheGeneratedMusicThroughTheSoundfont) {
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     sdl.PlaySound("cmbsnd1.wav", 1);
     EXPECT_GE(Mix_Playing(-1), 1);
+}
+
+// The game opens the sound device only once its first frame is up: what the title asked for
+// before then must still happen, and nothing a closed screen asked for.
+TEST(Services, WhatScreensAskedBeforeTheDeviceOpenedHappensWhenItOpens) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlServices sdl(QUELMOR_BIN_DIR);
+    EXPECT_FALSE(sdl.audioReady());
+    sdl.PlaySound("cmbsnd1.wav", 1);  // dropped: no device yet
+
+    auto title = sdl.NewMusicPlayer();
+    title->SetFileName("start.mid");
+    title->Command("open");
+    title->Command("play");
+    auto stopped = sdl.NewMusicPlayer();  // a screen that played, then stopped
+    stopped->SetFileName("battle.mid");
+    stopped->Command("open");
+    stopped->Command("play");
+    stopped->Command("stop");
+    {
+        auto gone = sdl.NewMusicPlayer();  // a screen closed before the device opened
+        gone->SetFileName("battle.mid");
+        gone->Command("open");
+        gone->Command("play");
+    }
+    if (!sdl.Start()) GTEST_SKIP() << "no audio device, even the dummy one";
+    EXPECT_TRUE(sdl.Start());  // once only; later calls answer
+    // Only the title's piece plays: the stopped and the gone screens' players stay quiet.
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    title->Command("stop");
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    stopped->Command("play");  // still opened: it plays when asked
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    stopped.reset();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(Mix_Playing(-1), 0);  // the early wave never sounded
+}
+
+TEST(Services, MutedMusicBeforeTheDeviceOpensStaysSilent) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlServices sdl(QUELMOR_BIN_DIR);
+    sdl.SetMusicMuted(true);
+    auto title = sdl.NewMusicPlayer();
+    title->SetFileName("start.mid");
+    title->Command("open");
+    title->Command("play");
+    if (!sdl.Start()) GTEST_SKIP() << "no audio device, even the dummy one";
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    sdl.SetMusicMuted(false);
+    title->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
 }

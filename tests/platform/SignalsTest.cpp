@@ -12,6 +12,7 @@ TEST(Signals, SoundLeavesTermAndInterruptAsTheyWere) {
         sigaction(sig, nullptr, &before);
         {
             SdlServices services(QUELMOR_BIN_DIR);
+            services.Start();
             struct sigaction during {};
             sigaction(sig, nullptr, &during);
             EXPECT_EQ(during.sa_handler, before.sa_handler) << "signal " << sig;

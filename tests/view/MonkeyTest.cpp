@@ -276,6 +276,7 @@ void RunMonkey(unsigned seed, int events, const std::string& folder, bool fights
     ResetInvariants();
     pictures::SetFolder(folder);
     SdlServices services(folder);  // SDL_AUDIODRIVER=dummy: real decoding, no sound card
+    services.Start();
     Ui::Get().SetServices(&services);
     {
         MonkeyHost host;
