@@ -4,7 +4,7 @@
 QUELMOR_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libsdl2-mixer-dev fluidsynth timgm6mb-soundfont
+  libsdl2-mixer-dev fluidsynth timgm6mb-soundfont libfontconfig-dev
   libgif-dev googletest libgtest-dev
   fonts-liberation strace
 )

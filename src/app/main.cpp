@@ -13,6 +13,7 @@
 #include <vector>
 #include <unistd.h>
 
+#include "platform/FontWarmUp.h"
 #include "platform/SdlServices.h"
 #include "setup/frmBegin.h"
 #include "state/Classes.h"
@@ -103,6 +104,7 @@ static void StartDemoGame(int players) {
 }
 
 int main(int argc, char** argv) {
+    FontWarmUp fonts;
     GameApplication app(argc, argv);
     app.setApplicationName("Quelmor");
     app.setStyle(new GameStyle);
@@ -142,6 +144,7 @@ int main(int argc, char** argv) {
         return true;
     });
     Ui::Get().SetHost(&host);
+    fonts.Wait();  // the title lays out its text
     OpenTitleScreen();
     if (const char* demo = std::getenv("QUELMOR_DEMO_BOARD")) StartDemoGame(std::clamp(std::atoi(demo), 2, 4));
     int status = app.exec();

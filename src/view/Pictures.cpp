@@ -27,7 +27,9 @@ const QPixmap& Get(const std::string& file) {
         // The name's suffix alone picks the decoder: asking the decoders whether they know the
         // content would load every one of them, SVG and JPEG included, for each BMP file.
         // A file whose content doesn't match its name reads as no picture.
-        QImageReader reader(QString::fromStdString(gFolder + "/" + file));
+        const size_t dot = file.rfind('.');
+        const QByteArray format = dot == std::string::npos ? QByteArray() : QByteArray(file.c_str() + dot + 1).toLower();
+        QImageReader reader(QString::fromStdString(gFolder + "/" + file), format);
         reader.setAutoDetectImageFormat(false);
         QImage img = reader.read();
         if (!img.isNull()) pm = QPixmap::fromImage(img);
