@@ -25,8 +25,9 @@ TEST(MessageUse, EveryNumberTheCodeNamesHasItsTexts) {
                 int r = re == &relative ? n : n % 1000;
                 ++seen;
                 EXPECT_TRUE(MessageExists(1000 + r)) << entry.path().filename() << " names " << (*it)[0];
-                if (r < 144 || r > 149)
+                if (r < 144 || r > 149) {
                     EXPECT_TRUE(MessageExists(2000 + r)) << entry.path().filename() << " names " << (*it)[0];
+                }
             }
         }
     }
