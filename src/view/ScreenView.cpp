@@ -125,6 +125,8 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
             opt.state = QStyle::State_Raised;
             if (c.enabled) opt.state |= QStyle::State_Enabled;
             else opt.state &= ~QStyle::State_Enabled;
+            // The style draws the caption in the palette's current group: grey when disabled.
+            if (!c.enabled) opt.palette.setCurrentColorGroup(QPalette::Disabled);
             if (pressed_ == c.Key()) opt.state |= QStyle::State_Sunken;
             opt.palette.setColor(QPalette::Button, Q(c.back));
             p.setFont(MakeFont(c.font));

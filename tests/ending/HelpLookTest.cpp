@@ -72,6 +72,23 @@ TEST(HelpLook, EveryPageHasInkOnItsParchmentInBothLanguages) {
     }
 }
 
+// A button that does nothing reads so: its caption is greyed, not inked.
+TEST(HelpLook, TheDisabledPageButtonIsGreyed) {
+    FreshProcess();
+    auto help = MakeFrmAide();
+    auto inkOf = [&](const QImage& image, const char* button) {
+        const Control& c = help->C(button);
+        return InkPixels(image, *help, c.left + 4, c.top + 4, c.width - 8, c.height - 8);
+    };
+    QImage first = RenderScreen(*help);
+    ASSERT_FALSE(help->C("Precedent").enabled);
+    EXPECT_LT(inkOf(first, "Precedent"), 5);
+    EXPECT_GT(inkOf(first, "Suivant"), 30);
+    help->Click("Suivant");
+    QImage second = RenderScreen(*help);
+    EXPECT_GT(inkOf(second, "Precedent"), 30);
+}
+
 // A label clips what does not fit: every page's text must fit its label whole, so that no
 // line is lost below the page's edge.
 TEST(HelpLook, EveryPageTextFitsItsLabel) {

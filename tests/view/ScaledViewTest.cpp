@@ -50,6 +50,9 @@ TEST(ScaledView, PicturesScaleByWholeFactors) {
     t.backColor = {10, 20, 30};
     QImage one = RenderScreen(t, 1), two = RenderScreen(t, 2);
     EXPECT_EQ(two.width(), 2 * one.width());
+    // The title bar grows with the rest: the whole picture doubles.
+    EXPECT_EQ(two.height(), 2 * one.height());
+    EXPECT_EQ(RenderScreen(t, 3).height(), 3 * one.height());
     // Below the title bar the picture is the same, pixel for pixel doubled.
     EXPECT_EQ(QColor(two.pixel(50, 22 * 2 + 40)), QColor(10, 20, 30));
 }
