@@ -43,6 +43,15 @@ int Flags(const Control& c) {
     return flags;
 }
 
+// The menus' font at the windows' scale: the application's font grown by the whole factor.
+QFont MenuFont(int scale) {
+    QFont font = QApplication::font();
+    if (scale <= 1) return font;
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
+    else font.setPixelSize(font.pixelSize() * scale);
+    return font;
+}
+
 // Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
@@ -393,6 +402,7 @@ void ScreenWindow::BuildMenuBar() {
         if (c.kind == Kind::Menu && c.parent.empty() && !c.popupMenu) any = true;
     if (!any) return;
     menuBar_ = new QMenuBar(this);
+    menuBar_->setFont(MenuFont(canvas_->scale()));
     for (Control& c : screen_.Controls()) {
         if (c.kind != Kind::Menu || !c.parent.empty() || c.popupMenu) continue;
         QMenu* m = BuildMenu(c.Key(), menuBar_);
@@ -403,6 +413,7 @@ void ScreenWindow::BuildMenuBar() {
 
 QMenu* ScreenWindow::BuildMenu(const std::string& menu, QWidget* parent) {
     auto* m = new QMenu(parent);
+    m->setFont(MenuFont(canvas_->scale()));   // a menu is a window of its own: it inherits no font
     for (Control& c : screen_.Controls()) {
         if (c.kind != Kind::Menu || c.parent != menu) continue;
         if (c.separator) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "support/Game.h"
@@ -55,4 +58,46 @@ TEST(ScaledView, PicturesScaleByWholeFactors) {
     EXPECT_EQ(RenderScreen(t, 3).height(), 3 * one.height());
     // Below the title bar the picture is the same, pixel for pixel doubled.
     EXPECT_EQ(QColor(two.pixel(50, 22 * 2 + 40)), QColor(10, 20, 30));
+}
+
+namespace {
+
+// A screen with a menu bar and a pop-up menu, as the title and the board have.
+class WithMenus : public Screen {
+public:
+    WithMenus() : Screen("WithMenus", 200, 120) {
+        Add(Kind::Menu, "MNU_File").caption = "&Fichier";
+        Control& entry = Add(Kind::Menu, "MNU_New");
+        entry.parent = "MNU_File";
+        entry.caption = "&Nouveau jeu...";
+        Control& popup = Add(Kind::Menu, "MNU_Pop");
+        popup.popupMenu = true;
+        Control& up = Add(Kind::Menu, "MNU_Up");
+        up.parent = "MNU_Pop";
+        up.caption = "Haut";
+    }
+};
+
+}  // namespace
+
+TEST(ScaledView, MenusGrowWithTheWindows) {
+    FreshProcess();
+    WithMenus s;
+    ScreenWindow one(s, 1), two(s, 2);
+    auto* barOne = one.findChild<QMenuBar*>();
+    auto* barTwo = two.findChild<QMenuBar*>();
+    ASSERT_NE(barOne, nullptr);
+    ASSERT_NE(barTwo, nullptr);
+    const QFontMetrics small(barOne->font()), big(barTwo->font());
+    // The menu bar's text is drawn twice as large (within rounding of the font's sizes).
+    EXPECT_GE(big.height(), 2 * small.height() - 2);
+    EXPECT_GE(big.horizontalAdvance("Fichier"), 2 * small.horizontalAdvance("Fichier") - 4);
+    EXPECT_GT(barTwo->sizeHint().height(), barOne->sizeHint().height() * 3 / 2);
+    // Pop-up menus too, though they are windows of their own.
+    QMenu* popOne = one.BuildMenu("MNU_Pop", &one);
+    QMenu* popTwo = two.BuildMenu("MNU_Pop", &two);
+    EXPECT_GE(QFontMetrics(popTwo->font()).height(), 2 * QFontMetrics(popOne->font()).height() - 2);
+    EXPECT_GT(popTwo->sizeHint().height(), popOne->sizeHint().height() * 3 / 2);
+    // At scale 1 the menus keep the desktop's own font.
+    EXPECT_EQ(barOne->font(), QApplication::font());
 }
