@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include "support/Game.h"
@@ -100,4 +101,31 @@ TEST(ScaledView, MenusGrowWithTheWindows) {
     EXPECT_GT(popTwo->sizeHint().height(), popOne->sizeHint().height() * 3 / 2);
     // At scale 1 the menus keep the desktop's own font.
     EXPECT_EQ(barOne->font(), QApplication::font());
+}
+
+// Full screen: the picture grows to the largest whole factor that fits, sits in the middle,
+// and clicks on it still reach the screen's own pixels; F11 again brings the window back.
+TEST(ScaledView, FullScreenCentresThePictureAndKeepsTheClickMapping) {
+    FreshProcess();
+    Target t;
+    ScreenWindow window(t, 2);
+    window.show();
+    window.ToggleFullScreen(2);
+    QApplication::processEvents();
+    ScreenCanvas* canvas = window.canvas();
+    const int scale = canvas->scale();
+    const QRect area = window.QWidget::screen()->geometry();
+    EXPECT_EQ(scale, std::max(1, std::min(area.width() / t.width, area.height() / t.height)));
+    EXPECT_GE(scale, 2);
+    EXPECT_EQ(canvas->width(), t.width * scale);
+    // Centred: as much room on either side (within a pixel of rounding).
+    const QRect placed(canvas->mapTo(&window, QPoint(0, 0)), canvas->size());
+    EXPECT_LE(std::abs(placed.left() - (window.width() - placed.right() - 1)), 1);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint((20 + 11) * scale + scale - 1, (10 + 3) * scale));
+    ASSERT_EQ(t.presses.size(), 1u);
+    EXPECT_EQ(t.presses[0], std::make_pair(11, 3));
+    window.ToggleFullScreen(2);
+    QApplication::processEvents();
+    EXPECT_EQ(window.canvas()->scale(), 2);
+    EXPECT_FALSE(window.isFullScreen());
 }
