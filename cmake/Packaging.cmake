@@ -6,8 +6,9 @@
 # Layout under the prefix: the game, its driver and every generated picture, tune and sound
 # in lib/quelmor (the game loads its files from its own folder, so they must lie together),
 # the launcher games/quelmor (a relative symbolic link to lib/quelmor/quelmor), the menu
-# entry share/applications/quelmor.desktop, its icon in the hicolor theme, and the manual
-# page share/man/man6/quelmor.6.gz.
+# entry share/applications/quelmor.desktop, its icon in the hicolor theme, the manual
+# page share/man/man6/quelmor.6.gz, and share/doc/quelmor with the copyright file and the
+# compressed changelog.
 
 set(QUELMOR_INSTALL_DIR lib/quelmor)
 set(QUELMOR_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
@@ -38,7 +39,21 @@ else()
   set(QUELMOR_MAN_PAGE ${CMAKE_SOURCE_DIR}/packaging/quelmor.6)
 endif()
 
-add_custom_target(desktop-files ALL DEPENDS ${QUELMOR_PACKAGING_DIR}/quelmor.png ${QUELMOR_MAN_PAGE})
+# The changelog, in the Debian format with the project's version, compressed the same way.
+configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in ${QUELMOR_PACKAGING_DIR}/changelog @ONLY)
+if(QUELMOR_GZIP)
+  set(QUELMOR_CHANGELOG ${QUELMOR_PACKAGING_DIR}/changelog.gz)
+  add_custom_command(
+    OUTPUT ${QUELMOR_CHANGELOG}
+    COMMAND ${QUELMOR_GZIP} -9 -n -c ${QUELMOR_PACKAGING_DIR}/changelog > ${QUELMOR_CHANGELOG}
+    DEPENDS ${QUELMOR_PACKAGING_DIR}/changelog
+    COMMENT "Compressing the changelog")
+else()
+  set(QUELMOR_CHANGELOG ${QUELMOR_PACKAGING_DIR}/changelog)
+endif()
+
+add_custom_target(desktop-files ALL DEPENDS ${QUELMOR_PACKAGING_DIR}/quelmor.png ${QUELMOR_MAN_PAGE}
+                                            ${QUELMOR_CHANGELOG})
 add_dependencies(desktop-files assets)
 
 # The launcher: a relative link, so that the game finds its folder under any prefix.
@@ -52,16 +67,19 @@ install(FILES ${QUELMOR_PACKAGING_DIR}/quelmor DESTINATION games)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/quelmor.desktop DESTINATION share/applications)
 install(FILES ${QUELMOR_PACKAGING_DIR}/quelmor.png DESTINATION share/icons/hicolor/32x32/apps)
 install(FILES ${QUELMOR_MAN_PAGE} DESTINATION share/man/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${QUELMOR_CHANGELOG} DESTINATION share/doc/quelmor)
 
 set(CPACK_PACKAGE_NAME quelmor)
 set(CPACK_PACKAGE_VENDOR "Quelmor")
 set(CPACK_PACKAGE_CONTACT "Quelmor <quelmor@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hot-seat fantasy board game for two to four players")
+# Lines of the long description stay under 80 columns, as Debian's tools want them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Two to four players share one computer and lead parties of characters chosen among\n"
-    "sixteen classes across the plain, the mountain, the town and the forest. They fight\n"
-    "monsters, visit the market and the forge, gather the keys of the black tower and\n"
-    "climb its five floors. In French and English.")
+    "Two to four players share one computer and lead parties of characters\n"
+    "chosen among sixteen classes across the plain, the mountain, the town and\n"
+    "the forest. They fight monsters, visit the market and the forge, gather\n"
+    "the keys of the black tower and climb its five floors. In French and\n"
+    "English.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

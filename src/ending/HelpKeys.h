@@ -2,10 +2,12 @@
 // The keys of the help and of the journal, for the screens that offer them.
 #include <string>
 
+#include "ui/KeyBindings.h"
+
 class Screen;
 
-constexpr const char* kHelpKey = "F1";
-constexpr const char* kJournalKey = "F2";
+constexpr const char* kHelpKey = ProgramKeyText(ProgramKey::Help);
+constexpr const char* kJournalKey = ProgramKeyText(ProgramKey::Journal);
 
 // Gives a screen the help key (F1 opens the rules help) and the journal key (F2 opens the
 // journal): two menu entries "MNU_AideRegles" and "MNU_AideJournal" carrying the keys, with

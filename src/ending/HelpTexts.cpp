@@ -1,8 +1,9 @@
 // The rules help in the game's two languages. A "{n}" in a text stands for message n of the
 // catalogue in the current language (class, spell and item names), so the help names things
-// exactly as the screens do.
+// exactly as the screens do; the keyboard page is written from the key tables.
 #include "ending/HelpTexts.h"
 
+#include "ending/HelpKeyPage.h"
 #include "ending/HelpKeys.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -103,23 +104,7 @@ const Page kFrench[] = {
      "ressources du panneau pour voir vos réserves.\n\n"
      "Forger prend plusieurs tours, pendant lesquels le forgeron ne joue pas. L'objet forgé remplace "
      "ceux du même genre et ajoute pour de bon son attaque, sa défense et son agilité."},
-    {"Clavier", "Les touches",
-     "Sur la carte\n"
-     "- Les flèches : déplacer le personnage dont c'est le tour.\n"
-     "- Entrée : finir le tour.\n"
-     "- C : la capacité de la classe ; M : la magie ; F : le combat qui attend.\n"
-     "- Page précédente, Page suivante : faire défiler la liste des objets.\n\n"
-     "En combat\n"
-     "- 1, 2, 3, 4 : Attaque, Magie, Défense, Fuite.\n\n"
-     "Dans les fenêtres\n"
-     "- Entrée répond OK ; à la création des groupes, Ctrl+Entrée valide et Échap annule.\n"
-     "- Les chiffres choisissent une ligne des sorts, de la mine ou du cimetière.\n"
-     "- Dans l'aide, les flèches gauche et droite tournent les pages ; dans le journal, les flèches, "
-     "Page précédente, Page suivante, Début et Fin le font défiler. Échap les referme.\n\n"
-     "Partout\n"
-     "- {KEYHELP} : cette aide ; {KEYJOURNAL} : le journal des messages de la partie.\n"
-     "- F11 : le plein écran.\n"
-     "- Ctrl+M : couper le son ; Ctrl+Maj+M : la musique seule ; Ctrl+Maj+E : les bruitages seuls."},
+    {"Clavier", "Les touches", "{KEYBOARD}"},
     {"Classes", "Les seize classes", ""},
 };
 
@@ -208,23 +193,7 @@ const Page kEnglish[] = {
      "panel to see your stocks.\n\n"
      "Forging takes several turns, during which the smith does not play. The forged item replaces "
      "those of the same kind and adds its attack, defence and agility for good."},
-    {"Keyboard", "The keys",
-     "On the map\n"
-     "- The arrow keys: move the character whose turn it is.\n"
-     "- Return: end the turn.\n"
-     "- C: the class capacity; M: magic; F: the fight that awaits.\n"
-     "- Page Up, Page Down: scroll the item list.\n\n"
-     "In a fight\n"
-     "- 1, 2, 3, 4: Attack, Magic, Defence, Flight.\n\n"
-     "In the windows\n"
-     "- Return answers OK; when the parties are made, Ctrl+Return confirms and Escape cancels.\n"
-     "- The digits choose a line of the spells, the mine or the graveyard.\n"
-     "- In the help, the left and right arrows turn the pages; in the journal, the arrows, Page Up, "
-     "Page Down, Home and End scroll it. Escape closes them.\n\n"
-     "Everywhere\n"
-     "- {KEYHELP}: this help; {KEYJOURNAL}: the journal of the game's messages.\n"
-     "- F11: full screen.\n"
-     "- Ctrl+M: silence everything; Ctrl+Shift+M: the music only; Ctrl+Shift+E: the effects only."},
+    {"Keyboard", "The keys", "{KEYBOARD}"},
     {"Classes", "The sixteen classes", ""},
 };
 
@@ -262,6 +231,8 @@ std::string Expand(const char* text) {
                     out += kHelpKey;
                 } else if (word == "KEYJOURNAL") {
                     out += kJournalKey;
+                } else if (word == "KEYBOARD") {
+                    out += KeyboardPageText(HelpInEnglish());
                 } else {
                     out += Msg(std::stoi(word));
                 }

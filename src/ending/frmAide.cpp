@@ -5,6 +5,7 @@
 #include "ending/HelpTexts.h"
 #include "state/Classes.h"
 #include "state/Text.h"
+#include "ui/KeyBindings.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -132,17 +133,15 @@ private:
         note.fore = kInk;
     }
 
-    // Left and Right turn the pages, Return and Escape close.
+    // The pages turn and the help closes from the keyboard (the keys come from the key table;
+    // closing by key goes through a pop-up menu that is never shown).
     void AddKeys() {
-        C("Precedent").hotkey = "Left";
-        C("Suivant").hotkey = "Right";
-        C("OK").hotkey = "Return";
-        Control& menu = Add(Kind::Menu, "MNU_Touches");   // a pop-up menu that is never shown
+        Control& menu = Add(Kind::Menu, "MNU_Touches");
         menu.popupMenu = true;
         Control& close = Add(Kind::Menu, "MNU_Fermer");
         close.parent = "MNU_Touches";
         close.caption = words_.close;
-        close.shortcut = "Esc";
+        ApplyKeyBindings(*this);
     }
 
     void ShowPage(int page) {

@@ -8,6 +8,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Journal.h"
 #include "state/Text.h"
+#include "ui/KeyBindings.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -138,23 +139,17 @@ private:
     }
 
     // Up and Down scroll a line, PgUp and PgDown a page, Home and End go to either end;
-    // Return and Escape close. Keys without a button of their own sit on a pop-up menu that
-    // is never shown.
+    // Return and Escape close (the keys come from the key table). Keys without a button of
+    // their own sit on a pop-up menu that is never shown.
     void AddKeys() {
-        C("ScrollUp").hotkey = "Up";
-        C("ScrollDn").hotkey = "Down";
-        C("OK").hotkey = "Return";
         Control& menu = Add(Kind::Menu, "MNU_Touches");
         menu.popupMenu = true;
-        const char* entries[][2] = {{"MNU_PageHaut", "PgUp"}, {"MNU_PageBas", "PgDown"},
-                                    {"MNU_Debut", "Home"},    {"MNU_Fin", "End"},
-                                    {"MNU_Fermer", "Esc"}};
-        for (auto& e : entries) {
-            Control& c = Add(Kind::Menu, e[0]);
+        for (const char* entry : {"MNU_PageHaut", "MNU_PageBas", "MNU_Debut", "MNU_Fin", "MNU_Fermer"}) {
+            Control& c = Add(Kind::Menu, entry);
             c.parent = "MNU_Touches";
-            c.caption = e[0] + 4;
-            c.shortcut = e[1];
+            c.caption = entry + 4;
         }
+        ApplyKeyBindings(*this);
     }
 
     void ScrollTo(int first) {

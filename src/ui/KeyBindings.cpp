@@ -1,20 +1,16 @@
 #include "ui/KeyBindings.h"
 
-#include <string>
-
 #include "ui/Screen.h"
 
 namespace {
 
-struct Binding {
-    const char* screen;
-    const char* control;
-    const char* key;
-};
-
 // A key does what a click on its control does, and nothing while the control is hidden or
-// disabled. Dialog buttons answer Return; the fight's four actions answer 1 to 4.
-constexpr Binding kBindings[] = {
+// disabled. Dialog buttons answer Return; the fight's four actions answer 1 to 4. Entries of
+// menus (the board's direction menu, the help's and the journal's hidden key menus) get the
+// key as their shortcut.
+constexpr KeyBinding kBindings[] = {
+    {"frmJeu", "MNU_Up", "Up"},        {"frmJeu", "MNU_Down", "Down"},  {"frmJeu", "MNU_Left", "Left"},
+    {"frmJeu", "MNU_Right", "Right"},
     {"frmJeu", "EndTurn", "Return"},   {"frmJeu", "Capacity", "C"},   {"frmJeu", "Magic", "M"},
     {"frmJeu", "BattleNow", "F"},      {"frmJeu", "ScrollUp", "PgUp"}, {"frmJeu", "ScrollDn", "PgDown"},
     {"ChCmb", "StepPix(0)", "1"},      {"ChCmb", "StepPix(1)", "2"},  {"ChCmb", "StepPix(2)", "3"},
@@ -27,15 +23,39 @@ constexpr Binding kBindings[] = {
     {"ALaMinaNoVoy", "Image1(4)", "3"}, {"ALaMinaNoVoy", "Image1(6)", "4"},
     {"Graveyard", "PersoMort(0)", "1"}, {"Graveyard", "PersoMort(1)", "2"}, {"Graveyard", "PersoMort(2)", "3"},
     {"Graveyard", "PersoMort(3)", "4"}, {"Graveyard", "PersoMort(4)", "5"},
+    {"frmAide", "Precedent", "Left"},  {"frmAide", "Suivant", "Right"}, {"frmAide", "OK", "Return"},
+    {"frmAide", "MNU_Fermer", "Esc"},
+    {"frmJournal", "ScrollUp", "Up"},  {"frmJournal", "ScrollDn", "Down"},
+    {"frmJournal", "MNU_PageHaut", "PgUp"}, {"frmJournal", "MNU_PageBas", "PgDown"},
+    {"frmJournal", "MNU_Debut", "Home"}, {"frmJournal", "MNU_Fin", "End"},
+    {"frmJournal", "OK", "Return"},    {"frmJournal", "MNU_Fermer", "Esc"},
 };
 
 }  // namespace
 
 void ApplyKeyBindings(Screen& screen) {
-    for (const Binding& b : kBindings) {
+    for (const KeyBinding& b : kBindings) {
         if (screen.Name() != b.screen) continue;
         Control* c = screen.Find(b.control);
         if (!c) continue;
-        c->hotkey = b.key;
+        if (c->kind == Kind::Menu) {
+            c->shortcut = b.key;
+        } else {
+            c->hotkey = b.key;
+        }
     }
+}
+
+std::span<const KeyBinding> KeyBindingTable() { return kBindings; }
+
+std::string BoundKey(const std::string& screen, const std::string& control) {
+    for (const KeyBinding& b : kBindings)
+        if (screen == b.screen && control == b.control) return b.key;
+    return "";
+}
+
+std::optional<ProgramKey> ProgramKeyFor(const std::string& key) {
+    for (const ProgramKeyBinding& b : kProgramKeys)
+        if (key == b.key) return b.action;
+    return std::nullopt;
 }

@@ -10,9 +10,10 @@
 
 namespace {
 
-// A window title bar of our own, so that pictures show the caption as a window would.
-QImage WithTitle(const QImage& body, const std::string& caption) {
-    const int bar = 22;
+// A window title bar of our own, so that pictures show the caption as a window would; it
+// grows with the windows' scale, as a desktop scaled for its screen draws it.
+QImage WithTitle(const QImage& body, const std::string& caption, int scale) {
+    const int bar = 22 * scale;
     QImage out(body.width(), body.height() + bar, QImage::Format_RGB32);
     QPainter p(&out);
     QLinearGradient g(0, 0, body.width(), 0);
@@ -20,11 +21,11 @@ QImage WithTitle(const QImage& body, const std::string& caption) {
     g.setColorAt(1, QColor(166, 202, 240));
     p.fillRect(0, 0, body.width(), bar, g);
     QFont f("Arial");
-    f.setPixelSize(12);
+    f.setPixelSize(12 * scale);
     f.setBold(true);
     p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(QRect(6, 0, body.width() - 12, bar), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(caption));
+    p.drawText(QRect(6 * scale, 0, body.width() - 12 * scale, bar), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(caption));
     p.drawImage(0, bar, body);
     return out;
 }
@@ -80,7 +81,7 @@ QImage RenderScreen(Screen& screen, int scale, const std::string& openMenu, cons
     }
     p.end();
     window.hide();
-    return WithTitle(body, screen.caption);
+    return WithTitle(body, screen.caption, scale);
 }
 
 QImage RenderTop(int scale, const std::string& openMenu, const std::string& popup, int px, int py) {

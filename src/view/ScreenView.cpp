@@ -43,6 +43,15 @@ int Flags(const Control& c) {
     return flags;
 }
 
+// The menus' font at the windows' scale: the application's font grown by the whole factor.
+QFont MenuFont(int scale) {
+    QFont font = QApplication::font();
+    if (scale <= 1) return font;
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
+    else font.setPixelSize(font.pixelSize() * scale);
+    return font;
+}
+
 // Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
@@ -125,6 +134,8 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
             opt.state = QStyle::State_Raised;
             if (c.enabled) opt.state |= QStyle::State_Enabled;
             else opt.state &= ~QStyle::State_Enabled;
+            // The style draws the caption in the palette's current group: grey when disabled.
+            if (!c.enabled) opt.palette.setCurrentColorGroup(QPalette::Disabled);
             if (pressed_ == c.Key()) opt.state |= QStyle::State_Sunken;
             opt.palette.setColor(QPalette::Button, Q(c.back));
             p.setFont(MakeFont(c.font));
@@ -391,6 +402,7 @@ void ScreenWindow::BuildMenuBar() {
         if (c.kind == Kind::Menu && c.parent.empty() && !c.popupMenu) any = true;
     if (!any) return;
     menuBar_ = new QMenuBar(this);
+    menuBar_->setFont(MenuFont(canvas_->scale()));
     for (Control& c : screen_.Controls()) {
         if (c.kind != Kind::Menu || !c.parent.empty() || c.popupMenu) continue;
         QMenu* m = BuildMenu(c.Key(), menuBar_);
@@ -401,6 +413,7 @@ void ScreenWindow::BuildMenuBar() {
 
 QMenu* ScreenWindow::BuildMenu(const std::string& menu, QWidget* parent) {
     auto* m = new QMenu(parent);
+    m->setFont(MenuFont(canvas_->scale()));   // a menu is a window of its own: it inherits no font
     for (Control& c : screen_.Controls()) {
         if (c.kind != Kind::Menu || c.parent != menu) continue;
         if (c.separator) {

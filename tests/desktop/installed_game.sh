@@ -36,6 +36,12 @@ case $kind in
         [[ -n $(dpkg-deb -f "$deb" Depends) ]] || fail "no dependencies"
         dpkg-deb -f "$deb" Depends
         dpkg-deb -x "$deb" "$root"
+        # The package carries its copyright file and changelog where Debian looks for them.
+        listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
+        for doc in copyright changelog.gz; do
+            grep -qx "\./usr/share/doc/quelmor/$doc" <<< "$listing" || fail "the package lacks /usr/share/doc/quelmor/$doc"
+        done
+        version=$(dpkg-deb -f "$deb" Version)
         # Every file of the package lies under /usr.
         if dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' | grep -v '^\./$'; then
             fail "files outside /usr"
@@ -91,6 +97,30 @@ if command -v groff > /dev/null; then
     warnings=$(zcat "$man" | groff -man -Tutf8 -ww -z 2>&1)
     [[ -z $warnings ]] || fail "manual page: $warnings"
 fi
+
+# The copyright file, in the machine-readable format: a header, a paragraph for every file,
+# and the licence it names spelt out.
+doc=$usr/share/doc/quelmor
+copyright=$doc/copyright
+[[ -f $copyright ]] || fail "no copyright file"
+[[ $(head -n1 "$copyright") == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+    fail "copyright file: not the machine-readable format"
+grep -qx "Files: \*" "$copyright" || fail "copyright file: no paragraph for every file"
+grep -q "^Copyright: .*The Quelmor developers" "$copyright" || fail "copyright file: no holder"
+licence=$(sed -n 's/^License: //p' "$copyright" | head -n1)
+[[ -n $licence ]] || fail "copyright file: no licence"
+grep -qx "License: $licence" <(awk 'BEGIN{RS=""} /^License: /' "$copyright") || fail "copyright file: licence $licence not spelt out"
+[[ $(awk 'BEGIN{RS=""} /^License: /{print $0}' "$copyright" | wc -l) -gt 1 ]] || fail "copyright file: licence without its text"
+# The changelog, compressed, in the Debian format, its newest entry for the packaged version.
+changelog=$doc/changelog.gz
+[[ -f $changelog ]] || fail "no changelog"
+gzip -t "$changelog" || fail "changelog is not gzip"
+head=$(zcat "$changelog" | head -n1)
+[[ $head =~ ^quelmor\ \(([^\)]+)\)\ [a-z]+\;\ urgency= ]] || fail "changelog header: $head"
+[[ -z ${version:-} || ${BASH_REMATCH[1]} == "$version" ]] || fail "changelog is for ${BASH_REMATCH[1]}, the package for $version"
+zcat "$changelog" | grep -Eq '^ -- .+ <.+>  [A-Z][a-z]{2}, [0-9]{2} [A-Z][a-z]{2} [0-9]{4} [0-9:]{8} [+-][0-9]{4}$' ||
+    fail "changelog has no signature line"
+echo "doc files: copyright ($licence), changelog for ${BASH_REMATCH[1]}"
 
 # A short game with the installed driver, run from an unrelated folder.
 script='newgame "Ann" 1,2,3,4,5,6 "Bob" 7,8,9,10,11,12

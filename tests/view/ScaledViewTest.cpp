@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include "support/Game.h"
@@ -50,6 +54,78 @@ TEST(ScaledView, PicturesScaleByWholeFactors) {
     t.backColor = {10, 20, 30};
     QImage one = RenderScreen(t, 1), two = RenderScreen(t, 2);
     EXPECT_EQ(two.width(), 2 * one.width());
+    // The title bar grows with the rest: the whole picture doubles.
+    EXPECT_EQ(two.height(), 2 * one.height());
+    EXPECT_EQ(RenderScreen(t, 3).height(), 3 * one.height());
     // Below the title bar the picture is the same, pixel for pixel doubled.
     EXPECT_EQ(QColor(two.pixel(50, 22 * 2 + 40)), QColor(10, 20, 30));
+}
+
+namespace {
+
+// A screen with a menu bar and a pop-up menu, as the title and the board have.
+class WithMenus : public Screen {
+public:
+    WithMenus() : Screen("WithMenus", 200, 120) {
+        Add(Kind::Menu, "MNU_File").caption = "&Fichier";
+        Control& entry = Add(Kind::Menu, "MNU_New");
+        entry.parent = "MNU_File";
+        entry.caption = "&Nouveau jeu...";
+        Control& popup = Add(Kind::Menu, "MNU_Pop");
+        popup.popupMenu = true;
+        Control& up = Add(Kind::Menu, "MNU_Up");
+        up.parent = "MNU_Pop";
+        up.caption = "Haut";
+    }
+};
+
+}  // namespace
+
+TEST(ScaledView, MenusGrowWithTheWindows) {
+    FreshProcess();
+    WithMenus s;
+    ScreenWindow one(s, 1), two(s, 2);
+    auto* barOne = one.findChild<QMenuBar*>();
+    auto* barTwo = two.findChild<QMenuBar*>();
+    ASSERT_NE(barOne, nullptr);
+    ASSERT_NE(barTwo, nullptr);
+    const QFontMetrics small(barOne->font()), big(barTwo->font());
+    // The menu bar's text is drawn twice as large (within rounding of the font's sizes).
+    EXPECT_GE(big.height(), 2 * small.height() - 2);
+    EXPECT_GE(big.horizontalAdvance("Fichier"), 2 * small.horizontalAdvance("Fichier") - 4);
+    EXPECT_GT(barTwo->sizeHint().height(), barOne->sizeHint().height() * 3 / 2);
+    // Pop-up menus too, though they are windows of their own.
+    QMenu* popOne = one.BuildMenu("MNU_Pop", &one);
+    QMenu* popTwo = two.BuildMenu("MNU_Pop", &two);
+    EXPECT_GE(QFontMetrics(popTwo->font()).height(), 2 * QFontMetrics(popOne->font()).height() - 2);
+    EXPECT_GT(popTwo->sizeHint().height(), popOne->sizeHint().height() * 3 / 2);
+    // At scale 1 the menus keep the desktop's own font.
+    EXPECT_EQ(barOne->font(), QApplication::font());
+}
+
+// Full screen: the picture grows to the largest whole factor that fits, sits in the middle,
+// and clicks on it still reach the screen's own pixels; F11 again brings the window back.
+TEST(ScaledView, FullScreenCentresThePictureAndKeepsTheClickMapping) {
+    FreshProcess();
+    Target t;
+    ScreenWindow window(t, 2);
+    window.show();
+    window.ToggleFullScreen(2);
+    QApplication::processEvents();
+    ScreenCanvas* canvas = window.canvas();
+    const int scale = canvas->scale();
+    const QRect area = window.QWidget::screen()->geometry();
+    EXPECT_EQ(scale, std::max(1, std::min(area.width() / t.width, area.height() / t.height)));
+    EXPECT_GE(scale, 2);
+    EXPECT_EQ(canvas->width(), t.width * scale);
+    // Centred: as much room on either side (within a pixel of rounding).
+    const QRect placed(canvas->mapTo(&window, QPoint(0, 0)), canvas->size());
+    EXPECT_LE(std::abs(placed.left() - (window.width() - placed.right() - 1)), 1);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint((20 + 11) * scale + scale - 1, (10 + 3) * scale));
+    ASSERT_EQ(t.presses.size(), 1u);
+    EXPECT_EQ(t.presses[0], std::make_pair(11, 3));
+    window.ToggleFullScreen(2);
+    QApplication::processEvents();
+    EXPECT_EQ(window.canvas()->scale(), 2);
+    EXPECT_FALSE(window.isFullScreen());
 }
