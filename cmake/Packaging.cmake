@@ -89,12 +89,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/quelmor")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# The music needs a General MIDI soundfont; without one the game plays its sounds only.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, timgm6mb-soundfont | fluid-soundfont-gm")
 find_program(QUELMOR_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QUELMOR_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # The sound library is opened at run time, where the dependency scan can't see it.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
 else()
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6core6, libsdl2-mixer-2.0-0")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6core6, libfontconfig1, libsdl2-mixer-2.0-0")
 endif()
 include(CPack)
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/SdlServices.h"
 #include "setup/frmBegin.h"
 #include "state/Classes.h"
+#include "ui/KeyBindings.h"
 #include "ui/Ui.h"
 #include "view/GameStyle.h"
 #include "view/InputHook.h"
@@ -128,20 +130,29 @@ int main(int argc, char** argv) {
     QtHost host(scale);
     // Keys of the program itself, on every window: full screen and sound, for this run only.
     SetGlobalKeyHook([&](const std::string& key, ScreenWindow& window) {
-        if (key == "F11") {
+        const std::optional<ProgramKey> action = ProgramKeyFor(key);
+        if (!action) return false;
+        switch (*action) {
+        case ProgramKey::FullScreen:
             window.ToggleFullScreen(scale);
-        } else if (key == "Ctrl+M") {
-            bool mute = !(services.musicMuted() && services.effectsMuted());
+            return true;
+        case ProgramKey::MuteAll: {
+            const bool mute = !(services.musicMuted() && services.effectsMuted());
             services.SetMusicMuted(mute);
             services.SetEffectsMuted(mute);
-        } else if (key == "Ctrl+Shift+M") {
-            services.SetMusicMuted(!services.musicMuted());
-        } else if (key == "Ctrl+Shift+E") {
-            services.SetEffectsMuted(!services.effectsMuted());
-        } else {
-            return false;
+            return true;
         }
-        return true;
+        case ProgramKey::MuteMusic:
+            services.SetMusicMuted(!services.musicMuted());
+            return true;
+        case ProgramKey::MuteEffects:
+            services.SetEffectsMuted(!services.effectsMuted());
+            return true;
+        case ProgramKey::Help:
+        case ProgramKey::Journal:
+            return false;  // the screens carry these
+        }
+        return false;
     });
     Ui::Get().SetHost(&host);
     fonts.Wait();  // the title lays out its text

@@ -34,6 +34,8 @@ case $kind in
         [[ $(dpkg-deb -f "$deb" Package) == quelmor ]] || fail "package name"
         [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section"
         [[ -n $(dpkg-deb -f "$deb" Depends) ]] || fail "no dependencies"
+        # The sound library is opened at run time: only the package's own list can name it.
+        dpkg-deb -f "$deb" Depends | grep -q 'libsdl2-mixer-2\.0-0' || fail "the sound library is not a dependency"
         dpkg-deb -f "$deb" Depends
         dpkg-deb -x "$deb" "$root"
         # The package carries its copyright file and changelog where Debian looks for them.
