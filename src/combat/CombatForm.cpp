@@ -66,6 +66,21 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
         item.visible = i == 0;
     }
 
+    // The market's sellers, the forge's anvil and the arena's stands are places on the picture;
+    // keys reach them (and the way out) through a pop-up menu that is never shown, each entry
+    // doing what a click on its place does. Only the places of the mode opened are there.
+    Control& keys = Add(Kind::Menu, "MNU_Touches");
+    keys.popupMenu = true;
+    for (int k = 1; k <= 5; ++k) {
+        Control& place = Add(Kind::Menu, "MNU_Lieu", k);
+        place.parent = "MNU_Touches";
+        place.caption = std::to_string(k);
+        place.visible = false;
+    }
+    Control& out = Add(Kind::Menu, "MNU_Sortir");
+    out.parent = "MNU_Touches";
+    out.visible = false;
+
     ExposeVar("Seller", &Seller);
 
     On("Form_MouseDown", [this](const EventArgs& a) { MouseDown(a.x, a.y); }, "BSXY");
@@ -73,6 +88,12 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     for (const char* name : {"Fond", "Message", "Perso"})
         On(std::string(name) + "_MouseDown", [this, name](const EventArgs& a) { Forward(name, a); }, "BSXY");
     On("Regul_Timer", [this](const EventArgs&) { RegulTimer(); });
+    On("MNU_Lieu_Click", [this](const EventArgs& a) { PlaceKey(a.index); }, "I");
+    // The way out; on a tower floor, what a click on the guardian does.
+    On("MNU_Sortir_Click", [this](const EventArgs&) {
+        if (openedMode == 4) Ui::Get().Close(*this);
+        else PlaceKey(0);
+    });
     On("Item_Click", [this](const EventArgs& a) {
         if (openedMode == 1 || openedMode == 2) ShopItemClick(*this, a.index);
     }, "I");
@@ -143,6 +164,26 @@ void CombatForm::Load() {
         case 4: LoadTowerFloor(*this); break;
         default: break;
     }
+    ShowPlaceKeys();
+}
+
+void CombatForm::ShowPlaceKeys() {
+    int x = 0, y = 0;
+    for (int k = 1; k <= 5; ++k) {
+        bool there = false;
+        if (openedMode == 1 || openedMode == 2) there = ShopPlacePoint(k, x, y);
+        else if (openedMode == 3) there = TournamentPlacePoint(k, x, y);
+        C("MNU_Lieu", k).visible = there;
+    }
+    C("MNU_Sortir").visible = openedMode != 0;
+}
+
+void CombatForm::PlaceKey(int place) {
+    int x = 0, y = 0;
+    bool there = false;
+    if (openedMode == 1 || openedMode == 2) there = ShopPlacePoint(place, x, y);
+    else if (openedMode == 3) there = TournamentPlacePoint(place, x, y);
+    if (there) MouseDown(x, y);
 }
 
 void CombatForm::LoadFight() {

@@ -30,6 +30,9 @@ private:
     void LoadFight();
     void RegulTimer();
     void MouseDown(int x, int y);
+    // The keyboard's way to the picture's places (see the constructor).
+    void ShowPlaceKeys();
+    void PlaceKey(int place);
     void Forward(const std::string& control, const EventArgs& a);
 };
 

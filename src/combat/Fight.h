@@ -23,6 +23,8 @@ void AnimateSpell(CombatForm& combat);
 // The tournament entrance: opening, a click on the picture and one step of the walk.
 void LoadTournament(CombatForm& combat);
 void TournamentMouseDown(CombatForm& combat, int x, int y);
+// Where a click reaches level k's stand (1 to 3) or the way out (0); false for no such place.
+bool TournamentPlacePoint(int place, int& x, int& y);
 void TournamentWalk(CombatForm& combat);
 // The tower-floor screen.
 void LoadTowerFloor(CombatForm& combat);

@@ -45,6 +45,19 @@ void TournamentMouseDown(CombatForm& combat, int x, int y) {
     }
 }
 
+bool TournamentPlacePoint(int place, int& x, int& y) {
+    if (place == 0) {
+        x = 208;
+        y = kExitBelow + 16;
+        return true;
+    }
+    if (place < 1 || place > 3) return false;
+    const Level& l = kLevels[place - 1];
+    x = (l.standLeft + l.standRight) / 2;
+    y = (kStandTop + kStandBottom) / 2;
+    return true;
+}
+
 void TournamentWalk(CombatForm& combat) {
     Control& icon = combat.C("Perso");
     const int level = combat.Seller;

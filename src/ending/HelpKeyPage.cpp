@@ -59,15 +59,19 @@ const std::vector<Section>& Sections() {
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
               "faire défiler la liste des objets", "scroll the item list"}},
         }},
-        {"En combat", "In a fight", {
+        {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},
               "Attaque, Magie, Défense, Fuite", "Attack, Magic, Defence, Flight"}},
+            {{{{"Combat", "MNU_Lieu(1)"}, {"Combat", "MNU_Lieu(2)"}, {"Combat", "MNU_Lieu(3)"},
+               {"Combat", "MNU_Lieu(4)"}, {"Combat", "MNU_Lieu(5)"}},
+              "aller au marchand, à l'enclume, au gradin", "walk to a seller, the anvil, a stand"},
+             {{{"Combat", "MNU_Sortir"}}, "sortir", "leave"}},
         }},
         {"Dans les fenêtres", "In the windows", {
             {{{{"Detail", "Command1"}, {"Resource", "Command1"}, {"frmAbout", "Command1"}, {"frmFini", "Command1"},
                {"MsgBox", "OK"}},
-              "répondre OK", "answer OK"}},
-            {{{{"FairePerso", "cmdOK"}}, "valider les groupes", "confirm the parties"},
+              "répondre OK", "answer OK"},
+             {{{"FairePerso", "cmdOK"}}, "valider les groupes", "confirm the parties"},
              {{{"FairePerso", "cmdCancel"}}, "annuler leur création", "cancel making them"}},
             {{{{"frmMagic", "NoMagic(0)"}, {"frmMagic", "NoMagic(1)"}, {"frmMagic", "NoMagic(2)"},
                 {"frmMagic", "NoMagic(3)"}, {"frmMagic", "NoMagic(4)"}, {"frmMagic", "NoMagic(5)"}},

@@ -34,6 +34,18 @@ void ForgeLoad(Screen& combat) {
     ShowMessage(combat, Msg(25));
 }
 
+bool ForgePlacePoint(int place, int& x, int& y) {
+    if (place == 0) {
+        x = kEntranceLeft + 16;
+        y = kLeaveBelow + 16;
+        return true;
+    }
+    if (place != 1) return false;
+    x = (kAnvilLeft + kAnvilRight) / 2;
+    y = (kAnvilTop + kAnvilBottom) / 2;
+    return true;
+}
+
 void ForgeMouseDown(Screen& combat, int x, int y) {
     if (y > kLeaveBelow) {
         Leave(combat);

@@ -50,6 +50,18 @@ void MarketLoad(Screen& combat) {
     ShowMessage(combat, Msg(400));
 }
 
+bool MarketPlacePoint(int place, int& x, int& y) {
+    if (place == 0) {
+        x = kEntranceLeft + 16;
+        y = kLeaveBelow + 16;
+        return true;
+    }
+    if (place < 1 || place > 5) return false;
+    x = 64 * place + kSellerWidth / 2;
+    y = (kSellerRowTop + kSellerRowBottom) / 2;
+    return true;
+}
+
 void MarketMouseDown(Screen& combat, int x, int y) {
     if (y > kLeaveBelow) {
         Leave(combat);

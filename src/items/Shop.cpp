@@ -72,6 +72,12 @@ void ShopMouseDown(Screen& combat, int x, int y) {
     else if (gd.CombatMode == 2) shop::ForgeMouseDown(combat, x, y);
 }
 
+bool ShopPlacePoint(int place, int& x, int& y) {
+    if (gd.CombatMode == 1) return shop::MarketPlacePoint(place, x, y);
+    if (gd.CombatMode == 2) return shop::ForgePlacePoint(place, x, y);
+    return false;
+}
+
 void ShopTimer(Screen& combat) {
     if (gd.CombatMode == 1) shop::MarketTimer(combat);
     else if (gd.CombatMode == 2) shop::ForgeTimer(combat);

@@ -9,6 +9,9 @@ class Screen;
 void ShopLoad(Screen& combat);
 // A press on the form's picture at (x, y).
 void ShopMouseDown(Screen& combat, int x, int y);
+// Where a click reaches place k of the shop's picture (1 to 5 the market's sellers, 1 the
+// forge's anvil, 0 the way out); false when the shop has no such place.
+bool ShopPlacePoint(int place, int& x, int& y);
 // Regul_Timer in a shop mode (the walk).
 void ShopTimer(Screen& combat);
 // Item_Click(index) in a shop mode.

@@ -24,10 +24,14 @@ void Leave(Screen& combat);
 // The market's and the forge's own halves.
 void MarketLoad(Screen& combat);
 void MarketMouseDown(Screen& combat, int x, int y);
+// Where a click reaches a seller (1 to 5) or the way out (0).
+bool MarketPlacePoint(int place, int& x, int& y);
 void MarketTimer(Screen& combat);
 void MarketItemClick(Screen& combat, int index);
 void ForgeLoad(Screen& combat);
 void ForgeMouseDown(Screen& combat, int x, int y);
+// Where a click reaches the anvil (1) or the way out (0).
+bool ForgePlacePoint(int place, int& x, int& y);
 void ForgeTimer(Screen& combat);
 void ForgeItemClick(Screen& combat, int index);
 

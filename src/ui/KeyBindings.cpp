@@ -29,6 +29,8 @@ constexpr KeyBinding kBindings[] = {
     {"frmJournal", "MNU_PageHaut", "PgUp"}, {"frmJournal", "MNU_PageBas", "PgDown"},
     {"frmJournal", "MNU_Debut", "Home"}, {"frmJournal", "MNU_Fin", "End"},
     {"frmJournal", "OK", "Return"},    {"frmJournal", "MNU_Fermer", "Esc"},
+    {"Combat", "MNU_Lieu(1)", "1"},    {"Combat", "MNU_Lieu(2)", "2"}, {"Combat", "MNU_Lieu(3)", "3"},
+    {"Combat", "MNU_Lieu(4)", "4"},    {"Combat", "MNU_Lieu(5)", "5"}, {"Combat", "MNU_Sortir", "Esc"},
 };
 
 }  // namespace

@@ -25,6 +25,17 @@ TEST_F(FightTest, PanelOpensBesideTheFightWithItsCaptionsAndTheEnemyPicture) {
     EXPECT_EQ(log.back(), "music play battle.mid");
 }
 
+// The fight's picture has no places: the keys that walk the shops and the arena (and leave
+// them) belong to no control in a fight, so a fight can't be left by a key.
+TEST_F(FightTest, TheShopsAndArenasKeysDoNothingInAFight) {
+    Enemy(5);
+    Fight();
+    ASSERT_TRUE(FightOpen());
+    for (const char* key : {"1", "2", "3", "4", "5", "Esc"}) EXPECT_FALSE(Combat()->PressKey(key)) << key;
+    EXPECT_TRUE(FightOpen());
+    EXPECT_EQ(gd.CombatMode, 0);
+}
+
 TEST_F(FightTest, MonstreBreathesSixTimesAndWinsBeforeTheEnemyEverActs) {
     Make(1, 10);
     Enemy(5);  // agility 6: the Monstre's 2 + 6 beats its 6 + 1

@@ -54,6 +54,27 @@ TEST_F(EntranceTest, LevelTwoWalksStraightUpAndSetsTheGuard) {
     EXPECT_EQ(gd.CombatMode, 0);
 }
 
+// Keys 1 to 3 walk to the stands as clicks do; 4 and 5 name no stand; Escape leaves.
+TEST_F(EntranceTest, KeysChooseTheLevelAndEscapeLeaves) {
+    Inside("press 4\npress 5\nwait 1000\n");
+    ASSERT_NE(Combat(), nullptr);
+    EXPECT_TRUE(MessageShown());
+    EXPECT_EQ(Icon().left, 192);
+    EXPECT_EQ(Icon().top, 224);
+    Run("press 3\nwait 2000\n");
+    EXPECT_EQ(Combat(), nullptr);
+    EXPECT_EQ(gd.EnemyAttack, 30);
+    EXPECT_EQ(gd.EnemyDefense, 30);
+    EXPECT_EQ(gd.EnemyAgility, 15);
+
+    gd.EnemyAttack = 0;
+    gd.CombatMode = 3;
+    Inside("press Esc\n");
+    EXPECT_EQ(Combat(), nullptr);
+    EXPECT_EQ(gd.CombatMode, 0);
+    EXPECT_EQ(gd.EnemyAttack, 0);  // no guard waits
+}
+
 TEST_F(EntranceTest, LevelsOneAndThreeWalkFourStepsAsideThenThreeUp) {
     Inside("call Form_MouseDown 1 0 80 150\nwait 1000\n");
     EXPECT_EQ(Icon().left, 64);
