@@ -144,3 +144,16 @@ TEST_F(GraveyardTest, FiveDeadFillTheFiveSlots) {
 }
 
 }  // namespace
+
+// Keys 1 to 5 raise the dead of the slot with that number, as a click on the slot does; the
+// key of an empty slot raises nobody.
+TEST_F(GraveyardTest, NumberKeysRaiseTheDeadOfTheirSlot) {
+    Game(2, 1);
+    Kill(4);
+    Kill(5);
+    Run("call Open_Click\npress 5\npress 3\npress 2\n");
+    EXPECT_EQ(gd.Status[4], 6);  // slots 5 and 3 are empty: nothing happened yet
+    EXPECT_EQ(gd.Status[5], 0);  // the second dead, in slot 2
+    EXPECT_EQ(rec::Life(5), 1);
+    EXPECT_EQ(rec::Life(4), 0);
+}

@@ -98,7 +98,9 @@ TEST(TownMine, TwiceOnTheSameCell) {
     // with the last point ends there.
     for (int round = 0; round < 2; ++round) {
         game.Stand(1, 3, 14, 9, 1);
-        game.Run("rnd 0.99\nmenu frmJeu.MNU_Up\nscreen\nclick ALaMinaNoVoy.Image1(2)\n");
+        // The second round picks the metal by its key (2: the second of the four).
+        game.Run(round == 0 ? "rnd 0.99\nmenu frmJeu.MNU_Up\nscreen\nclick ALaMinaNoVoy.Image1(2)\n"
+                            : "rnd 0.99\nmenu frmJeu.MNU_Up\nscreen\npress 2\n");
         EXPECT_EQ(gd.PosY[1], 8);
         EXPECT_TRUE(gd.EndTurnAvailable);
         EXPECT_EQ(game.session().screen("ALaMinaNoVoy"), nullptr);
