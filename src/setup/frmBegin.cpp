@@ -25,7 +25,6 @@ frmBegin::frmBegin() : Screen("frmBegin", kWidth, kHeight) {
     backColor = colors::kBlack;
     Layout();
     AddMenus();
-    AddHelpKeys(*this);  // F1 and F2 on the title too, without changing its menus
 
     On("Timer1_Timer", [this](const EventArgs&) { TimerTick(); });
     On("MNU_New_Click", [this](const EventArgs&) { NewGame(); });
@@ -91,6 +90,12 @@ void frmBegin::AddMenus() {
     Add(Kind::Menu, "MNU_Lang");
     Control& help = Add(Kind::Menu, "MNU_Help");
     help.caption = "?";
+    // The rules help (F1) and the journal (F2) first, where players look for them.
+    AddHelpKeys(*this, "MNU_Help");
+    Control& line = Add(Kind::Menu, "MNU_SepAide");
+    line.parent = "MNU_Help";
+    line.separator = true;
+    line.caption = "-";
     Add(Kind::Menu, "MNU_About").parent = "MNU_Help";
 }
 
@@ -130,6 +135,7 @@ void frmBegin::SetMenuCaptions() {
     C("MNU_About").caption = Msg(222);
     C("MNU_Lang").caption = Msg(14);
     C("MNU_File").caption = Msg(15);
+    CaptionHelpKeys(*this);
 }
 
 void frmBegin::ChooseLanguage(int entry) {

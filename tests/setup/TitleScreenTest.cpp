@@ -200,3 +200,22 @@ TEST(TitleScreen, QuitEndsTheProgramAtOnce) {
     EXPECT_EQ(s.Run("menu MNU_Quit\nscreen\n"), 0);
     EXPECT_EQ(s.out(), "");
 }
+
+// The "?" menu offers the rules help and the journal (with their keys) before the about box,
+// in the language chosen; its entries open the help as F1 does.
+TEST(TitleScreen, TheHelpMenuOffersTheRulesAndTheJournalFirst) {
+    Session s;
+    Screen& t = Title();
+    std::vector<std::string> entries;
+    for (const Control& c : t.Controls())
+        if (c.kind == Kind::Menu && c.parent == "MNU_Help") entries.push_back(c.Key());
+    EXPECT_EQ(entries, (std::vector<std::string>{"MNU_AideRegles", "MNU_AideJournal", "MNU_SepAide", "MNU_About"}));
+    EXPECT_EQ(t.C("MNU_AideRegles").caption, "&Règles du jeu");
+    EXPECT_EQ(t.C("MNU_AideRegles").shortcut, "F1");
+    EXPECT_EQ(t.C("MNU_AideJournal").shortcut, "F2");
+    ASSERT_EQ(s.Run("menu lang(1)\n"), 0);
+    EXPECT_EQ(t.C("MNU_AideRegles").caption, "&Rules of the game");
+    EXPECT_EQ(t.C("MNU_AideJournal").caption, "&Journal of the game");
+    ASSERT_EQ(s.Run("menu MNU_AideRegles\nscreen\nclose\npress F1\nscreen\nclose\nscreen\n"), 0) << s.err();
+    EXPECT_NE(s.out().find("frmBegin frmAide\nfrmBegin frmAide\nfrmBegin\n"), std::string::npos) << s.out();
+}
