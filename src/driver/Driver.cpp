@@ -45,21 +45,13 @@ void Driver::Fail(const std::string& message) {
     throw DriverExit{2};
 }
 
-int Driver::Run() {
-    try {
-        if (opening_) opening_();
-        while (Step()) {
-        }
-    } catch (const DriverExit& e) {
-        out_.flush();
-        return e.status;
-    }
-    out_.flush();
-    return 0;
-}
+int Driver::Run() { return Guarded(true); }
 
-int Driver::Continue() {
+int Driver::Continue() { return Guarded(false); }
+
+int Driver::Guarded(bool opening) {
     try {
+        if (opening && opening_) opening_();
         while (Step()) {
         }
     } catch (const DriverExit& e) {

@@ -57,6 +57,7 @@ public:
 
 private:
     bool Step();                   // reads and runs one command; false at the end of input
+    int Guarded(bool opening);     // the opening (if asked) and the commands, up to the exit status
     [[noreturn]] void Fail(const std::string& message);
     Screen& TargetScreen(std::string& key);   // "Screen.Control" or the top screen
     Screen* ScreenNamed(const std::string& name);
