@@ -82,10 +82,12 @@ bool OnTowerDoor() {
            gd.PosY[Me()] == map::kTowerDoor.row;
 }
 
-// The checks run one after the other, each on the state the previous one left.
+// The checks run one after the other, each on the state the previous one left. Only a key
+// that moves the door on refreshes the panel; a reminder or an open door changes nothing.
 void DoorKey(int n) {
     if (!OnTowerDoor()) return;
     int& state = gd.DoorState[rec::Owner(Me())];
+    const int before = state;
     if (n == items::kShadowKey || n == items::kGoldKey) {
         const int opened = n == items::kShadowKey ? 5 : 6;
         const int firstKey = n == items::kShadowKey ? 1 : 2;
@@ -114,7 +116,7 @@ void DoorKey(int n) {
         }
         if (state == 4) SetInformations(Msg(147));
     }
-    RefreshPanel(Me());
+    if (state != before) RefreshPanel(Me());
 }
 
 // The usable items in the order their names are compared with the clicked line.

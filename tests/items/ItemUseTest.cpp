@@ -180,6 +180,32 @@ TEST(DoorKeys, MessagesOnTheBoard) {
     EXPECT_EQ(gd.DoorState[1], 6);
 }
 
+// A key that leaves the door as it was changes nothing, so the item list stays scrolled
+// where the player left it; a key that moves the door on refreshes the panel.
+TEST(DoorKeys, AKeyThatChangesNothingLeavesTheListScrolled) {
+    BoardGame game;
+    REQUIRE_BOARD(game);
+    game.Stand(1, 3, 19, 10, 0);
+    SetItems(1, "1807960097009900");
+    RefreshPanel(1);
+    gd.DoorState[1] = 5;  // already open
+    game.Run("click frmJeu.ScrollDn\nclick frmJeu.Inventaire(0)\n");
+    EXPECT_EQ(gd.InventoryScroll, 1);
+    EXPECT_EQ(game.board().C("Inventaire", 0).caption, ItemName(items::kShadowKey));
+    EXPECT_EQ(gd.DoorState[1], 5);
+
+    gd.DoorState[1] = 1;  // the shadow key again: only the reminder
+    SetInformations("");
+    game.Run("click frmJeu.Inventaire(0)\n");
+    EXPECT_EQ(Informations(), MsgId(1146));
+    EXPECT_EQ(gd.InventoryScroll, 1);
+
+    game.Run("click frmJeu.Inventaire(2)\n");  // the runic key opens the door
+    EXPECT_EQ(gd.DoorState[1], 5);
+    EXPECT_EQ(gd.InventoryScroll, 0);
+    EXPECT_EQ(game.board().C("Inventaire", 0).caption, ItemName(18));
+}
+
 TEST(MasterKey, OpensAFailedChestOnce) {
     BoardGame game;
     REQUIRE_BOARD(game);
