@@ -266,8 +266,16 @@ void ScreenCanvas::Sync() {
             QTabBar* t = TabsFor(c);
             while (t->count() > static_cast<int>(c.tabs.size())) t->removeTab(t->count() - 1);
             for (size_t i = 0; i < c.tabs.size(); ++i) {
+                // The tabs' flags grow with the window, crisply, as every picture does.
                 QIcon icon;
-                if (i < c.tabIcons.size()) icon = QIcon(pictures::Get(c.tabIcons[i]));
+                if (i < c.tabIcons.size()) {
+                    const QPixmap& flag = pictures::Get(c.tabIcons[i]);
+                    if (!flag.isNull()) {
+                        const QSize size = flag.size() * scale_;
+                        t->setIconSize(size);
+                        icon = QIcon(flag.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+                    }
+                }
                 if (static_cast<int>(i) >= t->count()) t->addTab(icon, S(c.tabs[i]));
                 else {
                     t->setTabText(static_cast<int>(i), S(c.tabs[i]));

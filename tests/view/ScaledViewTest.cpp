@@ -4,11 +4,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 
 #include "support/Game.h"
 #include "ui/Screen.h"
 #include "view/Render.h"
+#include "view/Pictures.h"
 #include "view/ScreenView.h"
 
 namespace {
@@ -128,4 +130,38 @@ TEST(ScaledView, FullScreenCentresThePictureAndKeepsTheClickMapping) {
     QApplication::processEvents();
     EXPECT_EQ(window.canvas()->scale(), 2);
     EXPECT_FALSE(window.isFullScreen());
+}
+
+namespace {
+
+// A tab strip with a flag on each tab, as the set-up screen has.
+class WithTabs : public Screen {
+public:
+    WithTabs() : Screen("WithTabs", 200, 60) {
+        Control& tabs = Add(Kind::TabStrip, "Tabs");
+        tabs.left = 4;
+        tabs.top = 4;
+        tabs.width = 190;
+        tabs.height = 24;
+        tabs.tabs = {"One", "Two"};
+        tabs.tabIcons = {"tab1.ico", "tab2.ico"};
+    }
+};
+
+}  // namespace
+
+TEST(ScaledView, TabFlagsGrowWithTheWindow) {
+    FreshProcess();
+    pictures::SetFolder(QUELMOR_BIN_DIR);
+    const QSize flag = pictures::Get("tab1.ico").size();
+    ASSERT_FALSE(flag.isEmpty());
+    for (int scale : {1, 2, 3}) {
+        WithTabs s;
+        ScreenCanvas canvas(s, scale);
+        canvas.Sync();
+        QTabBar* bar = canvas.findChild<QTabBar*>();
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->iconSize(), flag * scale) << scale;
+        EXPECT_EQ(bar->tabIcon(1).availableSizes().value(0), flag * scale) << scale;
+    }
 }
