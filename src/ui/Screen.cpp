@@ -1,5 +1,7 @@
 #include "ui/Screen.h"
 
+#include <algorithm>
+
 #include "ui/Ui.h"
 
 Screen::Screen(std::string name, int w, int h) : width(w), height(h), name_(std::move(name)) {}
@@ -112,6 +114,7 @@ bool Screen::Call(const std::string& handler, const std::vector<int>& args) {
 void Screen::Press(const std::string& key, int x, int y, int button, int shift) {
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
+    if (c && Focusable(*c)) focus = key;
     Run((c ? c->name : std::string("Form")) + "_MouseDown", EventArgs{c ? c->index : -1, button, shift, x, y});
 }
 
@@ -223,6 +226,54 @@ bool Screen::PressKey(const std::string& key) {
         if (!Usable(c)) return true;  // the key belongs to this control, which cannot be used now
         if (c.kind == Kind::ListBox || c.kind == Kind::TextBox) continue;
         Click(c.Key(), c.width / 2, c.height / 2);
+        return true;
+    }
+    return FocusKey(key);
+}
+
+bool Screen::Focusable(const Control& c) {
+    return c.kind == Kind::Button || c.kind == Kind::ListBox || c.kind == Kind::TabStrip || c.kind == Kind::TextBox;
+}
+
+bool Screen::MoveFocus(bool forward) {
+    // The walk goes on from where the place is even when that control can't be used any more.
+    std::vector<Control*> ring;
+    for (Control& c : controls_)
+        if (Focusable(c)) ring.push_back(&c);
+    const int n = static_cast<int>(ring.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (ring[i]->Key() == focus) at = i;
+    if (at < 0) at = forward ? n - 1 : 0;
+    for (int step = 1; step <= n; ++step) {
+        Control* c = ring[((at + (forward ? step : -step)) % n + n) % n];
+        if (!Usable(*c)) continue;
+        focus = c->Key();
+        return true;
+    }
+    return false;
+}
+
+bool Screen::FocusKey(const std::string& key) {
+    if (key == "Tab") return MoveFocus(true);
+    if (key == "Shift+Tab" || key == "Shift+Backtab" || key == "Backtab") return MoveFocus(false);
+    Control* c = focus.empty() ? nullptr : Find(focus);
+    if (!c || !Usable(*c)) return false;
+    if (c->kind == Kind::Button && (key == "Space" || key == "Return")) {
+        Click(c->Key(), c->width / 2, c->height / 2);
+        return true;
+    }
+    if (c->kind == Kind::TabStrip && (key == "Left" || key == "Right")) {
+        const int tab = c->selectedTab + (key == "Right" ? 1 : -1);
+        if (tab >= 0 && tab < static_cast<int>(c->tabs.size())) Tab(c->Key(), tab);
+        return true;
+    }
+    if (c->kind == Kind::ListBox && (key == "Up" || key == "Down")) {
+        const int count = static_cast<int>(c->items.size());
+        if (count == 0) return true;
+        int line = c->listIndex < 0 ? 0 : c->listIndex + (key == "Down" ? 1 : -1);
+        line = std::clamp(line, 0, count - 1);
+        if (line != c->listIndex) Select(c->Key(), line);
         return true;
     }
     return false;

@@ -85,6 +85,14 @@ public:
     // that shortcut, or clicks the usable control with that hot key. False when nothing took it.
     bool PressKey(const std::string& key);
 
+    // The keyboard's place in a dialog: the key of the control it works on ("" for none).
+    // Keys no binding takes move it and act on it: Tab and Shift+Tab walk the usable buttons,
+    // lists, tab strips and text boxes in their order; Space or Return clicks the button;
+    // Up and Down move a list's selection (a selection is a click on the line), Left and Right
+    // a tab strip's tab. A click on such a control brings it there too.
+    std::string focus;
+    static bool Focusable(const Control& c);
+
     // Timers: sets the interval, enables and restarts the countdown.
     void StartTimer(Control& timer, int interval);
 
@@ -115,6 +123,8 @@ public:
     bool closed = false;
 
 private:
+    bool FocusKey(const std::string& key);
+    bool MoveFocus(bool forward);
     struct Entry {
         Handler fn;
         ArgOrder order;

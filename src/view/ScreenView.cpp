@@ -64,6 +64,7 @@ QString MenuText(const Control& c) {
 ScreenCanvas::ScreenCanvas(Screen& screen, int scale, QWidget* parent)
     : QWidget(parent), screen_(screen), scale_(scale) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);  // a click on a button or a list takes the keyboard from a text box
     setFixedSize(screen.width * scale, screen.height * scale);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -87,6 +88,17 @@ void ScreenCanvas::paintEvent(QPaintEvent*) {
     std::sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->order < b->order; });
     for (Control* c : order)
         if (screen_.Shown(*c)) PaintControl(p, *c);
+}
+
+// A dotted frame inside the control that the keyboard works on.
+void ScreenCanvas::PaintFocus(QPainter& p, const Control& c, const QRect& r) {
+    if (screen_.focus != c.Key() || !screen_.Usable(c)) return;
+    p.save();
+    p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    const int in = c.kind == Kind::ListBox ? 1 : 3;  // a list's lines reach its border
+    p.drawRect(r.adjusted(in, in, -in - 1, -in - 1));
+    p.restore();
 }
 
 void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
@@ -144,6 +156,7 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
                 const QPixmap& pm = pictures::Get(c.picture);
                 p.drawPixmap(x + (c.width - pm.width()) / 2, y + (c.height - pm.height()) / 2, pm);
             }
+            PaintFocus(p, c, r);
             break;
         }
         case Kind::Frame:
@@ -189,6 +202,7 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
                 }
                 p.drawText(lr.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, S(c.items[i]));
             }
+            PaintFocus(p, c, r);
             break;
         }
         case Kind::Line: {
@@ -206,6 +220,8 @@ QLineEdit* ScreenCanvas::EditFor(Control& c) {
     if (it != edits_.end()) return it->second;
     auto* e = new QLineEdit(this);
     std::string key = c.Key();
+    e->setProperty("control", QString::fromStdString(key));
+    e->installEventFilter(this);
     connect(e, &QLineEdit::textEdited, this, [this, key](const QString& t) {
         if (syncing_ || detached_) return;
         RunBeforeInputHook();
@@ -289,6 +305,7 @@ void ScreenCanvas::Sync() {
             t->setEnabled(c.enabled);
         }
     }
+    FollowFocus();
     syncing_ = false;
 }
 
@@ -377,6 +394,27 @@ void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
     int ax = 0, ay = 0;
     if (c) screen_.AbsolutePosition(*c, ax, ay);
     screen_.MouseMove(KeyOf(c), fx - ax, fy - ay);
+}
+
+// A text box that takes the keyboard (clicked, or shown) is where the screen's focus is.
+bool ScreenCanvas::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusIn && !detached_ && !syncing_) {
+        const QString key = watched->property("control").toString();
+        if (!key.isEmpty() && screen_.focus != key.toStdString()) {
+            screen_.focus = key.toStdString();
+            update();
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void ScreenCanvas::FollowFocus() {
+    Control* c = screen_.focus.empty() ? nullptr : screen_.Find(screen_.focus);
+    if (!c || !screen_.Shown(*c)) return;
+    QWidget* target = this;
+    if (c->kind == Kind::TextBox && edits_.count(c->Key())) target = edits_[c->Key()];
+    if (c->kind == Kind::TabStrip && tabBars_.count(c->Key())) target = tabBars_[c->Key()];
+    if (!target->hasFocus()) target->setFocus(Qt::TabFocusReason);
 }
 
 bool ScreenCanvas::event(QEvent* e) {
@@ -532,7 +570,20 @@ void ScreenWindow::keyPressEvent(QKeyEvent* e) {
     if (RunGlobalKeyHook(name.toStdString(), *this)) return;
     RunBeforeInputHook();
     if (detached_) return;
-    if (!screen_.PressKey(name.toStdString())) QWidget::keyPressEvent(e);
+    if (!screen_.PressKey(name.toStdString())) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    if (!detached_) Sync();  // the keyboard's place may have moved without any handler
+}
+
+bool ScreenWindow::focusNextPrevChild(bool next) {
+    if (detached_) return QWidget::focusNextPrevChild(next);
+    RunBeforeInputHook();
+    if (detached_) return true;
+    screen_.PressKey(next ? "Tab" : "Shift+Tab");
+    if (!detached_) Sync();
+    return true;
 }
 
 void ScreenWindow::ToggleFullScreen(int normalScale) {

@@ -32,9 +32,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     bool event(QEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void PaintControl(class QPainter& p, Control& c);
+    void PaintFocus(class QPainter& p, const Control& c, const class QRect& r);
+    void FollowFocus();  // the keyboard goes where the screen's focus is
     QLineEdit* EditFor(Control& c);
     QTabBar* TabsFor(Control& c);
     Screen& screen_;
@@ -66,6 +69,7 @@ public:
 protected:
     void closeEvent(class QCloseEvent*) override;
     void keyPressEvent(class QKeyEvent*) override;
+    bool focusNextPrevChild(bool next) override;  // Tab and Shift+Tab go to the screen
 
 private:
     void BuildMenuBar();
