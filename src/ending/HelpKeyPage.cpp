@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "ui/KeyBindings.h"
+#include "ui/Screen.h"
 
 namespace {
 
@@ -39,6 +40,14 @@ const char* ActionName(ProgramKey action) {
 }
 
 std::string KeyOf(const Use& use) {
+    // "#" names the keys that walk a dialog's controls.
+    if (std::string(use.screen) == "#") {
+        const std::string what = use.control;
+        if (what == "Next") return Screen::kFocusNextKey;
+        if (what == "Previous") return Screen::kFocusPreviousKey;
+        if (what == "Click") return Screen::kFocusClickKey;
+        return "";
+    }
     if (std::string(use.screen) == "*") {
         for (const ProgramKeyBinding& b : kProgramKeys)
             if (use.control == std::string(ActionName(b.action))) return b.key;
@@ -52,8 +61,8 @@ const std::vector<Section>& Sections() {
         {"Sur la carte", "On the map", {
             {{{{"frmJeu", "MNU_Up"}, {"frmJeu", "MNU_Down"}, {"frmJeu", "MNU_Left"}, {"frmJeu", "MNU_Right"}},
               "déplacer le personnage dont c'est le tour", "move the character whose turn it is"}},
-            {{{{"frmJeu", "EndTurn"}}, "finir le tour", "end the turn"}},
-            {{{{"frmJeu", "Capacity"}}, "la capacité de la classe", "the class capacity"},
+            {{{{"frmJeu", "EndTurn"}}, "finir le tour", "end the turn"},
+             {{{"frmJeu", "Capacity"}}, "la capacité de la classe", "the class capacity"},
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
              {{{"frmJeu", "BattleNow"}}, "le combat qui attend", "the fight that awaits"}},
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
@@ -68,6 +77,9 @@ const std::vector<Section>& Sections() {
              {{{"Combat", "MNU_Sortir"}}, "sortir", "leave"}},
         }},
         {"Dans les fenêtres", "In the windows", {
+            {{{{"#", "Next"}, {"#", "Previous"}}, "aller d'un bouton, d'une liste à l'autre",
+              "go from button to button, list to list"},
+             {{{"#", "Click"}}, "presser le bouton", "press the button"}},
             {{{{"Detail", "Command1"}, {"Resource", "Command1"}, {"frmAbout", "Command1"}, {"frmFini", "Command1"},
                {"MsgBox", "OK"}},
               "répondre OK", "answer OK"},

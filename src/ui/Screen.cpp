@@ -255,11 +255,12 @@ bool Screen::MoveFocus(bool forward) {
 }
 
 bool Screen::FocusKey(const std::string& key) {
-    if (key == "Tab") return MoveFocus(true);
-    if (key == "Shift+Tab" || key == "Shift+Backtab" || key == "Backtab") return MoveFocus(false);
+    if (key == kFocusNextKey) return MoveFocus(true);
+    // Shift+Tab reaches a window as Shift+Backtab.
+    if (key == kFocusPreviousKey || key == "Shift+Backtab" || key == "Backtab") return MoveFocus(false);
     Control* c = focus.empty() ? nullptr : Find(focus);
     if (!c || !Usable(*c)) return false;
-    if (c->kind == Kind::Button && (key == "Space" || key == "Return")) {
+    if (c->kind == Kind::Button && (key == kFocusClickKey || key == "Return")) {
         Click(c->Key(), c->width / 2, c->height / 2);
         return true;
     }

@@ -92,6 +92,9 @@ public:
     // a tab strip's tab. A click on such a control brings it there too.
     std::string focus;
     static bool Focusable(const Control& c);
+    static constexpr const char* kFocusNextKey = "Tab";
+    static constexpr const char* kFocusPreviousKey = "Shift+Tab";
+    static constexpr const char* kFocusClickKey = "Space";
 
     // Timers: sets the interval, enables and restarts the countdown.
     void StartTimer(Control& timer, int interval);

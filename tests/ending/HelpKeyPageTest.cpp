@@ -13,6 +13,7 @@
 #include "ending/frmJournal.h"
 #include "support/Game.h"
 #include "ui/KeyBindings.h"
+#include "ui/Screen.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ std::set<std::string> BoundKeys() {
     std::set<std::string> keys;
     for (const KeyBinding& b : KeyBindingTable()) keys.insert(b.key);
     for (const ProgramKeyBinding& b : kProgramKeys) keys.insert(b.key);
+    for (const char* key : {Screen::kFocusNextKey, Screen::kFocusPreviousKey, Screen::kFocusClickKey}) keys.insert(key);
     return keys;
 }
 
@@ -113,13 +115,15 @@ TEST(HelpKeyPage, ThePageDescribesEveryBindingOfTheTablesAndNothingElse) {
             << "bound twice: " << b.screen << " " << b.control;
     std::set<std::string> program;
     for (const ProgramKeyBinding& b : kProgramKeys) program.insert(b.key);
-    std::set<std::string> described, programDescribed;
+    std::set<std::string> described, programDescribed, focusDescribed;
     for (const std::string& entry : KeysOnKeyboardPage()) {
         const std::vector<std::string> parts = Split(entry, "|");
         ASSERT_EQ(parts.size(), 3u) << entry;
         EXPECT_FALSE(parts[2].empty()) << "the page describes an unbound control: " << entry;
         if (parts[0] == "*") {
             programDescribed.insert(parts[2]);
+        } else if (parts[0] == "#") {
+            focusDescribed.insert(parts[2]);
         } else {
             EXPECT_TRUE(table.count(entry)) << "not in the key table: " << entry;
             described.insert(entry);
@@ -127,6 +131,9 @@ TEST(HelpKeyPage, ThePageDescribesEveryBindingOfTheTablesAndNothingElse) {
     }
     EXPECT_EQ(described, table);
     EXPECT_EQ(programDescribed, program);
+    // The keys that walk a dialog and press its buttons are there too.
+    EXPECT_EQ(focusDescribed, (std::set<std::string>{Screen::kFocusNextKey, Screen::kFocusPreviousKey,
+                                                     Screen::kFocusClickKey}));
 }
 
 TEST(HelpKeyPage, KeysAreNamedInEachLanguage) {
