@@ -232,7 +232,12 @@ bool Screen::PressKey(const std::string& key) {
 }
 
 bool Screen::Focusable(const Control& c) {
-    return c.kind == Kind::Button || c.kind == Kind::ListBox || c.kind == Kind::TabStrip || c.kind == Kind::TextBox;
+    if (c.kind == Kind::Button || c.kind == Kind::ListBox || c.kind == Kind::TabStrip || c.kind == Kind::TextBox)
+        return true;
+    if (c.kind != Kind::Image || !HasHandler(c.name + "_Click")) return false;
+    for (const Control& other : controls_)
+        if (other.kind == Kind::Button) return true;
+    return false;
 }
 
 bool Screen::MoveFocus(bool forward) {
@@ -260,7 +265,7 @@ bool Screen::FocusKey(const std::string& key) {
     if (key == kFocusPreviousKey || key == "Shift+Backtab" || key == "Backtab") return MoveFocus(false);
     Control* c = focus.empty() ? nullptr : Find(focus);
     if (!c || !Usable(*c)) return false;
-    if (c->kind == Kind::Button && (key == kFocusClickKey || key == "Return")) {
+    if ((c->kind == Kind::Button || c->kind == Kind::Image) && (key == kFocusClickKey || key == "Return")) {
         Click(c->Key(), c->width / 2, c->height / 2);
         return true;
     }

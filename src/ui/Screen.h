@@ -87,11 +87,12 @@ public:
 
     // The keyboard's place in a dialog: the key of the control it works on ("" for none).
     // Keys no binding takes move it and act on it: Tab and Shift+Tab walk the usable buttons,
-    // lists, tab strips and text boxes in their order; Space or Return clicks the button;
+    // lists, tab strips and text boxes in their order (and, in a dialog, that is on a screen with
+    // buttons, the pictures that answer a click); Space or Return clicks the button or picture;
     // Up and Down move a list's selection (a selection is a click on the line), Left and Right
     // a tab strip's tab. A click on such a control brings it there too.
     std::string focus;
-    static bool Focusable(const Control& c);
+    bool Focusable(const Control& c);
     static constexpr const char* kFocusNextKey = "Tab";
     static constexpr const char* kFocusPreviousKey = "Shift+Tab";
     static constexpr const char* kFocusClickKey = "Space";

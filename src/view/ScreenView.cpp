@@ -96,7 +96,7 @@ void ScreenCanvas::PaintFocus(QPainter& p, const Control& c, const QRect& r) {
     p.save();
     p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
-    const int in = c.kind == Kind::ListBox ? 1 : 3;  // a list's lines reach its border
+    const int in = c.kind == Kind::Button ? 3 : 1;  // a list's lines and a picture reach the border
     p.drawRect(r.adjusted(in, in, -in - 1, -in - 1));
     p.restore();
 }
@@ -129,6 +129,7 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
                 p.setPen(QColor(64, 64, 64));
                 p.drawRect(r.adjusted(0, 0, -1, -1));
             }
+            PaintFocus(p, c, r);
             break;
         }
         case Kind::Label: {
