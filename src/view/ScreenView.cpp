@@ -96,7 +96,8 @@ void ScreenCanvas::PaintFocus(QPainter& p, const Control& c, const QRect& r) {
     p.save();
     p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
-    const int in = c.kind == Kind::Button ? 3 : 1;  // a list's lines and a picture reach the border
+    // Inside a button, on a list's border, around a picture (whose own edges may be dark).
+    const int in = c.kind == Kind::Button ? 3 : c.kind == Kind::Image ? -2 : 1;
     p.drawRect(r.adjusted(in, in, -in - 1, -in - 1));
     p.restore();
 }
