@@ -16,17 +16,8 @@ namespace {
 class Form : public Screen {
 public:
     Form() : Screen("Form", 200, 100) {
-        Control& name = Add(Kind::TextBox, "Name");
-        name.left = 10;
-        name.top = 10;
-        name.width = 100;
-        name.height = 22;
-        Control& go = Add(Kind::Button, "Go");
-        go.left = 10;
-        go.top = 50;
-        go.width = 80;
-        go.height = 30;
-        go.caption = "Go";
+        Place(Add(Kind::TextBox, "Name"), 10, 10, 100, 22);
+        Place(Add(Kind::Button, "Go"), 10, 50, 80, 30).caption = "Go";
         On("Go_Click", [this](const EventArgs&) { ++clicks; });
     }
     int clicks = 0;

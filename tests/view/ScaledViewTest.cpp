@@ -138,11 +138,7 @@ namespace {
 class WithTabs : public Screen {
 public:
     WithTabs() : Screen("WithTabs", 200, 60) {
-        Control& tabs = Add(Kind::TabStrip, "Tabs");
-        tabs.left = 4;
-        tabs.top = 4;
-        tabs.width = 190;
-        tabs.height = 24;
+        Control& tabs = Place(Add(Kind::TabStrip, "Tabs"), 4, 4, 190, 24);
         tabs.tabs = {"One", "Two"};
         tabs.tabIcons = {"tab1.ico", "tab2.ico"};
     }
