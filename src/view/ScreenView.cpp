@@ -425,7 +425,13 @@ bool ScreenCanvas::event(QEvent* e) {
         Control* c = screen_.HitTest(he->pos().x() / scale_, he->pos().y() / scale_);
         QString tip = c ? S(c->tooltip) : QString();
         if (c && !c->hotkey.empty()) tip += (tip.isEmpty() ? "" : "  ") + QString("[%1]").arg(S(c->hotkey));
-        if (!tip.isEmpty()) QToolTip::showText(he->globalPos(), tip, this);
+        if (!tip.isEmpty()) {
+            // The tip's text is as large as the window's own.
+            QFont font = QToolTip::font();
+            font.setPixelSize(12 * scale_);
+            QToolTip::setFont(font);
+            QToolTip::showText(he->globalPos(), tip, this);
+        }
         else QToolTip::hideText();
         return true;
     }

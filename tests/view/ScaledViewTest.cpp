@@ -4,7 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QHelpEvent>
 #include <QTabBar>
+#include <QToolTip>
 #include <QTest>
 
 #include "support/Game.h"
@@ -159,5 +161,20 @@ TEST(ScaledView, TabFlagsGrowWithTheWindow) {
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->iconSize(), flag * scale) << scale;
         EXPECT_EQ(bar->tabIcon(1).availableSizes().value(0), flag * scale) << scale;
+    }
+}
+
+TEST(ScaledView, TooltipsAreAsLargeAsTheWindowsText) {
+    FreshProcess();
+    for (int scale : {1, 3}) {
+        Target t;
+        t.C("Pad").tooltip = "A pad";
+        ScreenCanvas canvas(t, scale);
+        canvas.show();
+        const QPoint at((20 + 5) * scale, (10 + 5) * scale);
+        QHelpEvent tip(QEvent::ToolTip, at, canvas.mapToGlobal(at));
+        QApplication::sendEvent(&canvas, &tip);
+        EXPECT_EQ(QToolTip::font().pixelSize(), 12 * scale) << scale;
+        QToolTip::hideText();
     }
 }
