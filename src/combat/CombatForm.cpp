@@ -167,23 +167,21 @@ void CombatForm::Load() {
     ShowPlaceKeys();
 }
 
+bool CombatForm::PlacePoint(int place, int& x, int& y) {
+    if (openedMode == 1 || openedMode == 2) return ShopPlacePoint(place, x, y);
+    if (openedMode == 3) return TournamentPlacePoint(place, x, y);
+    return false;
+}
+
 void CombatForm::ShowPlaceKeys() {
     int x = 0, y = 0;
-    for (int k = 1; k <= 5; ++k) {
-        bool there = false;
-        if (openedMode == 1 || openedMode == 2) there = ShopPlacePoint(k, x, y);
-        else if (openedMode == 3) there = TournamentPlacePoint(k, x, y);
-        C("MNU_Lieu", k).visible = there;
-    }
+    for (int k = 1; k <= 5; ++k) C("MNU_Lieu", k).visible = PlacePoint(k, x, y);
     C("MNU_Sortir").visible = openedMode != 0;
 }
 
 void CombatForm::PlaceKey(int place) {
     int x = 0, y = 0;
-    bool there = false;
-    if (openedMode == 1 || openedMode == 2) there = ShopPlacePoint(place, x, y);
-    else if (openedMode == 3) there = TournamentPlacePoint(place, x, y);
-    if (there) MouseDown(x, y);
+    if (PlacePoint(place, x, y)) MouseDown(x, y);
 }
 
 void CombatForm::LoadFight() {

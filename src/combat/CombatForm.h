@@ -31,6 +31,7 @@ private:
     void RegulTimer();
     void MouseDown(int x, int y);
     // The keyboard's way to the picture's places (see the constructor).
+    bool PlacePoint(int place, int& x, int& y);  // where a click reaches place k of this mode's picture
     void ShowPlaceKeys();
     void PlaceKey(int place);
     void Forward(const std::string& control, const EventArgs& a);
