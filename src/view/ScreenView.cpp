@@ -589,7 +589,7 @@ bool ScreenWindow::focusNextPrevChild(bool next) {
     if (detached_) return QWidget::focusNextPrevChild(next);
     RunBeforeInputHook();
     if (detached_) return true;
-    screen_.PressKey(next ? "Tab" : "Shift+Tab");
+    screen_.PressKey(next ? Screen::kFocusNextKey : Screen::kFocusPreviousKey);
     if (!detached_) Sync();
     return true;
 }
