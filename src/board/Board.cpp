@@ -37,7 +37,11 @@ bool FightPending() {
 }
 
 void SetBoardVisible(bool visible) {
-    if (frmJeu* b = Jeu()) b->visible = visible;
+    frmJeu* b = Jeu();
+    if (!b) return;
+    b->visible = visible;
+    // Back from a fight or a shop: what it left must not hold the turn.
+    if (visible) KeepTurnEndable();
 }
 
 int DisplayedZone() {

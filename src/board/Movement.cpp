@@ -50,21 +50,52 @@ bool IsPlaceCell(int column, int row) {
     return map::PlaceAt(zone, column, row) != map::Place::None;
 }
 
-bool IsPassable(int column, int row) {
-    frmJeu* b = Jeu();
-    const int zone = gd.Zone[gd.CurrentCharacter];
+namespace {
+
+const map::ZoneExit* ExitAt(int zone, int column, int row) {
     const map::ZoneExit* exits = map::ZoneExits();
-    for (int e = 0; e < map::kZoneExitCount; ++e) {
-        if (exits[e].fromZone == zone && exits[e].exitColumn == column && exits[e].exitRow == row) {
-            ChangeZone(column, row);
-            return true;
-        }
-    }
-    if (b)
+    for (int e = 0; e < map::kZoneExitCount; ++e)
+        if (exits[e].fromZone == zone && exits[e].exitColumn == column && exits[e].exitRow == row) return &exits[e];
+    return nullptr;
+}
+
+// A zone exit, or a road cell with no obstacle on it; nothing moves.
+bool IsOpen(int zone, int column, int row) {
+    if (ExitAt(zone, column, row)) return true;
+    if (frmJeu* b = Jeu())
         for (int i = 1; i <= 16; ++i)
             if (b->BlockZone[i] == zone && b->BlockX[i] == column && b->BlockY[i] == row) return false;
     return map::IsRoadCell(zone, column, row);
 }
+
+}  // namespace
+
+bool IsPassable(int column, int row) {
+    const int zone = gd.Zone[gd.CurrentCharacter];
+    if (ExitAt(zone, column, row)) {
+        ChangeZone(column, row);
+        return true;
+    }
+    return IsOpen(zone, column, row);
+}
+
+// The same questions, in the same order, as MoveDirection asks them; an exit two cells ahead
+// carries the character into the next zone before the one-cell step is looked at there.
+bool CanStep(int dx, int dy) {
+    const int c = gd.CurrentCharacter;
+    if (gd.MovesLeft == 0) return false;
+    const int zone = gd.Zone[c], x = gd.PosX[c], y = gd.PosY[c];
+    if (IsPlaceCell(x + 2 * dx, y + 2 * dy)) return true;
+    const bool onPlace = IsPlaceCell(x, y);
+    if (const map::ZoneExit* exit = ExitAt(zone, x + 2 * dx, y + 2 * dy)) {
+        if (onPlace) return true;
+        const int nx = exit->newX >= 0 ? exit->newX : x, ny = exit->newY >= 0 ? exit->newY : y;
+        return IsOpen(exit->toZone, nx + dx, ny + dy);
+    }
+    return (onPlace && IsOpen(zone, x + 2 * dx, y + 2 * dy)) || IsOpen(zone, x + dx, y + dy);
+}
+
+bool CanStepAnywhere() { return CanStep(0, -1) || CanStep(0, 1) || CanStep(-1, 0) || CanStep(1, 0); }
 
 void ChangeZone(int column, int row) {
     frmJeu* b = Jeu();

@@ -127,10 +127,21 @@ void ShowNewTurn(frmJeu& b) {
 
 }  // namespace
 
+void KeepTurnEndable() {
+    frmJeu* b = Jeu();
+    if (!b || b->closed || !b->visible || gd.EndTurnAvailable) return;
+    // Whatever spent the last step (the tower door, an arrow, a spell given up) or walled the
+    // character in, the players must be able to go on.
+    if (FightPending() || gd.PendingSpell != 0 || CanStepAnywhere()) return;
+    EnableEndTurn();
+}
+
 void EndTurn_Click() {
     frmJeu* b = Jeu();
     if (!b) return;
     SetInformations("");
+    // A flight or a spell still waiting for its target lapses with the turn.
+    gd.PendingSpell = 0;
     int& ending = gd.Status[gd.CurrentCharacter];
     if (ending >= 10 && ending <= 13) ending = 0;
     if (ending == 15) ending = 0;

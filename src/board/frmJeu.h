@@ -5,6 +5,11 @@
 
 #include "ui/Screen.h"
 
+// Every turn can be ended: once the current character has nothing left that carries its turn
+// on (no step to take, no fight waiting for the fight button, no flight or spell waiting for
+// its target), the end of the turn becomes available. The board runs it after every input.
+void KeepTurnEndable();
+
 class frmJeu : public Screen {
 public:
     frmJeu();
@@ -17,6 +22,9 @@ public:
     int BlockX[17] = {};        // obstacle of character i: cell and zone, 0 = none
     int BlockY[17] = {};
     int BlockZone[17] = {};
+
+protected:
+    void AfterInput() override { KeepTurnEndable(); }
 };
 
 // The open board, nullptr when none is open.
@@ -68,6 +76,10 @@ void ShowObstacle(int i, int z);
 bool IsPlaceCell(int column, int row);
 // May the current character step onto (column, row)? A zone exit moves it to the next zone.
 bool IsPassable(int column, int row);
+// Would the direction command (dx, dy) move the current character now? Nothing moves.
+bool CanStep(int dx, int dy);
+// Would any of the four direction commands move it?
+bool CanStepAnywhere();
 // Moves the current character through the zone exit at (column, row).
 void ChangeZone(int column, int row);
 // One direction command; true when the character moved. keyRule: the tower door check.

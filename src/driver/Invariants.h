@@ -12,3 +12,7 @@ void ResetInvariants();
 std::string CheckRecords();
 // The rules of the open screens: which may be open together, and no forgotten dialog.
 std::string CheckScreens();
+// Between actions on the board: "" when the current turn can still be ended by what the
+// current character can do (the end-of-turn button, the fight button, completing a waiting
+// target, a step), otherwise what holds the turn for ever.
+std::string CheckTurnCanEnd();

@@ -71,6 +71,8 @@ private:
         if (!result.failure.empty()) return false;
         if (result.actions > 0) {
             std::string broken = CheckInvariants();
+            // Between actions on the board (not inside a pop-up menu or a jump-start's lines).
+            if (broken.empty() && !d_.popupScreen() && jump_.empty()) broken = CheckTurnCanEnd();
             if (!broken.empty()) {
                 result.failure = broken;
                 result.failedAction = result.actions;

@@ -88,7 +88,10 @@ void Screen::Run(const std::string& handler, const EventArgs& args) {
     auto it = handlers_.find(handler);
     if (it == handlers_.end() || closed) return;
     Handler fn = it->second.fn;  // a handler may replace the table while it runs
+    ++running_;
     fn(args);
+    --running_;
+    if (running_ == 0 && !closed) AfterInput();
     Ui::Get().AfterHandler();
 }
 

@@ -126,6 +126,11 @@ public:
 
     bool closed = false;
 
+protected:
+    // Runs once an input (a click, a key, a menu choice, a timer tick) has been dealt with:
+    // after the outermost handler of this screen returns, never between nested handlers.
+    virtual void AfterInput() {}
+
 private:
     bool FocusKey(const std::string& key);
     bool MoveFocus(bool forward);
@@ -139,6 +144,7 @@ private:
     std::unordered_map<std::string, Entry> handlers_;
     std::unique_ptr<MusicPlayer> music_;
     int nextOrder_ = 0;
+    int running_ = 0;  // handlers of this screen running, nested ones included
     Control dummy_;
 };
 
