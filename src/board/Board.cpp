@@ -17,13 +17,21 @@ void OpenBoard() { Ui::Get().Show(std::make_unique<frmJeu>()); }
 
 Screen* Board() { return Jeu(); }
 
+bool BoardMoment(JournalMoment& at) {
+    frmJeu* b = Jeu();
+    if (!b) return false;
+    at = JournalMoment{DayNumber(b->HourCounter), HourOfDay(b->HourCounter),
+                       rec::ReadName(gd.CurrentCharacter, rec::Name::Character)};
+    return true;
+}
+
 void SetInformations(const std::string& text) {
     frmJeu* b = Jeu();
     if (!b) return;
     b->C("Informations").caption = text;
     // Every message shown joins the game's journal.
-    JournalRecord(text, DayNumber(b->HourCounter), HourOfDay(b->HourCounter),
-                  rec::ReadName(gd.CurrentCharacter, rec::Name::Character));
+    JournalMoment now;
+    if (BoardMoment(now)) JournalRecord(text, now);
 }
 
 std::string Informations() {

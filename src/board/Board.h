@@ -3,6 +3,7 @@
 #include <string>
 
 class Screen;
+struct JournalMoment;
 
 // Opens the board after set-up (board start-up runs in its Load).
 void OpenBoard();
@@ -12,6 +13,9 @@ Screen* Board();
 // The information line.
 void SetInformations(const std::string& text);
 std::string Informations();
+// The moment the journal gives a message shown now: the board clock's day and hour and the
+// character whose turn it is. False while the board is closed.
+bool BoardMoment(JournalMoment& at);
 // The sum of count six-sided dice plus bonus.
 int RollDice(int count, int bonus);
 // Kills the current character (a Cavalier Noir survives).

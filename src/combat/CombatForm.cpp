@@ -119,6 +119,7 @@ void CombatForm::WriteMessage(const std::string& text) {
     C("Message").caption = text;
     C("Message").visible = true;
     C("Fond").visible = true;
+    if (openedMode == 0) JournalFightMessage(text);
 }
 
 void CombatForm::ShowMessage(const std::string& text, int ms) {
@@ -137,6 +138,7 @@ void CombatForm::PlaceCharacterIcon() {
 void CombatForm::HideMessage() {
     C("Fond").visible = false;
     C("Message").visible = false;
+    if (openedMode == 0) JournalFightMessageHidden();
 }
 
 bool CombatForm::Busy() {
@@ -206,6 +208,7 @@ void CombatForm::LoadFight() {
 
 void CombatForm::Unload() {
     if (openedMode != 0) return;
+    JournalFightMessageHidden();
     WriteFightOutcome();
     // The animation counter of this fight must not reach the board's spell targeting.
     gd.PendingSpell = 0;

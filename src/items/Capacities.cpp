@@ -58,6 +58,8 @@ void RaiseTheDead(int c) {
     if (life < 0) life = 0;
     rec::WriteLife(c, life);
     if (life == 0) DeadlyDead();
+    // The panel shows the life point paid at once.
+    RefreshPanel(c);
 }
 
 void Fly(int c) {

@@ -3,8 +3,9 @@
 namespace {
 
 std::vector<JournalEntry> entries;
-// Is the last entry the message the line still shows (no other text or clearing since)?
-bool lastOnShow = false;
+// For each line, the entry of the message it still shows (no other text or clearing since);
+// -1 when it shows none.
+int onShow[2] = {-1, -1};
 
 std::string Trimmed(const std::string& name) {
     size_t first = name.find_first_not_of(' ');
@@ -13,27 +14,39 @@ std::string Trimmed(const std::string& name) {
     return name.substr(first, last - first + 1);
 }
 
+JournalEntry EntryOf(const std::string& text, const JournalMoment& at) {
+    return JournalEntry{text, at.day, at.hour, Trimmed(at.characterName)};
+}
+
+bool Same(const JournalEntry& a, const JournalEntry& b) {
+    return a.text == b.text && a.day == b.day && a.hour == b.hour && a.characterName == b.characterName;
+}
+
 }  // namespace
 
-void JournalRecord(const std::string& text, int day, int hour, const std::string& characterName) {
+void JournalRecord(const std::string& text, const JournalMoment& at, JournalLine line) {
+    int& shown = onShow[line == JournalLine::Fight ? 1 : 0];
     if (text.empty()) {
-        lastOnShow = false;
+        shown = -1;
         return;
     }
-    JournalEntry entry{text, day, hour, Trimmed(characterName)};
-    if (lastOnShow && !entries.empty()) {
-        const JournalEntry& last = entries.back();
-        if (last.text == entry.text && last.day == day && last.hour == hour &&
-            last.characterName == entry.characterName)
-            return;   // the line was set again to what it already showed
-    }
+    JournalEntry entry = EntryOf(text, at);
+    if (shown >= 0 && Same(entries[static_cast<size_t>(shown)], entry)) return;  // set again to what it showed
     entries.push_back(std::move(entry));
-    lastOnShow = true;
+    shown = static_cast<int>(entries.size()) - 1;
+}
+
+void JournalRecord(const std::string& text, int day, int hour, const std::string& characterName) {
+    JournalRecord(text, JournalMoment{day, hour, characterName});
+}
+
+void JournalNote(const std::string& text, const JournalMoment& at) {
+    if (!text.empty()) entries.push_back(EntryOf(text, at));
 }
 
 const std::vector<JournalEntry>& JournalEntries() { return entries; }
 
 void JournalClear() {
     entries.clear();
-    lastOnShow = false;
+    onShow[0] = onShow[1] = -1;
 }

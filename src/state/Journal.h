@@ -1,16 +1,20 @@
 #pragma once
-// The game's journal: every message the board's information line has shown in this game,
-// oldest first, with the day, the hour and the name of the character whose turn it was.
-// Messages are kept as the text the player saw, already in the language of that moment.
+// The game's journal: every message shown in this game, oldest first, with the day, the hour
+// and the name of the character whose turn it was. Messages are kept as the text the player
+// saw, already in the language of that moment.
 //
-// Wiring (one call each on the board):
+// Two lines show messages, one at a time each: the board's information line and the fight
+// screen's message line. A line that is set again to the text it still shows adds no second
+// entry; once the line was cleared (or hidden), showing the same text again is a new entry.
+// A fight's outcome, which no line shows, is noted as an entry of its own.
+//
+// Wiring:
 //   - at board start-up (frmJeu::Load):  JournalClear();
-//   - in SetInformations(text), after the caption is set:
-//       JournalRecord(text, DayNumber(b->HourCounter), HourOfDay(b->HourCounter),
-//                     rec::ReadName(gd.CurrentCharacter, rec::Name::Character));
-//     Call it for every text, the empty one included: an empty text records nothing but
-//     ends the message on show, so the same message shown again later is recorded again,
-//     while setting the line again to the text it already shows adds no second entry.
+//   - in SetInformations(text), after the caption is set: JournalRecord(text, <moment>);
+//     for every text, the empty one included (an empty text ends the message on show);
+//   - the fight screen's message line: JournalRecord(text, <moment>, JournalLine::Fight) when
+//     it shows a message, JournalRecord("", <moment>, JournalLine::Fight) when it hides it;
+//   - the end of a fight: JournalNote(outcome, <moment>).
 #include <string>
 #include <vector>
 
@@ -21,8 +25,21 @@ struct JournalEntry {
     std::string characterName;   // without the blanks of its record field
 };
 
-// Records a message the information line now shows (an empty text only ends the one on show).
+// When a message is shown: the board clock's day and hour and the acting character's name.
+struct JournalMoment {
+    int day = 0;
+    int hour = 0;
+    std::string characterName;   // as in its record field; the journal trims the blanks
+};
+
+// The places that show one message at a time.
+enum class JournalLine { Informations, Fight };
+
+// Records a message that line now shows (an empty text only ends the one on show).
+void JournalRecord(const std::string& text, const JournalMoment& at, JournalLine line = JournalLine::Informations);
 void JournalRecord(const std::string& text, int day, int hour, const std::string& characterName);
+// Records something no line shows: always a new entry.
+void JournalNote(const std::string& text, const JournalMoment& at);
 // Every recorded message, oldest first.
 const std::vector<JournalEntry>& JournalEntries();
 // Forgets every message (a new game begins).

@@ -74,6 +74,34 @@ TEST(JournalRecord, TheLineSetAgainToItsOwnTextIsOneMessageButAShowingAfterAClea
     EXPECT_EQ(JournalEntries().size(), 1u);
 }
 
+// The information line and the fight's message line each show one message at a time: setting
+// either again to what it still shows adds nothing, whatever the other did in between.
+TEST(JournalRecord, EachLineKeepsItsOwnMessageOnShowAndAnOutcomeIsAlwaysNoted) {
+    JournalClear();
+    const JournalMoment at{1, 14, "  Kayla"};
+    const std::string blow = "Vous attaquez L'orc et vous le ratez!";
+    JournalRecord("Combat!", at);
+    JournalRecord(blow, at, JournalLine::Fight);
+    JournalRecord("Combat!", at);                      // the board still shows it
+    JournalRecord(blow, at, JournalLine::Fight);       // and the fight screen its blow
+    EXPECT_EQ(JournalEntries().size(), 2u);
+    JournalRecord("", at);                             // clearing the board's line...
+    JournalRecord(blow, at, JournalLine::Fight);       // ...leaves the fight's on show
+    EXPECT_EQ(JournalEntries().size(), 2u);
+    JournalRecord("", at, JournalLine::Fight);         // the blow's message is hidden...
+    JournalRecord(blow, at, JournalLine::Fight);       // ...and the same blow comes again
+    JournalNote("L'orc : combat perdu.", at);
+    JournalNote("L'orc : combat perdu.", at);          // two fights, two outcomes
+    JournalNote("", at);                               // nothing to note
+    const std::vector<JournalEntry>& e = JournalEntries();
+    ASSERT_EQ(e.size(), 5u);
+    EXPECT_EQ(e[2].text, blow);
+    EXPECT_EQ(e[4].text, "L'orc : combat perdu.");
+    EXPECT_EQ(e[4].characterName, "Kayla");
+    EXPECT_EQ(e[4].hour, 14);
+    JournalClear();
+}
+
 TEST(WrapLines, BreaksBetweenWordsCountingCharactersNotBytes) {
     const std::vector<std::string> lines = WrapLines("Vous échouez lamentablement... été", 12);
     ASSERT_EQ(lines.size(), 3u);

@@ -11,6 +11,7 @@
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/Messages.h"
+#include "state/SharedRules.h"
 #include "state/Text.h"
 #include "support/Game.h"
 
@@ -106,6 +107,7 @@ TEST_F(CapacityTest, TheNecromancerAtLifeOneRaisesAFriendAndDies) {
     Start(kAnn, kBob);
     Play(2, 1, 3, 12);
     rec::WriteLife(2, 1);
+    RefreshPanel(2);
     gd.Status[5] = 6;
     Press("", "click PersoMort(0)\n");
     EXPECT_EQ(gd.Status[5], 0);
@@ -114,14 +116,18 @@ TEST_F(CapacityTest, TheNecromancerAtLifeOneRaisesAFriendAndDies) {
     EXPECT_EQ(rec::Life(2), 0);
     EXPECT_EQ(gd.Status[2], 6);
     EXPECT_FALSE(board().C("Perso1", 2).visible);
+    EXPECT_EQ(board().C("lblLife").caption, " 0");  // the panel shows the price paid
 }
 
 TEST_F(CapacityTest, TheNecromancerPaysALifePointEvenWhenNobodyIsDead) {
     Start(kAnn, kBob);
     Play(2, 1, 3, 12);
+    RefreshPanel(2);
+    ASSERT_EQ(board().C("lblLife").caption, " 6");
     Press();
     EXPECT_EQ(Informations(), "Personne ne peut être ressuciter.");
     EXPECT_EQ(rec::Life(2), 5);
+    EXPECT_EQ(board().C("lblLife").caption, " 5");  // at once, not at the next refresh
     EXPECT_EQ(gd.Status[2], 0);
     EXPECT_TRUE(gd.CapacityAvailable);  // raising the dead does not spend the capacity
 }

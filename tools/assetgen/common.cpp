@@ -2,6 +2,7 @@
 #include "common.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QHash>
 #include <QVector>
 #include <algorithm>
@@ -11,6 +12,17 @@
 #include <gif_lib.h>
 
 namespace assetgen {
+
+QFont RequireFont(const QString& family, int pixelSize, bool bold) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    const QString given = QFontInfo(font).family();
+    if (given != family)
+        throw MissingFont("font \"" + family.toStdString() + "\" is not installed (the machine would draw with \"" +
+                          given.toStdString() + "\" instead); install it, see scripts/setup.sh");
+    return font;
+}
 
 uint32_t Noise::next() {
     // splitmix64

@@ -2,9 +2,11 @@
 // Shared helpers of the asset generator: deterministic noise and the file writers.
 #include <QByteArray>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <stdexcept>
 
 namespace assetgen {
 
@@ -21,6 +23,17 @@ private:
 
 // Smooth value noise in [0, 1) at a point, for landscapes and stone.
 double ValueNoise(double x, double y, uint32_t seed);
+
+// A font a picture asks for is not the one the machine draws with.
+class MissingFont : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The font of family at a pixel size. Throws MissingFont, naming the family, when the machine
+// would draw with another family instead: the pictures would differ from machine to machine.
+// Ask only for fonts that scripts/setup.sh installs.
+QFont RequireFont(const QString& family, int pixelSize, bool bold = false);
 
 // Writers. Each returns false and prints to stderr when the file cannot be written.
 bool SaveBmp(const QImage& image, const QString& path);      // 24-bit uncompressed BMP

@@ -94,9 +94,7 @@ QImage Sundial(const QImage& frame, int h) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, 29, 29);
     // Numerals engraved in the ring.
-    QFont f("P052");
-    f.setPixelSize(7);
-    f.setBold(true);
+    const QFont f = RequireFont("Liberation Serif", 7, true);
     for (int k = 0; k < 12; ++k) {
         const double a = k * M_PI / 6;
         const QPointF at = c + QPointF(35 * std::sin(a), -35 * std::cos(a));

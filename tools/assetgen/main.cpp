@@ -13,13 +13,18 @@ int main(int argc, char** argv) {
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
-    assetgen::GenerateMaps(dir);
-    assetgen::GenerateFigures(dir);
-    assetgen::GenerateEnemies(dir);
-    assetgen::GenerateScenes(dir);
-    assetgen::GenerateInterface(dir);
-    assetgen::GenerateSpells(dir);
-    assetgen::GenerateMusic(dir);
-    assetgen::GenerateSounds(dir);
+    try {
+        assetgen::GenerateMaps(dir);
+        assetgen::GenerateFigures(dir);
+        assetgen::GenerateEnemies(dir);
+        assetgen::GenerateScenes(dir);
+        assetgen::GenerateInterface(dir);
+        assetgen::GenerateSpells(dir);
+        assetgen::GenerateMusic(dir);
+        assetgen::GenerateSounds(dir);
+    } catch (const assetgen::MissingFont& e) {
+        std::fprintf(stderr, "quelmor-assetgen: %s\n", e.what());
+        return 1;
+    }
     return 0;
 }
