@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <utility>
 #include <string>
 #include <vector>
@@ -21,7 +20,7 @@
 #include "ui/KeyBindings.h"
 #include "ui/Ui.h"
 #include "view/GameStyle.h"
-#include "view/InputHook.h"
+#include "view/ProgramKeys.h"
 #include "view/Pictures.h"
 #include "view/ScreenView.h"
 #include "view/QtHost.h"
@@ -129,31 +128,10 @@ int main(int argc, char** argv) {
     const int scale = WindowScale();
     QtHost host(scale);
     // Keys of the program itself, on every window: full screen and sound, for this run only.
-    SetGlobalKeyHook([&](const std::string& key, ScreenWindow& window) {
-        const std::optional<ProgramKey> action = ProgramKeyFor(key);
-        if (!action) return false;
-        switch (*action) {
-        case ProgramKey::FullScreen:
-            window.ToggleFullScreen(scale);
-            return true;
-        case ProgramKey::MuteAll: {
-            const bool mute = !(services.musicMuted() && services.effectsMuted());
-            services.SetMusicMuted(mute);
-            services.SetEffectsMuted(mute);
-            return true;
-        }
-        case ProgramKey::MuteMusic:
-            services.SetMusicMuted(!services.musicMuted());
-            return true;
-        case ProgramKey::MuteEffects:
-            services.SetEffectsMuted(!services.effectsMuted());
-            return true;
-        case ProgramKey::Help:
-        case ProgramKey::Journal:
-            return false;  // the screens carry these
-        }
-        return false;
-    });
+    InstallProgramKeys({[&services] { return services.musicMuted(); }, [&services] { return services.effectsMuted(); },
+                        [&services](bool m) { services.SetMusicMuted(m); },
+                        [&services](bool m) { services.SetEffectsMuted(m); }},
+                       scale);
     Ui::Get().SetHost(&host);
     fonts.Wait();  // the title lays out its text
     OpenTitleScreen();

@@ -1,8 +1,24 @@
 #include "ui/Screen.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ui/Ui.h"
+
+namespace {
+
+// A control or handler name that no screen defines is a typing error in the code: in the test
+// build it stops everything at once, so that no rule is silently switched off.
+void UnknownName([[maybe_unused]] const char* what, [[maybe_unused]] const std::string& screen,
+                 [[maybe_unused]] const std::string& name) {
+#ifdef QUELMOR_STRICT_NAMES
+    std::fprintf(stderr, "%s \"%s\" is unknown on screen %s\n", what, name.c_str(), screen.c_str());
+    std::abort();
+#endif
+}
+
+}  // namespace
 
 Screen::Screen(std::string name, int w, int h) : width(w), height(h), name_(std::move(name)) {}
 
@@ -42,6 +58,7 @@ Control* Screen::Find(const std::string& key) {
 
 Control& Screen::C(const std::string& key) {
     if (Control* c = Find(key)) return *c;
+    UnknownName("control", name_, key);
     dummy_ = Control{};
     dummy_.name = key;
     dummy_.visible = false;
@@ -85,6 +102,11 @@ std::vector<std::string> Screen::HandlerNames() const {
 }
 
 void Screen::Run(const std::string& handler, const EventArgs& args) {
+    if (!closed && !HasHandler(handler)) UnknownName("handler", name_, handler);
+    Deliver(handler, args);
+}
+
+void Screen::Deliver(const std::string& handler, const EventArgs& args) {
     auto it = handlers_.find(handler);
     if (it == handlers_.end() || closed) return;
     Handler fn = it->second.fn;  // a handler may replace the table while it runs
@@ -118,7 +140,7 @@ void Screen::Press(const std::string& key, int x, int y, int button, int shift) 
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
     if (c && Focusable(*c)) focus = key;
-    Run((c ? c->name : std::string("Form")) + "_MouseDown", EventArgs{c ? c->index : -1, button, shift, x, y});
+    Deliver((c ? c->name : std::string("Form")) + "_MouseDown", EventArgs{c ? c->index : -1, button, shift, x, y});
 }
 
 void Screen::Release(const std::string& key, int x, int y, int button, int shift, bool click) {
@@ -127,10 +149,10 @@ void Screen::Release(const std::string& key, int x, int y, int button, int shift
     std::string name = c ? c->name : "Form";
     EventArgs a{c ? c->index : -1, button, shift, x, y};
     // The release goes to the control that was pressed even if a handler hid it meanwhile.
-    Run(name + "_MouseUp", a);
+    Deliver(name + "_MouseUp", a);
     if (closed || !click || button != 1) return;
     if (c && !Usable(*c)) return;
-    Run(name + "_Click", a);
+    Deliver(name + "_Click", a);
 }
 
 void Screen::Click(const std::string& key, int x, int y, int button, int shift) {
@@ -171,13 +193,13 @@ void Screen::DblClick(const std::string& key, int x, int y) {
     if (closed) return;
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
-    Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, x, y});
+    Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, x, y});
 }
 
 void Screen::MouseMove(const std::string& key, int x, int y, int button, int shift) {
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
-    Run((c ? c->name : std::string("Form")) + "_MouseMove",
+    Deliver((c ? c->name : std::string("Form")) + "_MouseMove",
         EventArgs{c ? c->index : -1, button, shift, x, y});
 }
 
@@ -185,8 +207,8 @@ void Screen::Select(const std::string& list, int line, bool doubleClick) {
     Control* c = Find(list);
     if (!c || !Usable(*c) || line < 0 || line >= static_cast<int>(c->items.size())) return;
     c->listIndex = line;
-    Run(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
-    if (doubleClick && !closed) Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, 0, 0});
+    Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
+    if (doubleClick && !closed) Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, 0, 0});
 }
 
 void Screen::Tab(const std::string& key, int tab) {
@@ -195,26 +217,26 @@ void Screen::Tab(const std::string& key, int tab) {
     int previous = c->selectedTab;
     c->selectedTab = tab;
     // The handler learns the tab that was left in x and the new one in index.
-    Run(c->name + "_Click", EventArgs{tab, 1, 0, previous, 0});
+    Deliver(c->name + "_Click", EventArgs{tab, 1, 0, previous, 0});
 }
 
 void Screen::Menu(const std::string& key) {
     Control* c = Find(key);
     if (!c || c->kind != Kind::Menu || !c->visible || !c->enabled || c->separator) return;
-    Run(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
+    Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
 }
 
 void Screen::Type(const std::string& key, const std::string& text) {
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
     c->text = text;
-    Run(c->name + "_Change", EventArgs{c->index, 1, 0, 0, 0});
+    Deliver(c->name + "_Change", EventArgs{c->index, 1, 0, 0, 0});
 }
 
 void Screen::Enter(const std::string& key) {
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
-    Run(c->name + "_KeyPress", EventArgs{c->index, 1, 0, 13, 0});
+    Deliver(c->name + "_KeyPress", EventArgs{c->index, 1, 0, 13, 0});
 }
 
 bool Screen::PressKey(const std::string& key) {
@@ -288,7 +310,7 @@ bool Screen::FocusKey(const std::string& key) {
     return false;
 }
 
-void Screen::TimerTick(Control& timer) { Run(timer.name + "_Timer", EventArgs{timer.index, 1, 0, 0, 0}); }
+void Screen::TimerTick(Control& timer) { Deliver(timer.name + "_Timer", EventArgs{timer.index, 1, 0, 0, 0}); }
 
 void Screen::StartTimer(Control& timer, int interval) {
     timer.interval = interval;

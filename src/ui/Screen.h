@@ -46,8 +46,10 @@ public:
 
     // Controls.
     Control& Add(Kind kind, const std::string& name, int index = -1);
-    Control* Find(const std::string& key);
-    Control& C(const std::string& key);                 // the control or a throwaway dummy
+    Control* Find(const std::string& key);              // nullptr when there is none
+    // The control by its key. A name the screen does not have is a fault of the code: the test
+    // build stops with the name; a player's build goes on with a throwaway hidden control.
+    Control& C(const std::string& key);
     Control& C(const std::string& name, int index);
     std::deque<Control>& Controls() { return controls_; }
     // True when the control and every container around it are visible (and enabled).
@@ -64,7 +66,10 @@ public:
     bool HasHandler(const std::string& handler) const;
     // Runs a handler by name with integer arguments in its own order; false if unknown.
     bool Call(const std::string& handler, const std::vector<int>& args);
+    // Runs a handler the code names: like C(), an unknown name stops the test build.
     void Run(const std::string& handler, const EventArgs& args);
+    // Delivers an input event to its handler, if the screen has one (most events have none).
+    void Deliver(const std::string& handler, const EventArgs& args);
     std::vector<std::string> HandlerNames() const;
 
     // Input as a window delivers it (nothing happens for hidden or disabled controls).

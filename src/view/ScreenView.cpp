@@ -382,7 +382,7 @@ void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (detached_) return;
     screen_.Release(key, fx - ax, fy - ay, 1, 0, false);
     if (detached_) return;
-    screen_.Run(c->name + "_DblClick", EventArgs{c->index, 1, 0, fx - ax, fy - ay});
+    screen_.Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, fx - ax, fy - ay});
 }
 
 void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
@@ -550,7 +550,7 @@ void ScreenWindow::closeEvent(QCloseEvent* e) {
     if (!detached_) RunBeforeInputHook();
     if (!detached_) {
         if (screen_.HasHandler("Form_QueryClose")) {
-            screen_.Run("Form_QueryClose", EventArgs{});
+            screen_.Deliver("Form_QueryClose", EventArgs{});
             if (!detached_) {
                 e->ignore();
                 return;

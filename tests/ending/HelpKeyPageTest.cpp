@@ -2,7 +2,6 @@
 // languages, it names no key that is not bound, and the screens carry no key the tables lack.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -206,22 +205,4 @@ TEST(HelpKeyPage, ProgramKeysAreLookedUpBothWays) {
     EXPECT_FALSE(ProgramKeyFor("Ctrl+Q").has_value());
     EXPECT_FALSE(ProgramKeyFor("").has_value());
     EXPECT_STREQ(kHelpKey, "F1");
-}
-
-// The program's keys that no screen carries (full screen, sound) are handled where the game
-// starts; that code must answer each of them, by the table or by the same key text.
-TEST(HelpKeyPage, TheGameAnswersEveryProgramKey) {
-    std::ifstream file(std::string(QUELMOR_SOURCE_DIR) + "/src/app/main.cpp");
-    ASSERT_TRUE(file.good());
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string source = text.str();
-    const std::pair<ProgramKey, const char*> handled[] = {
-        {ProgramKey::FullScreen, "FullScreen"}, {ProgramKey::MuteAll, "MuteAll"},
-        {ProgramKey::MuteMusic, "MuteMusic"},   {ProgramKey::MuteEffects, "MuteEffects"}};
-    for (const auto& [action, name] : handled) {
-        const bool byText = source.find("\"" + std::string(ProgramKeyText(action)) + "\"") != std::string::npos;
-        const bool byTable = source.find("ProgramKey::" + std::string(name)) != std::string::npos;
-        EXPECT_TRUE(byText || byTable) << ProgramKeyText(action);
-    }
 }
