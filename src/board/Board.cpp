@@ -11,6 +11,24 @@
 #include "state/Text.h"
 #include "ui/Ui.h"
 
+frmJeu::~frmJeu() {
+    if (CurrentPanelView() == this) SetPanelView(nullptr);
+}
+
+void frmJeu::Unload() {
+    if (CurrentPanelView() == this) SetPanelView(nullptr);
+}
+
+void frmJeu::SetCaption(const std::string& control, const std::string& text) { C(control).caption = text; }
+
+void frmJeu::SetButton(const std::string& control, bool enabled, const std::string& picture) {
+    Control& c = C(control);
+    c.enabled = enabled;
+    c.picture = picture;
+}
+
+void frmJeu::SetPicture(const std::string& control, const std::string& picture) { C(control).picture = picture; }
+
 frmJeu* Jeu() { return dynamic_cast<frmJeu*>(Ui::Get().Find("frmJeu")); }
 
 void OpenBoard() { Ui::Get().Show(std::make_unique<frmJeu>()); }

@@ -45,6 +45,7 @@ void StartCharacter(int i) {
 }  // namespace
 
 void frmJeu::Load() {
+    SetPanelView(this);
     JournalClear();
     rnd::SeedFromClock();
     SetCaptions(*this);

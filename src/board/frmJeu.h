@@ -3,6 +3,7 @@
 // display, movement and the character panel. Other parts of the game use board/Board.h.
 #include <string>
 
+#include "state/SharedRules.h"
 #include "ui/Screen.h"
 
 // Every turn can be ended: once the current character has nothing left that carries its turn
@@ -10,11 +11,18 @@
 // its target), the end of the turn becomes available. The board runs it after every input.
 void KeepTurnEndable();
 
-class frmJeu : public Screen {
+class frmJeu : public Screen, public PanelView {
 public:
     frmJeu();
+    ~frmJeu() override;
     // Board start-up: placement and values of every character, then the first turn.
     void Load() override;
+    void Unload() override;
+
+    // The character panel that the shared procedures fill while the board is open.
+    void SetCaption(const std::string& control, const std::string& text) override;
+    void SetButton(const std::string& control, bool enabled, const std::string& picture) override;
+    void SetPicture(const std::string& control, const std::string& picture) override;
 
     // Values owned by the board (the driver dumps and sets them by these names).
     int HourCounter = 0;        // hours since the game began

@@ -2,12 +2,10 @@
 // paint the board's controls while the board is open, and only change the state otherwise.
 #include "state/SharedRules.h"
 
-#include "board/Board.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Text.h"
-#include "ui/Screen.h"
 
 namespace {
 
@@ -19,22 +17,27 @@ constexpr Milestone kMilestones[] = {
 
 int Digit(int c, int position) { return static_cast<int>(rec::ReadNumber(c, position, 1)); }
 
-void SetCaption(Screen* b, const std::string& key, const std::string& text) {
-    if (b) b->C(key).caption = text;
+PanelView* gPanel = nullptr;
+
+void SetCaption(PanelView* b, const std::string& key, const std::string& text) {
+    if (b) b->SetCaption(key, text);
 }
 
 std::string Bouton(int n) { return "bouton" + std::to_string(n) + ".bmp"; }
 
-void PaintButton(Screen& b, const char* key, bool enabled, int picture, int greyed) {
-    Control& c = b.C(key);
-    c.enabled = enabled;
-    c.picture = Bouton(enabled ? picture : greyed);
+void PaintButton(PanelView& b, const char* key, bool enabled, int picture, int greyed) {
+    b.SetButton(key, enabled, Bouton(enabled ? picture : greyed));
 }
+
+std::string ItemLine(int line) { return "Inventaire(" + std::to_string(line) + ")"; }
 
 }  // namespace
 
+void SetPanelView(PanelView* view) { gPanel = view; }
+PanelView* CurrentPanelView() { return gPanel; }
+
 void RefreshPanel(int c) {
-    Screen* b = Board();
+    PanelView* b = gPanel;
     SetCaption(b, "lblNom", rec::ReadName(c, rec::Name::Character));
     SetCaption(b, "lblNiv", NumberText(rec::Experience(c)));
     SetCaption(b, "lblClasse", Msg(59 + rec::ClassNumber(c)));
@@ -53,12 +56,11 @@ void RefreshPanel(int c) {
 }
 
 void ShowItemList(int c) {
-    Screen* b = Board();
+    PanelView* b = gPanel;
     if (!b) return;
-    for (int line = 0; line < 3; ++line) b->C("Inventaire", line).caption.clear();
     const int count = rec::ItemCount(c);
-    for (int k = gd.InventoryScroll, line = 0; k < count && line < 3; ++k, ++line)
-        b->C("Inventaire", line).caption = Msg(300 + rec::ItemAt(c, k).number);
+    for (int line = 0, k = gd.InventoryScroll; line < 3; ++line, ++k)
+        b->SetCaption(ItemLine(line), k >= 0 && k < count ? Msg(300 + rec::ItemAt(c, k).number) : std::string());
 }
 
 void ApplyLevelMilestones() {
@@ -79,12 +81,12 @@ void ApplyLevelMilestones() {
 }
 
 void PaintActionButtons(int p) {
-    Screen* b = Board();
+    PanelView* b = gPanel;
     if (!b) return;
     PaintButton(*b, "Capacity", gd.CapacityAvailable, p, p + 16);
     PaintButton(*b, "Magic", gd.MagicAvailable, p + 4, p + 20);
     PaintButton(*b, "EndTurn", gd.EndTurnAvailable, p + 8, p + 24);
-    b->C("SaveLoad").picture = Bouton(p + 12);
+    b->SetPicture("SaveLoad", Bouton(p + 12));
 }
 
 void RefreshActionButtons() {

@@ -1,6 +1,22 @@
 #pragma once
 // The procedures that several screens share. They fill the board's character panel and
 // paint its action buttons; while no board is open they only change the shared state.
+#include <string>
+
+// What the shared procedures write on the board: the board hands it over while it is open.
+class PanelView {
+public:
+    virtual ~PanelView() = default;
+    // The caption of a panel label or of a line of the item list ("Inventaire(2)").
+    virtual void SetCaption(const std::string& control, const std::string& text) = 0;
+    // An action button: enabled or not, and the picture it shows.
+    virtual void SetButton(const std::string& control, bool enabled, const std::string& picture) = 0;
+    // The picture of a control.
+    virtual void SetPicture(const std::string& control, const std::string& picture) = 0;
+};
+// The board's panel while it is open, nullptr when none is.
+void SetPanelView(PanelView* view);
+PanelView* CurrentPanelView();
 
 // Fills the panel labels for character c, resets the item list scroll and shows c's items.
 void RefreshPanel(int c);
