@@ -1,0 +1,346 @@
+// Levels of the music and the effects on what the sound device receives. SDL's disk driver
+// writes every buffer the mixer fills to a file, without waiting for a sound card, so that an
+// hour of music takes seconds; the file is read back and measured. A post-mix hook only counts
+// the frames (to time the effects and the ends of the pieces) and notes where each effect
+// starts, so that the effect can be told apart from the music it is mixed with.
+#include "levels.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/SdlServices.h"
+
+namespace {
+
+constexpr double kFullScale = 32768.0;
+constexpr double kPastTheEnd = 10.0;  // seconds played after a piece's end
+constexpr int kMaxChannels = 32;
+
+// ---------------------------------------------------------------- the length of a piece
+
+uint32_t ReadVarLen(const std::string& d, size_t& at) {
+    uint32_t v = 0;
+    while (at < d.size()) {
+        const uint8_t b = uint8_t(d[at++]);
+        v = (v << 7) | (b & 0x7F);
+        if (!(b & 0x80)) break;
+    }
+    return v;
+}
+
+uint32_t ReadBig(const std::string& d, size_t at, int bytes) {
+    uint32_t v = 0;
+    for (int i = 0; i < bytes && at + i < d.size(); ++i) v = (v << 8) | uint8_t(d[at + i]);
+    return v;
+}
+
+// A Standard MIDI File's length in seconds, to the last track's end, through its tempo
+// changes; 0 when it can't be read.
+double MidiSeconds(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (d.size() < 14 || d.compare(0, 4, "MThd") != 0) return 0;
+    const int tracks = int(ReadBig(d, 10, 2));
+    const uint32_t division = ReadBig(d, 12, 2);
+    if (division == 0 || (division & 0x8000)) return 0;  // SMPTE time is not used here
+    std::map<uint32_t, uint32_t> tempo{{0, 500000}};   // tick -> microseconds a quarter
+    uint32_t end = 0;
+    size_t at = 8 + ReadBig(d, 4, 4);
+    for (int t = 0; t < tracks && at + 8 <= d.size(); ++t) {
+        const size_t chunkEnd = at + 8 + ReadBig(d, at + 4, 4);
+        at += 8;
+        uint32_t tick = 0;
+        uint8_t status = 0;
+        while (at < chunkEnd && at < d.size()) {
+            tick += ReadVarLen(d, at);
+            if (uint8_t(d[at]) & 0x80) status = uint8_t(d[at++]);
+            if (status == 0xFF) {
+                const uint8_t type = uint8_t(d[at++]);
+                const uint32_t len = ReadVarLen(d, at);
+                if (type == 0x51 && len == 3) tempo[tick] = ReadBig(d, at, 3);
+                at += len;
+                if (type == 0x2F) break;
+            } else if (status == 0xF0 || status == 0xF7) {
+                at += ReadVarLen(d, at);
+            } else {
+                at += (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+            }
+        }
+        end = std::max(end, tick);
+        at = chunkEnd;
+    }
+    double seconds = 0;
+    for (auto it = tempo.begin(); it != tempo.end() && it->first < end; ++it) {
+        const auto next = std::next(it);
+        const uint32_t to = next == tempo.end() ? end : std::min(end, next->first);
+        seconds += double(to - it->first) * it->second / division / 1e6;
+    }
+    return seconds;
+}
+
+// ---------------------------------------------------------------- what the mixer does, live
+
+struct EffectStart {
+    int channel;
+    long long frame;  // the first frame of the mixing buffer it started in
+    Mix_Chunk* chunk;
+};
+
+std::atomic<long long> gFrames{0};  // frames mixed since the hook was set
+std::atomic<long long> gFirstSound{-1};  // the first frame that is not silence, by that count
+int gFrameBytes = 4;
+int gChannels = 0;
+std::array<bool, kMaxChannels> gWasPlaying{};
+std::array<EffectStart, 64> gStarts{};
+std::atomic<int> gStartCount{0};
+
+// Runs at the end of every mixing callback, with the device locked. A channel that plays now
+// and did not at the previous callback started at the first frame of this one.
+void PostMix(void*, Uint8* stream, int len) {
+    const long long first = gFrames;
+    if (gFirstSound < 0) {
+        const auto* s = reinterpret_cast<const int16_t*>(stream);
+        for (int i = 0; i < len / 2; ++i)
+            if (s[i] != 0) {
+                gFirstSound = first + i / 2;
+                break;
+            }
+    }
+    for (int ch = 0; ch < gChannels; ++ch) {
+        const bool playing = Mix_Playing(ch) != 0;
+        if (playing && !gWasPlaying[size_t(ch)] && gStartCount < int(gStarts.size()))
+            gStarts[size_t(gStartCount++)] = {ch, first, Mix_GetChunk(ch)};
+        gWasPlaying[size_t(ch)] = playing;
+    }
+    gFrames = first + len / gFrameBytes;
+}
+
+void WaitForFrame(long long frame) {
+    while (gFrames < frame) std::this_thread::sleep_for(std::chrono::microseconds(500));
+}
+
+// ---------------------------------------------------------------- measures
+
+double Db(double ratio) { return ratio > 0 ? std::max(-120.0, 20 * std::log10(ratio)) : -120.0; }
+
+struct Stats {
+    double peak = 0;    // of full scale
+    double sumSq = 0;   // of full scale, squared
+    long long samples = 0;
+    long long clipped = 0;  // samples at full scale
+    double PeakDb() const { return Db(peak); }
+    double RmsDb() const { return samples ? Db(std::sqrt(sumSq / double(samples))) : -120.0; }
+};
+
+// Samples are interleaved stereo; ranges are in frames. Frames marked in `skip` are left out.
+Stats Measure(const std::vector<int32_t>& s, long long from, long long to, const std::vector<bool>* skip = nullptr) {
+    Stats st;
+    from = std::max(0LL, from);
+    to = std::min<long long>(to, (long long)(s.size() / 2));
+    for (long long f = from; f < to; ++f) {
+        if (skip && (*skip)[size_t(f)]) continue;
+        for (size_t i = size_t(2 * f); i < size_t(2 * f + 2); ++i) {
+            const double v = std::abs(s[i]) / kFullScale;
+            st.peak = std::max(st.peak, v);
+            st.sumSq += v * v;
+            if (s[i] >= 32767 || s[i] <= -32768) ++st.clipped;
+            ++st.samples;
+        }
+    }
+    return st;
+}
+
+// The longest run of frames below -60 dBFS on both sides, in milliseconds.
+double LongestQuietMs(const std::vector<int32_t>& s, long long from, long long to, int freq) {
+    long long run = 0, best = 0;
+    for (long long f = std::max(0LL, from); f < to && 2 * f + 1 < (long long)s.size(); ++f) {
+        const bool quiet = std::abs(s[size_t(2 * f)]) < 33 && std::abs(s[size_t(2 * f + 1)]) < 33;
+        run = quiet ? run + 1 : 0;
+        best = std::max(best, run);
+    }
+    return 1000.0 * double(best) / freq;
+}
+
+// The largest step between two neighbouring samples (a click is a sudden step), of full scale.
+double LargestStep(const std::vector<int32_t>& s, long long from, long long to) {
+    int32_t best = 0;
+    for (long long f = std::max(1LL, from); f < to && 2 * f + 1 < (long long)s.size(); ++f)
+        for (int c = 0; c < 2; ++c)
+            best = std::max(best, std::abs(s[size_t(2 * f + c)] - s[size_t(2 * (f - 1) + c)]));
+    return best / kFullScale;
+}
+
+struct Piece {
+    std::string file;
+    double seconds = 0;
+    long long asked = 0, end = 0;  // frames: "play" sent, screen closed
+};
+
+struct Hit {
+    std::string file;
+    long long frame = 0;
+    std::vector<int32_t> samples;  // what the effect adds to the mix, interleaved stereo
+};
+
+}  // namespace
+
+int RunLevels() {
+    const std::string raw = "/tmp/quelmor-levels-" + std::to_string(getpid()) + ".raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "0", 1);  // no waiting for a sound card that isn't there
+
+    std::vector<Piece> pieces;
+    std::vector<Hit> hits;
+    int freq = 0;
+    {
+        SdlServices services(ProgramFolder());
+        if (!services.Start()) {
+            std::printf("audio_ready 0\n");
+            return 1;
+        }
+        Uint16 format = 0;
+        int channels = 0;
+        Mix_QuerySpec(&freq, &format, &channels);
+        if (format != AUDIO_S16SYS || channels != 2) {
+            std::printf("levels_format_unexpected 1\n");
+            return 1;
+        }
+        gFrameBytes = 4;
+        gChannels = std::min(Mix_AllocateChannels(-1), kMaxChannels);
+        std::printf("levels_driver %s\nlevels_music_volume %d\nlevels_effect_volume %d\n",
+                    SDL_GetCurrentAudioDriver(), Mix_VolumeMusic(-1), Mix_Volume(-1, -1));
+        Mix_SetPostMix(PostMix, nullptr);
+
+        for (const char* file : {"start.mid", "battle.mid", "marche.mid", "forge.mid"}) {
+            Piece piece{file, MidiSeconds(services.PathOf(file))};
+            if (piece.seconds <= 0) {
+                std::printf("levels_unreadable %s\n", file);
+                return 1;
+            }
+            {
+                auto player = services.NewMusicPlayer();  // one screen's player
+                player->SetFileName(file);
+                player->Command("open");
+                piece.asked = gFrames;
+                player->Command("play");
+                if (piece.file == "battle.mid") {
+                    // The fight's blows, spells and parries, spread over the piece and past
+                    // its end: each of the three effects at four moments.
+                    const double span = piece.seconds + kPastTheEnd - 1;
+                    for (int i = 0; i < 12; ++i) {
+                        WaitForFrame(piece.asked + (long long)(freq * span * (i + 0.5) / 12));
+                        services.PlaySound("cmbsnd" + std::to_string(1 + i % 3) + ".wav", 1);
+                    }
+                }
+                WaitForFrame(piece.asked + (long long)(freq * (piece.seconds + kPastTheEnd)));
+                piece.end = gFrames;
+            }  // the screen closes
+            pieces.push_back(piece);
+            WaitForFrame(gFrames + freq / 4);
+        }
+        Mix_SetPostMix(nullptr, nullptr);
+        // What each effect added to the mix: its samples at the volume they were mixed at.
+        for (int i = 0; i < gStartCount; ++i) {
+            const EffectStart& st = gStarts[size_t(i)];
+            Hit hit;
+            hit.frame = st.frame;
+            hit.file = "cmbsnd" + std::to_string(1 + i % 3) + ".wav";  // in the order played
+            const int volume = Mix_MasterVolume(-1) * Mix_Volume(st.channel, -1) * st.chunk->volume /
+                               (MIX_MAX_VOLUME * MIX_MAX_VOLUME);
+            const auto* data = reinterpret_cast<const int16_t*>(st.chunk->abuf);
+            for (Uint32 k = 0; k < st.chunk->alen / 2; ++k) hit.samples.push_back(data[k] * volume / MIX_MAX_VOLUME);
+            hits.push_back(std::move(hit));
+        }
+    }  // the device closes: the file is complete
+
+    std::ifstream in(raw, std::ios::binary);
+    std::vector<int32_t> out;
+    for (int16_t v; in.read(reinterpret_cast<char*>(&v), sizeof v);) out.push_back(v);
+    in.close();
+    std::remove(raw.c_str());
+    std::printf("levels_frames %zu\n", out.size() / 2);
+    // The file begins with the buffers mixed before the hook was set: the first sound tells
+    // how many (nothing sounds before the first piece).
+    long long fileFirst = 0;
+    while (size_t(fileFirst) < out.size() && out[size_t(fileFirst)] == 0) ++fileFirst;
+    if (gFirstSound < 0 || size_t(fileFirst) == out.size()) {
+        std::printf("levels_silent 1\n");
+        return 1;
+    }
+    const long long shift = fileFirst / 2 - gFirstSound;
+    for (Piece& p : pieces) {
+        p.asked += shift;
+        p.end += shift;
+    }
+    for (Hit& h : hits) h.frame += shift;
+
+    // The music alone: the mix less what the effects added (exact where the mix did not reach
+    // full scale); the pieces' own figures leave out the frames where an effect sounds.
+    std::vector<int32_t> music = out;
+    std::vector<bool> effectFrames(out.size() / 2);
+    for (const Hit& h : hits)
+        for (size_t k = 0; k < h.samples.size() && size_t(2 * h.frame) + k < music.size(); ++k) {
+            music[size_t(2 * h.frame) + k] -= h.samples[k];
+            effectFrames[size_t(h.frame) + k / 2] = true;
+        }
+
+    for (const Piece& p : pieces) {
+        // The piece starts with the first sound after "play" (the stream is silent before).
+        long long start = p.asked;
+        while (start < p.end && out[size_t(2 * start)] == 0 && out[size_t(2 * start + 1)] == 0) ++start;
+        const long long length = (long long)std::llround(p.seconds * freq);
+        const long long loop = start + length;
+        const Stats all = Measure(out, start, p.end, &effectFrames);
+        const char* f = p.file.c_str();
+        std::printf("piece_%s_seconds %.1f\n", f, p.seconds);
+        std::printf("piece_%s_peak_dbfs %.2f\npiece_%s_rms_dbfs %.2f\npiece_%s_clipped %lld\n", f, all.PeakDb(), f,
+                    all.RmsDb(), f, all.clipped);
+        // Where the piece comes round again: no silence, no click, and music after it.
+        std::printf("piece_%s_quiet_ms %.0f\n", f, LongestQuietMs(music, loop - 5 * freq, p.end, freq));
+        std::printf("piece_%s_step_at_end_dbfs %.1f\npiece_%s_step_largest_dbfs %.1f\n", f,
+                    Db(LargestStep(music, loop - freq / 20, loop + freq / 20)), f,
+                    Db(LargestStep(music, start, loop)));
+        std::printf("piece_%s_after_end_rms_dbfs %.1f\n", f, Measure(music, loop + freq, p.end).RmsDb());
+    }
+
+    // Each effect over the battle music: its own peak against the music's RMS while it sounds.
+    std::map<std::string, double> margin, peakDb, musicDb;
+    Stats mix;
+    for (const Hit& h : hits) {
+        const long long frames = (long long)h.samples.size() / 2;
+        double peak = 0;
+        for (int32_t v : h.samples) peak = std::max(peak, std::abs(v) / kFullScale);
+        const double musicRms = Measure(music, h.frame, h.frame + frames).RmsDb();
+        const Stats heard = Measure(out, h.frame, h.frame + frames);
+        mix.peak = std::max(mix.peak, heard.peak);
+        mix.clipped += heard.clipped;
+        const double m = Db(peak) - musicRms;
+        if (!margin.count(h.file) || m < margin[h.file]) {
+            margin[h.file] = m;
+            peakDb[h.file] = Db(peak);
+            musicDb[h.file] = musicRms;
+        }
+    }
+    std::printf("effects_played %zu\n", hits.size());  // 12 expected
+    for (const auto& [file, m] : margin)
+        std::printf("effect_%s_peak_dbfs %.2f\neffect_%s_music_rms_dbfs %.2f\neffect_%s_over_music_db %.1f\n",
+                    file.c_str(), peakDb[file], file.c_str(), musicDb[file], file.c_str(), m);
+    std::printf("effects_mix_peak_dbfs %.2f\neffects_mix_clipped %lld\n", mix.PeakDb(), mix.clipped);
+    return 0;
+}
