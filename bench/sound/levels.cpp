@@ -176,13 +176,12 @@ double LongestQuietMs(const std::vector<int32_t>& s, long long from, long long t
     return 1000.0 * double(best) / freq;
 }
 
-// The largest step between two neighbouring samples (a click is a sudden step), of full scale.
-double LargestStep(const std::vector<int32_t>& s, long long from, long long to) {
-    int32_t best = 0;
-    for (long long f = std::max(1LL, from); f < to && 2 * f + 1 < (long long)s.size(); ++f)
-        for (int c = 0; c < 2; ++c)
-            best = std::max(best, std::abs(s[size_t(2 * f + c)] - s[size_t(2 * (f - 1) + c)]));
-    return best / kFullScale;
+// The first frame from `from` on louder than `level` (of full scale), or `to`.
+long long FirstAbove(const std::vector<int32_t>& s, long long from, long long to, double level) {
+    const int32_t threshold = int32_t(level * kFullScale);
+    for (long long f = std::max(0LL, from); f < to && 2 * f + 1 < (long long)s.size(); ++f)
+        if (std::abs(s[size_t(2 * f)]) > threshold || std::abs(s[size_t(2 * f + 1)]) > threshold) return f;
+    return to;
 }
 
 struct Piece {
@@ -311,11 +310,15 @@ int RunLevels() {
         std::printf("piece_%s_seconds %.1f\n", f, p.seconds);
         std::printf("piece_%s_peak_dbfs %.2f\npiece_%s_rms_dbfs %.2f\npiece_%s_clipped %lld\n", f, all.PeakDb(), f,
                     all.RmsDb(), f, all.clipped);
-        // Where the piece comes round again: no silence, no click, and music after it.
+        // Where the piece comes round again. What still sounds in its last 50 ms is cut off
+        // there (FluidSynth resets the synthesizer): a click unless it is faint. The next round
+        // begins when the sound rises well above that; the rests the piece itself ends with
+        // show as the longest quiet stretch about its end.
+        const double tail = Measure(music, loop - freq / 20, loop).peak;
+        const long long next = FirstAbove(music, loop - freq / 20, p.end, std::max(4 * tail, 0.001));
+        std::printf("piece_%s_tail_dbfs %.1f\n", f, Db(tail));
+        std::printf("piece_%s_restart_ms %.1f\n", f, 1000.0 * double(next - loop) / freq);
         std::printf("piece_%s_quiet_ms %.0f\n", f, LongestQuietMs(music, loop - 5 * freq, p.end, freq));
-        std::printf("piece_%s_step_at_end_dbfs %.1f\npiece_%s_step_largest_dbfs %.1f\n", f,
-                    Db(LargestStep(music, loop - freq / 20, loop + freq / 20)), f,
-                    Db(LargestStep(music, start, loop)));
         std::printf("piece_%s_after_end_rms_dbfs %.1f\n", f, Measure(music, loop + freq, p.end).RmsDb());
     }
 
