@@ -111,7 +111,9 @@ private:
         // Another screen may have loaded its own piece since: this one is loaded again then.
         Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
         if (music && !owner_.musicMuted()) {
-            gMix->PlayMusic(music, 0);
+            // Round and round until the screen stops it or closes: FluidSynth's own player
+            // starts the piece again the moment it ends.
+            gMix->PlayMusic(music, -1);
             playing_ = true;
         }
     }
