@@ -18,11 +18,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/MidiLength.h"
 #include "platform/SdlServices.h"
 
 namespace {
@@ -31,66 +33,10 @@ constexpr double kFullScale = 32768.0;
 constexpr double kPastTheEnd = 10.0;  // seconds played after a piece's end
 constexpr int kMaxChannels = 32;
 
-// ---------------------------------------------------------------- the length of a piece
-
-uint32_t ReadVarLen(const std::string& d, size_t& at) {
-    uint32_t v = 0;
-    while (at < d.size()) {
-        const uint8_t b = uint8_t(d[at++]);
-        v = (v << 7) | (b & 0x7F);
-        if (!(b & 0x80)) break;
-    }
-    return v;
-}
-
-uint32_t ReadBig(const std::string& d, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = 0; i < bytes && at + i < d.size(); ++i) v = (v << 8) | uint8_t(d[at + i]);
-    return v;
-}
-
-// A Standard MIDI File's length in seconds, to the last track's end, through its tempo
-// changes; 0 when it can't be read.
-double MidiSeconds(const std::string& path) {
+// A piece's length in seconds, read as the game reads it before asking for repeats.
+double PieceSeconds(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    const std::string d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (d.size() < 14 || d.compare(0, 4, "MThd") != 0) return 0;
-    const int tracks = int(ReadBig(d, 10, 2));
-    const uint32_t division = ReadBig(d, 12, 2);
-    if (division == 0 || (division & 0x8000)) return 0;  // SMPTE time is not used here
-    std::map<uint32_t, uint32_t> tempo{{0, 500000}};   // tick -> microseconds a quarter
-    uint32_t end = 0;
-    size_t at = 8 + ReadBig(d, 4, 4);
-    for (int t = 0; t < tracks && at + 8 <= d.size(); ++t) {
-        const size_t chunkEnd = at + 8 + ReadBig(d, at + 4, 4);
-        at += 8;
-        uint32_t tick = 0;
-        uint8_t status = 0;
-        while (at < chunkEnd && at < d.size()) {
-            tick += ReadVarLen(d, at);
-            if (uint8_t(d[at]) & 0x80) status = uint8_t(d[at++]);
-            if (status == 0xFF) {
-                const uint8_t type = uint8_t(d[at++]);
-                const uint32_t len = ReadVarLen(d, at);
-                if (type == 0x51 && len == 3) tempo[tick] = ReadBig(d, at, 3);
-                at += len;
-                if (type == 0x2F) break;
-            } else if (status == 0xF0 || status == 0xF7) {
-                at += ReadVarLen(d, at);
-            } else {
-                at += (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
-            }
-        }
-        end = std::max(end, tick);
-        at = chunkEnd;
-    }
-    double seconds = 0;
-    for (auto it = tempo.begin(); it != tempo.end() && it->first < end; ++it) {
-        const auto next = std::next(it);
-        const uint32_t to = next == tempo.end() ? end : std::min(end, next->first);
-        seconds += double(to - it->first) * it->second / division / 1e6;
-    }
-    return seconds;
+    return MidiSeconds(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 }
 
 // ---------------------------------------------------------------- what the mixer does, live
@@ -227,7 +173,7 @@ int RunLevels() {
         Mix_SetPostMix(PostMix, nullptr);
 
         for (const char* file : {"start.mid", "battle.mid", "marche.mid", "forge.mid"}) {
-            Piece piece{file, MidiSeconds(services.PathOf(file))};
+            Piece piece{file, PieceSeconds(services.PathOf(file))};
             if (piece.seconds <= 0) {
                 std::printf("levels_unreadable %s\n", file);
                 return 1;

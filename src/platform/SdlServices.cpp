@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 
+#include "platform/MidiLength.h"
 #include "platform/MixerLibrary.h"
 
 namespace {
@@ -37,7 +40,16 @@ const MixerLibrary* gMix = nullptr;
 struct LoadedPiece {
     std::string path;
     Mix_Music* music = nullptr;
+    bool repeats = false;  // see Repeats
 };
+
+// Whether a piece may be asked to repeat without end: only a MIDI file that FluidSynth will
+// surely read and that lasts a second or more (MidiLength.h tells why). Any other plays once.
+bool Repeats(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return MidiSeconds(bytes) >= 1.0;
+}
 
 LoadedPiece& Loaded() {
     static LoadedPiece piece;
@@ -55,7 +67,7 @@ Mix_Music* LoadMusic(const std::string& path) {
     Mix_Music* music = gMix->LoadMUS(path.c_str());
     if (!music) return nullptr;  // a missing piece leaves the kept one alone
     FreeLoadedMusic();
-    kept = LoadedPiece{path, music};
+    kept = LoadedPiece{path, music, Repeats(path)};
     return music;
 }
 
@@ -113,7 +125,7 @@ private:
         if (music && !owner_.musicMuted()) {
             // Round and round until the screen stops it or closes: FluidSynth's own player
             // starts the piece again the moment it ends.
-            gMix->PlayMusic(music, -1);
+            gMix->PlayMusic(music, Loaded().repeats ? -1 : 0);
             playing_ = true;
         }
     }
