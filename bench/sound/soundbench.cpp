@@ -3,6 +3,7 @@
 // of starting a wave effect, the time of a change of music piece and of playing the same piece
 // again, FluidSynth's own time to load the soundfont (to tell whether a piece reloads it), and
 // the memory the loaded pieces hold. Run with SDL_AUDIODRIVER=dummy.
+// With --levels: the levels of the music and the effects instead (levels.h).
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 #include <dlfcn.h>
@@ -16,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "levels.h"
 #include "platform/SdlServices.h"
 
 namespace {
@@ -85,7 +87,8 @@ const char* SoundFont() {
     return nullptr;
 }
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--levels") return RunLevels();
     const char* font = SoundFont();
     if (font) std::printf("soundfont %s\nsoundfont_load_ms %.3f\n", font, SoundFontLoadMs(font));
     auto t = Clock::now();

@@ -32,7 +32,8 @@ const MixerLibrary* Open() {
               Resolve(handle, "Mix_AllocateChannels", lib.AllocateChannels) &&
               Resolve(handle, "Mix_LoadMUS", lib.LoadMUS) && Resolve(handle, "Mix_FreeMusic", lib.FreeMusic) &&
               Resolve(handle, "Mix_PlayMusic", lib.PlayMusic) && Resolve(handle, "Mix_HaltMusic", lib.HaltMusic) &&
-              Resolve(handle, "Mix_VolumeMusic", lib.VolumeMusic) && Resolve(handle, "Mix_LoadWAV", lib.LoadWAV) &&
+              Resolve(handle, "Mix_VolumeMusic", lib.VolumeMusic) && Resolve(handle, "Mix_Volume", lib.Volume) &&
+              Resolve(handle, "Mix_LoadWAV", lib.LoadWAV) &&
               Resolve(handle, "Mix_FreeChunk", lib.FreeChunk) &&
               Resolve(handle, "Mix_PlayChannel", lib.PlayChannel) &&
               Resolve(handle, "Mix_HaltChannel", lib.HaltChannel);

@@ -21,6 +21,7 @@ struct MixerLibrary {
     decltype(&Mix_PlayMusic) PlayMusic = nullptr;
     decltype(&Mix_HaltMusic) HaltMusic = nullptr;
     decltype(&Mix_VolumeMusic) VolumeMusic = nullptr;
+    decltype(&Mix_Volume) Volume = nullptr;
     decltype(&Mix_LoadWAV) LoadWAV = nullptr;
     decltype(&Mix_FreeChunk) FreeChunk = nullptr;
     decltype(&Mix_PlayChannel) PlayChannel = nullptr;

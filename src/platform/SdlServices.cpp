@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 
+#include "platform/MidiLength.h"
 #include "platform/MixerLibrary.h"
 
 namespace {
@@ -18,6 +21,14 @@ const char* const kSoundFonts[] = {
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
     "/usr/share/sounds/sf2/default-GM.sf2",
 };
+
+// The mixer's levels. SDL2_mixer sets FluidSynth's gain to 1.2 x music volume / maximum: at the
+// maximum, six times FluidSynth's own 0.2, and the tunes clip. At 32 (a gain of 0.3) the
+// loudest bars, the title's, peak near -5 dBFS with the game's soundfont. The effects, recorded
+// near -2 dBFS, are mixed at three quarters: some 15 dB above the battle music while they sound,
+// and the two together stay below full scale (bench/run measures all of it).
+constexpr int kMusicVolume = 32;
+constexpr int kEffectVolume = MIX_MAX_VOLUME * 3 / 4;
 
 // Set while the sound device is open (then the library is loaded).
 const MixerLibrary* gMix = nullptr;
@@ -29,7 +40,16 @@ const MixerLibrary* gMix = nullptr;
 struct LoadedPiece {
     std::string path;
     Mix_Music* music = nullptr;
+    bool repeats = false;  // see Repeats
 };
+
+// Whether a piece may be asked to repeat without end: only a MIDI file that FluidSynth will
+// surely read and that lasts a second or more (MidiLength.h tells why). Any other plays once.
+bool Repeats(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return MidiSeconds(bytes) >= 1.0;
+}
 
 LoadedPiece& Loaded() {
     static LoadedPiece piece;
@@ -47,7 +67,7 @@ Mix_Music* LoadMusic(const std::string& path) {
     Mix_Music* music = gMix->LoadMUS(path.c_str());
     if (!music) return nullptr;  // a missing piece leaves the kept one alone
     FreeLoadedMusic();
-    kept = LoadedPiece{path, music};
+    kept = LoadedPiece{path, music, Repeats(path)};
     return music;
 }
 
@@ -103,7 +123,9 @@ private:
         // Another screen may have loaded its own piece since: this one is loaded again then.
         Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
         if (music && !owner_.musicMuted()) {
-            gMix->PlayMusic(music, 0);
+            // Round and round until the screen stops it or closes: FluidSynth's own player
+            // starts the piece again the moment it ends.
+            gMix->PlayMusic(music, Loaded().repeats ? -1 : 0);
             playing_ = true;
         }
     }
@@ -158,9 +180,10 @@ bool SdlServices::Start() {
     }
     mix->InitMixer(MIX_INIT_MID);
     mix->AllocateChannels(8);
+    mix->Volume(-1, kEffectVolume);
     gMix = mix;
     ready_ = true;
-    if (musicMuted_) gMix->VolumeMusic(0);
+    gMix->VolumeMusic(musicMuted_ ? 0 : kMusicVolume);
     const std::vector<SdlMusicPlayer*> waiting = players_;
     for (SdlMusicPlayer* player : waiting) player->CatchUp();
     return true;
@@ -203,7 +226,7 @@ void SdlServices::OpenMail(const std::string& address, const std::string& subjec
 
 void SdlServices::SetMusicMuted(bool muted) {
     musicMuted_ = muted;
-    if (ready_) gMix->VolumeMusic(muted ? 0 : MIX_MAX_VOLUME);
+    if (ready_) gMix->VolumeMusic(muted ? 0 : kMusicVolume);
 }
 
 void SdlServices::SetEffectsMuted(bool muted) {

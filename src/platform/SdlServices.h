@@ -1,6 +1,7 @@
 #pragma once
 // Music and wave sounds through SDL2_mixer (MIDI through FluidSynth and a General MIDI
 // soundfont), and the mail client through the desktop. Any failure leaves the game silent.
+// A screen's piece plays round and round until the screen stops it or closes.
 #include <memory>
 #include <string>
 #include <vector>
