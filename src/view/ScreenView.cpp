@@ -26,6 +26,8 @@ namespace {
 QColor Q(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 QString S(const std::string& s) { return QString::fromStdString(s); }
 
+}  // namespace
+
 QFont MakeFont(const Font& f) {
     QFont font(S(f.family));
     // Point sizes are meant at 96 pixels per inch, whatever the screen says.
@@ -35,6 +37,8 @@ QFont MakeFont(const Font& f) {
     font.setUnderline(f.underline);
     return font;
 }
+
+namespace {
 
 int Flags(const Control& c) {
     int flags = Qt::AlignTop;
@@ -52,12 +56,26 @@ QFont MenuFont(int scale) {
     return font;
 }
 
+}  // namespace
+
+// The arrow keys are shown as their arrows: their names would only repeat the entries' captions
+// ("Up  Up", "Haut  Up"). Other keys keep their names.
+QString ShortcutText(const std::string& key) {
+    static const std::pair<const char*, const char16_t*> kArrows[] = {
+        {"Left", u"\u2190"}, {"Up", u"\u2191"}, {"Right", u"\u2192"}, {"Down", u"\u2193"}};
+    for (const auto& [name, glyph] : kArrows)
+        if (key == name) return QString::fromUtf16(glyph);
+    return S(key);
+}
+
 // Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
-    if (!c.shortcut.empty()) text += "\t" + S(c.shortcut);
+    if (!c.shortcut.empty()) text += "\t" + ShortcutText(c.shortcut);
     return text;
 }
+
+namespace {
 
 }  // namespace
 
@@ -578,7 +596,7 @@ void ScreenWindow::keyPressEvent(QKeyEvent* e) {
     if (RunGlobalKeyHook(name.toStdString(), *this)) return;
     RunBeforeInputHook();
     if (detached_) return;
-    if (!screen_.PressKey(name.toStdString())) {
+    if (!Ui::Get().PressKey(screen_, name.toStdString())) {
         QWidget::keyPressEvent(e);
         return;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The one Qt view of every screen model: paints the form, its picture and its controls,
 // and forwards presses, releases, moves, menu choices and typing to the screen's handlers.
+#include <QFont>
+#include <QString>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -12,6 +14,14 @@ class QMenuBar;
 class QTabBar;
 class Screen;
 struct Control;
+struct Font;
+
+// A control's font as the windows draw it (at the windows' own scale 1).
+QFont MakeFont(const Font& f);
+// A menu entry's text as the menus show it: its caption, then its key after a tab.
+QString MenuText(const Control& c);
+// A key as the menus show it beside an entry.
+QString ShortcutText(const std::string& key);
 
 class ScreenCanvas : public QWidget {
     Q_OBJECT
