@@ -42,6 +42,17 @@ void QtHost::TimersChanged() {
     timer_.start(static_cast<int>(std::max(0LL, wait)));
 }
 
+Qt::WindowFlags WindowKind(const Screen& screen) {
+    // Without CustomizeWindowHint, Qt adds the minimise and maximise buttons to any window:
+    // the hints below are the whole of what the title bar offers.
+    const Qt::WindowFlags fixed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    // The fight's action panel: a small tool window above the fight; it closes with the fight only.
+    if (screen.topMost) return Qt::Tool | fixed | Qt::WindowStaysOnTopHint;
+    // A dialog of fixed size over the window that opened it, closed by its close box.
+    if (screen.modal) return Qt::Dialog | fixed | Qt::WindowCloseButtonHint;
+    return Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
 ScreenWindow* QtHost::WindowOf(Screen& screen) {
     auto it = windows_.find(&screen);
     return it == windows_.end() ? nullptr : it->second;
@@ -66,9 +77,7 @@ void QtHost::Place(Screen& screen, ScreenWindow& window) {
 
 void QtHost::ScreenOpened(Screen& screen) {
     auto* window = new ScreenWindow(screen, scale_);
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (screen.topMost) flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
-    window->setWindowFlags(flags);
+    window->setWindowFlags(WindowKind(screen));
     windows_[&screen] = window;
     Place(screen, *window);
     if (screen.visible) window->show();
