@@ -32,7 +32,11 @@ public:
     int scale() const { return scale_; }
     void SetScale(int scale);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    bool AwaitsItsScreen(Screen& screen);
     void Tick();
     void BringClockUpToDate();
     void Place(Screen& screen, ScreenWindow& window);

@@ -546,7 +546,10 @@ void ScreenWindow::SyncMenus() {
 void ScreenWindow::Sync() {
     if (detached_) return;
     QString title = S(screen_.caption);
-    if (windowTitle() != title) setWindowTitle(title);
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+        FitTitle();
+    }
     SyncMenus();
     canvas_->Sync();
     canvas_->update();
@@ -612,13 +615,43 @@ bool ScreenWindow::focusNextPrevChild(bool next) {
     return true;
 }
 
+// A window manager cuts a title that its title bar, with the bar's icon and buttons, cannot
+// hold ("A...s" over the narrow fight panel): a small window of fixed size is made as wide as
+// its whole title needs, its picture in the middle on the form's own colour.
+void ScreenWindow::FitTitle() {
+    if (!fixedFrame_) return;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    constexpr int kTitleBarReserve = 110;  // the bar's icon, three buttons and their margins
+    const int need = QFontMetrics(font).horizontalAdvance(windowTitle()) + kTitleBarReserve;
+    const int side = std::max(0, (need - canvas_->width() + 1) / 2);
+    layout()->setContentsMargins(side, 0, side, 0);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(screen_.backColor.r, screen_.backColor.g, screen_.backColor.b));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void ScreenWindow::SetFixedFrame(bool fixed) {
+    fixedFrame_ = fixed;
+    layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+    FitTitle();
+}
+
 void ScreenWindow::ToggleFullScreen(int normalScale) {
     if (isFullScreen()) {
         showNormal();
         canvas_->SetScale(normalScale);
+        if (fixedFrame_) layout()->setSizeConstraint(QLayout::SetFixedSize);
         adjustSize();
         setStyleSheet({});
         return;
+    }
+    // A window of fixed size may grow to the whole screen while it is shown there.
+    if (fixedFrame_) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     QScreen* display = QWidget::screen();
     QRect area = display ? display->geometry() : QRect(0, 0, 1920, 1080);

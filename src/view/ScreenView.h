@@ -73,6 +73,12 @@ public:
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
     // Full screen with the picture centred at the largest whole scale that fits, or back.
     void ToggleFullScreen(int normalScale);
+    // The window keeps the size of its contents: a window manager offers no resizing, and so
+    // no maximising, for it.
+    void SetFixedFrame(bool fixed);
+    // A fixed window is as wide as its title needs under a window manager (after a new title or
+    // a new scale).
+    void FitTitle();
     // The screen was closed: the window (about to be deleted) leaves it alone from now on.
     void Detach();
 
@@ -90,4 +96,5 @@ private:
     QMenuBar* menuBar_ = nullptr;
     std::map<std::string, QAction*> actions_;
     bool detached_ = false;
+    bool fixedFrame_ = false;
 };

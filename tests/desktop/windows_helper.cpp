@@ -8,7 +8,7 @@
 // and reporting what reaches the windows:
 //   press NAME     a mouse press on the window of screen NAME
 //   acted MESSAGE  an action of the fight panel ran (its message on the fight screen)
-// It ends by itself after 60 seconds, with status 1.
+// It ends by itself after 5 minutes, with status 1.
 #include <QApplication>
 #include <QEvent>
 #include <QSocketNotifier>
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
             QTimer::singleShot(0, [&helper, line] { helper.Command(line); });
         }
     });
-    QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
+    QTimer::singleShot(300000, [] { QCoreApplication::exit(1); });
     const int status = app.exec();
     Ui::Get().CloseAll();
     Ui::Get().Idle();

@@ -26,7 +26,11 @@ Qt::WindowFlags DialogFlags(QtHost& host, const std::string& name, const std::fu
     QTimer::singleShot(0, [&] {
         Screen* s = Ui::Get().Find(name);
         if (!s) return;
-        if (ScreenWindow* w = host.WindowOf(*s)) flags = w->windowFlags(), seen = w->isVisible();
+        if (ScreenWindow* w = host.WindowOf(*s)) {
+            flags = w->windowFlags();
+            seen = w->isVisible();
+            EXPECT_EQ(w->minimumSize(), w->maximumSize()) << name << " keeps its size";
+        }
         Ui::Get().Close(*s);
     });
     open();
@@ -68,6 +72,7 @@ TEST(WindowKind, FixedDialogsAndTheActionPanelHaveNoMinimiseOrMaximise) {
         ASSERT_NE(panel, nullptr);
         const Qt::WindowFlags flags = host.WindowOf(*panel)->windowFlags();
         ExpectFixed(flags, Qt::Tool, "ChCmb");
+        EXPECT_EQ(host.WindowOf(*panel)->minimumSize(), host.WindowOf(*panel)->maximumSize());
         EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
         // The main windows keep what a window manager gives any window.
         Screen* combat = Ui::Get().Find("Combat");
