@@ -7,6 +7,7 @@ QUELMOR_PACKAGES=(
   libsdl2-mixer-dev fluidsynth timgm6mb-soundfont libfontconfig-dev
   libgif-dev googletest libgtest-dev
   fonts-liberation strace
+  xvfb xauth xdotool openbox x11-utils
 )
 
 install_missing_packages() {

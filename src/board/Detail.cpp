@@ -6,6 +6,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
+#include "ui/Contrast.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -47,6 +48,8 @@ std::unique_ptr<Screen> MakeDetail(const std::string& caption, const std::string
     d->backColor = back;
     d->C("Label1").caption = text;
     d->C("Label1").back = back;
+    // The text stands out on whatever colour the opener gives (white on the second player's blue).
+    d->C("Label1").fore = ReadableTextOn(back);
     return d;
 }
 

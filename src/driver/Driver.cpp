@@ -247,7 +247,7 @@ void Driver::Execute(const std::string& raw) {
         need(2);
         std::string key = w[1];
         Screen& s = TargetScreen(key);
-        s.PressKey(key);
+        Ui::Get().PressKey(s, key);
     } else if (cmd == "screen") {
         out_ << ScreenList() << "\n";
     } else if (cmd == "dump") {

@@ -40,6 +40,7 @@ public:
     int width, height;            // client area in pixels
     bool visible = true;          // the board hides itself during a fight
     bool topMost = false;         // the fight's action panel
+    bool modal = false;           // shown as a modal dialog (set when it opens)
     std::string besideScreen;     // placed to the right of this screen when shown
     std::string icon = "quelmor.ico";
     bool fixedSize = true;

@@ -27,6 +27,7 @@ Screen& Ui::Show(std::unique_ptr<Screen> screen) {
 
 void Ui::ShowModal(std::unique_ptr<Screen> screen) {
     Screen& s = *screen;
+    s.modal = true;
     open_.push_back(std::move(screen));
     s.Load();
     ApplyKeyBindings(s);
@@ -71,6 +72,16 @@ void Ui::Popup(Screen& screen, const std::string& menu, int x, int y) {
     ++modalDepth_;  // the opener's handler is still running while the menu is up
     if (host_) host_->RunPopup(screen, menu, x, y);
     --modalDepth_;
+}
+
+bool Ui::PressKey(Screen& screen, const std::string& key) {
+    if (screen.PressKey(key) || screen.closed) return true;
+    for (Screen* other : OpenScreens()) {
+        if (other == &screen || other->closed) continue;
+        const bool partner = other->besideScreen == screen.Name() || screen.besideScreen == other->Name();
+        if (partner && other->PressKey(key)) return true;
+    }
+    return false;
 }
 
 void Ui::MessageBox(const std::string& text, const std::string& caption) {

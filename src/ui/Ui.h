@@ -33,6 +33,11 @@ public:
     void MessageBox(const std::string& text, const std::string& caption = "Quelmor");
     void Quit();
 
+    // A key pressed on a screen's window: the screen's own keys first, then those of the screen
+    // it works beside (the fight screen and its action panel answer each other's keys, whichever
+    // of the two has the keyboard). False when nothing took it.
+    bool PressKey(Screen& screen, const std::string& key);
+
     std::vector<Screen*> OpenScreens();       // bottom to top
     Screen* Find(const std::string& name);    // the topmost open screen of that name
     Screen* Top();                            // the topmost visible screen

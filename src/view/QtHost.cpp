@@ -42,6 +42,17 @@ void QtHost::TimersChanged() {
     timer_.start(static_cast<int>(std::max(0LL, wait)));
 }
 
+Qt::WindowFlags WindowKind(const Screen& screen) {
+    // Without CustomizeWindowHint, Qt adds the minimise and maximise buttons to any window:
+    // the hints below are the whole of what the title bar offers.
+    const Qt::WindowFlags fixed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    // The fight's action panel: a small tool window above the fight; it closes with the fight only.
+    if (screen.topMost) return Qt::Tool | fixed | Qt::WindowStaysOnTopHint;
+    // A dialog of fixed size over the window that opened it, closed by its close box.
+    if (screen.modal) return Qt::Dialog | fixed | Qt::WindowCloseButtonHint;
+    return Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
 ScreenWindow* QtHost::WindowOf(Screen& screen) {
     auto it = windows_.find(&screen);
     return it == windows_.end() ? nullptr : it->second;
@@ -52,8 +63,13 @@ void QtHost::Place(Screen& screen, ScreenWindow& window) {
     if (!screen.besideScreen.empty()) {
         if (Screen* other = Ui::Get().Find(screen.besideScreen)) {
             if (ScreenWindow* w = WindowOf(*other)) {
-                QRect frame = w->frameGeometry();
-                window.move(frame.right() + 4, frame.top() + 40);
+                // To its right, or to its left where the screen ends on the right.
+                const QRect frame = w->frameGeometry();
+                int x = frame.right() + 4;
+                const QScreen* display = w->QWidget::screen();
+                if (display && x + window.frameGeometry().width() > display->availableGeometry().right())
+                    x = std::max(display->availableGeometry().left(), frame.left() - 4 - window.frameGeometry().width());
+                window.move(x, frame.top() + 40);
                 return;
             }
         }
@@ -66,15 +82,39 @@ void QtHost::Place(Screen& screen, ScreenWindow& window) {
 
 void QtHost::ScreenOpened(Screen& screen) {
     auto* window = new ScreenWindow(screen, scale_);
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (screen.topMost) flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
-    window->setWindowFlags(flags);
+    window->setWindowFlags(WindowKind(screen));
+    window->SetFixedFrame(screen.modal || screen.topMost);
     windows_[&screen] = window;
+    window->installEventFilter(this);
     Place(screen, *window);
-    if (screen.visible) window->show();
-    // A panel that this screen's own Load opened came before its window: place it now.
-    for (auto& [other, panel] : windows_)
-        if (other != &screen && other->besideScreen == screen.Name()) Place(*other, *panel);
+    // A panel opened by its screen's own Load comes before that screen's window: it is shown
+    // once it can be placed beside it (a window manager may keep where a window first appeared).
+    if (screen.visible && !AwaitsItsScreen(screen)) window->show();
+    for (auto& [other, panel] : windows_) {
+        if (other == &screen || other->besideScreen != screen.Name()) continue;
+        Place(*other, *panel);
+        if (other->visible && !panel->isVisible()) panel->show();
+    }
+}
+
+bool QtHost::AwaitsItsScreen(Screen& screen) {
+    if (screen.besideScreen.empty()) return false;
+    Screen* other = Ui::Get().Find(screen.besideScreen);
+    return other && !other->closed && !WindowOf(*other);
+}
+
+// A panel follows its screen's window wherever the player or the window manager puts it, so
+// that it never lies over it.
+bool QtHost::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Move || e->type() == QEvent::Resize) {
+        for (auto& [screen, window] : windows_) {
+            if (window != watched) continue;
+            for (auto& [other, panel] : windows_)
+                if (other != screen && !other->closed && other->besideScreen == screen->Name()) Place(*other, *panel);
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, e);
 }
 
 void QtHost::ScreenClosed(Screen& screen) {
@@ -99,7 +139,7 @@ void QtHost::Changed() {
         for (auto& [screen, window] : windows_) {
             if (screen->closed) continue;
             window->Sync();
-            if (screen->visible && !window->isVisible()) window->show();
+            if (screen->visible && !window->isVisible() && !AwaitsItsScreen(*screen)) window->show();
             if (!screen->visible && window->isVisible()) window->hide();
         }
     });
@@ -128,6 +168,7 @@ void QtHost::SetScale(int scale) {
     scale_ = std::max(1, scale);
     for (auto& [screen, window] : windows_) {
         window->canvas()->SetScale(scale_);
+        window->FitTitle();
         window->adjustSize();
     }
 }

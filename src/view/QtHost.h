@@ -8,7 +8,12 @@
 
 #include "ui/Host.h"
 
+class Screen;
 class ScreenWindow;
+
+// What kind of window shows a screen (a main window, a fixed dialog, the fight's tool panel),
+// and so which buttons a window manager puts on its title bar.
+Qt::WindowFlags WindowKind(const Screen& screen);
 
 class QtHost : public QObject, public Host {
     Q_OBJECT
@@ -27,7 +32,11 @@ public:
     int scale() const { return scale_; }
     void SetScale(int scale);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    bool AwaitsItsScreen(Screen& screen);
     void Tick();
     void BringClockUpToDate();
     void Place(Screen& screen, ScreenWindow& window);

@@ -26,6 +26,8 @@ namespace {
 QColor Q(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 QString S(const std::string& s) { return QString::fromStdString(s); }
 
+}  // namespace
+
 QFont MakeFont(const Font& f) {
     QFont font(S(f.family));
     // Point sizes are meant at 96 pixels per inch, whatever the screen says.
@@ -35,6 +37,8 @@ QFont MakeFont(const Font& f) {
     font.setUnderline(f.underline);
     return font;
 }
+
+namespace {
 
 int Flags(const Control& c) {
     int flags = Qt::AlignTop;
@@ -52,12 +56,26 @@ QFont MenuFont(int scale) {
     return font;
 }
 
+}  // namespace
+
+// The arrow keys are shown as their arrows: their names would only repeat the entries' captions
+// ("Up  Up", "Haut  Up"). Other keys keep their names.
+QString ShortcutText(const std::string& key) {
+    static const std::pair<const char*, const char16_t*> kArrows[] = {
+        {"Left", u"\u2190"}, {"Up", u"\u2191"}, {"Right", u"\u2192"}, {"Down", u"\u2193"}};
+    for (const auto& [name, glyph] : kArrows)
+        if (key == name) return QString::fromUtf16(glyph);
+    return S(key);
+}
+
 // Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
-    if (!c.shortcut.empty()) text += "\t" + S(c.shortcut);
+    if (!c.shortcut.empty()) text += "\t" + ShortcutText(c.shortcut);
     return text;
 }
+
+namespace {
 
 }  // namespace
 
@@ -528,7 +546,10 @@ void ScreenWindow::SyncMenus() {
 void ScreenWindow::Sync() {
     if (detached_) return;
     QString title = S(screen_.caption);
-    if (windowTitle() != title) setWindowTitle(title);
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+        FitTitle();
+    }
     SyncMenus();
     canvas_->Sync();
     canvas_->update();
@@ -578,7 +599,7 @@ void ScreenWindow::keyPressEvent(QKeyEvent* e) {
     if (RunGlobalKeyHook(name.toStdString(), *this)) return;
     RunBeforeInputHook();
     if (detached_) return;
-    if (!screen_.PressKey(name.toStdString())) {
+    if (!Ui::Get().PressKey(screen_, name.toStdString())) {
         QWidget::keyPressEvent(e);
         return;
     }
@@ -594,13 +615,43 @@ bool ScreenWindow::focusNextPrevChild(bool next) {
     return true;
 }
 
+// A window manager cuts a title that its title bar, with the bar's icon and buttons, cannot
+// hold ("A...s" over the narrow fight panel): a small window of fixed size is made as wide as
+// its whole title needs, its picture in the middle on the form's own colour.
+void ScreenWindow::FitTitle() {
+    if (!fixedFrame_) return;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    constexpr int kTitleBarReserve = 110;  // the bar's icon, three buttons and their margins
+    const int need = QFontMetrics(font).horizontalAdvance(windowTitle()) + kTitleBarReserve;
+    const int side = std::max(0, (need - canvas_->width() + 1) / 2);
+    layout()->setContentsMargins(side, 0, side, 0);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(screen_.backColor.r, screen_.backColor.g, screen_.backColor.b));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void ScreenWindow::SetFixedFrame(bool fixed) {
+    fixedFrame_ = fixed;
+    layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+    FitTitle();
+}
+
 void ScreenWindow::ToggleFullScreen(int normalScale) {
     if (isFullScreen()) {
         showNormal();
         canvas_->SetScale(normalScale);
+        if (fixedFrame_) layout()->setSizeConstraint(QLayout::SetFixedSize);
         adjustSize();
         setStyleSheet({});
         return;
+    }
+    // A window of fixed size may grow to the whole screen while it is shown there.
+    if (fixedFrame_) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     QScreen* display = QWidget::screen();
     QRect area = display ? display->geometry() : QRect(0, 0, 1920, 1080);

@@ -1,6 +1,8 @@
 #pragma once
 // The one Qt view of every screen model: paints the form, its picture and its controls,
 // and forwards presses, releases, moves, menu choices and typing to the screen's handlers.
+#include <QFont>
+#include <QString>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -12,6 +14,14 @@ class QMenuBar;
 class QTabBar;
 class Screen;
 struct Control;
+struct Font;
+
+// A control's font as the windows draw it (at the windows' own scale 1).
+QFont MakeFont(const Font& f);
+// A menu entry's text as the menus show it: its caption, then its key after a tab.
+QString MenuText(const Control& c);
+// A key as the menus show it beside an entry.
+QString ShortcutText(const std::string& key);
 
 class ScreenCanvas : public QWidget {
     Q_OBJECT
@@ -63,6 +73,12 @@ public:
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
     // Full screen with the picture centred at the largest whole scale that fits, or back.
     void ToggleFullScreen(int normalScale);
+    // The window keeps the size of its contents: a window manager offers no resizing, and so
+    // no maximising, for it.
+    void SetFixedFrame(bool fixed);
+    // A fixed window is as wide as its title needs under a window manager (after a new title or
+    // a new scale).
+    void FitTitle();
     // The screen was closed: the window (about to be deleted) leaves it alone from now on.
     void Detach();
 
@@ -80,4 +96,5 @@ private:
     QMenuBar* menuBar_ = nullptr;
     std::map<std::string, QAction*> actions_;
     bool detached_ = false;
+    bool fixedFrame_ = false;
 };

@@ -1,10 +1,13 @@
 // The value pop-ups of the panel, the controller pop-up and the Detail dialog's shortcuts.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "board/BoardSupport.h"
 #include "board/Detail.h"
 #include "state/CharacterRecord.h"
 #include "state/Messages.h"
+#include "ui/Contrast.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -76,6 +79,30 @@ TEST(ControllerPopup, ThePlayersNameOnThePlayersColour) {
     Shown controlled = Open(s, "lblClasse");
     EXPECT_EQ(controlled.text, "       Ann");
     EXPECT_EQ(controlled.back, "[255, 0, 0]");
+}
+
+Rgb ParsedColour(const std::string& field) {
+    Rgb c;
+    EXPECT_EQ(std::sscanf(field.c_str(), "[%d, %d, %d]", &c.r, &c.g, &c.b), 3) << field;
+    return c;
+}
+
+// WCAG 2's level AA for normal text: the name must be read on every player's colour.
+TEST(ControllerPopup, TheNameIsReadableOnEveryPlayersColour) {
+    EXPECT_NEAR(ContrastRatio(colors::kBlack, colors::kWhite), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(colors::kBlue, colors::kBlue), 1.0, 1e-9);
+    Session s(false);
+    StartBoardAlways({{"Ann", {1, 2, 3, 4}}, {"Bob", {5, 6, 7, 8}}, {"Carl", {9, 10, 11, 12}}, {"Dora", {13, 14, 15, 16}}});
+    const Rgb expected[] = {colors::kRed, colors::kBlue, colors::kGreen, colors::kYellow};
+    for (int p = 1; p <= 4; ++p) {
+        gd.ShownCharacter = (p - 1) * 4 + 1;
+        s.ClearOutput();
+        ASSERT_EQ(s.Run("click frmJeu.lblNom\ndump\nclick Detail.Command1\n"), 0) << s.err();
+        const Rgb back = ParsedColour(DumpedField(s.out(), "Detail", "Form", "backcolor"));
+        const Rgb text = ParsedColour(DumpedField(s.out(), "Detail", "Label1", "forecolor"));
+        EXPECT_EQ(back, expected[p - 1]) << "player " << p << "'s own colour stays";
+        EXPECT_GE(ContrastRatio(text, back), 4.5) << "player " << p;
+    }
 }
 
 TEST(DetailShortcuts, ShiftCtrlRightClickOnTheMovementGivesFreeMoves) {

@@ -36,6 +36,22 @@ TEST_F(FightTest, TheShopsAndArenasKeysDoNothingInAFight) {
     EXPECT_EQ(gd.CombatMode, 0);
 }
 
+// A window manager gives the keyboard to the fight screen when the fight opens: the four
+// action keys work there as on the panel, once each.
+TEST_F(FightTest, TheActionKeysWorkWhicheverFightWindowHasTheKeyboard) {
+    Enemy(1);
+    Fight();
+    Run("press Combat.3\n");
+    EXPECT_EQ(Message(), "Vous défendez.");
+    EXPECT_EQ(PanelVar("Defending"), -1);
+    Run("rnd 0.99 0 0\nwait 2200\nwait 2000\n");
+    ASSERT_FALSE(MessageShown());
+    Run("rnd 0.99 0\npress ChCmb.1\n");
+    EXPECT_EQ(PanelVar("EnemyHitsLeft"), 5) << "one blow for one key";
+    Run("press Combat.5\npress Combat.Esc\n");
+    EXPECT_TRUE(FightOpen()) << "no other key of the fight screen leaves the fight";
+}
+
 TEST_F(FightTest, MonstreBreathesSixTimesAndWinsBeforeTheEnemyEverActs) {
     Make(1, 10);
     Enemy(5);  // agility 6: the Monstre's 2 + 6 beats its 6 + 1

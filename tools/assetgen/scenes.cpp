@@ -4,6 +4,7 @@
 
 #include "artkit.h"
 #include "common.h"
+#include "ending_layout.h"
 #include "figkit.h"
 #include "scenekit.h"
 
@@ -77,8 +78,10 @@ QImage Ending() {
         p.setBrush(QColor(255, 210, 120));
         if (town.unit() < 0.7) p.drawRect(QRectF(x + w2 * 0.3, y0 - h * 0.6, 5, 7));
     }
-    // The black tower on its hill, its door open and bright.
-    const double cx = 400, top = 200, base = 470, w = 70;
+    // The black tower on its hill, its door open and bright. It stands low enough for its banner
+    // to fly under the end screen's headline.
+    using namespace ending;
+    const double cx = kTowerX, top = kTowerTop, base = kTowerBase, w = 70;
     QLinearGradient tg(cx - w, 0, cx + w, 0);
     tg.setColorAt(0, QColor(120, 80, 110));
     tg.setColorAt(0.3, QColor(50, 36, 60));
@@ -93,22 +96,24 @@ QImage Ending() {
         p.setBrush(i < 3 ? QColor(110, 76, 104) : QColor(40, 30, 50));
         p.drawRect(QRectF(cx - w - 6 + i * 22, top - 20, 14, 22));
     }
+    const double spireTop = top - 18 - kSpireHeight;
     QPolygonF spire;
-    spire << QPointF(cx - 50, top - 18) << QPointF(cx, top - 130) << QPointF(cx + 50, top - 18);
+    spire << QPointF(cx - 50, top - 18) << QPointF(cx, spireTop) << QPointF(cx + 50, top - 18);
     p.setBrush(art::Ramp(QPointF(cx - 50, 0), QPointF(cx + 50, 0), QColor(80, 50, 90), 1.3, 0.4));
     p.drawPolygon(spire);
     // A white banner of peace on the spire.
     p.setPen(QPen(QColor(20, 16, 20), 2));
-    p.drawLine(QPointF(cx, top - 130), QPointF(cx, top - 170));
+    p.drawLine(QPointF(cx, spireTop), QPointF(cx, kPoleTop));
+    const double f = kPoleTop;
     QPainterPath flag;
-    flag.moveTo(cx, top - 170);
-    flag.cubicTo(cx + 20, top - 176, cx + 30, top - 160, cx + 56, top - 166);
-    flag.lineTo(cx + 50, top - 146);
-    flag.cubicTo(cx + 30, top - 140, cx + 20, top - 154, cx, top - 148);
+    flag.moveTo(cx, f);
+    flag.cubicTo(cx + 20, f - 6, cx + 30, f + 10, cx + 56, f + 4);
+    flag.lineTo(cx + 50, f + 24);
+    flag.cubicTo(cx + 30, f + 30, cx + 20, f + 16, cx, f + 22);
     flag.closeSubpath();
     fig::Fill(p, flag, QColor(250, 246, 236), QColor(120, 110, 100), 1.2);
     // Windows catching the dawn, the open door pouring light.
-    for (const QPointF& wnd : {QPointF(cx - 30, 220), QPointF(cx + 28, 270), QPointF(cx - 20, 340)}) {
+    for (const QPointF& wnd : {QPointF(cx - 32, top + 30), QPointF(cx + 26, top + 42), QPointF(cx - 30, top + 140)}) {
         fig::Glow(p, wnd, 20, QColor(255, 220, 140, 180));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 240, 190));
@@ -131,10 +136,13 @@ QImage Ending() {
     p.setPen(Qt::NoPen);
     p.setBrush(pg);
     p.drawPolygon(path);
-    // The three keys floating in triumph: runic, gold and shadow.
-    FloatingKey(p, QPointF(170, 330), 2.2, -24, QColor(150, 230, 255), QColor(80, 170, 210), QColor(20, 60, 100));
-    FloatingKey(p, QPointF(630, 330), 2.2, 24, QColor(180, 120, 255), QColor(100, 50, 180), QColor(30, 10, 60));
-    FloatingKey(p, QPointF(400, 560), 1.6, 90, QColor(255, 240, 160), QColor(240, 190, 50), QColor(130, 80, 10));
+    // The three keys floating in triumph: runic and shadow on either side, gold before the tower.
+    auto float_key = [&p](const Key& k, const QColor& light, const QColor& base, const QColor& dark) {
+        FloatingKey(p, QPointF(k.x, k.y), k.size, k.angle, light, base, dark);
+    };
+    float_key(kRunicKey, QColor(150, 230, 255), QColor(80, 170, 210), QColor(20, 60, 100));
+    float_key(kShadowKey, QColor(180, 120, 255), QColor(100, 50, 180), QColor(30, 10, 60));
+    float_key(kGoldKey, QColor(255, 240, 160), QColor(240, 190, 50), QColor(130, 80, 10));
     // Birds in the sky.
     p.setPen(QPen(QColor(40, 30, 50), 2.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# snap_windows.sh HELPER OUTDIR
+#
+# Pictures of the fixed dialogs and of the fight's two windows as a window manager (openbox on
+# a virtual X server) frames them, title bars and their buttons included: OUTDIR/NAME.png for
+# Detail, ALaMinaNoVoy, Resource, Graveyard and fight (the fight screen and its action panel).
+# HELPER is tests/desktop/windows_helper.cpp built. Not a test: the pictures are to be looked at.
+set -euo pipefail
+
+helper=$1 out=$2
+mkdir -p "$out"
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done
+    wait 2> /dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+within() {
+    local n=$1; shift
+    for ((t = 0; t < n; t++)); do
+        "$@" > /dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" 2> /dev/null &
+pids+=($!)
+within 100 test -s "$scratch/display"
+export DISPLAY=:$(head -1 "$scratch/display")
+openbox --sm-disable > /dev/null 2>&1 &
+pids+=($!)
+within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+export QT_QPA_PLATFORM=xcb QUELMOR_SCALE=${QUELMOR_SCALE:-1}
+mkfifo "$scratch/in"
+"$helper" < "$scratch/in" > "$scratch/out" 2> "$scratch/err" &
+pids+=($!)
+exec 4> "$scratch/in"
+
+# The screen around a window, its frame included.
+snap() {
+    local id=$1 name=$2
+    sleep 0.7
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    local x=$((X > 40 ? X - 40 : 0)) y=$((Y > 40 ? Y - 40 : 0))
+    xwd -root -silent | convert xwd:- -crop "$((WIDTH + 80))x$((HEIGHT + 80))+$x+$y" +repage "$out/$name.png"
+    echo "$out/$name.png"
+}
+
+for dialog in Detail ALaMinaNoVoy Resource Graveyard; do
+    echo "open $dialog" >&4
+    within 100 grep -q "^shown $dialog " "$scratch/out"
+    snap "$(sed -n "s/^shown $dialog id=//p" "$scratch/out")" "$dialog"
+    echo close >&4
+done
+echo fight >&4
+within 100 grep -q '^ready ' "$scratch/out"
+sleep 1
+xwd -root -silent | convert xwd:- "$out/fight.png"
+echo "$out/fight.png"
+echo quit >&4

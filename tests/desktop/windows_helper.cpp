@@ -1,0 +1,183 @@
+// windows_helper: the game's screens in real windows, for a window manager to handle, driven
+// by lines on standard input:
+//   fight          opens a monster fight: prints "ready combat=ID panel=ID" (X window ids)
+//   open NAME      opens the dialog Detail, ALaMinaNoVoy, Resource or Graveyard through its
+//                  opener: prints "shown NAME id=ID" once its window is up
+//   close          closes the screen in front
+//   quit           ends (so does the end of the input)
+// and reporting what reaches the windows:
+//   press NAME     a mouse press on the window of screen NAME
+//   acted MESSAGE  an action of the fight panel ran (its message on the fight screen)
+// It ends by itself after 5 minutes, with status 1.
+#include <QApplication>
+#include <QEvent>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <functional>
+#include <iostream>
+#include <vector>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "board/Detail.h"
+#include "combat/Combat.h"
+#include "combat/Enemies.h"
+#include "items/Graveyard.h"
+#include "items/Mine.h"
+#include "items/Resource.h"
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Random.h"
+#include "ui/Ui.h"
+#include "view/Pictures.h"
+#include "view/QtHost.h"
+#include "view/ScreenView.h"
+
+namespace {
+
+void Say(const std::string& line) { std::cout << line << std::endl; }
+
+class PressWatch : public QObject {
+public:
+    explicit PressWatch(std::string name) : name_(std::move(name)) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress) Say("press " + name_);
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::string name_;
+};
+
+// Two parties of Guerriers (with a dead companion); the first warrior plays.
+void SetUpParties() {
+    ResetGlobalDecl();
+    rnd::Reset();
+    rnd::FixSeed(1);
+    gd.PlayerCount = 2;
+    for (int c = 1; c <= 12; ++c) {
+        gd.CharacterRecords[c] = rec::Make(c < 7 ? 1 : 2, "Joueur", 7, "Perso", classes::Template(7));
+        gd.Zone[c] = 1;
+        gd.PosX[c] = 8;
+        gd.PosY[c] = 8;
+    }
+    gd.Status[2] = 6;
+    gd.CurrentCharacter = 1;
+}
+
+class Helper {
+public:
+    explicit Helper(QtHost& host) : host_(host) {}
+
+    void Command(const std::string& line) {
+        if (line == "fight") Fight();
+        else if (line.rfind("open ", 0) == 0) Open(line.substr(5));
+        else if (line == "close") {
+            if (Screen* top = Ui::Get().Top()) Ui::Get().Close(*top);
+        } else if (line == "quit") QCoreApplication::exit(0);
+    }
+
+private:
+    void Watch(Screen& s) {
+        auto watch = std::make_unique<PressWatch>(s.Name());
+        host_.WindowOf(s)->canvas()->installEventFilter(watch.get());
+        watches_.push_back(std::move(watch));
+    }
+
+    // The guard meets the warrior, who acts first.
+    void Fight() {
+        const EnemyValues v = EnemyTable(1);
+        gd.EnemyNumber = v.number;
+        gd.EnemyAttack = v.attack;
+        gd.EnemyDefense = v.defense;
+        gd.EnemyAgility = v.agility;
+        gd.CombatMode = 0;
+        rnd::Queue({0.99, 0.0});
+        StartFight();
+        Screen* combat = Ui::Get().Find("Combat");
+        Screen* panel = Ui::Get().Find("ChCmb");
+        if (!combat || !panel) {
+            Say("the fight did not open");
+            QCoreApplication::exit(1);
+            return;
+        }
+        Watch(*combat);
+        Watch(*panel);
+        Say("ready combat=" + std::to_string(host_.WindowOf(*combat)->winId()) +
+            " panel=" + std::to_string(host_.WindowOf(*panel)->winId()));
+        // An action shows its message on the fight screen.
+        auto* watch = new QTimer(qApp);
+        QObject::connect(watch, &QTimer::timeout, [watch] {
+            Screen* fight = Ui::Get().Find("Combat");
+            if (fight && fight->C("Message").visible) {
+                Say("acted " + fight->C("Message").caption);
+                watch->stop();
+            }
+        });
+        watch->start(20);
+    }
+
+    // The dialog runs its own loop, in which the next commands arrive.
+    void Open(const std::string& name) {
+        static const std::map<std::string, std::function<void()>> kOpeners = {
+            {"Detail", [] { ShowDetail("Attaque", " 6 (+ 7)"); }},
+            {"ALaMinaNoVoy", [] { OpenMine(); }},
+            {"Resource", [] { OpenResources(); }},
+            {"Graveyard", [] { OpenGraveyard(); }},
+        };
+        auto it = kOpeners.find(name);
+        if (it == kOpeners.end()) {
+            Say("no dialog " + name);
+            return;
+        }
+        QTimer::singleShot(0, [this, name] {
+            if (Screen* s = Ui::Get().Find(name)) {
+                Watch(*s);
+                Say("shown " + name + " id=" + std::to_string(host_.WindowOf(*s)->winId()));
+            }
+        });
+        it->second();
+    }
+
+    QtHost& host_;
+    std::vector<std::unique_ptr<PressWatch>> watches_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    pictures::SetFolder(QUELMOR_BIN_DIR);
+    QtHost host(1);
+    Ui::Get().SetHost(&host);
+    SetUpParties();
+    Helper helper(host);
+    // Lines are read straight from the descriptor, each run from the event loop (a dialog's
+    // own loop then reads the lines that follow).
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    std::string pending;
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            input.setEnabled(false);
+            QCoreApplication::exit(0);
+            return;
+        }
+        pending.append(buffer, static_cast<size_t>(n));
+        for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            const std::string line = pending.substr(0, end);
+            pending.erase(0, end + 1);
+            QTimer::singleShot(0, [&helper, line] { helper.Command(line); });
+        }
+    });
+    QTimer::singleShot(300000, [] { QCoreApplication::exit(1); });
+    const int status = app.exec();
+    Ui::Get().CloseAll();
+    Ui::Get().Idle();
+    Ui::Get().SetHost(nullptr);
+    return status;
+}
