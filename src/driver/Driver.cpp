@@ -1,5 +1,7 @@
 #include "driver/Driver.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QImage>
 
@@ -92,6 +94,8 @@ void Driver::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
     popupMenu_ = menu;
     popupX_ = x;
     popupY_ = y;
+    lastPopup_ = PopupPlace{screen.Name(), menu, x, y};
+    popupSeen_ = true;
     while (popupScreen_ == &screen && popupMenu_ == menu) {
         if (!Step()) throw DriverExit{0};
     }
@@ -148,7 +152,7 @@ void Driver::Execute(const std::string& raw) {
             try {
                 size_t used = 0;
                 double f = std::stod(w[i], &used);
-                if (used != w[i].size() || f < 0 || f >= 1) Fail("rnd: not a fraction in [0, 1): " + w[i]);
+                if (used != w[i].size() || !(f >= 0 && f < 1)) Fail("rnd: not a fraction in [0, 1): " + w[i]);
                 rnd::QueueOne(f);
             } catch (const std::logic_error&) {
                 Fail("rnd: not a fraction: " + w[i]);
@@ -213,6 +217,8 @@ void Driver::Execute(const std::string& raw) {
         need(2);
         int ms = integer(1);
         if (ms < 0) Fail("wait: negative time");
+        if (ms > kLongestWait)
+            Fail("wait: longer than " + std::to_string(kLongestWait) + " ms (an hour); split it into shorter waits");
         Ui::Get().AdvanceTo(Ui::Get().Now() + ms);
     } else if (cmd == "set") {
         need(3);
@@ -251,7 +257,12 @@ void Driver::Execute(const std::string& raw) {
     } else if (cmd == "screen") {
         out_ << ScreenList() << "\n";
     } else if (cmd == "dump") {
-        out_ << DumpState(popupScreen_, popupMenu_) << "\n";
+        std::string state = DumpState(popupScreen_, popupMenu_);
+        state.pop_back();  // the closing brace: the driver's own keys come last
+        const std::vector<ServiceRequest>& all = services_.requests;
+        std::vector<ServiceRequest> since(all.begin() + static_cast<long>(std::min(requestsDumped_, all.size())), all.end());
+        requestsDumped_ = all.size();
+        out_ << state << DumpSeen(since, popupSeen_ ? &lastPopup_ : nullptr) << "}\n";
     } else if (cmd == "openmenu") {
         need(2);
         openMenu_ = w[1];
@@ -299,9 +310,10 @@ void Driver::NewGame(const std::vector<std::string>& w) {
 
 void Driver::Snap(const std::string& name) {
     if (snapFolder_.empty()) Fail("snap: start the driver with --snap DIR");
-    QDir().mkpath(QString::fromStdString(snapFolder_));
+    if (!QDir().mkpath(QString::fromStdString(snapFolder_))) Fail("snap: cannot make the folder " + snapFolder_);
     QImage image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
     openMenu_.clear();
     if (image.isNull()) Fail("snap: no screen to paint");
-    image.save(QString::fromStdString(snapFolder_ + "/" + name + ".png"));
+    const std::string file = snapFolder_ + "/" + name + ".png";
+    if (!image.save(QString::fromStdString(file))) Fail("snap: cannot write " + file);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/DumpSeen.h"
 #include "ui/Host.h"
 #include "ui/Services.h"
 
@@ -78,4 +79,10 @@ private:
     std::string popupMenu_;
     int popupX_ = 0, popupY_ = 0;
     std::string openMenu_;                // a menu-bar menu drawn opened by the next snap
+    PopupPlace lastPopup_;                // where the last pop-up menu opened
+    bool popupSeen_ = false;
+    size_t requestsDumped_ = 0;           // platform requests that an earlier dump showed
 };
+
+// The longest `wait`, in milliseconds: an hour of the game's time.
+constexpr int kLongestWait = 3600000;

@@ -1,10 +1,10 @@
-// quelmor-driver [--seed N] [--snap DIR] [--scale N] < script.txt
+// quelmor-driver [--seed N] [--snap DIR] [--scale F] < script.txt
 #include <QApplication>
-#include <cstring>
 #include <iostream>
 #include <unistd.h>
 
 #include "driver/Driver.h"
+#include "driver/Options.h"
 #include "platform/SdlServices.h"
 #include "setup/frmBegin.h"
 #include "state/Random.h"
@@ -12,30 +12,19 @@
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    std::string snap;
-    uint64_t seed = 0;
-    bool seeded = false;
-    int scale = 1;
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--seed") && i + 1 < argc) {
-            seed = std::strtoull(argv[++i], nullptr, 10);
-            seeded = true;
-        } else if (!std::strcmp(argv[i], "--snap") && i + 1 < argc) {
-            snap = argv[++i];
-        } else if (!std::strcmp(argv[i], "--scale") && i + 1 < argc) {
-            scale = std::atoi(argv[++i]);
-        } else {
-            std::cerr << "usage: quelmor-driver [--seed N] [--snap DIR] [--scale N] < script.txt\n";
-            return 2;
-        }
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
+    DriverOptions options;
+    std::string error;
+    if (!ReadOptions(argc, argv, options, error)) {
+        std::cerr << "error: " << error << "\nusage: quelmor-driver [--seed N] [--snap DIR] [--scale F] < script.txt\n";
+        return 2;
     }
-    rnd::FixSeed(seeded ? seed : 1);
+    rnd::FixSeed(options.seed);
     std::string folder = ProgramFolder();
     pictures::SetFolder(folder);
     Driver driver(std::cin, std::cout, std::cerr);
-    driver.SetSnapFolder(snap);
-    driver.SetSnapScale(scale);
+    driver.SetSnapFolder(options.snap);
+    driver.SetSnapScale(static_cast<int>(options.scale));
     driver.SetOpening([] { OpenTitleScreen(); });
     return driver.Run();
 }

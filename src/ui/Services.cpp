@@ -4,25 +4,42 @@ namespace {
 
 class RecordingPlayer : public MusicPlayer {
 public:
-    explicit RecordingPlayer(std::vector<std::string>& log) : log_(log) {}
+    explicit RecordingPlayer(RecordingServices& services) : services_(services) {}
     void SetFileName(const std::string& file) override { file_ = file; }
-    void Command(const std::string& command) override { log_.push_back("music " + command + " " + file_); }
+    void Command(const std::string& command) override { services_.MusicCommand(file_, command); }
 
 private:
-    std::vector<std::string>& log_;
+    RecordingServices& services_;
     std::string file_;
 };
 
 }  // namespace
 
-std::unique_ptr<MusicPlayer> RecordingServices::NewMusicPlayer() {
-    return std::make_unique<RecordingPlayer>(log);
+std::unique_ptr<MusicPlayer> RecordingServices::NewMusicPlayer() { return std::make_unique<RecordingPlayer>(*this); }
+
+void RecordingServices::MusicCommand(const std::string& file, const std::string& command) {
+    log.push_back("music " + command + " " + file);
+    ServiceRequest r;
+    r.type = ServiceRequest::Music;
+    r.file = file;
+    r.command = command;
+    requests.push_back(r);
 }
 
 void RecordingServices::PlaySound(const std::string& file, int flags) {
     log.push_back("sound " + file + " " + std::to_string(flags));
+    ServiceRequest r;
+    r.type = ServiceRequest::Sound;
+    r.file = file;
+    r.flags = flags;
+    requests.push_back(r);
 }
 
 void RecordingServices::OpenMail(const std::string& address, const std::string& subject) {
     log.push_back("mail " + address + " " + subject);
+    ServiceRequest r;
+    r.type = ServiceRequest::Mail;
+    r.address = address;
+    r.subject = subject;
+    requests.push_back(r);
 }

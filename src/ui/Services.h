@@ -25,11 +25,24 @@ public:
     virtual void OpenMail(const std::string& address, const std::string& subject) = 0;
 };
 
-// Records every request as a line ("music open start.mid", "sound song.wav 1", "mail a s").
+// One request as the recording services took it.
+struct ServiceRequest {
+    enum Type { Music, Sound, Mail } type = Music;
+    std::string file;      // music and sound: the bare file name
+    std::string command;   // music: "open", "play", "stop", "close"
+    int flags = 0;         // sound
+    std::string address;   // mail
+    std::string subject;   // mail
+};
+
+// Records every request, as a line ("music open start.mid", "sound song.wav 1", "mail a s")
+// and field by field, in the order they came.
 class RecordingServices : public Services {
 public:
     std::unique_ptr<MusicPlayer> NewMusicPlayer() override;
     void PlaySound(const std::string& file, int flags) override;
     void OpenMail(const std::string& address, const std::string& subject) override;
+    void MusicCommand(const std::string& file, const std::string& command);
     std::vector<std::string> log;
+    std::vector<ServiceRequest> requests;
 };

@@ -1,7 +1,28 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include "driver/Script.h"
+#include "support/DamagedFolder.h"
 #include "support/Game.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs the driver program with arguments and a script; its status, standard error in err.
+int RunProgram(const std::string& args, const std::string& script, std::string& err) {
+    const fs::path dir = damaged::NewFolder("driver-args");
+    damaged::Write(dir / "script.txt", script);
+    const std::string command = std::string(QUELMOR_BIN_DIR) + "/quelmor-driver " + args + " < " +
+                                (dir / "script.txt").string() + " > /dev/null 2> " + (dir / "err.txt").string();
+    const int status = std::system(command.c_str());
+    err = damaged::Read(dir / "err.txt");
+    fs::remove_all(dir);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
 
 TEST(Driver, SplitsQuotedWords) {
     bool ok = true;
@@ -13,8 +34,9 @@ TEST(Driver, SplitsQuotedWords) {
 }
 
 TEST(Driver, BadLinesStopWithStatusTwo) {
-    for (const char* script : {"frobnicate\n", "click NoSuchControl\n", "set NoSuchVar 3\n", "rnd 1.5\n",
-                               "call NoSuchHandler\n", "wait x\n", "key \"unterminated\n"}) {
+    for (const char* script : {"frobnicate\n", "click NoSuchControl\n", "set NoSuchVar 3\n", "rnd 1.5\n", "rnd 1\n",
+                               "rnd nan\n", "rnd -0.5\n", "rnd 0.5x\n", "call NoSuchHandler\n", "wait x\n",
+                               "wait 3600001\n", "key \"unterminated\n"}) {
         Session s;
         EXPECT_EQ(s.Run(std::string("# a comment\n\n") + script), 2) << script;
         EXPECT_NE(s.err().find("error: line 3:"), std::string::npos) << s.err();
@@ -37,4 +59,22 @@ TEST(Driver, SetAndDumpTheSharedState) {
     EXPECT_NE(out.find("\"00000000000099\""), std::string::npos);
     EXPECT_NE(out.find("\"01..é\""), std::string::npos);
     EXPECT_NE(out.find("\"screens\": \"frmBegin\""), std::string::npos);
+}
+
+TEST(Driver, RefusesWhatItCannotDoFromTheCommandLine) {
+    std::string err;
+    for (const char* args : {"--seed abc", "--seed -1", "--scale 0", "--scale 100000", "--scale 1.5", "--scale two"}) {
+        EXPECT_EQ(RunProgram(args, "quit\n", err), 2) << args;
+        EXPECT_NE(("\n" + err).find("\nerror: --"), std::string::npos) << args << ": " << err;
+    }
+    EXPECT_EQ(RunProgram("--seed 12 --scale 8", "quit\n", err), 0) << err;
+
+    // A snap into a folder that cannot be made (a file stands in its way).
+    const fs::path dir = damaged::NewFolder("driver-snap");
+    damaged::Write(dir / "file", "x");
+    EXPECT_EQ(RunProgram("--snap " + (dir / "file" / "shots").string(), "snap title\n", err), 2);
+    EXPECT_NE(err.find("error: line 1: snap: cannot"), std::string::npos) << err;
+    EXPECT_EQ(RunProgram("--snap " + (dir / "shots").string(), "snap title\n", err), 0) << err;
+    EXPECT_TRUE(fs::exists(dir / "shots" / "title.png"));
+    fs::remove_all(dir);
 }

@@ -1,0 +1,16 @@
+#pragma once
+// The driver's command line: quelmor-driver [--seed N] [--snap DIR] [--scale F].
+#include <cstdint>
+#include <string>
+
+struct DriverOptions {
+    uint64_t seed = 1;     // the dice's seed
+    std::string snap;      // where `snap NAME` writes ("" = no snaps)
+    double scale = 1;      // the factor by which snaps are painted
+};
+
+// The largest factor for snaps: the board at 8× is a picture of 6336 × 4560 pixels.
+constexpr double kLargestScale = 8;
+
+// Reads the arguments; false with the reason when they cannot be followed.
+bool ReadOptions(int argc, const char* const* argv, DriverOptions& options, std::string& error);
