@@ -7,6 +7,7 @@
 #include "board/Board.h"
 #include "combat/Combat.h"
 #include "state/CharacterRecord.h"
+#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
@@ -57,7 +58,7 @@ void MeetMonster(int e, int attack, int defense, int agility) {
         button->enabled = true;
     }
     SetInformations(Msg(580) + " " + EnemyName(e) + " " + Msg(581));
-    if (rec::ClassNumber(gd.CurrentCharacter) == 1) {
+    if (rec::ClassNumber(gd.CurrentCharacter) == classes::kAmazone) {
         gd.CapacityAvailable = true;
         RefreshActionButtons();
     }

@@ -5,6 +5,7 @@
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
+#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "ui/Ui.h"
 
@@ -12,7 +13,9 @@ namespace {
 
 // Classes for which the temple (11, 9) of the forest is no place at all.
 bool TempleRefused(int cls) {
-    return cls == 2 || cls == 4 || cls == 9 || cls == 10 || cls == 12 || cls == 13 || cls == 14 || cls == 15;
+    using namespace classes;
+    return cls == kCavalierNoir || cls == kDiablotin || cls == kNecromancien || cls == kMonstre || cls == kOrc ||
+           cls == kSorcier || cls == kTroll || cls == kVampire;
 }
 
 void MoveBy(int c, int dx, int dy) {

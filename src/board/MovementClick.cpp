@@ -10,6 +10,7 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ void Land(frmJeu& b, int column, int row) {
     RefreshActionButtons();
     ShowCharacterOnMap(c);
     RefreshThumbnails(0);
-    gd.Status[c] = 7;
+    gd.Status[c] = status::kLosesNextTurn;
 }
 
 // A click one or two cells away in a straight line runs that direction's command.

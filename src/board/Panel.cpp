@@ -10,6 +10,7 @@
 #include "state/Messages.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
+#include "state/Status.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -53,7 +54,7 @@ void ScrollDn_Click() {
 
 // The controller pop-up: the name of the player who commands the character, on his colour.
 void lblNom_Click() {
-    const int k = gd.Status[gd.CurrentCharacter] == 15 ? gd.Status[0] : gd.ShownCharacter;
+    const int k = gd.Status[gd.CurrentCharacter] == status::kControlled ? gd.Status[0] : gd.ShownCharacter;
     ShowDetail(Msg(9), rec::PlayerNameField(k), PlayerColor(rec::Owner(k)));
 }
 

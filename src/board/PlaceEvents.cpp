@@ -9,10 +9,12 @@
 #include "combat/Combat.h"
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
+#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ int Die() { return RollDice(1, 0); }
 void RestCure() {
     int& magic = gd.MagicPoints[Me()];
     magic = std::min(magic + rnd::Below(10), 10);
-    gd.Status[Me()] = 17;
+    gd.Status[Me()] = status::kAsleep;
     rec::WriteLife(Me(), std::min(rec::Life(Me()) + rnd::Below(3), 9));
     RefreshPanel(Me());
 }
@@ -60,11 +62,11 @@ void Tower() {
     if (die >= 5) {
         SetInformations(Msg(37));
         RaiseLifeByOne(Me());
-        gd.Status[Me()] = 0;
+        gd.Status[Me()] = status::kFree;
         RefreshPanel(Me());
     } else if (die <= 3) {
         SetInformations(Msg(38));
-        gd.Status[Me()] = 7;
+        gd.Status[Me()] = status::kLosesNextTurn;
     }
 }
 
@@ -104,7 +106,7 @@ void Swamp() {
     SetInformations(Msg(85));
     const std::u32string goods = rec::ItemsText(Me());
     for (int c = 1; c <= 3 * gd.PlayerCount && c <= kMaxCharacters; ++c)
-        if (rec::ClassNumber(c) == 10) rec::AppendItemsText(c, goods);
+        if (rec::ClassNumber(c) == classes::kMonstre) rec::AppendItemsText(c, goods);
     rec::ClearItems(Me());
     RefreshPanel(Me());
 }
@@ -114,7 +116,7 @@ void Fountain() {
         SetInformations(Msg(406));
         RaiseLifeByOne(Me());
     }
-    gd.Status[Me()] = 0;
+    gd.Status[Me()] = status::kFree;
     RefreshPanel(Me());
 }
 

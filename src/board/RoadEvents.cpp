@@ -14,6 +14,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 #include "state/Text.h"
 #include "ui/Screen.h"
 
@@ -131,8 +132,8 @@ void OldWoman() {
     RefreshPanel(gd.CurrentCharacter);
 }
 
-void Obstacle(int status, int message) {
-    gd.Status[gd.CurrentCharacter] = status;
+void Obstacle(int code, int message) {
+    gd.Status[gd.CurrentCharacter] = code;
     SetInformations(Msg(message));
 }
 
@@ -180,10 +181,10 @@ void CellEvent() {
         case RoadEvent::Hermit: Hermit(); break;
         case RoadEvent::YoungGirl: Meet(4); break;
         case RoadEvent::Mine: TownMine(); break;
-        case RoadEvent::CollapsedBridge: Obstacle(3, 138); break;
-        case RoadEvent::Avalanche: Obstacle(4, 134); break;
-        case RoadEvent::Crowd: Obstacle(2, 136); break;
-        case RoadEvent::FallenTree: Obstacle(5, 140); break;
+        case RoadEvent::CollapsedBridge: Obstacle(status::kBridge, 138); break;
+        case RoadEvent::Avalanche: Obstacle(status::kAvalanche, 134); break;
+        case RoadEvent::Crowd: Obstacle(status::kCrowd, 136); break;
+        case RoadEvent::FallenTree: Obstacle(status::kFallenTree, 140); break;
         case RoadEvent::Monsters: Monsters(zone); break;
     }
 }

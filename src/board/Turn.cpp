@@ -1,6 +1,7 @@
 // Board start-up and the turn cycle: who plays next, the clock, and the lasting statuses
 // that keep a character from playing or end at the start of its turn.
 #include "board/Board.h"
+#include "state/Classes.h"
 #include "state/Journal.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
@@ -10,6 +11,7 @@
 #include "state/Random.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ void StartCharacter(int i) {
     gd.AgilityBonus[i] = 0;
     gd.MagicPoints[i] = 10;
     gd.Resources[i] = rec::PlayerNameField(i) == kCheatName ? "99999999999999" : "00000000000000";
-    gd.Status[i] = 0;
+    gd.Status[i] = status::kFree;
 }
 
 }  // namespace
@@ -112,12 +114,15 @@ void RefreshTurnFlags() {
     gd.MagicAvailable = false;
     gd.EndTurnAvailable = false;
     const int cls = rec::ClassNumber(c);
-    if (cls == 2 || cls == 6 || cls == 8 || cls == 9 || cls == 11 || cls == 13) gd.MagicAvailable = true;
+    using namespace classes;
+    const bool spellCaster = cls == kCavalierNoir || cls == kFee || cls == kMagicien || cls == kNecromancien ||
+                             cls == kNain || cls == kSorcier;
+    if (spellCaster) gd.MagicAvailable = true;
     for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
         const int item = rec::ItemAt(c, k).number;
         if (item >= 84 && item <= 90) gd.MagicAvailable = true;
     }
-    if (cls == 4 || cls == 6 || cls == 9 || cls == 15) gd.CapacityAvailable = true;
+    if (cls == kDiablotin || cls == kFee || cls == kNecromancien || cls == kVampire) gd.CapacityAvailable = true;
     RefreshActionButtons();
 }
 
@@ -130,8 +135,8 @@ void PlaceAtStart(int i) {
 
 void DeadlyDead() {
     const int c = gd.CurrentCharacter;
-    if (rec::ClassNumber(c) == 2) return;  // the Cavalier Noir cannot die
-    gd.Status[c] = 6;
+    if (rec::ClassNumber(c) == classes::kCavalierNoir) return;  // the Cavalier Noir cannot die
+    gd.Status[c] = status::kDead;
     HideCharacterIcon(c);
     SetMovesLeft(0);
     gd.EndTurnAvailable = true;

@@ -7,6 +7,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -18,7 +19,7 @@ bool English() { return gd.LanguageOffset == 2000; }
 
 // Can character i ever be selected again?
 bool MayEverPlay(int i) {
-    return gd.Status[i] != 6 && (rec::ActsByDay(i) || rec::ActsByNight(i));
+    return gd.Status[i] != status::kDead && (rec::ActsByDay(i) || rec::ActsByNight(i));
 }
 
 bool AnybodyMayEverPlay() {
@@ -54,35 +55,35 @@ void NextInOrder() {
 }
 
 // An obstacle status ends when one die shows more than threshold.
-bool Released(int& status, int threshold, int message) {
+bool Released(int& code, int threshold, int message) {
     if (RollDice(1, 0) <= threshold) return false;
     SetInformations(Msg(message));
-    status = 0;
+    code = status::kFree;
     return true;
 }
 
 // The statuses and the hour decide whether the selected character plays; releases and
 // countdowns happen on the way, in this order.
 bool MayPlayNow(int c, int hourCounter) {
-    int& status = gd.Status[c];
-    if (status == 6) return false;
-    if (status >= 19 && status <= 29) {
-        --status;
+    int& code = gd.Status[c];
+    if (code == status::kDead) return false;
+    if (code >= status::kForgingFirst && code <= status::kForgingLast) {
+        --code;
         return false;
     }
-    if (status == 18) {
+    if (code == status::kForged) {
         SetInformations(Msg(106));
-        status = 0;
+        code = status::kFree;
     }
-    if (status == 7) {
-        status = 0;
+    if (code == status::kLosesNextTurn) {
+        code = status::kFree;
         return false;
     }
-    if (status == 4 && !Released(status, 4, 135)) return false;
-    if (status == 2 && !Released(status, 4, 137)) return false;
-    if (status == 3 && !Released(status, 3, 139)) return false;
-    if (status == 5 && !Released(status, 3, 141)) return false;
-    if (status == 1) {
+    if (code == status::kAvalanche && !Released(code, 4, 135)) return false;
+    if (code == status::kCrowd && !Released(code, 4, 137)) return false;
+    if (code == status::kBridge && !Released(code, 3, 139)) return false;
+    if (code == status::kFallenTree && !Released(code, 3, 141)) return false;
+    if (code == status::kPrison) {
         const long gold = rec::Gold(c);
         if (gold >= 10000) {
             rec::WriteGold(c, gold - 10000);
@@ -91,12 +92,12 @@ bool MayPlayNow(int c, int hourCounter) {
             return false;
         }
         SetInformations(Msg(143));
-        status = 0;
+        code = status::kFree;
     }
     const int hour = HourOfDay(hourCounter);
-    if (status == 17) {
+    if (code == status::kAsleep) {
         if (hour != 7) return false;
-        status = 0;
+        code = status::kFree;
     }
     if (!rec::ActsByDay(c) && IsDayHour(hour)) return false;
     if (!rec::ActsByNight(c) && !IsDayHour(hour)) return false;
@@ -114,7 +115,7 @@ void ShowNewTurn(frmJeu& b) {
     if (zone != gd.Zone[gd.ShownCharacter] || b.C("Image1").picture != zoneFile) LoadZonePicture(c);
     gd.ShownCharacter = c;
     for (int i = 1; i <= CharacterCount(); ++i) {
-        if (gd.Zone[i] == zone && gd.Status[i] != 6) ShowCharacterOnMap(i);
+        if (gd.Zone[i] == zone && gd.Status[i] != status::kDead) ShowCharacterOnMap(i);
         else HideCharacterIcon(i);
         ShowObstacle(i, zone);
     }
@@ -143,8 +144,8 @@ void EndTurn_Click() {
     // A flight or a spell still waiting for its target lapses with the turn.
     gd.PendingSpell = 0;
     int& ending = gd.Status[gd.CurrentCharacter];
-    if (ending >= 10 && ending <= 13) ending = 0;
-    if (ending == 15) ending = 0;
+    if (ending >= status::kElementFirst && ending <= status::kElementLast) ending = status::kFree;
+    if (ending == status::kControlled) ending = status::kFree;
     if (!AnybodyMayEverPlay()) {
         EndGameWithoutPlayers(true);
         return;

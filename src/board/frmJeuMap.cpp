@@ -10,6 +10,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void ShowCharacterOnMap(int i) {
     frmJeu* b = Jeu();
     if (!b || i < 1 || i > 16) return;
     Control& icon = b->C("Perso1", i);
-    if (gd.Status[i] == 1 || gd.Status[i] == 6) {
+    if (gd.Status[i] == status::kPrison || gd.Status[i] == status::kDead) {
         icon.visible = false;
         return;
     }
@@ -84,7 +85,7 @@ void HighlightThumbnail(int z) {
 
 void DrawThumbnailMarker(int i, int z, Rgb color) {
     frmJeu* b = Jeu();
-    if (!b || gd.Status[i] == 1 || gd.Status[i] == 6) return;
+    if (!b || gd.Status[i] == status::kPrison || gd.Status[i] == status::kDead) return;
     const double x = (gd.PosX[i] - 1) * 3.95, y = (gd.PosY[i] - 1) * 3.95;
     b->DrawBox(b->C("Carte", z), static_cast<int>(std::lround(x - 1)), static_cast<int>(std::lround(y - 1)),
                static_cast<int>(std::lround(x + 1)), static_cast<int>(std::lround(y + 1)), color, true);

@@ -3,6 +3,7 @@
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
 #include "state/CharacterRecord.h"
+#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Random.h"
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kPause = 2000;  // ms a message stays
 
-bool IsMonstre() { return rec::ClassNumber(gd.CurrentCharacter) == 10; }
+bool IsMonstre() { return rec::ClassNumber(gd.CurrentCharacter) == classes::kMonstre; }
 
 // "<first> <enemy> <last>", the shape of every message about a blow.
 std::string AboutEnemy(int firstRel, int lastRel) {

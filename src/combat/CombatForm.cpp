@@ -194,7 +194,7 @@ void CombatForm::LoadFight() {
     caption = Msg(0);
     static constexpr int kRows[4] = {1, 2, 3, 4}, kGirlRows[4] = {122, 123, 124, 125};
     for (int r = 0; r < 4; ++r) panel.C("StepDesc", r).caption = Msg(gd.EnemyNumber == 4 ? kGirlRows[r] : kRows[r]);
-    if (rec::ClassNumber(gd.CurrentCharacter) == 10) {
+    if (rec::ClassNumber(gd.CurrentCharacter) == classes::kMonstre) {
         panel.C("StepDesc", 0).caption = Msg(129);
         panel.C("StepDesc", 2).caption = Msg(130);
         panel.C("StepPix", 0).picture = "action0m.gif";

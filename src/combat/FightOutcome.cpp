@@ -3,9 +3,11 @@
 #include "combat/Fight.h"
 #include "ending/frmFini.h"
 #include "state/CharacterRecord.h"
+#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -60,13 +62,13 @@ void WriteFightOutcome() {
         if (gd.FightResult == -1) DeadlyDead();  // a Cavalier Noir survives with 0 life
         if (gd.FightResult == 1) {
             GainExperience(c);
-            if (rec::ClassNumber(c) == 1) {
+            if (rec::ClassNumber(c) == classes::kAmazone) {
                 gd.CapacityAvailable = false;
                 RefreshActionButtons();
             }
         }
         if (gd.Zone[c] == kTownZone && !onArena && gd.FightResult >= 0) {
-            gd.Status[c] = 1;
+            gd.Status[c] = status::kPrison;
             SetInformations(Msg(115));
             HideCharacterIcon(c);
             SetMovesLeft(0);
@@ -76,7 +78,7 @@ void WriteFightOutcome() {
             RefreshActionButtons();
         }
         if (onArena && gd.FightResult == -1) {
-            gd.Status[c] = 0;
+            gd.Status[c] = status::kFree;
             rec::WriteLife(c, 6);
             ShowCharacterOnMap(c);
             RefreshPanel(c);

@@ -13,6 +13,7 @@
 #include "state/Messages.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -35,7 +36,7 @@ void CallOffFight() {
 
 // Returns true when the click ends here.
 bool Seduce(int c) {
-    if (rec::ClassNumber(c) != 1 || !FightPending()) return false;
+    if (rec::ClassNumber(c) != classes::kAmazone || !FightPending()) return false;
     int die = rnd::D6();
     std::string name = EnemyName(gd.EnemyNumber);
     if (die >= 4) {
@@ -52,7 +53,7 @@ bool Seduce(int c) {
 }
 
 void RaiseTheDead(int c) {
-    if (rec::ClassNumber(c) != 9) return;
+    if (rec::ClassNumber(c) != classes::kNecromancien) return;
     OpenGraveyard();
     int life = rec::Life(c) - 1;
     if (life < 0) life = 0;
@@ -64,14 +65,14 @@ void RaiseTheDead(int c) {
 
 void Fly(int c) {
     int cls = rec::ClassNumber(c);
-    if (cls != 6 && cls != 4 && cls != 15) return;
+    if (cls != classes::kFee && cls != classes::kDiablotin && cls != classes::kVampire) return;
     SetInformations(Msg(39));
     gd.PendingSpell = kFlightPending;
 }
 
 // Returns true when a theft has begun.
 bool StartTheft(int c) {
-    bool thief = rec::ClassNumber(c) == 16;
+    bool thief = rec::ClassNumber(c) == classes::kVoleur;
     for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
         if (!thief && rec::ItemAt(c, k).number != kThievesBook) continue;
         for (int t = 1; t <= CharacterCount(); ++t) {
@@ -105,8 +106,8 @@ void Shoot(int c, int t, int pos, int needed) {
         int life = rec::Life(t) - 1;
         if (life < 0) life = 0;
         rec::WriteLife(t, life);
-        if (life == 0 && rec::ClassNumber(t) != 2) {
-            gd.Status[t] = 6;
+        if (life == 0 && rec::ClassNumber(t) != classes::kCavalierNoir) {
+            gd.Status[t] = status::kDead;
             HideCharacterIcon(t);
             gd.MovesLeft = 0;
         }

@@ -3,8 +3,10 @@
 #include "items/Shop.h"
 #include "items/ShopCommon.h"
 #include "state/CharacterRecord.h"
+#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/Status.h"
 #include "ui/Screen.h"
 
 namespace shop {
@@ -72,7 +74,7 @@ void ForgeTimer(Screen& combat) {
     int c = gd.CurrentCharacter;
     combat.C("Message").visible = true;
     combat.C("Fond").visible = true;
-    if (rec::ClassNumber(c) != 11 && !rec::HasItem(c, 80)) {
+    if (rec::ClassNumber(c) != classes::kNain && !rec::HasItem(c, 80)) {
         combat.C("Message").caption = Msg(26);
         return;
     }
@@ -112,7 +114,7 @@ void ForgeItem(Screen& combat, int k, const std::array<int, 7>& materials, int t
     combat.C("Message").caption = Msg(28) + Msg(430 + k - 1);
     if (recipe.discards) DiscardItemGroup(recipe.discardFirst, recipe.discardLast);
     for (int r = 1; r <= 7; ++r) rec::SetResource(c, r, rec::Resource(c, r) - materials[r - 1]);
-    gd.Status[c] = 19 + t;
+    gd.Status[c] = status::kForgingFirst + t;
     gd.AttackBonus[c] += att;
     gd.DefenseBonus[c] += def;
     gd.AgilityBonus[c] += ag;

@@ -7,13 +7,13 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/Status.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
 namespace {
 
 constexpr int kSlots = 5;
-constexpr int kDead = 6;
 
 class Graveyard : public Screen {
 public:
@@ -43,7 +43,7 @@ public:
         last_ = owner * m;
         int n = 0;
         for (int i = first_; i <= last_ && n < kSlots; ++i) {
-            if (gd.Status[i] != kDead) continue;
+            if (gd.Status[i] != status::kDead) continue;
             C("PersoMort", n).picture = classes::IconFile(rec::ClassNumber(i));
             ++n;
         }
@@ -58,9 +58,9 @@ private:
     void Raise(int index) {
         int n = 0;
         for (int i = first_; i <= last_; ++i) {
-            if (gd.Status[i] != kDead) continue;
+            if (gd.Status[i] != status::kDead) continue;
             if (n == index) {
-                gd.Status[i] = 0;
+                gd.Status[i] = status::kFree;
                 rec::WriteLife(i, 1);
                 SetInformations(Msg(558));
                 Ui::Get().Close(*this);

@@ -7,6 +7,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -48,13 +49,13 @@ void AddSpellHandlers(Screen& board) {
 void CompleteSpellOnCharacter(int t) {
     switch (gd.PendingSpell) {
         case kGlaceNoire:
-            gd.Status[t] = 7;
+            gd.Status[t] = status::kLosesNextTurn;
             gd.PendingSpell = 0;
             SetInformations(ClassNameOf(t) + " " + Msg(543));
             break;
         case kArmagueddon:
-            if (rec::ClassNumber(t) != 2) {
-                gd.Status[t] = 6;
+            if (rec::ClassNumber(t) != classes::kCavalierNoir) {
+                gd.Status[t] = status::kDead;
                 HideCharacterIcon(t);
             }
             gd.PendingSpell = 0;
@@ -67,7 +68,7 @@ void CompleteSpellOnCharacter(int t) {
                 return;
             }
             SetInformations(Msg(554));
-            gd.Status[t] = 15;
+            gd.Status[t] = status::kControlled;
             gd.Status[0] = gd.CurrentCharacter;
             gd.PendingSpell = 0;
             break;

@@ -6,6 +6,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Text.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -91,6 +92,6 @@ void PaintActionButtons(int p) {
 
 void RefreshActionButtons() {
     int k = gd.CurrentCharacter;
-    if (k >= 0 && k <= kMaxCharacters && gd.Status[k] == 15) k = gd.Status[0];
+    if (k >= 0 && k <= kMaxCharacters && gd.Status[k] == status::kControlled) k = gd.Status[0];
     PaintActionButtons(rec::Owner(k));
 }
