@@ -8,6 +8,7 @@
 #include "combat/Combat.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
@@ -34,7 +35,7 @@ void BattleNowMouseDown() { SetFightPicture(kHeld); }
 void BattleNowMouseUp() {
     SetFightPicture(kStarting);
     SetInformations(Msg(114));
-    gd.CombatMode = 0;
+    gd.CombatMode = combat_mode::kFight;
     StartFight();
     if (Control* button = FightButton()) {
         button->visible = false;

@@ -8,6 +8,7 @@
 #include "combat/Enemies.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
@@ -27,9 +28,9 @@ void EnterTower(int c) {
     if (floor < 0 || floor > 4) return;
     gd.MovesLeft = 0;
     RefreshPanel(c);
-    gd.CombatMode = 4;
+    gd.CombatMode = combat_mode::kTowerFloor;
     OpenCombatModal();
-    gd.CombatMode = 0;
+    gd.CombatMode = combat_mode::kFight;
     // Floor f is guarded by enemy 15 + f.
     const EnemyValues g = EnemyTable(15 + floor);
     MeetMonster(g.number, g.attack, g.defense, g.agility);

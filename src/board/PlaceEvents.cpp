@@ -10,6 +10,7 @@
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Random.h"
@@ -123,9 +124,9 @@ void Fountain() {
 // The arena offers a tournament; a chosen level starts the fight at once.
 void Arena() {
     gd.EnemyAttack = 0;
-    gd.CombatMode = 3;
+    gd.CombatMode = combat_mode::kTournament;
     OpenCombatModal();
-    gd.CombatMode = 0;
+    gd.CombatMode = combat_mode::kFight;
     if (gd.EnemyAttack != 0) StartFight();
 }
 
@@ -134,7 +135,7 @@ void Shop(int mode) {
     gd.CombatMode = mode;
     HideCharacterIcon(Me());
     OpenCombatModal();
-    gd.CombatMode = 0;
+    gd.CombatMode = combat_mode::kFight;
     ShowCharacterOnMap(Me());
 }
 

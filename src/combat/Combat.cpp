@@ -5,13 +5,14 @@
 #include "combat/ChCmb.h"
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "ui/Ui.h"
 
 void OpenCombatModal() { Ui::Get().ShowModal(MakeCombatForm()); }
 
 void StartFight() {
-    gd.CombatMode = 0;
+    gd.CombatMode = combat_mode::kFight;
     SetBoardVisible(false);
     Ui::Get().Show(MakeCombatForm());
 }

@@ -7,6 +7,7 @@
 #include "items/Shop.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Text.h"
@@ -91,24 +92,24 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     On("MNU_Lieu_Click", [this](const EventArgs& a) { PlaceKey(a.index); }, "I");
     // The way out; on a tower floor, what a click on the guardian does.
     On("MNU_Sortir_Click", [this](const EventArgs&) {
-        if (openedMode == 4) Ui::Get().Close(*this);
+        if (openedMode == combat_mode::kTowerFloor) Ui::Get().Close(*this);
         else PlaceKey(0);
     });
     On("Item_Click", [this](const EventArgs& a) {
-        if (openedMode == 1 || openedMode == 2) ShopItemClick(*this, a.index);
+        if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopItemClick(*this, a.index);
     }, "I");
     On("List1_Click", [this](const EventArgs&) {
-        if (openedMode == 1 || openedMode == 2) ShopListClick(*this);
+        if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopListClick(*this);
     });
     // The guardian's picture closes the tower-floor screen; a running fight ignores it.
     On("Mechant_Click", [this](const EventArgs&) {
-        if (openedMode != 0) Ui::Get().Close(*this);
+        if (openedMode != combat_mode::kFight) Ui::Get().Close(*this);
     });
     // The close box leaves the shops, the arena entrance and the tower floor; a fight ends
     // only by its own rules.
     On("Form_QueryClose", [this](const EventArgs&) {
-        if (openedMode == 0) return;
-        gd.CombatMode = 0;
+        if (openedMode == combat_mode::kFight) return;
+        gd.CombatMode = combat_mode::kFight;
         Ui::Get().Close(*this);
     });
 }
@@ -119,7 +120,7 @@ void CombatForm::WriteMessage(const std::string& text) {
     C("Message").caption = text;
     C("Message").visible = true;
     C("Fond").visible = true;
-    if (openedMode == 0) JournalFightMessage(text);
+    if (openedMode == combat_mode::kFight) JournalFightMessage(text);
 }
 
 void CombatForm::ShowMessage(const std::string& text, int ms) {
@@ -138,7 +139,7 @@ void CombatForm::PlaceCharacterIcon() {
 void CombatForm::HideMessage() {
     C("Fond").visible = false;
     C("Message").visible = false;
-    if (openedMode == 0) JournalFightMessageHidden();
+    if (openedMode == combat_mode::kFight) JournalFightMessageHidden();
 }
 
 bool CombatForm::Busy() {
@@ -159,26 +160,26 @@ void CombatForm::Forward(const std::string& control, const EventArgs& a) {
 void CombatForm::Load() {
     openedMode = gd.CombatMode;
     switch (openedMode) {
-        case 0: LoadFight(); break;
-        case 1:
-        case 2: ShopLoad(*this); break;
-        case 3: LoadTournament(*this); break;
-        case 4: LoadTowerFloor(*this); break;
+        case combat_mode::kFight: LoadFight(); break;
+        case combat_mode::kMarket:
+        case combat_mode::kForge: ShopLoad(*this); break;
+        case combat_mode::kTournament: LoadTournament(*this); break;
+        case combat_mode::kTowerFloor: LoadTowerFloor(*this); break;
         default: break;
     }
     ShowPlaceKeys();
 }
 
 bool CombatForm::PlacePoint(int place, int& x, int& y) {
-    if (openedMode == 1 || openedMode == 2) return ShopPlacePoint(place, x, y);
-    if (openedMode == 3) return TournamentPlacePoint(place, x, y);
+    if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) return ShopPlacePoint(place, x, y);
+    if (openedMode == combat_mode::kTournament) return TournamentPlacePoint(place, x, y);
     return false;
 }
 
 void CombatForm::ShowPlaceKeys() {
     int x = 0, y = 0;
     for (int k = 1; k <= 5; ++k) C("MNU_Lieu", k).visible = PlacePoint(k, x, y);
-    C("MNU_Sortir").visible = openedMode != 0;
+    C("MNU_Sortir").visible = openedMode != combat_mode::kFight;
 }
 
 void CombatForm::PlaceKey(int place) {
@@ -207,7 +208,7 @@ void CombatForm::LoadFight() {
 }
 
 void CombatForm::Unload() {
-    if (openedMode != 0) return;
+    if (openedMode != combat_mode::kFight) return;
     JournalFightMessageHidden();
     WriteFightOutcome();
     // The animation counter of this fight must not reach the board's spell targeting.
@@ -220,13 +221,13 @@ void CombatForm::Unload() {
 void CombatForm::RegulTimer() {
     Control& regul = C("Regul");
     switch (openedMode) {
-        case 0:
+        case combat_mode::kFight:
             break;
-        case 1:
-        case 2:
+        case combat_mode::kMarket:
+        case combat_mode::kForge:
             ShopTimer(*this);
             return;
-        case 3:
+        case combat_mode::kTournament:
             TournamentWalk(*this);
             return;
         default:
@@ -255,6 +256,6 @@ void CombatForm::RegulTimer() {
 }
 
 void CombatForm::MouseDown(int x, int y) {
-    if (openedMode == 1 || openedMode == 2) ShopMouseDown(*this, x, y);
-    else if (openedMode == 3) TournamentMouseDown(*this, x, y);
+    if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopMouseDown(*this, x, y);
+    else if (openedMode == combat_mode::kTournament) TournamentMouseDown(*this, x, y);
 }

@@ -1,6 +1,7 @@
 // The arena's entrance: the choice of a level and the walk to its stand.
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "ui/Ui.h"
@@ -31,7 +32,7 @@ void TournamentMouseDown(CombatForm& combat, int x, int y) {
     if (y > kExitBelow) {
         if (Screen* panel = Ui::Get().Find("ChCmb")) Ui::Get().Close(*panel);
         Ui::Get().Close(combat);
-        gd.CombatMode = 0;
+        gd.CombatMode = combat_mode::kFight;
         return;
     }
     if (y < kStandTop || y > kStandBottom) return;
@@ -74,7 +75,7 @@ void TournamentWalk(CombatForm& combat) {
     } else {
         // At the stand: the guard of that level waits for the board to start the fight.
         gd.EnemyNumber = 1;
-        gd.CombatMode = 0;
+        gd.CombatMode = combat_mode::kFight;
         combat.C("Regul").enabled = false;
         if (level >= 1 && level <= 3) {
             const Level& l = kLevels[level - 1];

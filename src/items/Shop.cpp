@@ -5,6 +5,7 @@
 #include "items/ShopCommon.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Random.h"
@@ -35,7 +36,7 @@ void HideEntries(Screen& combat, int from, int to) {
 void Leave(Screen& combat) {
     Ui::Get().Close(combat);
     SetBoardVisible(true);
-    gd.CombatMode = 0;
+    gd.CombatMode = combat_mode::kFight;
 }
 
 // The steps both shops take when the screen opens: the icon at the entrance, the first
@@ -58,34 +59,34 @@ static void OpenShop(Screen& combat, const std::string& music) {
 }  // namespace shop
 
 void ShopLoad(Screen& combat) {
-    if (gd.CombatMode == 1) {
+    if (gd.CombatMode == combat_mode::kMarket) {
         shop::MarketLoad(combat);
         shop::OpenShop(combat, "marche.mid");
-    } else if (gd.CombatMode == 2) {
+    } else if (gd.CombatMode == combat_mode::kForge) {
         shop::ForgeLoad(combat);
         shop::OpenShop(combat, "forge.mid");
     }
 }
 
 void ShopMouseDown(Screen& combat, int x, int y) {
-    if (gd.CombatMode == 1) shop::MarketMouseDown(combat, x, y);
-    else if (gd.CombatMode == 2) shop::ForgeMouseDown(combat, x, y);
+    if (gd.CombatMode == combat_mode::kMarket) shop::MarketMouseDown(combat, x, y);
+    else if (gd.CombatMode == combat_mode::kForge) shop::ForgeMouseDown(combat, x, y);
 }
 
 bool ShopPlacePoint(int place, int& x, int& y) {
-    if (gd.CombatMode == 1) return shop::MarketPlacePoint(place, x, y);
-    if (gd.CombatMode == 2) return shop::ForgePlacePoint(place, x, y);
+    if (gd.CombatMode == combat_mode::kMarket) return shop::MarketPlacePoint(place, x, y);
+    if (gd.CombatMode == combat_mode::kForge) return shop::ForgePlacePoint(place, x, y);
     return false;
 }
 
 void ShopTimer(Screen& combat) {
-    if (gd.CombatMode == 1) shop::MarketTimer(combat);
-    else if (gd.CombatMode == 2) shop::ForgeTimer(combat);
+    if (gd.CombatMode == combat_mode::kMarket) shop::MarketTimer(combat);
+    else if (gd.CombatMode == combat_mode::kForge) shop::ForgeTimer(combat);
 }
 
 void ShopItemClick(Screen& combat, int index) {
-    if (gd.CombatMode == 1) shop::MarketItemClick(combat, index);
-    else if (gd.CombatMode == 2) shop::ForgeItemClick(combat, index);
+    if (gd.CombatMode == combat_mode::kMarket) shop::MarketItemClick(combat, index);
+    else if (gd.CombatMode == combat_mode::kForge) shop::ForgeItemClick(combat, index);
 }
 
 void ReturnToEntrance(Screen& combat) {
