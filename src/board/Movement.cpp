@@ -4,6 +4,7 @@
 #include "board/Events.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -28,7 +29,10 @@ bool OnTowerDoor(int c) {
            gd.PosY[c] == map::kTowerDoor.row;
 }
 
-int KeyCount(int c) { return rec::CountItem(c, 99) + rec::CountItem(c, 97) + rec::CountItem(c, 96); }
+int KeyCount(int c) {
+    using namespace items;
+    return rec::CountItem(c, kRunicKey) + rec::CountItem(c, kGoldKey) + rec::CountItem(c, kShadowKey);
+}
 
 // After a step up onto the tower door: without exactly the three keys the players are told
 // so; with them the door stays shut all the same and the character steps back.

@@ -2,6 +2,7 @@
 #include "board/Board.h"
 #include "combat/Fight.h"
 #include "ending/frmFini.h"
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -51,7 +52,7 @@ void WriteFightOutcome() {
         }
     } else if (e == 4) {
         if (gd.FightResult != 0) {
-            rec::AddItemBack(c, 99, 0);  // the runic key
+            rec::AddItemBack(c, items::kRunicKey, 0);
             gd.EndTurnAvailable = true;
             RefreshActionButtons();
             RefreshPanel(c);

@@ -112,11 +112,12 @@ void ChCmb::ShowSpellMenu() {
     const int c = gd.CurrentCharacter, k = rec::ClassNumber(c);
     auto add = [this](int index) { AddSpellEntry(index + 1, kSpells[index].cost); };
     auto each = [c](int item) { return rec::CountItem(c, item); };
-    if (k == 6 || k == 8 || k == 13 || rec::HasItem(c, 85)) {
+    using namespace classes;
+    if (k == kFee || k == kMagicien || k == kSorcier || rec::HasItem(c, 85)) {
         add(0);
         add(2);
     }
-    if (k == 11 || k == 2 || k == 8 || k == 13 || rec::HasItem(c, 84)) {
+    if (k == kNain || k == kCavalierNoir || k == kMagicien || k == kSorcier || rec::HasItem(c, 84)) {
         add(4);
         add(5);
         add(6);
@@ -126,11 +127,11 @@ void ChCmb::ShowSpellMenu() {
         add(8);
         add(9);
     }
-    if (k == 13 || rec::HasItem(c, 87)) {
+    if (k == kSorcier || rec::HasItem(c, 87)) {
         add(10);
         add(1);
     }
-    if (k == 9 || k == 2 || k == 11 || k == 8 || rec::HasItem(c, 90)) {
+    if (k == kNecromancien || k == kCavalierNoir || k == kNain || k == kMagicien || rec::HasItem(c, 90)) {
         add(11);
         add(12);
     }

@@ -1,5 +1,6 @@
 // The forge: the walk to the anvil, the recipe menu and forging.
 #include "items/ForgeRecipes.h"
+#include "items/ItemCatalogue.h"
 #include "items/Shop.h"
 #include "items/ShopCommon.h"
 #include "state/CharacterRecord.h"
@@ -74,11 +75,11 @@ void ForgeTimer(Screen& combat) {
     int c = gd.CurrentCharacter;
     combat.C("Message").visible = true;
     combat.C("Fond").visible = true;
-    if (rec::ClassNumber(c) != classes::kNain && !rec::HasItem(c, 80)) {
+    if (rec::ClassNumber(c) != classes::kNain && !rec::HasItem(c, items::kSmithsBook)) {
         combat.C("Message").caption = Msg(26);
         return;
     }
-    if (!rec::HasItem(c, 48)) {
+    if (!rec::HasItem(c, items::kSmithsTools)) {
         combat.C("Message").caption = Msg(27);
         return;
     }

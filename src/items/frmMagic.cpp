@@ -50,12 +50,12 @@ public:
                 C(name, k).enabled = false;
             }
         const int c = gd.CurrentCharacter, k = rec::ClassNumber(c);
-        if (k == 6 || k == 8 || k == 13 || rec::HasItem(c, 85)) {
+        if (k == classes::kFee || k == classes::kMagicien || k == classes::kSorcier || rec::HasItem(c, 85)) {
             AddBoardSpell(1, 4);
             AddBoardSpell(3, 6);
         }
         for (int n = rec::CountItem(c, 86); n > 0; --n) AddBoardSpell(4, 14);
-        if (k == 13 || rec::HasItem(c, 87)) AddBoardSpell(5, 4);
+        if (k == classes::kSorcier || rec::HasItem(c, 87)) AddBoardSpell(5, 4);
         for (int n = rec::CountItem(c, 88); n > 0; --n) AddBoardSpell(2, 2);
         for (int n = rec::CountItem(c, 89); n > 0; --n) AddBoardSpell(6, 12);
     }
