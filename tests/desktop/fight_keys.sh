@@ -4,35 +4,17 @@
 # The fight in real windows under a real window manager (openbox on a virtual X server): the
 # action panel lies beside the fight screen and takes none of its clicks, and the action keys
 # work when the fight screen has the keyboard, as the window manager gives it when the fight
-# opens. HELPER is tests/desktop/windows_helper.cpp built. Exits 77 (skipped) when Xvfb, openbox,
-# xdotool or xprop is missing.
+# opens. HELPER is tests/desktop/windows_helper.cpp built. Fails when Xvfb, openbox, xdotool or
+# xprop is missing: the set-up installs them.
 set -euo pipefail
 
 helper=$1
-skip() { echo "skipped: $*"; exit 77; }
 fail() { echo "FAIL: $*" >&2; [[ -f ${scratch:-}/out ]] && sed 's/^/helper: /' "$scratch/out" "$scratch/err" >&2; exit 1; }
 for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" > /dev/null || skip "no $tool"
+    command -v "$tool" > /dev/null || fail "no $tool (scripts/setup.sh installs it)"
 done
 
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done
-    wait 2> /dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# Waits up to $1 tenths of a second for the command that follows to succeed.
-within() {
-    local n=$1; shift
-    for ((t = 0; t < n; t++)); do
-        "$@" > /dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/xsession.sh"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
 pids+=($!)

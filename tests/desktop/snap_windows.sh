@@ -9,22 +9,7 @@ set -euo pipefail
 
 helper=$1 out=$2
 mkdir -p "$out"
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done
-    wait 2> /dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-within() {
-    local n=$1; shift
-    for ((t = 0; t < n; t++)); do
-        "$@" > /dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/xsession.sh"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" 2> /dev/null &
 pids+=($!)
