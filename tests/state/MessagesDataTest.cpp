@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "setup/Legend.h"
 #include "state/Messages.h"
 
 namespace {
@@ -257,31 +256,3 @@ TEST(MessagesData, NamesLookedUpByTheirTextAreDistinct) {
     }
 }
 
-TEST(Legend, ProseAtItsEntriesWithBlankLinesBetweenParagraphs) {
-    // Five paragraphs: entries 0-5, 7-17, 19-23, 25-30 and 32; the rest stay blank.
-    const std::set<int> prose = [] {
-        std::set<int> s;
-        AddRange(s, 0, 5);
-        AddRange(s, 7, 17);
-        AddRange(s, 19, 23);
-        AddRange(s, 25, 30);
-        s.insert(32);
-        return s;
-    }();
-    for (int i = 0; i < kLegendCount; ++i) {
-        ASSERT_NE(kLegend[i], nullptr) << "entry " << i;
-        const std::string line = kLegend[i];
-        EXPECT_EQ(!line.empty(), prose.count(i) == 1) << "entry " << i;
-        EXPECT_TRUE(ValidUtf8(line)) << "entry " << i;
-        EXPECT_LE(CodePoints(line), 62) << "entry " << i;
-    }
-}
-
-TEST(Legend, TellsBothGoalsAndEndsOnTheKeeper) {
-    std::string all;
-    for (int i = 0; i < kLegendCount; ++i) all += std::string(kLegend[i]) + "\n";
-    EXPECT_NE(all.find("Justes"), std::string::npos);
-    EXPECT_NE(all.find("Putrides"), std::string::npos);
-    EXPECT_NE(all.find("Tour Noire"), std::string::npos);
-    EXPECT_NE(std::string(kLegend[32]).find("QUELMOR"), std::string::npos);
-}
