@@ -31,6 +31,8 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
+std::string JsonBool(bool b) { return b ? "true" : "false"; }
+
 namespace {
 
 std::string Color(const Rgb& c) {
@@ -45,7 +47,6 @@ std::string ArrayJson(const Array& a, F item) {
 }
 
 std::string Num(long long v) { return std::to_string(v); }
-std::string Bool(bool b) { return b ? "true" : "false"; }
 
 std::string ControlJson(Screen& s, Control& c) {
     std::ostringstream o;
@@ -56,13 +57,13 @@ std::string ControlJson(Screen& s, Control& c) {
     };
     if (c.kind == Kind::Timer) {
         field("interval", Num(c.interval));
-        field("enabled", Bool(c.enabled));
+        field("enabled", JsonBool(c.enabled));
         o << "}";
         return o.str();
     }
     if (c.kind != Kind::Image && c.kind != Kind::PictureBox && c.kind != Kind::Line) field("caption", JsonString(c.caption));
-    field("visible", Bool(s.Shown(c)));
-    field("enabled", Bool(c.enabled));
+    field("visible", JsonBool(s.Shown(c)));
+    field("enabled", JsonBool(c.enabled));
     if (c.kind != Kind::Menu) {
         field("left", Num(c.left));
         field("top", Num(c.top));
@@ -75,7 +76,7 @@ std::string ControlJson(Screen& s, Control& c) {
         field("forecolor", Color(c.fore));
         field("backcolor", Color(c.back));
     }
-    if (c.kind == Kind::Menu) field("checked", Bool(c.checked));
+    if (c.kind == Kind::Menu) field("checked", JsonBool(c.checked));
     if (c.kind == Kind::TextBox) field("text", JsonString(c.text));
     if (c.kind == Kind::ListBox) {
         field("items", ArrayJson(c.items, [](const std::string& t) { return JsonString(t); }));
@@ -117,8 +118,8 @@ std::string DumpState(Screen* popupScreen, const std::string& popupMenu) {
       << ", \"FightResult\": " << gd.FightResult << ", \"PendingSpell\": " << gd.PendingSpell
       << ", \"EnemyNumber\": " << gd.EnemyNumber << ", \"EnemyAttack\": " << gd.EnemyAttack
       << ", \"EnemyDefense\": " << gd.EnemyDefense << ", \"EnemyAgility\": " << gd.EnemyAgility
-      << ", \"CapacityAvailable\": " << Bool(gd.CapacityAvailable) << ", \"MagicAvailable\": " << Bool(gd.MagicAvailable)
-      << ", \"EndTurnAvailable\": " << Bool(gd.EndTurnAvailable);
+      << ", \"CapacityAvailable\": " << JsonBool(gd.CapacityAvailable) << ", \"MagicAvailable\": " << JsonBool(gd.MagicAvailable)
+      << ", \"EndTurnAvailable\": " << JsonBool(gd.EndTurnAvailable);
     auto ints = [](const auto& a) { return ArrayJson(a, [](auto v) { return Num(v); }); };
     o << ", \"CharacterRecords\": "
       << ArrayJson(gd.CharacterRecords, [](const std::u32string& r) { return JsonString(ToUtf8(r)); });
@@ -145,7 +146,7 @@ std::string DumpState(Screen* popupScreen, const std::string& popupMenu) {
     for (Screen* s : Ui::Get().OpenScreens()) {
         o << ", " << JsonString(s->Name()) << ": {\"Form\": {\"caption\": " << JsonString(s->caption)
           << ", \"backcolor\": " << Color(s->backColor) << ", \"picture\": " << JsonString(s->picture)
-          << ", \"visible\": " << Bool(s->visible) << "}";
+          << ", \"visible\": " << JsonBool(s->visible) << "}";
         for (Control& c : s->Controls()) o << ", " << JsonString(c.Key()) << ": " << ControlJson(*s, c);
         o << "}";
     }
@@ -156,7 +157,7 @@ std::string DumpState(Screen* popupScreen, const std::string& popupMenu) {
         for (Control& c : popupScreen->Controls()) {
             if (c.kind != Kind::Menu || c.parent != popupMenu || !c.visible) continue;
             o << (first ? "" : ", ") << "{\"entry\": " << JsonString(c.Key()) << ", \"caption\": " << JsonString(c.caption)
-              << ", \"enabled\": " << Bool(c.enabled) << "}";
+              << ", \"enabled\": " << JsonBool(c.enabled) << "}";
             first = false;
         }
         o << "]}";

@@ -6,6 +6,8 @@ class Screen;
 
 // A JSON string literal of UTF-8 text.
 std::string JsonString(const std::string& text);
+// A JSON Boolean: true or false.
+std::string JsonBool(bool b);
 // One line of JSON with every shared variable, the screens' own values and controls.
 // popupScreen/popupMenu describe an open pop-up menu ("" when none).
 std::string DumpState(Screen* popupScreen, const std::string& popupMenu);

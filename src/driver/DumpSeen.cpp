@@ -9,8 +9,6 @@
 
 namespace {
 
-std::string Bool(bool b) { return b ? "true" : "false"; }
-
 std::string Points(double size) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g", size);
@@ -65,8 +63,8 @@ std::string Windows() {
         int left, top;
         Place(*s, left, top);
         o << (first ? "" : ", ") << JsonString(s->Name()) << ": {\"width\": " << s->width << ", \"height\": " << s->height
-          << ", \"left\": " << left << ", \"top\": " << top << ", \"visible\": " << Bool(s->visible)
-          << ", \"topmost\": " << Bool(s->topMost) << "}";
+          << ", \"left\": " << left << ", \"top\": " << top << ", \"visible\": " << JsonBool(s->visible)
+          << ", \"topmost\": " << JsonBool(s->topMost) << "}";
         first = false;
     }
     return o.str() + "}";
@@ -90,8 +88,8 @@ std::string Fonts() {
             if (!WritesText(c.kind)) continue;
             const Font& f = c.font;
             o << (first ? "" : ", ") << JsonString(c.Key()) << ": {\"family\": " << JsonString(f.family)
-              << ", \"size\": " << Points(f.size) << ", \"bold\": " << Bool(f.bold) << ", \"italic\": " << Bool(f.italic)
-              << ", \"underline\": " << Bool(f.underline) << "}";
+              << ", \"size\": " << Points(f.size) << ", \"bold\": " << JsonBool(f.bold) << ", \"italic\": " << JsonBool(f.italic)
+              << ", \"underline\": " << JsonBool(f.underline) << "}";
             first = false;
         }
         o << "}";

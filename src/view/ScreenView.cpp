@@ -75,10 +75,6 @@ QString MenuText(const Control& c) {
     return text;
 }
 
-namespace {
-
-}  // namespace
-
 ScreenCanvas::ScreenCanvas(Screen& screen, int scale, QWidget* parent)
     : QWidget(parent), screen_(screen), scale_(scale) {
     setMouseTracking(true);
