@@ -7,6 +7,7 @@
 #include "state/Messages.h"
 #include "state/SharedRules.h"
 #include "ui/Contrast.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 

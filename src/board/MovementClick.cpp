@@ -4,7 +4,6 @@
 #include "board/Encounter.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
-#include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
@@ -12,6 +11,7 @@
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The character panel's own handlers: choosing the shown character on the map, the
 // direction menu, the item list's arrows and the detail pop-ups of the values.
 #include "board/Board.h"
-#include "board/Detail.h"
 #include "board/PanelTexts.h"
 #include "board/frmJeu.h"
 #include "items/Spells.h"
@@ -11,6 +10,7 @@
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {

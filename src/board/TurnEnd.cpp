@@ -2,12 +2,12 @@
 // the lasting statuses on the way, and the display of the new turn.
 #include "board/Board.h"
 #include "board/frmJeu.h"
-#include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {

@@ -2,13 +2,13 @@
 // the action buttons, the sundial, the information line and the item list.
 #include <string>
 
-#include "ending/HelpKeys.h"
 
 #include "board/Encounter.h"
 #include "board/frmJeu.h"
 #include "items/Capacities.h"
 #include "items/Inventory.h"
 #include "items/Spells.h"
+#include "ui/Navigation.h"
 
 namespace {
 
