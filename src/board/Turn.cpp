@@ -5,6 +5,7 @@
 #include "state/Journal.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -120,7 +121,7 @@ void RefreshTurnFlags() {
     if (spellCaster) gd.MagicAvailable = true;
     for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
         const int item = rec::ItemAt(c, k).number;
-        if (item >= 84 && item <= 90) gd.MagicAvailable = true;
+        if (item >= items::kFireBook && item <= items::kBlackHandBook) gd.MagicAvailable = true;
     }
     if (cls == kDiablotin || cls == kFee || cls == kNecromancien || cls == kVampire) gd.CapacityAvailable = true;
     RefreshActionButtons();

@@ -5,6 +5,7 @@
 #include "combat/ChCmb.h"
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
+#include "items/ItemCatalogue.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -113,34 +114,34 @@ void ChCmb::ShowSpellMenu() {
     auto add = [this](int index) { AddSpellEntry(index + 1, kSpells[index].cost); };
     auto each = [c](int item) { return rec::CountItem(c, item); };
     using namespace classes;
-    if (k == kFee || k == kMagicien || k == kSorcier || rec::HasItem(c, 85)) {
+    if (k == kFee || k == kMagicien || k == kSorcier || rec::HasItem(c, items::kWaterBook)) {
         add(0);
         add(2);
     }
-    if (k == kNain || k == kCavalierNoir || k == kMagicien || k == kSorcier || rec::HasItem(c, 84)) {
+    if (k == kNain || k == kCavalierNoir || k == kMagicien || k == kSorcier || rec::HasItem(c, items::kFireBook)) {
         add(4);
         add(5);
         add(6);
     }
-    for (int n = each(86); n > 0; --n) {
+    for (int n = each(items::kEarthBook); n > 0; --n) {
         add(7);
         add(8);
         add(9);
     }
-    if (k == kSorcier || rec::HasItem(c, 87)) {
+    if (k == kSorcier || rec::HasItem(c, items::kGoldBook)) {
         add(10);
         add(1);
     }
-    if (k == kNecromancien || k == kCavalierNoir || k == kNain || k == kMagicien || rec::HasItem(c, 90)) {
+    if (k == kNecromancien || k == kCavalierNoir || k == kNain || k == kMagicien || rec::HasItem(c, items::kBlackHandBook)) {
         add(11);
         add(12);
     }
-    for (int n = each(88); n > 0; --n) {
+    for (int n = each(items::kChaosBook); n > 0; --n) {
         add(3);
         add(13);
         add(14);
     }
-    for (int n = each(89); n > 0; --n) add(15);
+    for (int n = each(items::kShadowBook); n > 0; --n) add(15);
     if (first.caption == "#") {
         first.caption = Msg(541);
         first.enabled = false;

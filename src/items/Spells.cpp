@@ -1,6 +1,7 @@
 #include "items/Spells.h"
 
 #include "board/Board.h"
+#include "items/ItemCatalogue.h"
 #include "items/frmMagic.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -36,7 +37,7 @@ std::string ClassNameOf(int t) { return classes::Name(rec::ClassNumber(t)); }
 }  // namespace
 
 int SpellCost(int c, int listedCost) {
-    int cost = listedCost - 4 * rec::CountItem(c, kSceptre);
+    int cost = listedCost - 4 * rec::CountItem(c, items::kCelestialSceptre);
     return cost < 0 ? 0 : cost;
 }
 

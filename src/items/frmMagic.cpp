@@ -4,6 +4,7 @@
 #include <string>
 
 #include "board/Board.h"
+#include "items/ItemCatalogue.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -50,14 +51,14 @@ public:
                 C(name, k).enabled = false;
             }
         const int c = gd.CurrentCharacter, k = rec::ClassNumber(c);
-        if (k == classes::kFee || k == classes::kMagicien || k == classes::kSorcier || rec::HasItem(c, 85)) {
+        if (k == classes::kFee || k == classes::kMagicien || k == classes::kSorcier || rec::HasItem(c, items::kWaterBook)) {
             AddBoardSpell(1, 4);
             AddBoardSpell(3, 6);
         }
-        for (int n = rec::CountItem(c, 86); n > 0; --n) AddBoardSpell(4, 14);
-        if (k == classes::kSorcier || rec::HasItem(c, 87)) AddBoardSpell(5, 4);
-        for (int n = rec::CountItem(c, 88); n > 0; --n) AddBoardSpell(2, 2);
-        for (int n = rec::CountItem(c, 89); n > 0; --n) AddBoardSpell(6, 12);
+        for (int n = rec::CountItem(c, items::kEarthBook); n > 0; --n) AddBoardSpell(4, 14);
+        if (k == classes::kSorcier || rec::HasItem(c, items::kGoldBook)) AddBoardSpell(5, 4);
+        for (int n = rec::CountItem(c, items::kChaosBook); n > 0; --n) AddBoardSpell(2, 2);
+        for (int n = rec::CountItem(c, items::kShadowBook); n > 0; --n) AddBoardSpell(6, 12);
     }
 
 private:
