@@ -9,6 +9,7 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
@@ -66,7 +67,7 @@ void frmJeu::Load() {
     RefreshPanel(gd.CurrentCharacter);
     RefreshThumbnails(0);
     gd.FreeMoveCharacter = 0;
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     RollMovement();
     DisplayedZone = gd.Zone[gd.CurrentCharacter];
     HighlightThumbnail(DisplayedZone);

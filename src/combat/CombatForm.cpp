@@ -10,6 +10,7 @@
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Text.h"
 #include "ui/Ui.h"
 
@@ -212,7 +213,7 @@ void CombatForm::Unload() {
     JournalFightMessageHidden();
     WriteFightOutcome();
     // The animation counter of this fight must not reach the board's spell targeting.
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     if (Screen* panel = Ui::Get().Find("ChCmb")) Ui::Get().Close(*panel);
     // The game ended: the end screen stands alone; the board closes with it.
     if (!Ui::Get().Find("frmFini")) SetBoardVisible(true);
@@ -247,7 +248,7 @@ void CombatForm::RegulTimer() {
         CloseFight(true);
     } else if (LastSpellCast() == 9) {
         gd.FightResult = 1;
-        gd.PendingSpell = 0;
+        gd.PendingSpell = pending_spell::kNone;
         CloseFight(true);
     } else {
         regul.enabled = false;

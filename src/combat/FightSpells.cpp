@@ -11,6 +11,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -93,7 +94,7 @@ std::string ApplySpell(ChCmb& panel, int i) {
 
 }  // namespace
 
-int LastSpellCast() { return gd.PendingSpell % 3 == 0 ? gd.PendingSpell / 3 - 1 : -1; }
+int LastSpellCast() { return pending_spell::SpellCastAt(gd.PendingSpell); }
 
 void ChCmb::AddSpellEntry(int n, int cost) {
     if (SpellMenuCount >= kMenuEntries) return;
@@ -157,7 +158,7 @@ void ChCmb::CastSpell(int index) {
     while (i < 16 && Msg(520 + i) != caption) ++i;
     // The menu was filled when it opened; the points must still be there.
     if (i == 16 || SpellCost(gd.CurrentCharacter, kSpells[i].cost) > gd.MagicPoints[gd.CurrentCharacter]) return;
-    gd.PendingSpell = 3 * i;
+    gd.PendingSpell = pending_spell::FirstFrame(i);
     Control& frame = combat->C("Sorts", gd.PendingSpell);
     if (OnEnemy(i)) {
         frame.visible = true;
@@ -170,16 +171,16 @@ void ChCmb::CastSpell(int index) {
 
 void AnimateSpell(CombatForm& combat) {
     int& step = gd.PendingSpell;
-    if (OnEnemy(step / 3)) {
+    if (OnEnemy(pending_spell::SpellOfFrame(step))) {
         combat.C("Sorts", step).visible = false;
         ++step;
-        if (step % 3 != 0) {
+        if (!pending_spell::AnimationOver(step)) {
             combat.C("Sorts", step).visible = true;
             return;
         }
     } else {
         ++step;
-        if (step % 3 != 0) {
+        if (!pending_spell::AnimationOver(step)) {
             combat.C("MagieSurSoi").picture = combat.C("Sorts", step).picture;
             return;
         }
@@ -189,7 +190,7 @@ void AnimateSpell(CombatForm& combat) {
     regul.enabled = false;
     regul.interval = 2000;
     ChCmb* panel = FightPanel();
-    int i = step / 3 - 1;
+    int i = pending_spell::SpellCastAt(step);
     if (!panel || i < 0 || i > 15) return;
     ChargeSpellCost(gd.CurrentCharacter, kSpells[i].cost);
     combat.ShowMessage(ApplySpell(*panel, i), 2000);

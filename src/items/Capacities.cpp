@@ -12,6 +12,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr int kWhiteArrows = 3, kBronzeArrows = 4, kFireArrows = 74, kThievesBook = 81;
-constexpr int kFlightPending = 10;
 
 void SpendCapacity() {
     gd.CapacityAvailable = false;
@@ -68,7 +67,7 @@ void Fly(int c) {
     int cls = rec::ClassNumber(c);
     if (cls != classes::kFee && cls != classes::kDiablotin && cls != classes::kVampire) return;
     SetInformations(Msg(39));
-    gd.PendingSpell = kFlightPending;
+    gd.PendingSpell = pending_spell::kFlight;
 }
 
 // Returns true when a theft has begun.

@@ -10,7 +10,9 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 #include "state/Text.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -93,12 +95,12 @@ private:
 
     void Cast(int b) {
         switch (b) {
-            case 1: Heal(4, gd.Status[gd.CurrentCharacter] == 11 ? 6 : 3); break;
+            case 1: Heal(4, gd.Status[gd.CurrentCharacter] == status::kWater ? 6 : 3); break;
             case 2: Heal(2, 3); break;
-            case 3: Target(6, 551, 2); break;
-            case 4: Target(14, 551, 3); break;
-            case 5: Target(4, 552, 4); break;
-            case 6: Target(12, 551, 5); break;
+            case 3: Target(6, 551, pending_spell::kGlaceNoire); break;
+            case 4: Target(14, 551, pending_spell::kArmagueddon); break;
+            case 5: Target(4, 552, pending_spell::kBloc); break;
+            case 6: Target(12, 551, pending_spell::kEnvoutement); break;
             default: return;
         }
         Ui::Get().Close(*this);
