@@ -4,7 +4,6 @@
 #include "combat/ChCmb.h"
 #include "combat/Enemies.h"
 #include "combat/Fight.h"
-#include "items/Shop.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
@@ -97,10 +96,10 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
         else PlaceKey(0);
     });
     On("Item_Click", [this](const EventArgs& a) {
-        if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopItemClick(*this, a.index);
+        if (IsShopMode(openedMode)) ShopItemClick(*this, shop, a.index);
     }, "I");
     On("List1_Click", [this](const EventArgs&) {
-        if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopListClick(*this);
+        if (IsShopMode(openedMode)) ShopListClick(*this, shop);
     });
     // The guardian's picture closes the tower-floor screen; a running fight ignores it.
     On("Mechant_Click", [this](const EventArgs&) {
@@ -163,7 +162,7 @@ void CombatForm::Load() {
     switch (openedMode) {
         case combat_mode::kFight: LoadFight(); break;
         case combat_mode::kMarket:
-        case combat_mode::kForge: ShopLoad(*this); break;
+        case combat_mode::kForge: ShopLoad(*this, shop, openedMode); break;
         case combat_mode::kTournament: LoadTournament(*this); break;
         case combat_mode::kTowerFloor: LoadTowerFloor(*this); break;
         default: break;
@@ -172,7 +171,7 @@ void CombatForm::Load() {
 }
 
 bool CombatForm::PlacePoint(int place, int& x, int& y) {
-    if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) return ShopPlacePoint(place, x, y);
+    if (IsShopMode(openedMode)) return ShopPlacePoint(shop, place, x, y);
     if (openedMode == combat_mode::kTournament) return TournamentPlacePoint(place, x, y);
     return false;
 }
@@ -226,7 +225,7 @@ void CombatForm::RegulTimer() {
             break;
         case combat_mode::kMarket:
         case combat_mode::kForge:
-            ShopTimer(*this);
+            ShopTimer(*this, shop);
             return;
         case combat_mode::kTournament:
             TournamentWalk(*this);
@@ -257,6 +256,6 @@ void CombatForm::RegulTimer() {
 }
 
 void CombatForm::MouseDown(int x, int y) {
-    if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopMouseDown(*this, x, y);
+    if (IsShopMode(openedMode)) ShopMouseDown(*this, shop, x, y);
     else if (openedMode == combat_mode::kTournament) TournamentMouseDown(*this, x, y);
 }
