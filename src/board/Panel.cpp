@@ -7,6 +7,7 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "state/Status.h"
@@ -20,7 +21,7 @@ namespace {
 void Perso1_Click(frmJeu& b, const EventArgs& a) {
     const int k = a.index;
     if (k < 1 || k > 16) return;
-    if (gd.PendingSpell == 2 || gd.PendingSpell == 3 || gd.PendingSpell == 5) {
+    if (pending_spell::WaitsForACharacter(gd.PendingSpell)) {
         CompleteSpellOnCharacter(k);
         return;
     }
