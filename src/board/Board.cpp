@@ -19,7 +19,10 @@ void frmJeu::Unload() {
     if (CurrentPanelView() == this) SetPanelView(nullptr);
 }
 
-void frmJeu::SetCaption(const std::string& control, const std::string& text) { C(control).caption = text; }
+void frmJeu::SetCaption(const std::string& control, const std::string& text) {
+    C(control).caption = text;
+    ShowMagicPoints(*this);  // the panel is being written: its magic points follow
+}
 
 void frmJeu::SetButton(const std::string& control, bool enabled, const std::string& picture) {
     Control& c = C(control);
