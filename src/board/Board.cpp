@@ -69,8 +69,12 @@ void SetBoardVisible(bool visible) {
     frmJeu* b = Jeu();
     if (!b) return;
     b->visible = visible;
-    // Back from a fight or a shop: what it left must not hold the turn.
-    if (visible) KeepTurnEndable();
+    // Back from a fight or a shop: what it left must not hold the turn, and the panel shows the
+    // magic points the fight's spells left.
+    if (visible) {
+        KeepTurnEndable();
+        ShowMagicPoints(*b);
+    }
 }
 
 int DisplayedZone() {

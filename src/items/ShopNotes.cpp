@@ -10,13 +10,13 @@
 namespace {
 
 struct NoteWords {
-    const char *attack, *defence, *outOfStock, *forgedOnly, *refused, *turn, *turns, *missing;
+    const char *attack, *defence, *outOfStock, *forgedOnly, *refused, *turn, *turns;
     const char* materials[7];  // short names, in storage order, so that a recipe fits a menu line
 };
 const NoteWords kFrench{"Att", "Déf", "rupture de stock", "à forger", "refusé à votre classe", "tour", "tours",
-                        "manque", {"Diam", "Bois", "Fer", "Merc", "Bron", "Or", "Arg"}};
+                        {"Diam", "Bois", "Fer", "Merc", "Bron", "Or", "Arg"}};
 const NoteWords kEnglish{"Att", "Def", "out of stock", "forged only", "not sold to your class", "turn", "turns",
-                         "missing", {"Diam", "Wood", "Iron", "Merc", "Bron", "Gold", "Silv"}};
+                         {"Diam", "Wood", "Iron", "Merc", "Bron", "Gold", "Silv"}};
 
 const NoteWords& Words() { return gd.LanguageOffset == 2000 ? kEnglish : kFrench; }
 
@@ -44,7 +44,7 @@ EntryNote SellerEntryNote(int seller, int position, int classNumber) {
 }
 
 // "2 Diam, 6 Bois, 7 Fer, 3 Merc · 3 tours": the materials in storage order, then the turns the
-// forger will miss; a short stock ends the note with a word.
+// forger will miss. A short stock marks the entry (the view draws the mark).
 EntryNote RecipeNote(int k, int c) {
     const ForgeRecipe& r = Recipe(k);
     const NoteWords& w = Words();
@@ -58,6 +58,5 @@ EntryNote RecipeNote(int k, int c) {
     }
     const int turns = r.turns + 1;  // the forger misses t + 1 turns
     std::string text = materials + kDot + std::to_string(turns) + " " + (turns == 1 ? w.turn : w.turns);
-    if (!missing) return {text, false};
-    return {text + kDot + w.missing, true};
+    return {text, missing};
 }

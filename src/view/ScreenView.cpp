@@ -69,11 +69,12 @@ QString ShortcutText(const std::string& key) {
 }
 
 // Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
+// A note follows the caption on its line: in the shortcut column, which a menu counts twice in
+// its width, a long note (a recipe's materials) would make the menu twice as wide.
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
-    QString beside = S(c.note);
-    if (!c.shortcut.empty()) beside += (beside.isEmpty() ? "" : "   ") + ShortcutText(c.shortcut);
-    if (!beside.isEmpty()) text += "\t" + beside;
+    if (!c.note.empty()) text += QString::fromUtf8(" \u2014 ") + S(c.note);
+    if (!c.shortcut.empty()) text += "\t" + ShortcutText(c.shortcut);
     return text;
 }
 

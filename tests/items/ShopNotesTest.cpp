@@ -58,7 +58,7 @@ TEST_F(ShopTest, ForgeRecipesShowMaterialsAndTimeAndMarkMissingMaterials) {
     EXPECT_EQ(s.C("Item", 17).caption, Msg(447));
     EXPECT_EQ(s.C("Item", 17).note, "1 Diam, 4 Fer, 3 Merc, 4 Arg · 4 tours");
     EXPECT_FALSE(s.C("Item", 17).noteWarning);
-    EXPECT_EQ(s.C("Item", 0).note, "2 Diam, 6 Bois, 7 Fer, 3 Merc · 3 tours · manque");
+    EXPECT_EQ(s.C("Item", 0).note, "2 Diam, 6 Bois, 7 Fer, 3 Merc · 3 tours");
     EXPECT_TRUE(s.C("Item", 0).noteWarning);
 
     // One iron less and the dagger is marked too.
