@@ -20,7 +20,10 @@ void frmJeu::Unload() {
     if (CurrentPanelView() == this) SetPanelView(nullptr);
 }
 
-void frmJeu::SetCaption(const std::string& control, const std::string& text) { C(control).caption = text; }
+void frmJeu::SetCaption(const std::string& control, const std::string& text) {
+    C(control).caption = text;
+    ShowMagicPoints(*this);  // the panel is being written: its magic points follow
+}
 
 void frmJeu::SetButton(const std::string& control, bool enabled, const std::string& picture) {
     Control& c = C(control);
@@ -71,8 +74,12 @@ void SetBoardVisible(bool visible) {
     frmJeu* b = Jeu();
     if (!b) return;
     b->visible = visible;
-    // Back from a fight or a shop: what it left must not hold the turn.
-    if (visible) KeepTurnEndable();
+    // Back from a fight or a shop: what it left must not hold the turn, and the panel shows the
+    // magic points the fight's spells left.
+    if (visible) {
+        KeepTurnEndable();
+        ShowMagicPoints(*b);
+    }
 }
 
 int DisplayedZone() {

@@ -11,6 +11,9 @@
 // its target), the end of the turn becomes available. The board runs it after every input.
 void KeepTurnEndable();
 
+class frmJeu;
+void ShowMagicPoints(frmJeu& board);
+
 class frmJeu : public Screen, public PanelView {
 public:
     frmJeu();
@@ -32,8 +35,15 @@ public:
     int BlockZone[17] = {};
 
 protected:
-    void AfterInput() override { KeepTurnEndable(); }
+    void AfterInput() override {
+        KeepTurnEndable();
+        ShowMagicPoints(*this);
+    }
 };
+
+// The panel's magic points of the shown character, beside the action buttons (ShowMagicPoints
+// is declared above the board's class).
+void AddMagicPointsLabel(frmJeu& board);
 
 // The open board, nullptr when none is open.
 frmJeu* Jeu();

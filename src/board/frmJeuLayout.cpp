@@ -81,6 +81,7 @@ void AddPanel(frmJeu& s) {
     save.picture = "bouton13.bmp";
     save.visible = false;
     save.enabled = false;
+    AddMagicPointsLabel(s);
 
     Picture(s, "CadranSoleil", -1, 674, 380, 84, 84, "soleil1.bmp");
     Control& clock = Text(s, "TimeIsOnMySide", -1, 664, 460, 105, 17);

@@ -55,6 +55,34 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     Control& list = Add(Kind::ListBox, "List1");
     Place(list, 296, 200, 96, 40);
     list.visible = false;
+    list.gameLook = true;
+    // The market's offer: the name of the item priced, over the answer.
+    Control& offer = Add(Kind::Label, "lblOffre");
+    Place(offer, 264, 180, 144, 18);
+    offer.align = Align::Center;
+    offer.opaque = true;
+    offer.back = Rgb{52, 34, 20};
+    offer.fore = Rgb{255, 236, 180};
+    offer.font = Font{"Arial", 8.25, true};
+    offer.visible = false;
+
+    // The arena's prize over each stand and the tower floor's word on its guardian.
+    for (int level = 1; level <= 3; ++level) {
+        Control& prize = Add(Kind::Label, "lblPrix", level);
+        Place(prize, 44 + 128 * (level - 1), 110, 72, 16);
+        prize.align = Align::Center;
+        prize.opaque = true;
+        prize.back = Rgb{52, 34, 20};
+        prize.fore = Rgb{255, 214, 120};
+        prize.font = Font{"Arial", 8.25, true};
+        prize.visible = false;
+    }
+    Control& hint = Add(Kind::Label, "lblGardien");
+    Place(hint, 18, 299, 380, 16);
+    hint.align = Align::Center;
+    hint.fore = Rgb{255, 236, 180};
+    hint.font = Font{"Arial", 8.25, false, true};
+    hint.visible = false;
 
     Control& regul = Add(Kind::Timer, "Regul");
     regul.interval = 1000;
@@ -86,8 +114,9 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
 
     On("Form_MouseDown", [this](const EventArgs& a) { MouseDown(a.x, a.y); }, "BSXY");
     // The message line and the icon lie on the picture: a press on them is a press on it.
-    for (const char* name : {"Fond", "Message", "Perso"})
+    for (const char* name : {"Fond", "Message", "Perso", "lblOffre", "lblGardien"})
         On(std::string(name) + "_MouseDown", [this, name](const EventArgs& a) { Forward(name, a); }, "BSXY");
+    On("lblPrix_MouseDown", [this](const EventArgs& a) { Forward(C("lblPrix", a.index).Key(), a); }, "IBSXY");
     On("Regul_Timer", [this](const EventArgs&) { RegulTimer(); });
     On("MNU_Lieu_Click", [this](const EventArgs& a) { PlaceKey(a.index); }, "I");
     // The way out; on a tower floor, what a click on the guardian does.

@@ -34,5 +34,7 @@ void TournamentMouseDown(CombatForm& combat, int x, int y);
 // Where a click reaches level k's stand (1 to 3) or the way out (0); false for no such place.
 bool TournamentPlacePoint(int place, int& x, int& y);
 void TournamentWalk(CombatForm& combat);
+// The tournament prize, told from the level's enemy attack that the fight left; 0 for none.
+long ArenaPrize(int enemyAttack);
 // The tower-floor screen.
 void LoadTowerFloor(CombatForm& combat);

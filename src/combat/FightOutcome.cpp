@@ -23,7 +23,9 @@ void GainExperience(int c) {
     RefreshPanel(c);
 }
 
-// The tournament prize, told from the level's enemy attack that the fight left.
+
+}  // namespace
+
 long ArenaPrize(int enemyAttack) {
     switch (enemyAttack) {
         case 20: return 2000;
@@ -32,8 +34,6 @@ long ArenaPrize(int enemyAttack) {
         default: return 0;
     }
 }
-
-}  // namespace
 
 void WriteFightOutcome() {
     const int c = gd.CurrentCharacter;

@@ -4,6 +4,7 @@
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/Text.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -26,6 +27,12 @@ void LoadTournament(CombatForm& combat) {
     combat.picture = "tournoi.bmp";
     combat.PlaceCharacterIcon();
     combat.WriteMessage(Msg(583));
+    // What each level's stand pays to its winner.
+    for (int level = 1; level <= 3; ++level) {
+        Control& prize = combat.C("lblPrix", level);
+        prize.caption = DigitText(ArenaPrize(kLevels[level - 1].attack)) + " " + Msg(8);
+        prize.visible = true;
+    }
 }
 
 void TournamentMouseDown(CombatForm& combat, int x, int y) {

@@ -46,7 +46,7 @@ const Page kFrench[] = {
      "ensorcelée.\n"
      "- La montagne : le volcan, où le diable vous reçoit selon son humeur, le marais aux gaz traîtres "
      "et un coffre souterrain.\n"
-     "- La ville : l'arène, le marché et la forge. La porte de la tour noire se dresse au bout de la "
+     "- La ville : l'arène, dont chaque estrade affiche son prix, le marché et la forge. La porte de la tour noire se dresse au bout de la "
      "route de l'est.\n"
      "- La forêt : un vieux coffre sylvin, la fontaine et le temple, qui n'ouvre pas ses portes à "
      "toutes les classes.\n\n"
@@ -64,7 +64,7 @@ const Page kFrench[] = {
      "du monde : l'or apporte la paix, l'ombre le chaos. Les clés ne s'usent jamais.\n\n"
      "Porte ouverte, cliquez sur la case au-dessus de votre personnage posté devant elle pour monter. "
      "Chaque étage a son gardien, toujours plus redoutable ; un étage vaincu le reste pour tout le "
-     "groupe."},
+     "groupe. Sur l'écran de l'étage, cliquez sur le gardien (ou pressez Échap) pour l'affronter."},
     {"Combats", "Les combats",
      "Un monstre rencontré fait paraître les épées croisées : cliquez dessus pour combattre. L'écran "
      "du combat s'ouvre avec son petit panneau : Attaque, Magie, Défense et Fuite.\n\n"
@@ -86,7 +86,8 @@ const Page kFrench[] = {
      "vie sur-le-champ. {547} fait perdre son prochain tour à une cible, {548} la foudroie (le {61} y "
      "résiste), {550} la met au service de votre joueur le temps d'un tour : cliquez ensuite sur son "
      "icône. {549} pose votre obstacle sur la route des autres : cliquez ensuite sur la case "
-     "voulue.\n\n"
+     "voulue. La liste donne le prix de chaque sort, sceptres déduits, et vos points de magie ; le "
+     "panneau de la carte montre aussi ces points, sous le sigle PM.\n\n"
      "En combat, le bouton Magie offre les sorts de bataille. {520}, {524}, {530}, {528} et {535} "
      "affaiblissent le monstre, {531} le paralyse un tour et {529} l'anéantit ; {525}, {527}, {526}, "
      "{521} et {534} vous renforcent jusqu'à la fin du combat ; {522} et {532} soignent. Les potions "
@@ -96,12 +97,16 @@ const Page kFrench[] = {
      "magie. Cliquez sur un étal, choisissez dans son menu et payez en pièces d'or ; une arme ou une "
      "armure neuve remplace celle du même genre. Le {69} et le {73} n'y sont pas les bienvenus, et le "
      "{63} comme la {65} ne portent qu'une armure à leur taille. L'arène et les larcins du {75} "
-     "remplissent les bourses.\n\n"
+     "remplissent les bourses. Chaque article affiche son prix et l'attaque ou la défense qu'il "
+     "donne ; un disque rouge marque ce qui est en rupture de stock ou refusé à votre classe, et "
+     "l'offre rappelle le nom de l'objet.\n\n"
      "La forge change vos matières premières en armes de fer, de bronze, d'or ou d'argent, en arcs, en "
      "flèches de feu et même en armure de feu. Il y faut le {380} (le {70} s'en passe) et l'{348}. "
      "Diamants, mercure et bois se ramassent sur les routes de la plaine, de la montagne et de la "
      "forêt ; le fer, le bronze, l'or et l'argent sortent des mines de la ville. Cliquez sur les "
-     "ressources du panneau pour voir vos réserves.\n\n"
+     "ressources du panneau pour voir vos réserves. Le menu de la forge donne les matières et la "
+     "durée de chaque recette, et un disque rouge marque celles où il vous manque des matières ; à la "
+     "mine, chaque métal porte son nom.\n\n"
      "Forger prend plusieurs tours, pendant lesquels le forgeron ne joue pas. L'objet forgé remplace "
      "ceux du même genre et ajoute pour de bon son attaque, sa défense et son agilité."},
     {"Clavier", "Les touches", "{KEYBOARD}"},
@@ -136,7 +141,7 @@ const Page kEnglish[] = {
      "pieces, and a {350} is needed) and a small tower, sometimes helpful, sometimes bewitched.\n"
      "- The mountain: the volcano, where the devil receives you as his mood takes him, the swamp and "
      "its treacherous fumes, and an underground chest.\n"
-     "- The town: the arena, the market and the forge. The door of the black tower stands at the end "
+     "- The town: the arena, each stand showing its prize, the market and the forge. The door of the black tower stands at the end "
      "of the eastern road.\n"
      "- The forest: an old sylvan chest, the fountain and the temple, which does not open its doors "
      "to every class.\n\n"
@@ -154,7 +159,7 @@ const Page kEnglish[] = {
      "brings peace, shadow brings chaos. Keys never wear out.\n\n"
      "Once the door is open, click the cell above your character standing before it to climb. Every "
      "floor has its guardian, each fiercer than the last; a floor once beaten stays beaten for the "
-     "whole party."},
+     "whole party. On the floor's screen, click the guardian (or press Esc) to face it."},
     {"Fights", "Fights",
      "A monster met brings up the crossed swords: click them to fight. The fight screen opens with "
      "its small panel: Attack, Magic, Defence and Flight.\n\n"
@@ -175,7 +180,9 @@ const Page kEnglish[] = {
      "On the map, the magic button opens the list of the spells you know. {545} and {546} give back "
      "life at once. {547} makes a target lose its next turn, {548} strikes it down (the {61} "
      "resists), {550} puts it in your player's service for one turn: then click its icon. {549} puts "
-     "your obstacle on the others' road: then click the cell you want.\n\n"
+     "your obstacle on the others' road: then click the cell you want. The list shows each spell's "
+     "price, sceptres deducted, and your magic points; the map's panel shows those points too, marked "
+     "MP.\n\n"
      "In a fight, the Magic button offers the battle spells. {520}, {524}, {530}, {528} and {535} "
      "weaken the monster, {531} paralyses it for one turn and {529} destroys it; {525}, {527}, {526}, "
      "{521} and {534} strengthen you until the end of the fight; {522} and {532} heal. The potions "
@@ -185,12 +192,14 @@ const Page kEnglish[] = {
      "of magic. Click a stall, choose from its menu and pay in gold pieces; a new weapon or armour "
      "replaces the one of the same kind. The {69} and the {73} are not welcome there, and the {63} "
      "and the {65} only wear an armour of their size. The arena and the {75}'s thefts fill the "
-     "purses.\n\n"
+     "purses. Every article shows its price and the attack or defence it gives; a red disc marks what "
+     "is out of stock or refused to your class, and the offer names the item.\n\n"
      "The forge turns your raw materials into weapons of iron, bronze, gold or silver, into bows, "
      "fire arrows and even a fire armour. It takes the {380} (the {70} does without) and the {348}. "
      "Diamonds, mercury and wood are picked up on the roads of the plain, the mountain and the "
      "forest; iron, bronze, gold and silver come out of the town's mines. Click the resources of the "
-     "panel to see your stocks.\n\n"
+     "panel to see your stocks. The forge's menu gives each recipe's materials and time, and a red "
+     "disc marks those you lack materials for; at the mine, every metal bears its name.\n\n"
      "Forging takes several turns, during which the smith does not play. The forged item replaces "
      "those of the same kind and adds its attack, defence and agility for good."},
     {"Keyboard", "The keys", "{KEYBOARD}"},

@@ -2,6 +2,7 @@
 #include "items/ForgeRecipes.h"
 #include "items/ItemCatalogue.h"
 #include "items/Shop.h"
+#include "items/ShopNotes.h"
 #include "items/ShopCommon.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -19,7 +20,11 @@ constexpr int kQuitEntry = kForgeRecipeCount;  // "Quitter" follows the eighteen
 
 void ShowForgeMenu(Screen& combat, ShopState& st) {
     for (int p = 0; p < kForgeRecipeCount; ++p) {
-        combat.C("Item", p).caption = Msg(430 + p);
+        Control& entry = combat.C("Item", p);
+        entry.caption = Msg(430 + p);
+        const EntryNote note = RecipeNote(p + 1, gd.CurrentCharacter);
+        entry.note = note.text;
+        entry.noteWarning = note.warning;
     }
     combat.C("Item", kQuitEntry).caption = Msg(405);
     st.menuCount = kQuitEntry;

@@ -1,7 +1,10 @@
 // The market: five sellers, their menus, the offer and the purchase.
+#include <cctype>
+
 #include "items/Shop.h"
 #include "items/ShopCommon.h"
 #include "items/ItemCatalogue.h"
+#include "items/ShopNotes.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -22,11 +25,16 @@ void ShowSellerMenu(Screen& combat, ShopState& st) {
         Control& entry = combat.C("Item", st.menuCount);
         entry.caption = name;
         entry.visible = true;
+        const EntryNote note = SellerEntryNote(st.seller, p, rec::ClassNumber(gd.CurrentCharacter));
+        entry.note = note.text;
+        entry.noteWarning = note.warning;
         ++st.menuCount;
     }
     ++st.menuCount;
     Control& quit = combat.C("Item", st.menuCount);
     quit.caption = Msg(405);
+    quit.note.clear();
+    quit.noteWarning = false;
     quit.visible = true;
     PopupMenu(combat);
 }
@@ -35,6 +43,14 @@ void ShowSellerMenu(Screen& combat, ShopState& st) {
 void Refuse(Screen& combat, const ShopState& st, int message) {
     combat.C("Message").caption = Msg(message);
     ReturnToEntrance(combat, st);
+}
+
+// The name of the item an entry holds (its first two digits), "" for an entry without them.
+std::string OfferedName(const std::string& entry) {
+    if (entry.size() < 2 || !std::isdigit(static_cast<unsigned char>(entry[0])) ||
+        !std::isdigit(static_cast<unsigned char>(entry[1])))
+        return "";
+    return items::ItemName(10 * (entry[0] - '0') + (entry[1] - '0'));
 }
 
 }  // namespace
@@ -88,6 +104,7 @@ void OfferItem(Screen& combat, ShopState& st, const std::string& entry, long pri
     st.groupFirst = groupFirst;
     st.groupLast = groupLast;
     combat.C("Message").caption = Msg(20) + " " + DigitText(price) + " " + Msg(8);
+    shop::ShowOfferName(combat, shop::OfferedName(entry));
     Control& list = combat.C("List1");
     list.items = {Msg(21), Msg(22)};
     list.listIndex = -1;
@@ -97,6 +114,7 @@ void OfferItem(Screen& combat, ShopState& st, const std::string& entry, long pri
 void ShopListClick(Screen& combat, ShopState& st) {
     Control& list = combat.C("List1");
     list.visible = false;
+    shop::HideOfferName(combat);
     if (list.listIndex == 0) Oui_Click(combat, st);
     else Non_Click(combat);
 }

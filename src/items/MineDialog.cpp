@@ -40,6 +40,12 @@ public:
             icon.width = icon.height = 32;
             icon.left = kIconLeft[k];
             icon.top = 112;
+            // The metal's name under its icon.
+            Control& name = Add(Kind::Label, "lblMetal", 2 * k);
+            Place(name, kIconLeft[k] - 12, 145, 56, 14);
+            name.align = Align::Center;
+            name.fore = Rgb{255, 214, 140};
+            name.font = Font{"Arial", 8, true};
         }
         On("Image1_Click", [this](const EventArgs& a) { Choose(a.index); }, "I");
     }
@@ -51,6 +57,7 @@ public:
             Control& icon = C("Image1", 2 * k);
             icon.picture = ResourceIcon(MetalOfIcon(2 * k));
             icon.tooltip = ResourceName(MetalOfIcon(2 * k));
+            C("lblMetal", 2 * k).caption = icon.tooltip;
         }
     }
 

@@ -40,6 +40,14 @@ std::string Greeting() { return Msg(401 + rnd::Below(3)); }
 
 void PopupMenu(Screen& combat) { Ui::Get().Popup(combat, "MNU_Item", 150, 50); }
 
+void ShowOfferName(Screen& combat, const std::string& name) {
+    Control& label = combat.C("lblOffre");
+    label.caption = name;
+    label.visible = true;
+}
+
+void HideOfferName(Screen& combat) { combat.C("lblOffre").visible = false; }
+
 void HideEntries(Screen& combat, int from, int to) {
     for (int i = from; i <= to && i <= kLastMenuEntry; ++i) combat.C("Item", i).visible = false;
 }
@@ -79,6 +87,7 @@ void ShopLoad(Screen& combat, ShopState& st, int combatMode) {
     perso.visible = true;
     combat.C("List1").items.clear();
     combat.C("List1").visible = false;
+    shop::HideOfferName(combat);
     shop::HideEntries(combat, 1, shop::kLastMenuEntry);
     combat.Music().SetFileName(m->music);
     combat.Music().Command("open");

@@ -41,6 +41,9 @@ void ShowMessage(Screen& combat, const std::string& text);
 std::string Greeting();
 // The shop's pop-up menu at the seller or the anvil.
 void PopupMenu(Screen& combat);
+// The name of the item offered, over the yes / no answer; hidden with the answer.
+void ShowOfferName(Screen& combat, const std::string& name);
+void HideOfferName(Screen& combat);
 // Menu entries from..to hidden.
 void HideEntries(Screen& combat, int from, int to);
 // Closes the Combat screen and gives the turn back to the board.

@@ -22,6 +22,15 @@ namespace {
 constexpr int kRows = 6;
 constexpr int kRowHeight = 34, kRowsTop = 8;
 
+// Beside the rows: each spell's cost after the sceptres, the caster's points, and a word when
+// the caster knows no spell.
+struct SpellWords {
+    const char *points, *unit, *none;
+};
+const SpellWords kFrench{"Points de magie : ", "PM", "Aucun sort connu."};
+const SpellWords kEnglish{"Magic points: ", "MP", "No spell known."};
+const SpellWords& Words() { return gd.LanguageOffset == 2000 ? kEnglish : kFrench; }
+
 class FrmMagic : public Screen {
 public:
     FrmMagic() : Screen("frmMagic", 240, 230) {
@@ -34,7 +43,21 @@ public:
             Place(name, 58, kRowsTop + kRowHeight * k + 7, 146, 20);
             name.font = Font{"Times New Roman", 12, true};
             name.fore = Rgb{72, 28, 8};
+            Control& cost = Add(Kind::Label, "lblCout", k);
+            Place(cost, 182, kRowsTop + kRowHeight * k + 9, 50, 18);
+            cost.align = Align::Right;
+            cost.font = Font{"Arial", 9, true};
+            cost.fore = Rgb{40, 40, 140};
         }
+        Control& points = Add(Kind::Label, "lblPoints");
+        Place(points, 12, 206, 190, 18);
+        points.font = Font{"Times New Roman", 11, true};
+        points.fore = Rgb{72, 28, 8};
+        Control& none = Add(Kind::Label, "lblAucun");
+        Place(none, 16, 92, 208, 22);
+        none.align = Align::Center;
+        none.font = Font{"Times New Roman", 12, true};
+        none.fore = Rgb{72, 28, 8};
         Control& close = Add(Kind::Image, "Image1");
         Place(close, 208, 200, 24, 24);
         close.picture = "fermer.gif";
@@ -42,13 +65,14 @@ public:
 
         On("NoMagic_Click", [this](const EventArgs& a) { Cast(a.index + 1); }, "I");
         On("lblMagic_Click", [this](const EventArgs& a) { Run("NoMagic_Click", a); }, "I");
+        On("lblCout_Click", [this](const EventArgs& a) { Run("NoMagic_Click", a); }, "I");
         On("Image1_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
     }
 
     void Load() override {
         caption = TrimLeft(Msg(2));
         for (int k = 0; k < kRows; ++k)
-            for (const char* name : {"NoMagic", "lblMagic"}) {
+            for (const char* name : {"NoMagic", "lblMagic", "lblCout"}) {
                 C(name, k).visible = false;
                 C(name, k).enabled = false;
             }
@@ -61,6 +85,7 @@ public:
         if (k == classes::kSorcier || rec::HasItem(c, items::kGoldBook)) AddBoardSpell(5, 4);
         for (int n = rec::CountItem(c, items::kChaosBook); n > 0; --n) AddBoardSpell(2, 2);
         for (int n = rec::CountItem(c, items::kShadowBook); n > 0; --n) AddBoardSpell(6, 12);
+        ShowPoints();
     }
 
 private:
@@ -72,6 +97,20 @@ private:
         name.caption = Msg(544 + b);
         name.visible = icon.visible = true;
         if (SpellCost(c, cost) < gd.MagicPoints[c]) name.enabled = icon.enabled = true;
+        Control& price = C("lblCout", b - 1);
+        price.caption = std::to_string(SpellCost(c, cost)) + " " + Words().unit;
+        price.visible = true;
+        price.enabled = name.enabled;
+    }
+
+    // The caster's points under the rows; the word for an empty dialog.
+    void ShowPoints() {
+        const SpellWords& w = Words();
+        C("lblPoints").caption = w.points + std::to_string(gd.MagicPoints[gd.CurrentCharacter]);
+        bool any = false;
+        for (int k = 0; k < kRows; ++k) any = any || C("lblMagic", k).visible;
+        C("lblAucun").caption = w.none;
+        C("lblAucun").visible = !any;
     }
 
     static void ChargeBoardSpell(int cost) { ChargeSpellCost(gd.CurrentCharacter, cost); }

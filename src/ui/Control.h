@@ -78,6 +78,12 @@ struct Control {
     bool separator = false;           // menu entries
     bool popupMenu = false;           // a menu shown at the pointer rather than in the menu bar
     std::string shortcut;             // menu entries: key sequence text, e.g. "Up", "Ctrl+M"
+    // Presentation only, never part of what a screen's rules read: a menu entry's note shown
+    // beside its caption (a price, a recipe's materials) and whether it is marked as out of
+    // reach; a list box drawn in the game's colours rather than the desktop's.
+    std::string note;
+    bool noteWarning = false;
+    bool gameLook = false;
     std::string hotkey;               // other controls: the key that clicks them, e.g. "Return"
 
     int order = 0;                    // creation order: later controls are drawn on top

@@ -69,11 +69,37 @@ QString ShortcutText(const std::string& key) {
 }
 
 // Menu captions mark their access key with "&"; "&&" is a plain ampersand either way.
+// A note follows the caption on its line: in the shortcut column, which a menu counts twice in
+// its width, a long note (a recipe's materials) would make the menu twice as wide.
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
+    if (!c.note.empty()) text += QString::fromUtf8(" \u2014 ") + S(c.note);
     if (!c.shortcut.empty()) text += "\t" + ShortcutText(c.shortcut);
     return text;
 }
+
+namespace {
+
+// The mark of a menu entry out of reach (an item out of stock, a recipe short of materials):
+// a red disc crossed by a white bar.
+QIcon WarningIcon() {
+    static const QIcon icon = [] {
+        QPixmap pm(32, 32);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(90, 0, 0), 2));
+        p.setBrush(QColor(200, 30, 30));
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.fillRect(QRectF(8, 14, 16, 5), Qt::white);
+        return QIcon(pm);
+    }();
+    return icon;
+}
+
+void MarkEntry(QAction* a, const Control& c) { a->setIcon(c.noteWarning ? WarningIcon() : QIcon()); }
+
+}  // namespace
 
 ScreenCanvas::ScreenCanvas(Screen& screen, int scale, QWidget* parent)
     : QWidget(parent), screen_(screen), scale_(scale) {
@@ -201,20 +227,24 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
             break;
         }
         case Kind::ListBox: {
-            p.fillRect(r, Qt::white);
-            p.setPen(QColor(128, 128, 128));
+            // The game's look: dark wood in a gold frame, light lines, the chosen one in gold.
+            const bool game = c.gameLook;
+            p.fillRect(r, game ? QColor(52, 34, 20) : QColor(Qt::white));
+            p.setPen(game ? QColor(214, 170, 84) : QColor(128, 128, 128));
             p.drawRect(r.adjusted(0, 0, -1, -1));
+            if (game) p.drawRect(r.adjusted(1, 1, -2, -2));
             QFont f = MakeFont(c.font);
+            if (game) f.setBold(true);
             p.setFont(f);
             const int line = 16;
             for (size_t i = 0; i < c.items.size(); ++i) {
                 QRect lr(x + 2, y + 2 + static_cast<int>(i) * line, c.width - 4, line);
                 if (lr.bottom() > r.bottom()) break;
                 if (static_cast<int>(i) == c.listIndex) {
-                    p.fillRect(lr, QColor(0, 0, 128));
-                    p.setPen(Qt::white);
+                    p.fillRect(lr, game ? QColor(214, 170, 84) : QColor(0, 0, 128));
+                    p.setPen(game ? QColor(40, 24, 10) : QColor(Qt::white));
                 } else {
-                    p.setPen(Qt::black);
+                    p.setPen(game ? QColor(255, 236, 180) : QColor(Qt::black));
                 }
                 p.drawText(lr.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, S(c.items[i]));
             }
@@ -489,6 +519,7 @@ QMenu* ScreenWindow::BuildMenu(const std::string& menu, QWidget* parent) {
             continue;
         }
         QAction* a = m->addAction(MenuText(c));
+        MarkEntry(a, c);
         a->setCheckable(c.checked);
         a->setChecked(c.checked);
         a->setVisible(c.visible);
@@ -516,7 +547,10 @@ void ScreenWindow::SyncMenus() {
         Control* c = screen_.Find(key);
         if (!c) continue;
         if (QMenu* sub = action->menu()) sub->setTitle(S(c->caption));
-        else if (!c->separator) action->setText(MenuText(*c));
+        else if (!c->separator) {
+            action->setText(MenuText(*c));
+            MarkEntry(action, *c);
+        }
         action->setVisible(c->visible);
         action->setEnabled(c->enabled);
         if (!c->separator && !action->menu()) {

@@ -195,3 +195,19 @@ TEST(ActionButtons, TheTurnFlagsFollowClassAndBooks) {
 }
 
 }  // namespace
+
+namespace {
+
+// The magic points beside the action buttons follow the shown character and every spell paid.
+TEST(Panel, ShowsTheShownCharactersMagicPoints) {
+    Session s(false);
+    Screen& board = StartBoardAlways(SorcierAndGuerrier());
+    EXPECT_EQ(board.C("lblMagie").caption, "PM\n10");
+    Play(s, "call frmJeu.Magic_Click\nclick frmMagic.NoMagic(0)\n");  // Guérison: 4 points
+    EXPECT_EQ(gd.MagicPoints[1], 6);
+    EXPECT_EQ(board.C("lblMagie").caption, "PM\n6");
+    Play(s, "click frmJeu.Perso1(2)\n");
+    EXPECT_EQ(board.C("lblMagie").caption, "PM\n10");
+}
+
+}  // namespace

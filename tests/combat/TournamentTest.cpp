@@ -55,6 +55,17 @@ TEST_F(EntranceTest, LevelTwoWalksStraightUpAndSetsTheGuard) {
     EXPECT_EQ(gd.CombatMode, 0);
 }
 
+// Each stand shows the prize its level pays.
+TEST_F(EntranceTest, EachStandShowsItsPrize) {
+    Inside("");
+    const char* prizes[3] = {"2000 PO", "5000 PO", "11000 PO"};
+    for (int level = 1; level <= 3; ++level) {
+        EXPECT_TRUE(Combat()->C("lblPrix", level).visible) << level;
+        EXPECT_EQ(Combat()->C("lblPrix", level).caption, prizes[level - 1]) << level;
+    }
+    EXPECT_FALSE(Combat()->C("lblGardien").visible);
+}
+
 // Keys 1 to 3 walk to the stands as clicks do; 4 and 5 name no stand; Escape leaves.
 TEST_F(EntranceTest, KeysChooseTheLevelAndEscapeLeaves) {
     Inside("press 4\npress 5\nwait 1000\n");
@@ -143,6 +154,9 @@ TEST_F(TowerFloorTest, TheSecondFloorReadsEtage2AndShowsNekarat) {
     EXPECT_TRUE(Combat()->C("Mechant").visible);
     EXPECT_EQ(Combat()->C("Perso").left, 192);
     EXPECT_EQ(Combat()->C("Perso").top, 224);
+    EXPECT_TRUE(Combat()->C("lblGardien").visible);
+    EXPECT_EQ(Combat()->C("lblGardien").caption, "Cliquez sur le gardien (ou Échap) pour l'affronter.");
+    EXPECT_FALSE(Combat()->C("lblPrix", 1).visible);
 }
 
 TEST_F(TowerFloorTest, AClickOnTheGuardianClosesTheScreenAndChangesNothing) {
@@ -161,6 +175,7 @@ TEST_F(TowerFloorTest, EnglishFallsBackToTheFrenchFloorWord) {
     Run("call Stage.Open_Click\ndump\nquit\n");
     EXPECT_EQ(Message(), "Etage 0");
     EXPECT_EQ(Combat()->C("Mechant").picture, "des15.gif");
+    EXPECT_EQ(Combat()->C("lblGardien").caption, "Click the guardian (or press Esc) to face it.");
 }
 
 }  // namespace

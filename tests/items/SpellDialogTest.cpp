@@ -108,3 +108,38 @@ TEST_F(SpellTest, BlocIsLostWhenMagicIsPressedAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+// Beside the rows: the cost after the sceptres, greyed with its row, and the caster's points.
+TEST_F(SpellTest, TheDialogShowsEachSpellsCostAfterSceptresAndTheCastersPoints) {
+    Make(1, 13);
+    gd.MagicPoints[1] = 5;
+    InDialog("");
+    EXPECT_EQ(Dialog()->C("lblCout", 0).caption, "4 PM");
+    EXPECT_TRUE(Dialog()->C("lblCout", 0).enabled);
+    EXPECT_EQ(Dialog()->C("lblCout", 2).caption, "6 PM");
+    EXPECT_FALSE(Dialog()->C("lblCout", 2).enabled);
+    EXPECT_FALSE(Dialog()->C("lblCout", 1).visible);
+    EXPECT_EQ(Dialog()->C("lblPoints").caption, "Points de magie : 5");
+    EXPECT_FALSE(Dialog()->C("lblAucun").visible);
+    Run("close\n");
+
+    rec::AddItemFront(1, 42, 0);  // one sceptre: 4 off every spell
+    InDialog("");
+    EXPECT_EQ(Dialog()->C("lblCout", 0).caption, "0 PM");
+    EXPECT_EQ(Dialog()->C("lblCout", 2).caption, "2 PM");
+    EXPECT_TRUE(Dialog()->C("lblCout", 2).enabled);
+    Run("click frmMagic.lblCout(0)\n");  // the cost casts like its row
+    EXPECT_EQ(Dialog(), nullptr);
+}
+
+TEST_F(SpellTest, ADialogWithoutSpellsSaysSo) {
+    Make(1, 11);
+    InDialog("");
+    EXPECT_TRUE(Dialog()->C("lblAucun").visible);
+    EXPECT_EQ(Dialog()->C("lblAucun").caption, "Aucun sort connu.");
+    Run("close\n");
+}
+
+}  // namespace
