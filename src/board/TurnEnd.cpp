@@ -1,6 +1,7 @@
 // The end of a turn: the selection of the next character that may play, the release of
 // the lasting statuses on the way, and the display of the new turn.
 #include "board/Board.h"
+#include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
@@ -124,6 +125,8 @@ void ShowNewTurn(frmJeu& b) {
     b.DisplayedZone = zone;
     HighlightThumbnail(zone);
     RefreshTurnFlags();
+    RefreshIconBases();
+    ShowTurnBanner();
 }
 
 }  // namespace

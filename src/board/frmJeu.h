@@ -32,7 +32,8 @@ public:
     int BlockZone[17] = {};
 
 protected:
-    void AfterInput() override { KeepTurnEndable(); }
+    // Every turn stays endable, and the bases under the icons follow who plays whom.
+    void AfterInput() override;
 };
 
 // The open board, nullptr when none is open.

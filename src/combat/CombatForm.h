@@ -26,6 +26,10 @@ public:
     int openedMode = 0;   // CombatMode when the form loaded
     int Seller = 0;       // the tournament level chosen (the market keeps its seller there too)
 
+protected:
+    // The fight's own display follows every input.
+    void AfterInput() override;
+
 private:
     void LoadFight();
     void RegulTimer();
