@@ -21,7 +21,7 @@ struct Words {
     const char *key, *slap, *theft, *prison;
 };
 const Words kFrench{"\u00A0: ", "victoire", "défaite", "fuite",
-                    " d'expérience", " pièces d'or", "étage conquis : ",
+                    " d'expérience", " pièces d'or", "étage conquis\u00A0: ",
                     " meurt", " se relève avec %d points de vie", " survit sans un point de vie",
                     "une clé runique pour ", "une gifle, pas de clé", "\u00A0; il vous a tout volé",
                     "\u00A0; %s va en prison"};
