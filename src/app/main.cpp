@@ -15,9 +15,9 @@
 
 #include "platform/FontWarmUp.h"
 #include "platform/SdlServices.h"
-#include "setup/frmBegin.h"
 #include "state/Classes.h"
 #include "ui/KeyBindings.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/GameStyle.h"
 #include "view/ProgramKeys.h"

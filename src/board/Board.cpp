@@ -10,6 +10,7 @@
 #include "state/Journal.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 frmJeu::~frmJeu() {
@@ -38,6 +39,10 @@ void frmJeu::SetPicture(const std::string& control, const std::string& picture) 
 frmJeu* Jeu() { return dynamic_cast<frmJeu*>(Ui::Get().Find("frmJeu")); }
 
 void OpenBoard() { Ui::Get().Show(std::make_unique<frmJeu>()); }
+
+void CloseBoard() {
+    if (frmJeu* b = Jeu()) Ui::Get().Close(*b);
+}
 
 Screen* Board() { return Jeu(); }
 

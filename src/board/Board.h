@@ -5,8 +5,6 @@
 class Screen;
 struct JournalMoment;
 
-// Opens the board after set-up (board start-up runs in its Load).
-void OpenBoard();
 // The board while it is open, nullptr otherwise.
 Screen* Board();
 

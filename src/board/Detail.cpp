@@ -2,11 +2,13 @@
 // shortcuts on the text line.
 #include "board/Detail.h"
 
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
 #include "ui/Contrast.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -32,9 +34,9 @@ private:
         if (caption == Msg(101) && shift == 3 && button == 2) gd.FreeMoveCharacter = gd.CurrentCharacter;
         if (caption == Msg(103) && shift == 4) {
             const int c = gd.CurrentCharacter;
-            rec::AddItemFront(c, 99, 0);
-            rec::AddItemFront(c, 97, 0);
-            rec::AddItemFront(c, 96, 0);
+            rec::AddItemFront(c, items::kRunicKey, 0);
+            rec::AddItemFront(c, items::kGoldKey, 0);
+            rec::AddItemFront(c, items::kShadowKey, 0);
             RefreshPanel(c);
         }
     }

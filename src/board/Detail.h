@@ -7,8 +7,6 @@
 
 class Screen;
 
-// Shows `Detail` modally with a caption and its one line of text; back is its background.
-void ShowDetail(const std::string& caption, const std::string& text, Rgb back = colors::kButtonFace);
 // A freshly loaded `Detail` with that caption and text (ShowDetail shows one).
 std::unique_ptr<Screen> MakeDetail(const std::string& caption, const std::string& text,
                                    Rgb back = colors::kButtonFace);

@@ -5,13 +5,13 @@
 #include <cstdlib>
 
 #include "board/Board.h"
-#include "combat/Combat.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 namespace {

@@ -4,14 +4,15 @@
 #include "board/Encounter.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
-#include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void EnterTower(int c) {
 void Land(frmJeu& b, int column, int row) {
     const int c = gd.CurrentCharacter;
     SetInformations("");
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     gd.PosX[c] = column;
     gd.PosY[c] = static_cast<int16_t>(row);
     gd.Zone[c] = b.DisplayedZone;
@@ -69,11 +70,11 @@ void Image1_MouseDown(const EventArgs& a) {
     frmJeu* b = Jeu();
     if (!b) return;
     const int column = a.x / 32 + 1, row = a.y / 32 + 1;
-    if (gd.PendingSpell == 4) {
+    if (gd.PendingSpell == pending_spell::kBloc) {
         CompleteSpellOnCell(column, row);
         return;
     }
-    if (gd.PendingSpell == 10) Land(*b, column, row);
+    if (gd.PendingSpell == pending_spell::kFlight) Land(*b, column, row);
     StepTowards(*b, column, row);
 }
 

@@ -1,16 +1,17 @@
 // The character panel's own handlers: choosing the shown character on the map, the
 // direction menu, the item list's arrows and the detail pop-ups of the values.
 #include "board/Board.h"
-#include "board/Detail.h"
 #include "board/PanelTexts.h"
 #include "board/frmJeu.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -20,7 +21,7 @@ namespace {
 void Perso1_Click(frmJeu& b, const EventArgs& a) {
     const int k = a.index;
     if (k < 1 || k > 16) return;
-    if (gd.PendingSpell == 2 || gd.PendingSpell == 3 || gd.PendingSpell == 5) {
+    if (pending_spell::WaitsForACharacter(gd.PendingSpell)) {
         CompleteSpellOnCharacter(k);
         return;
     }

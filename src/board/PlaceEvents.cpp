@@ -6,7 +6,6 @@
 #include "board/EventRules.h"
 #include "board/Events.h"
 #include "board/MapTables.h"
-#include "combat/Combat.h"
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -16,6 +15,7 @@
 #include "state/Random.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "board/Events.h"
 #include "combat/Enemies.h"
 #include "items/ItemCatalogue.h"
-#include "items/Mine.h"
 #include "items/ResourceKinds.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
@@ -16,6 +15,7 @@
 #include "state/SharedRules.h"
 #include "state/Status.h"
 #include "state/Text.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 namespace {

@@ -6,9 +6,11 @@
 #include "state/Journal.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
@@ -66,7 +68,7 @@ void frmJeu::Load() {
     RefreshPanel(gd.CurrentCharacter);
     RefreshThumbnails(0);
     gd.FreeMoveCharacter = 0;
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     RollMovement();
     DisplayedZone = gd.Zone[gd.CurrentCharacter];
     HighlightThumbnail(DisplayedZone);
@@ -123,7 +125,7 @@ void RefreshTurnFlags() {
     if (spellCaster) gd.MagicAvailable = true;
     for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
         const int item = rec::ItemAt(c, k).number;
-        if (item >= 84 && item <= 90) gd.MagicAvailable = true;
+        if (item >= items::kFireBook && item <= items::kBlackHandBook) gd.MagicAvailable = true;
     }
     if (cls == kDiablotin || cls == kFee || cls == kNecromancien || cls == kVampire) gd.CapacityAvailable = true;
     RefreshActionButtons();

@@ -3,12 +3,13 @@
 #include "board/Board.h"
 #include "board/HandOver.h"
 #include "board/frmJeu.h"
-#include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -136,7 +137,7 @@ void KeepTurnEndable() {
     if (!b || b->closed || !b->visible || gd.EndTurnAvailable) return;
     // Whatever spent the last step (the tower door, an arrow, a spell given up) or walled the
     // character in, the players must be able to go on.
-    if (FightPending() || gd.PendingSpell != 0 || CanStepAnywhere()) return;
+    if (FightPending() || gd.PendingSpell != pending_spell::kNone || CanStepAnywhere()) return;
     EnableEndTurn();
 }
 
@@ -145,7 +146,7 @@ void EndTurn_Click() {
     if (!b) return;
     SetInformations("");
     // A flight or a spell still waiting for its target lapses with the turn.
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     int& ending = gd.Status[gd.CurrentCharacter];
     if (ending >= status::kElementFirst && ending <= status::kElementLast) ending = status::kFree;
     if (ending == status::kControlled) ending = status::kFree;

@@ -2,7 +2,6 @@
 // the action buttons, the sundial, the information line and the item list.
 #include <string>
 
-#include "ending/HelpKeys.h"
 
 #include "board/Encounter.h"
 #include "board/HandOver.h"
@@ -10,6 +9,7 @@
 #include "items/Capacities.h"
 #include "items/Inventory.h"
 #include "items/Spells.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Random.h"
 
 namespace {
@@ -92,7 +93,7 @@ void ChCmb::EnemyTurn() {
     if (LastSpellCast() == 11) {
         // Main noire: this one attack is lost.
         combat->ShowMessage(EnemyName(gd.EnemyNumber) + " " + Msg(543), kPause);
-        gd.PendingSpell = 0;
+        gd.PendingSpell = pending_spell::kNone;
         return;
     }
     EnemyAttacks();

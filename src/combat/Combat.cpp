@@ -7,6 +7,7 @@
 #include "combat/Fight.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 void OpenCombatModal() { Ui::Get().ShowModal(MakeCombatForm()); }

@@ -4,9 +4,6 @@
 
 class Screen;
 
-// Shows Combat as a modal dialog for the current CombatMode (1 to 4) and returns when closed.
-void OpenCombatModal();
-// Hides the board and shows the fight (CombatMode 0) without waiting.
-void StartFight();
+// Opened through StartFight and OpenCombatModal (ui/Navigation.h).
 // The Combat screen while it is open, nullptr otherwise.
 Screen* CombatScreen();

@@ -6,12 +6,12 @@
 #include "combat/Fight.h"
 #include "combat/FightNotice.h"
 #include "combat/FightStatus.h"
-#include "items/Shop.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Text.h"
 #include "ui/Ui.h"
 
@@ -99,10 +99,10 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
         else PlaceKey(0);
     });
     On("Item_Click", [this](const EventArgs& a) {
-        if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopItemClick(*this, a.index);
+        if (IsShopMode(openedMode)) ShopItemClick(*this, shop, a.index);
     }, "I");
     On("List1_Click", [this](const EventArgs&) {
-        if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopListClick(*this);
+        if (IsShopMode(openedMode)) ShopListClick(*this, shop);
     });
     // The guardian's picture closes the tower-floor screen; a running fight ignores it.
     On("Mechant_Click", [this](const EventArgs&) {
@@ -170,7 +170,7 @@ void CombatForm::Load() {
     switch (openedMode) {
         case combat_mode::kFight: LoadFight(); break;
         case combat_mode::kMarket:
-        case combat_mode::kForge: ShopLoad(*this); break;
+        case combat_mode::kForge: ShopLoad(*this, shop, openedMode); break;
         case combat_mode::kTournament: LoadTournament(*this); break;
         case combat_mode::kTowerFloor: LoadTowerFloor(*this); break;
         default: break;
@@ -179,7 +179,7 @@ void CombatForm::Load() {
 }
 
 bool CombatForm::PlacePoint(int place, int& x, int& y) {
-    if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) return ShopPlacePoint(place, x, y);
+    if (IsShopMode(openedMode)) return ShopPlacePoint(shop, place, x, y);
     if (openedMode == combat_mode::kTournament) return TournamentPlacePoint(place, x, y);
     return false;
 }
@@ -223,7 +223,7 @@ void CombatForm::Unload() {
     WriteFightOutcome();
     ShowFightOutcome(before);
     // The animation counter of this fight must not reach the board's spell targeting.
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     if (Screen* panel = Ui::Get().Find("ChCmb")) Ui::Get().Close(*panel);
     // The game ended: the end screen stands alone; the board closes with it.
     if (!Ui::Get().Find("frmFini")) SetBoardVisible(true);
@@ -236,7 +236,7 @@ void CombatForm::RegulTimer() {
             break;
         case combat_mode::kMarket:
         case combat_mode::kForge:
-            ShopTimer(*this);
+            ShopTimer(*this, shop);
             return;
         case combat_mode::kTournament:
             TournamentWalk(*this);
@@ -258,7 +258,7 @@ void CombatForm::RegulTimer() {
         CloseFight(true);
     } else if (LastSpellCast() == 9) {
         gd.FightResult = 1;
-        gd.PendingSpell = 0;
+        gd.PendingSpell = pending_spell::kNone;
         CloseFight(true);
     } else {
         regul.enabled = false;
@@ -267,6 +267,6 @@ void CombatForm::RegulTimer() {
 }
 
 void CombatForm::MouseDown(int x, int y) {
-    if (openedMode == combat_mode::kMarket || openedMode == combat_mode::kForge) ShopMouseDown(*this, x, y);
+    if (IsShopMode(openedMode)) ShopMouseDown(*this, shop, x, y);
     else if (openedMode == combat_mode::kTournament) TournamentMouseDown(*this, x, y);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "items/Shop.h"
 #include "ui/Screen.h"
 
 class CombatForm : public Screen {
@@ -24,7 +25,8 @@ public:
     bool Busy();
 
     int openedMode = 0;   // CombatMode when the form loaded
-    int Seller = 0;       // the tournament level chosen (the market keeps its seller there too)
+    int Seller = 0;       // the market's seller, or the tournament level chosen
+    ShopState shop{Seller};  // the market's and the forge's values while one of them is open
 
 protected:
     // The fight's own display follows every input.

@@ -1,7 +1,6 @@
 // What a fight leaves behind when its screen closes.
 #include "board/Board.h"
 #include "combat/Fight.h"
-#include "ending/frmFini.h"
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -9,6 +8,7 @@
 #include "state/Messages.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 
 namespace {
 

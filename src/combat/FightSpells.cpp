@@ -5,11 +5,13 @@
 #include "combat/ChCmb.h"
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
+#include "items/ItemCatalogue.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -92,7 +94,7 @@ std::string ApplySpell(ChCmb& panel, int i) {
 
 }  // namespace
 
-int LastSpellCast() { return gd.PendingSpell % 3 == 0 ? gd.PendingSpell / 3 - 1 : -1; }
+int LastSpellCast() { return pending_spell::SpellCastAt(gd.PendingSpell); }
 
 void ChCmb::AddSpellEntry(int n, int cost) {
     if (SpellMenuCount >= kMenuEntries) return;
@@ -113,34 +115,34 @@ void ChCmb::ShowSpellMenu() {
     auto add = [this](int index) { AddSpellEntry(index + 1, kSpells[index].cost); };
     auto each = [c](int item) { return rec::CountItem(c, item); };
     using namespace classes;
-    if (k == kFee || k == kMagicien || k == kSorcier || rec::HasItem(c, 85)) {
+    if (k == kFee || k == kMagicien || k == kSorcier || rec::HasItem(c, items::kWaterBook)) {
         add(0);
         add(2);
     }
-    if (k == kNain || k == kCavalierNoir || k == kMagicien || k == kSorcier || rec::HasItem(c, 84)) {
+    if (k == kNain || k == kCavalierNoir || k == kMagicien || k == kSorcier || rec::HasItem(c, items::kFireBook)) {
         add(4);
         add(5);
         add(6);
     }
-    for (int n = each(86); n > 0; --n) {
+    for (int n = each(items::kEarthBook); n > 0; --n) {
         add(7);
         add(8);
         add(9);
     }
-    if (k == kSorcier || rec::HasItem(c, 87)) {
+    if (k == kSorcier || rec::HasItem(c, items::kGoldBook)) {
         add(10);
         add(1);
     }
-    if (k == kNecromancien || k == kCavalierNoir || k == kNain || k == kMagicien || rec::HasItem(c, 90)) {
+    if (k == kNecromancien || k == kCavalierNoir || k == kNain || k == kMagicien || rec::HasItem(c, items::kBlackHandBook)) {
         add(11);
         add(12);
     }
-    for (int n = each(88); n > 0; --n) {
+    for (int n = each(items::kChaosBook); n > 0; --n) {
         add(3);
         add(13);
         add(14);
     }
-    for (int n = each(89); n > 0; --n) add(15);
+    for (int n = each(items::kShadowBook); n > 0; --n) add(15);
     if (first.caption == "#") {
         first.caption = Msg(541);
         first.enabled = false;
@@ -156,7 +158,7 @@ void ChCmb::CastSpell(int index) {
     while (i < 16 && Msg(520 + i) != caption) ++i;
     // The menu was filled when it opened; the points must still be there.
     if (i == 16 || SpellCost(gd.CurrentCharacter, kSpells[i].cost) > gd.MagicPoints[gd.CurrentCharacter]) return;
-    gd.PendingSpell = 3 * i;
+    gd.PendingSpell = pending_spell::FirstFrame(i);
     Control& frame = combat->C("Sorts", gd.PendingSpell);
     if (OnEnemy(i)) {
         frame.visible = true;
@@ -169,16 +171,16 @@ void ChCmb::CastSpell(int index) {
 
 void AnimateSpell(CombatForm& combat) {
     int& step = gd.PendingSpell;
-    if (OnEnemy(step / 3)) {
+    if (OnEnemy(pending_spell::SpellOfFrame(step))) {
         combat.C("Sorts", step).visible = false;
         ++step;
-        if (step % 3 != 0) {
+        if (!pending_spell::AnimationOver(step)) {
             combat.C("Sorts", step).visible = true;
             return;
         }
     } else {
         ++step;
-        if (step % 3 != 0) {
+        if (!pending_spell::AnimationOver(step)) {
             combat.C("MagieSurSoi").picture = combat.C("Sorts", step).picture;
             return;
         }
@@ -188,7 +190,7 @@ void AnimateSpell(CombatForm& combat) {
     regul.enabled = false;
     regul.interval = 2000;
     ChCmb* panel = FightPanel();
-    int i = step / 3 - 1;
+    int i = pending_spell::SpellCastAt(step);
     if (!panel || i < 0 || i > 15) return;
     ChargeSpellCost(gd.CurrentCharacter, kSpells[i].cost);
     combat.ShowMessage(ApplySpell(*panel, i), 2000);

@@ -5,6 +5,7 @@
 
 #include "combat/CombatForm.h"
 #include "driver/Invariants.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "ui/Ui.h"
 
@@ -68,6 +69,6 @@ std::string CheckScreens() {
         for (int k = 0; k < 48; ++k) frames |= fight->C("Sorts", k).visible;
         if (frames && !animating) return "a spell's frame stays on the fight with no animation running" + stack;
     }
-    if (!has("Combat") && gd.CombatMode != 0) return "CombatMode " + std::to_string(gd.CombatMode) + " outlives its screen";
+    if (!has("Combat") && gd.CombatMode != combat_mode::kFight) return "CombatMode " + std::to_string(gd.CombatMode) + " outlives its screen";
     return {};
 }

@@ -6,6 +6,7 @@
 #include "board/frmJeu.h"
 #include "driver/Invariants.h"
 #include "state/GlobalDecl.h"
+#include "state/PendingSpells.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -16,9 +17,9 @@ bool Usable(Screen& s, const char* key) {
 }
 
 // What a click on the map completes: the obstacle's cell, the flight's landing.
-bool WaitsForACell() { return gd.PendingSpell == 4 || gd.PendingSpell == 10; }
+bool WaitsForACell() { return pending_spell::WaitsForACell(gd.PendingSpell); }
 // What a click on a character completes, or the magic button drops.
-bool WaitsForACharacter() { return gd.PendingSpell == 2 || gd.PendingSpell == 3 || gd.PendingSpell == 5; }
+bool WaitsForACharacter() { return pending_spell::WaitsForACharacter(gd.PendingSpell); }
 
 }  // namespace
 

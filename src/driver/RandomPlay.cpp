@@ -12,9 +12,9 @@
 #include "driver/Invariants.h"
 #include "driver/JumpStarts.h"
 #include "driver/Watchdog.h"
-#include "setup/frmBegin.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 

@@ -6,8 +6,8 @@
 #include "driver/Driver.h"
 #include "driver/Options.h"
 #include "platform/SdlServices.h"
-#include "setup/frmBegin.h"
 #include "state/Random.h"
+#include "ui/Navigation.h"
 #include "view/Pictures.h"
 
 int main(int argc, char** argv) {

@@ -3,6 +3,7 @@
 #include "ending/HelpTexts.h"
 #include "ending/frmAide.h"
 #include "ending/frmJournal.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 void AddHelpKeys(Screen& screen, const std::string& menu) {

@@ -6,6 +6,7 @@
 
 #include "ending/Credits.h"
 #include "state/Messages.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -133,3 +134,5 @@ private:
 }  // namespace
 
 std::unique_ptr<Screen> MakeFrmAbout() { return std::make_unique<frmAbout>(); }
+
+void OpenAbout() { Ui::Get().ShowModal(MakeFrmAbout()); }

@@ -1,9 +1,6 @@
-#include "ending/frmFini.h"
-
-#include "board/Board.h"
-#include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -51,7 +48,7 @@ private:
     void Ok() {
         Ui::Get().Close(*this);
         // The game is over: its board goes with it, and a new game starts from the title.
-        if (Screen* board = Board()) Ui::Get().Close(*board);
+        CloseBoard();
         OpenTitleScreen();
     }
 };

@@ -7,10 +7,12 @@
 #include "board/Board.h"
 #include "board/Encounter.h"
 #include "items/Graveyard.h"
+#include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
@@ -18,8 +20,6 @@
 
 namespace {
 
-constexpr int kWhiteArrows = 3, kBronzeArrows = 4, kFireArrows = 74, kThievesBook = 81;
-constexpr int kFlightPending = 10;
 
 void SpendCapacity() {
     gd.CapacityAvailable = false;
@@ -67,14 +67,14 @@ void Fly(int c) {
     int cls = rec::ClassNumber(c);
     if (cls != classes::kFee && cls != classes::kDiablotin && cls != classes::kVampire) return;
     SetInformations(Msg(39));
-    gd.PendingSpell = kFlightPending;
+    gd.PendingSpell = pending_spell::kFlight;
 }
 
 // Returns true when a theft has begun.
 bool StartTheft(int c) {
     bool thief = rec::ClassNumber(c) == classes::kVoleur;
     for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
-        if (!thief && rec::ItemAt(c, k).number != kThievesBook) continue;
+        if (!thief && rec::ItemAt(c, k).number != items::kThievesBook) continue;
         for (int t = 1; t <= CharacterCount(); ++t) {
             if (t == c || gd.PosX[t] != gd.PosX[c] || gd.PosY[t] != gd.PosY[c] || gd.Zone[t] != gd.Zone[c])
                 continue;
@@ -92,7 +92,7 @@ bool StartTheft(int c) {
 void Shoot(int c, int t, int pos, int needed) {
     int die = rnd::D6();
     int number = static_cast<int>(rec::ReadNumber(c, pos, 2));
-    if (number != kFireArrows) {
+    if (number != items::kFireArrow) {
         int left = static_cast<int>(rec::ReadNumber(c, pos + 2, 2)) - 1;
         if (left == 0) {
             rec::RemoveItem(c, pos);
@@ -124,11 +124,11 @@ void Archery(int c) {
             int pos = rec::ItemPosition(k);
             // The three checks read the entry at this place anew: an exhausted entry's
             // follower moves into it.
-            if (k < rec::ItemCount(c) && rec::ItemAt(c, k).number == kWhiteArrows && IsWithinReach(t))
+            if (k < rec::ItemCount(c) && rec::ItemAt(c, k).number == items::kWhiteArrows && IsWithinReach(t))
                 Shoot(c, t, pos, 5);
-            if (k < rec::ItemCount(c) && rec::ItemAt(c, k).number == kBronzeArrows && IsWithinReach(t))
+            if (k < rec::ItemCount(c) && rec::ItemAt(c, k).number == items::kBronzeArrows && IsWithinReach(t))
                 Shoot(c, t, pos, 4);
-            if (k < rec::ItemCount(c) && rec::ItemAt(c, k).number == kFireArrows && IsWithinReach(t))
+            if (k < rec::ItemCount(c) && rec::ItemAt(c, k).number == items::kFireArrow && IsWithinReach(t))
                 Shoot(c, t, pos, 3);
         }
     }

@@ -14,54 +14,24 @@ namespace shop {
 
 namespace {
 
-constexpr int kAnvilLeft = 256, kAnvilRight = 288, kAnvilTop = 160, kAnvilBottom = 192;
-constexpr int kCounterTop = 160;
-constexpr int kLeaveBelow = 256;
+constexpr int kAnvilLeft = 256;
 constexpr int kQuitEntry = kForgeRecipeCount;  // "Quitter" follows the eighteen recipes
 
-void ShowForgeMenu(Screen& combat) {
+void ShowForgeMenu(Screen& combat, ShopState& st) {
     for (int p = 0; p < kForgeRecipeCount; ++p) {
         combat.C("Item", p).caption = Msg(430 + p);
     }
     combat.C("Item", kQuitEntry).caption = Msg(405);
-    CurrentShop().menuCount = kQuitEntry;
+    st.menuCount = kQuitEntry;
     for (int p = 0; p <= kQuitEntry; ++p) combat.C("Item", p).visible = true;
     PopupMenu(combat);
 }
 
 }  // namespace
 
-void ForgeLoad(Screen& combat) {
-    combat.caption = Msg(24);
-    combat.picture = "forge.bmp";
-    ShowMessage(combat, Msg(25));
-}
+const Spot kAnvil[1] = {{kAnvilLeft, 288, 160, 192}};
 
-bool ForgePlacePoint(int place, int& x, int& y) {
-    if (place == 0) {
-        x = kEntranceLeft + 16;
-        y = kLeaveBelow + 16;
-        return true;
-    }
-    if (place != 1) return false;
-    x = (kAnvilLeft + kAnvilRight) / 2;
-    y = (kAnvilTop + kAnvilBottom) / 2;
-    return true;
-}
-
-void ForgeMouseDown(Screen& combat, int x, int y) {
-    if (y > kLeaveBelow) {
-        Leave(combat);
-        return;
-    }
-    if (y >= kAnvilTop && y <= kAnvilBottom && x > kAnvilLeft && x < kAnvilRight) {
-        combat.C("Message").visible = false;
-        combat.C("Fond").visible = false;
-        combat.StartTimer(combat.C("Regul"), kWalkInterval);
-    }
-}
-
-void ForgeTimer(Screen& combat) {
+void ForgeTimer(Screen& combat, ShopState& st) {
     Control& perso = combat.C("Perso");
     if (perso.top > kCounterTop) {
         perso.top -= 32;
@@ -83,11 +53,11 @@ void ForgeTimer(Screen& combat) {
         combat.C("Message").caption = Msg(27);
         return;
     }
-    ShowForgeMenu(combat);
+    ShowForgeMenu(combat, st);
 }
 
-void ForgeItemClick(Screen& combat, int index) {
-    if (index == CurrentShop().menuCount) {
+void ForgeItemClick(Screen& combat, ShopState& st, int index) {
+    if (index == st.menuCount) {
         combat.C("Perso").left = kEntranceLeft;
         combat.C("Perso").top = kEntranceTop;
         ShowMessage(combat, Msg(25));

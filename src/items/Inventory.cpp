@@ -5,7 +5,6 @@
 #include <string>
 
 #include "board/Board.h"
-#include "board/Detail.h"
 #include "items/Capacities.h"
 #include "items/ItemUse.h"
 #include "items/Resource.h"
@@ -13,6 +12,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Text.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 namespace {

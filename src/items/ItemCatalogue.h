@@ -12,6 +12,7 @@ constexpr int kWhiteArrows = 3;
 constexpr int kBronzeArrows = 4;
 constexpr int kLionsArmour = 20;
 constexpr int kLilliputianArmour = 21;
+constexpr int kRunicArmour = 25;
 constexpr int kHelmet = 29;
 constexpr int kShield = 30;
 constexpr int kCelestialSceptre = 42;
@@ -32,8 +33,17 @@ constexpr int kDefencePotion = 68;
 constexpr int kFireArrow = 74;
 constexpr int kSmithsBook = 80;
 constexpr int kThievesBook = 81;
-constexpr int kFirstSpellBook = 84;
-constexpr int kLastSpellBook = 89;
+// The books of magic: each teaches spells (fire has fight spells only).
+constexpr int kFireBook = 84;
+constexpr int kWaterBook = 85;
+constexpr int kEarthBook = 86;
+constexpr int kGoldBook = 87;
+constexpr int kChaosBook = 88;
+constexpr int kShadowBook = 89;
+// The black-hand spells also answer to item 90, which nothing sells, forges or gives.
+constexpr int kBlackHandBook = 90;
+constexpr int kFirstSpellBook = kFireBook;
+constexpr int kLastSpellBook = kShadowBook;
 constexpr int kPlushParrot = 94;
 constexpr int kShadowKey = 96;
 constexpr int kGoldKey = 97;

@@ -12,13 +12,8 @@ namespace shop {
 
 namespace {
 
-constexpr int kSellerRowTop = 96, kSellerRowBottom = 128, kSellerWidth = 32;
-constexpr int kCounterTop = 160;
-constexpr int kLeaveBelow = 256;
-
 // The seller's menu: one entry per item name up to the first "--", then "Quitter" after a gap.
-void ShowSellerMenu(Screen& combat) {
-    ShopState& st = CurrentShop();
+void ShowSellerMenu(Screen& combat, ShopState& st) {
     HideEntries(combat, 1, st.menuCount);
     st.menuCount = 0;
     for (int p = 0; p <= 19; ++p) {
@@ -37,89 +32,57 @@ void ShowSellerMenu(Screen& combat) {
 }
 
 // A refusal at the counter: the seller's answer, and the buyer walks back.
-void Refuse(Screen& combat, int message) {
+void Refuse(Screen& combat, const ShopState& st, int message) {
     combat.C("Message").caption = Msg(message);
-    ReturnToEntrance(combat);
+    ReturnToEntrance(combat, st);
 }
 
 }  // namespace
 
-void MarketLoad(Screen& combat) {
-    combat.caption = Msg(404);
-    combat.picture = "marche.bmp";
-    ShowMessage(combat, Msg(400));
-}
+// Seller s stands behind the counter at left 64 s.
+const Spot kSellers[5] = {{64, 96, 96, 128}, {128, 160, 96, 128}, {192, 224, 96, 128}, {256, 288, 96, 128},
+                          {320, 352, 96, 128}};
 
-bool MarketPlacePoint(int place, int& x, int& y) {
-    if (place == 0) {
-        x = kEntranceLeft + 16;
-        y = kLeaveBelow + 16;
-        return true;
-    }
-    if (place < 1 || place > 5) return false;
-    x = 64 * place + kSellerWidth / 2;
-    y = (kSellerRowTop + kSellerRowBottom) / 2;
-    return true;
-}
-
-void MarketMouseDown(Screen& combat, int x, int y) {
-    if (y > kLeaveBelow) {
-        Leave(combat);
-        return;
-    }
-    if (y < kSellerRowTop || y > kSellerRowBottom) return;
-    for (int s = 1; s <= 5; ++s) {
-        if (x > 64 * s && x < 64 * s + kSellerWidth) {
-            CurrentShop().seller = s;
-            combat.C("Message").visible = false;
-            combat.C("Fond").visible = false;
-            combat.StartTimer(combat.C("Regul"), kWalkInterval);
-            return;
-        }
-    }
-}
-
-void MarketTimer(Screen& combat) {
+void MarketTimer(Screen& combat, ShopState& st) {
     Control& perso = combat.C("Perso");
     if (perso.top > kCounterTop) {
         perso.top -= 32;
         return;
     }
-    int target = 64 * CurrentShop().seller;
+    int target = 64 * st.seller;
     if (perso.left < target) perso.left += 32;
     else if (perso.left > target) perso.left -= 32;
     if (perso.left != target) return;
     combat.C("Regul").enabled = false;
     ShowMessage(combat, Greeting());
-    ShowSellerMenu(combat);
+    ShowSellerMenu(combat, st);
 }
 
-void MarketItemClick(Screen& combat, int index) {
-    ShopState& st = CurrentShop();
+void MarketItemClick(Screen& combat, ShopState& st, int index) {
     if (index == st.menuCount) {
-        ReturnToEntrance(combat);
+        ReturnToEntrance(combat, st);
         ShowMessage(combat, Msg(400));
         return;
     }
     const items::CatalogueItem* item = items::SellerItem(st.seller, index);
     if (!item) return;
     if (item->stock == items::Stock::OutOfStock) {  // seller 3's first sceptres and the teddy bear
-        Refuse(combat, 19);
+        Refuse(combat, st, 19);
         return;
     }
     if (int refusal = items::RefusalMessage(item->number, rec::ClassNumber(gd.CurrentCharacter))) {
-        Refuse(combat, refusal);  // the lion and liliputian armours
+        Refuse(combat, st, refusal);  // the lion and liliputian armours
         return;
     }
     if (item->stock != items::Stock::ForSale) return;  // forged items are only shown
-    OfferItem(combat, PadDigits(item->number, 2) + PadDigits(item->value, 2), item->price, item->groupFirst,
+    OfferItem(combat, st, PadDigits(item->number, 2) + PadDigits(item->value, 2), item->price, item->groupFirst,
               item->groupLast);
 }
 
 }  // namespace shop
 
-void OfferItem(Screen& combat, const std::string& entry, long price, int groupFirst, int groupLast) {
-    ShopState& st = CurrentShop();
+void OfferItem(Screen& combat, ShopState& st, const std::string& entry, long price, int groupFirst,
+               int groupLast) {
     st.offeredEntry = entry;
     st.offeredPrice = price;
     st.groupFirst = groupFirst;
@@ -131,10 +94,10 @@ void OfferItem(Screen& combat, const std::string& entry, long price, int groupFi
     list.visible = true;
 }
 
-void ShopListClick(Screen& combat) {
+void ShopListClick(Screen& combat, ShopState& st) {
     Control& list = combat.C("List1");
     list.visible = false;
-    if (list.listIndex == 0) Oui_Click(combat);
+    if (list.listIndex == 0) Oui_Click(combat, st);
     else Non_Click(combat);
 }
 
@@ -144,14 +107,13 @@ void Non_Click(Screen& combat) {
     shop::PopupMenu(combat);
 }
 
-void Oui_Click(Screen& combat) {
-    ShopState& st = CurrentShop();
+void Oui_Click(Screen& combat, ShopState& st) {
     int c = gd.CurrentCharacter;
     combat.C("List1").items.clear();
     long gold = rec::Gold(c);
     if (gold < st.offeredPrice) {
         combat.C("Message").caption = Msg(23);
-        ReturnToEntrance(combat);
+        ReturnToEntrance(combat, st);
         return;
     }
     rec::WriteGold(c, gold - st.offeredPrice);

@@ -6,5 +6,3 @@ class Screen;
 
 // A new mine dialog (its Load fills it).
 std::unique_ptr<Screen> MakeMineDialog();
-// Shows the mine dialog modally for the current character.
-void OpenMine();

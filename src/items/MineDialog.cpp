@@ -8,6 +8,7 @@
 #include "state/Messages.h"
 #include "state/Random.h"
 #include "state/SharedRules.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 

@@ -1,4 +1,5 @@
-// What the market and the forge share: the mode dispatch, the entrance, leaving.
+// What the market and the forge share: the table of the two shops, the entrance, the clicks on
+// the picture, leaving.
 #include "items/Shop.h"
 
 #include "board/Board.h"
@@ -12,12 +13,22 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-ShopState& CurrentShop() {
-    static ShopState state;
-    return state;
-}
-
 namespace shop {
+
+namespace {
+
+constexpr Mode kModes[] = {
+    {combat_mode::kMarket, 404, "marche.bmp", "marche.mid", 400, kSellers, 5, true, MarketTimer, MarketItemClick},
+    {combat_mode::kForge, 24, "forge.bmp", "forge.mid", 25, kAnvil, 1, false, ForgeTimer, ForgeItemClick},
+};
+
+}  // namespace
+
+const Mode* FindMode(int combatMode) {
+    for (const Mode& m : kModes)
+        if (m.combatMode == combatMode) return &m;
+    return nullptr;
+}
 
 void ShowMessage(Screen& combat, const std::string& text) {
     combat.C("Message").caption = text;
@@ -39,58 +50,83 @@ void Leave(Screen& combat) {
     gd.CombatMode = combat_mode::kFight;
 }
 
-// The steps both shops take when the screen opens: the icon at the entrance, the first
-// message, the menu emptied, the music.
-static void OpenShop(Screen& combat, const std::string& music) {
-    CurrentShop() = ShopState{};
+}  // namespace shop
+
+void ShopState::Reset(const shop::Mode* opened) {
+    mode = opened;
+    seller = 0;
+    menuCount = 0;
+    offeredEntry.clear();
+    offeredPrice = 0;
+    groupFirst = groupLast = 0;
+}
+
+bool IsShopMode(int combatMode) { return shop::FindMode(combatMode) != nullptr; }
+
+// The screen's caption, picture and first message, the icon at the entrance, the menu emptied,
+// the music.
+void ShopLoad(Screen& combat, ShopState& st, int combatMode) {
+    const shop::Mode* m = shop::FindMode(combatMode);
+    if (!m) return;
+    combat.caption = Msg(m->caption);
+    combat.picture = m->picture;
+    shop::ShowMessage(combat, Msg(m->welcome));
+    st.Reset(m);
     Control& perso = combat.C("Perso");
     perso.picture = classes::IconFile(rec::ClassNumber(gd.CurrentCharacter));
-    perso.left = kEntranceLeft;
-    perso.top = kEntranceTop;
+    perso.left = shop::kEntranceLeft;
+    perso.top = shop::kEntranceTop;
     perso.visible = true;
     combat.C("List1").items.clear();
     combat.C("List1").visible = false;
-    HideEntries(combat, 1, kLastMenuEntry);
-    combat.Music().SetFileName(music);
+    shop::HideEntries(combat, 1, shop::kLastMenuEntry);
+    combat.Music().SetFileName(m->music);
     combat.Music().Command("open");
     combat.Music().Command("play");
 }
 
-}  // namespace shop
-
-void ShopLoad(Screen& combat) {
-    if (gd.CombatMode == combat_mode::kMarket) {
-        shop::MarketLoad(combat);
-        shop::OpenShop(combat, "marche.mid");
-    } else if (gd.CombatMode == combat_mode::kForge) {
-        shop::ForgeLoad(combat);
-        shop::OpenShop(combat, "forge.mid");
+// Below the counter is the way out; a click on a place walks there.
+void ShopMouseDown(Screen& combat, ShopState& st, int x, int y) {
+    if (!st.mode) return;
+    if (y > shop::kLeaveBelow) {
+        shop::Leave(combat);
+        return;
+    }
+    for (int place = 1; place <= st.mode->spotCount; ++place) {
+        const shop::Spot& spot = st.mode->spots[place - 1];
+        if (y < spot.top || y > spot.bottom || x <= spot.left || x >= spot.right) continue;
+        if (st.mode->spotIsSeller) st.seller = place;
+        combat.C("Message").visible = false;
+        combat.C("Fond").visible = false;
+        combat.StartTimer(combat.C("Regul"), shop::kWalkInterval);
+        return;
     }
 }
 
-void ShopMouseDown(Screen& combat, int x, int y) {
-    if (gd.CombatMode == combat_mode::kMarket) shop::MarketMouseDown(combat, x, y);
-    else if (gd.CombatMode == combat_mode::kForge) shop::ForgeMouseDown(combat, x, y);
+bool ShopPlacePoint(const ShopState& st, int place, int& x, int& y) {
+    if (!st.mode) return false;
+    if (place == 0) {
+        x = shop::kEntranceLeft + 16;
+        y = shop::kLeaveBelow + 16;
+        return true;
+    }
+    if (place < 1 || place > st.mode->spotCount) return false;
+    const shop::Spot& spot = st.mode->spots[place - 1];
+    x = (spot.left + spot.right) / 2;
+    y = (spot.top + spot.bottom) / 2;
+    return true;
 }
 
-bool ShopPlacePoint(int place, int& x, int& y) {
-    if (gd.CombatMode == combat_mode::kMarket) return shop::MarketPlacePoint(place, x, y);
-    if (gd.CombatMode == combat_mode::kForge) return shop::ForgePlacePoint(place, x, y);
-    return false;
+void ShopTimer(Screen& combat, ShopState& st) {
+    if (st.mode) st.mode->walk(combat, st);
 }
 
-void ShopTimer(Screen& combat) {
-    if (gd.CombatMode == combat_mode::kMarket) shop::MarketTimer(combat);
-    else if (gd.CombatMode == combat_mode::kForge) shop::ForgeTimer(combat);
+void ShopItemClick(Screen& combat, ShopState& st, int index) {
+    if (st.mode) st.mode->choose(combat, st, index);
 }
 
-void ShopItemClick(Screen& combat, int index) {
-    if (gd.CombatMode == combat_mode::kMarket) shop::MarketItemClick(combat, index);
-    else if (gd.CombatMode == combat_mode::kForge) shop::ForgeItemClick(combat, index);
-}
-
-void ReturnToEntrance(Screen& combat) {
+void ReturnToEntrance(Screen& combat, const ShopState& st) {
     combat.C("Perso").left = shop::kEntranceLeft;
     combat.C("Perso").top = shop::kEntranceTop;
-    shop::HideEntries(combat, 1, CurrentShop().menuCount);
+    shop::HideEntries(combat, 1, st.menuCount);
 }

@@ -1,11 +1,13 @@
 #include "items/Spells.h"
 
 #include "board/Board.h"
+#include "items/ItemCatalogue.h"
 #include "items/frmMagic.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
 #include "ui/Screen.h"
@@ -13,14 +15,11 @@
 
 namespace {
 
-// What PendingSpell holds while a board spell waits for its target.
-constexpr int kGlaceNoire = 2, kArmagueddon = 3, kBloc = 4, kEnvoutement = 5;
-constexpr int kRunicArmour = 25, kSceptre = 42;
 
 void MagicClick() {
-    gd.PendingSpell = 0;  // a spell still waiting for its target is lost
+    gd.PendingSpell = pending_spell::kNone;  // a spell still waiting for its target is lost
     Ui::Get().ShowModal(MakeFrmMagic());
-    if (gd.PendingSpell != 0) {
+    if (gd.PendingSpell != pending_spell::kNone) {
         gd.EndTurnAvailable = false;
         RefreshActionButtons();
     }
@@ -36,7 +35,7 @@ std::string ClassNameOf(int t) { return classes::Name(rec::ClassNumber(t)); }
 }  // namespace
 
 int SpellCost(int c, int listedCost) {
-    int cost = listedCost - 4 * rec::CountItem(c, kSceptre);
+    int cost = listedCost - 4 * rec::CountItem(c, items::kCelestialSceptre);
     return cost < 0 ? 0 : cost;
 }
 
@@ -48,21 +47,21 @@ void AddSpellHandlers(Screen& board) {
 
 void CompleteSpellOnCharacter(int t) {
     switch (gd.PendingSpell) {
-        case kGlaceNoire:
+        case pending_spell::kGlaceNoire:
             gd.Status[t] = status::kLosesNextTurn;
-            gd.PendingSpell = 0;
+            gd.PendingSpell = pending_spell::kNone;
             SetInformations(ClassNameOf(t) + " " + Msg(543));
             break;
-        case kArmagueddon:
+        case pending_spell::kArmagueddon:
             if (rec::ClassNumber(t) != classes::kCavalierNoir) {
                 gd.Status[t] = status::kDead;
                 HideCharacterIcon(t);
             }
-            gd.PendingSpell = 0;
+            gd.PendingSpell = pending_spell::kNone;
             SetInformations(ClassNameOf(t) + " " + Msg(542));
             break;
-        case kEnvoutement:
-            if (rec::HasItem(t, kRunicArmour)) {
+        case pending_spell::kEnvoutement:
+            if (rec::HasItem(t, items::kRunicArmour)) {
                 // Refused: the spell keeps waiting for another target.
                 SetInformations(Msg(553));
                 return;
@@ -70,7 +69,7 @@ void CompleteSpellOnCharacter(int t) {
             SetInformations(Msg(554));
             gd.Status[t] = status::kControlled;
             gd.Status[0] = gd.CurrentCharacter;
-            gd.PendingSpell = 0;
+            gd.PendingSpell = pending_spell::kNone;
             break;
         default:
             return;
@@ -79,9 +78,9 @@ void CompleteSpellOnCharacter(int t) {
 }
 
 void CompleteSpellOnCell(int column, int row) {
-    if (gd.PendingSpell != kBloc) return;
+    if (gd.PendingSpell != pending_spell::kBloc) return;
     SetInformations("");
-    gd.PendingSpell = 0;
+    gd.PendingSpell = pending_spell::kNone;
     PlaceObstacle(gd.CurrentCharacter, DisplayedZone(), column, row);
     EndOfAction();
 }

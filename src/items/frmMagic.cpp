@@ -4,12 +4,15 @@
 #include <string>
 
 #include "board/Board.h"
+#include "items/ItemCatalogue.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/SharedRules.h"
+#include "state/Status.h"
 #include "state/Text.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -50,14 +53,14 @@ public:
                 C(name, k).enabled = false;
             }
         const int c = gd.CurrentCharacter, k = rec::ClassNumber(c);
-        if (k == classes::kFee || k == classes::kMagicien || k == classes::kSorcier || rec::HasItem(c, 85)) {
+        if (k == classes::kFee || k == classes::kMagicien || k == classes::kSorcier || rec::HasItem(c, items::kWaterBook)) {
             AddBoardSpell(1, 4);
             AddBoardSpell(3, 6);
         }
-        for (int n = rec::CountItem(c, 86); n > 0; --n) AddBoardSpell(4, 14);
-        if (k == classes::kSorcier || rec::HasItem(c, 87)) AddBoardSpell(5, 4);
-        for (int n = rec::CountItem(c, 88); n > 0; --n) AddBoardSpell(2, 2);
-        for (int n = rec::CountItem(c, 89); n > 0; --n) AddBoardSpell(6, 12);
+        for (int n = rec::CountItem(c, items::kEarthBook); n > 0; --n) AddBoardSpell(4, 14);
+        if (k == classes::kSorcier || rec::HasItem(c, items::kGoldBook)) AddBoardSpell(5, 4);
+        for (int n = rec::CountItem(c, items::kChaosBook); n > 0; --n) AddBoardSpell(2, 2);
+        for (int n = rec::CountItem(c, items::kShadowBook); n > 0; --n) AddBoardSpell(6, 12);
     }
 
 private:
@@ -92,12 +95,12 @@ private:
 
     void Cast(int b) {
         switch (b) {
-            case 1: Heal(4, gd.Status[gd.CurrentCharacter] == 11 ? 6 : 3); break;
+            case 1: Heal(4, gd.Status[gd.CurrentCharacter] == status::kWater ? 6 : 3); break;
             case 2: Heal(2, 3); break;
-            case 3: Target(6, 551, 2); break;
-            case 4: Target(14, 551, 3); break;
-            case 5: Target(4, 552, 4); break;
-            case 6: Target(12, 551, 5); break;
+            case 3: Target(6, 551, pending_spell::kGlaceNoire); break;
+            case 4: Target(14, 551, pending_spell::kArmagueddon); break;
+            case 5: Target(4, 552, pending_spell::kBloc); break;
+            case 6: Target(12, 551, pending_spell::kEnvoutement); break;
             default: return;
         }
         Ui::Get().Close(*this);

@@ -1,12 +1,11 @@
 // The players of the set-up screen: their tabs and names, adding and removing players, and
 // the two ways out (OK builds the records and opens the board, Cancel goes back to the title).
-#include "board/Board.h"
 #include "setup/FairePerso.h"
-#include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/Text.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {

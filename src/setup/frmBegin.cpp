@@ -1,13 +1,12 @@
 // The title screen: its layout, its loading and its menus. The animation is in TitleAnimation.cpp.
 #include "setup/frmBegin.h"
 
-#include "ending/HelpKeys.h"
-#include "ending/frmAbout.h"
 #include "setup/FairePerso.h"
 #include "setup/Legend.h"
 #include "setup/TitleScreen.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -29,7 +28,7 @@ frmBegin::frmBegin() : Screen("frmBegin", kWidth, kHeight) {
     On("Timer1_Timer", [this](const EventArgs&) { TimerTick(); });
     On("MNU_New_Click", [this](const EventArgs&) { NewGame(); });
     On("MNU_Quit_Click", [](const EventArgs&) { Ui::Get().Quit(); });
-    On("MNU_About_Click", [](const EventArgs&) { Ui::Get().ShowModal(MakeFrmAbout()); });
+    On("MNU_About_Click", [](const EventArgs&) { OpenAbout(); });
     On("lang_Click", [this](const EventArgs& a) { ChooseLanguage(a.index); }, "I");
     ExposeVar("NextLine", &nextLine_);
 }

@@ -4,6 +4,5 @@
 
 class Screen;
 
-// Opens a freshly loaded title screen (program start, Cancel on set-up, OK on the end screen).
-void OpenTitleScreen();
+// Opened through OpenTitleScreen (ui/Navigation.h).
 std::unique_ptr<Screen> MakeFrmBegin();

@@ -4,6 +4,7 @@
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 void MakeParties(const std::vector<Party>& parties) {

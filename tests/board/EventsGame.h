@@ -18,6 +18,7 @@
 #include "state/Random.h"
 #include "state/Text.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 namespace events_test {

@@ -1,6 +1,7 @@
 // The action panel: initiative, the four actions, the message pause and the enemy's turn.
 #include "combat/FightFixture.h"
 #include "state/Messages.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // flight, the hermit who wins.
 #include "combat/FightFixture.h"
 #include "state/Messages.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 class FightTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 // prison, the arena's prize and the hermit's theft.
 #include "combat/FightFixture.h"
 #include "state/Text.h"
+#include "ui/Navigation.h"
 
 namespace {
 

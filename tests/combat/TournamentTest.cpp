@@ -1,5 +1,6 @@
 // The arena's entrance and the tower-floor screen (modes 3 and 4 of the Combat screen).
 #include "combat/FightFixture.h"
+#include "ui/Navigation.h"
 
 namespace {
 

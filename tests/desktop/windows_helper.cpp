@@ -31,6 +31,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/Pictures.h"
 #include "view/QtHost.h"

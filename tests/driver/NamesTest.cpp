@@ -15,7 +15,6 @@
 #include "combat/CombatForm.h"
 #include "ending/frmAbout.h"
 #include "ending/frmAide.h"
-#include "ending/frmFini.h"
 #include "ending/frmJournal.h"
 #include "items/Graveyard.h"
 #include "items/Mine.h"
@@ -25,6 +24,7 @@
 #include "setup/frmBegin.h"
 #include "support/Game.h"
 #include "ui/MessageBox.h"
+#include "ui/Navigation.h"
 
 namespace fs = std::filesystem;
 

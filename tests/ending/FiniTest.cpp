@@ -1,8 +1,8 @@
 // The end screen: the winners' sentence and the way back to the title.
 #include <gtest/gtest.h>
 
-#include "ending/frmFini.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "state/Text.h"
 #include "state/Messages.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 
 namespace {
 

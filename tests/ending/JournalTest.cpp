@@ -10,6 +10,7 @@
 #include "state/Text.h"
 #include "state/Messages.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 
 namespace {
 

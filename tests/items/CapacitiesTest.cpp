@@ -14,6 +14,7 @@
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -34,7 +34,7 @@ TEST_F(ShopTest, TheDwarfNeedsOnlyTheToolsToReachTheRecipes) {
     EXPECT_EQ(s.C("Item", 18).caption, "Quitter");
     EXPECT_TRUE(s.C("Item", 18).visible);
     EXPECT_FALSE(s.C("Item", 19).visible);
-    EXPECT_EQ(CurrentShop().menuCount, 18);
+    EXPECT_EQ(State().menuCount, 18);
 }
 
 TEST_F(ShopTest, WithoutTheBookOrTheToolsTheAnvilRefuses) {

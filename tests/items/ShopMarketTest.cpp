@@ -130,7 +130,7 @@ TEST_F(ShopTest, SellerThreeListsTwelveObjectsAndQuitsAtThirteen) {
     EXPECT_FALSE(s.C("Item", 12).visible);
     EXPECT_TRUE(s.C("Item", 13).visible);
     EXPECT_EQ(s.C("Item", 13).caption, "Quitter");
-    EXPECT_EQ(CurrentShop().menuCount, 13);
+    EXPECT_EQ(State().menuCount, 13);
 
     std::string before = ToUtf8(gd.CharacterRecords[1]);
     Run("click Form 208 110\nwait 2000\nmenu Item(0)\n");
@@ -196,8 +196,8 @@ TEST_F(ShopTest, DecliningAnOfferGreetsAgainAndReopensTheMenu) {
     Screen& s = Open(1);
     std::string before = ToUtf8(gd.CharacterRecords[1]);
     Run(AtSeller(4) + "menu Item(3)\n");
-    EXPECT_EQ(CurrentShop().offeredEntry, "6300");
-    EXPECT_EQ(CurrentShop().offeredPrice, 8000);
+    EXPECT_EQ(State().offeredEntry, "6300");
+    EXPECT_EQ(State().offeredPrice, 8000);
     Run("select List1 1\nmenu Item(0)\n");  // the menu is up again: the magic potion
     EXPECT_EQ(s.C("Message").caption, Offer(5000));
     Run("select List1 1\nclose\n");
@@ -227,3 +227,13 @@ TEST_F(ShopTest, AClickBelowTheCounterLeaves) {
 }
 
 }  // namespace
+
+// The seller walked to is the screen's own Seller, which the driver dumps and sets.
+TEST_F(ShopTest, TheSellerChosenIsTheScreensSeller) {
+    Hero(7, 30000);
+    Open(1);
+    Run(AtSeller(4) + "close\ndump\n");
+    EXPECT_NE(session->out().find("\"Seller\": 4"), std::string::npos);
+    Run("set Seller 2\nmenu Item(0)\n");  // the menu of seller 4 is still up: its first entry, priced by seller 2
+    EXPECT_EQ(State().offeredEntry, "2003");
+}

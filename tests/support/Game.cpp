@@ -1,6 +1,7 @@
 #include "support/Game.h"
 
 #include "setup/frmBegin.h"
+#include "ui/Navigation.h"
 
 void FreshProcess() {
     Ui::Get().CloseAll();

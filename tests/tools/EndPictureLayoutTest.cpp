@@ -5,9 +5,9 @@
 
 #include <QFontMetricsF>
 
-#include "ending/frmFini.h"
 #include "ending_layout.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "view/ScreenView.h"
 
 namespace {

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "support/Game.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
 namespace {
+
+// No screen open and nothing pending.
+void FreshProcess() {
+    Ui::Get().CloseAll();
+    Ui::Get().Idle();
+}
 
 // A screen with one timer that records when it fires and can change its own interval.
 class Ticker : public Screen {

@@ -8,6 +8,7 @@
 #include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/QtHost.h"
 #include "view/ScreenView.h"

@@ -31,6 +31,7 @@
 #include "state/Messages.h"
 #include "support/DamagedFolder.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/InputHook.h"
 #include "view/QtHost.h"

@@ -12,6 +12,7 @@
 #include "items/Mine.h"
 #include "items/Resource.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/QtHost.h"
 #include "view/ScreenView.h"

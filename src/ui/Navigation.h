@@ -1,0 +1,42 @@
+#pragma once
+// How one part of the game opens a screen that another part owns. A part opens the others'
+// screens through these calls alone and never includes their screens; each call is defined by
+// the part that owns the screen (title and set-up: setup; board and its pop-up: board; fights,
+// shops and the mine: combat and items; the end screen, the about box and the help: ending).
+#include <string>
+
+#include "ui/Control.h"
+
+class Screen;
+
+// The title screen, freshly loaded (program start, Cancel on set-up, the end of a game).
+void OpenTitleScreen();
+
+// The board after set-up (its start-up runs in its Load).
+void OpenBoard();
+// Closes the board when it is open.
+void CloseBoard();
+// The board's small detail pop-up, shown modally with a caption, one line of text and a
+// background colour.
+void ShowDetail(const std::string& caption, const std::string& text, Rgb back = colors::kButtonFace);
+
+// Hides the board and shows the fight (CombatMode 0) without waiting.
+void StartFight();
+// The Combat screen as a modal dialog for the current CombatMode (1 to 4); returns when closed.
+void OpenCombatModal();
+// The mine dialog, modally, for the current character.
+void OpenMine();
+
+// The end screen, without waiting (the fifth tower floor was won by CurrentCharacter).
+void OpenEndScreen();
+// The about box, modally.
+void OpenAbout();
+// Gives a screen the help key (F1 opens the rules help) and the journal key (F2 opens the
+// journal): two menu entries "MNU_AideRegles" and "MNU_AideJournal" carrying the keys, with
+// their handlers. They go under the screen's menu `menu` when one is named (the title's "?"
+// menu shows them with their keys), otherwise under a pop-up menu "MNU_Aide" that is never
+// shown and only holds the keys.
+void AddHelpKeys(Screen& screen, const std::string& menu = "");
+// Captions the two entries in the current language (for a screen whose language can change
+// while it is open, such as the title screen).
+void CaptionHelpKeys(Screen& screen);
