@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
@@ -18,6 +19,12 @@ frmJeu::~frmJeu() {
 
 void frmJeu::Unload() {
     if (CurrentPanelView() == this) SetPanelView(nullptr);
+}
+
+void frmJeu::AfterInput() {
+    KeepTurnEndable();
+    RefreshIconBases();
+    ShowMagicPoints(*this);
 }
 
 void frmJeu::SetCaption(const std::string& control, const std::string& text) {

@@ -1,6 +1,7 @@
 // Board start-up and the turn cycle: who plays next, the clock, and the lasting statuses
 // that keep a character from playing or end at the start of its turn.
 #include "board/Board.h"
+#include "board/HandOver.h"
 #include "state/Classes.h"
 #include "state/Journal.h"
 #include "board/MapTables.h"
@@ -81,6 +82,8 @@ void frmJeu::Load() {
     if (!rec::ActsByDay(gd.CurrentCharacter)) EndTurn_Click();
     if (!Jeu()) return;  // the game ended at once
     RefreshTurnFlags();
+    RefreshIconBases();
+    ShowTurnBanner();
 }
 
 int HourOfDay(int hourCounter) { return hourCounter - 24 * (hourCounter / 24); }

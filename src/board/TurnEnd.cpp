@@ -1,6 +1,7 @@
 // The end of a turn: the selection of the next character that may play, the release of
 // the lasting statuses on the way, and the display of the new turn.
 #include "board/Board.h"
+#include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
@@ -125,6 +126,8 @@ void ShowNewTurn(frmJeu& b) {
     b.DisplayedZone = zone;
     HighlightThumbnail(zone);
     RefreshTurnFlags();
+    RefreshIconBases();
+    ShowTurnBanner();
 }
 
 }  // namespace

@@ -35,10 +35,9 @@ public:
     int BlockZone[17] = {};
 
 protected:
-    void AfterInput() override {
-        KeepTurnEndable();
-        ShowMagicPoints(*this);
-    }
+    // Every turn stays endable, the bases under the icons follow who plays whom, and the
+    // panel's magic points follow the shown character.
+    void AfterInput() override;
 };
 
 // The panel's magic points of the shown character, beside the action buttons (ShowMagicPoints

@@ -4,6 +4,7 @@
 
 
 #include "board/Encounter.h"
+#include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "items/Capacities.h"
 #include "items/Inventory.h"
@@ -50,6 +51,7 @@ void AddMap(frmJeu& s) {
         c.picture = "carte" + std::to_string(k) + ".bmp";
     }
     for (int i = 1; i <= 16; ++i) Picture(s, "Bloc", i, 0, 0, 32, 32, "bloc.gif").visible = false;
+    AddIconBases(s);
     for (int i = 1; i <= 16; ++i) Picture(s, "Perso1", i, 0, 0, 32, 32, "").visible = false;
 }
 
@@ -126,6 +128,7 @@ frmJeu::frmJeu() : Screen("frmJeu", 792, 570) {
     AddDecorations(*this);
     AddMap(*this);
     AddPanel(*this);
+    AddHandOverControls(*this);
     AddDirectionMenu(*this);
     AddHelpKeys(*this);
 

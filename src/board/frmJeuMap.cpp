@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "board/Board.h"
+#include "board/HandOver.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
@@ -51,6 +52,7 @@ void ShowCharacterOnMap(int i) {
     icon.left = Pixel(gd.PosX[i]);
     icon.top = Pixel(gd.PosY[i]);
     icon.visible = true;
+    DrawIconBase(i);
     RefreshThumbnails(gd.Zone[i]);
 }
 

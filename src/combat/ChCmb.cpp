@@ -3,6 +3,7 @@
 #include "combat/CombatForm.h"
 #include "combat/Enemies.h"
 #include "combat/Fight.h"
+#include "combat/FightStatus.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -141,6 +142,10 @@ void ChCmb::RowMouseDown(int row) {
     if (row < 3) Ui::Get().services().PlaySound("cmbsnd" + std::to_string(row + 1) + ".wav", 1);
     if (gd.EnemyNumber == 4) return;
     Act(row);
+}
+
+void ChCmb::AfterInput() {
+    if (CombatForm* combat = FightScreen()) RefreshFightStatus(*combat);
 }
 
 void ChCmb::StartEnemyTurn() {

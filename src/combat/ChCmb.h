@@ -26,6 +26,10 @@ public:
     // Adds spell n (SpellIndex + 1) with its listed cost as the next spell menu entry.
     void AddSpellEntry(int n, int cost);
 
+protected:
+    // The fight screen's display of the fight follows every input of the panel.
+    void AfterInput() override;
+
 private:
     enum class Frame { None, Raised, Sunken };
     void SetFrame(int row, Frame f);

@@ -4,6 +4,8 @@
 #include "combat/ChCmb.h"
 #include "combat/Enemies.h"
 #include "combat/Fight.h"
+#include "combat/FightNotice.h"
+#include "combat/FightStatus.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
@@ -111,6 +113,7 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     out.visible = false;
 
     ExposeVar("Seller", &Seller);
+    AddFightStatus(*this);
 
     On("Form_MouseDown", [this](const EventArgs& a) { MouseDown(a.x, a.y); }, "BSXY");
     // The message line and the icon lie on the picture: a press on them is a press on it.
@@ -149,8 +152,13 @@ void CombatForm::WriteMessage(const std::string& text) {
     C("Message").caption = text;
     C("Message").visible = true;
     C("Fond").visible = true;
-    if (openedMode == combat_mode::kFight) JournalFightMessage(text);
+    if (openedMode == combat_mode::kFight) {
+        JournalFightMessage(text);
+        RefreshFightStatus(*this);
+    }
 }
+
+void CombatForm::AfterInput() { RefreshFightStatus(*this); }
 
 void CombatForm::ShowMessage(const std::string& text, int ms) {
     WriteMessage(text);
@@ -231,6 +239,7 @@ void CombatForm::LoadFight() {
         panel.C("StepPix", 2).picture = "action2m.gif";
     }
     panel.caption = Msg(5);
+    ShowFightStatus(*this);
     Music().SetFileName("battle.mid");
     Music().Command("open");
     Music().Command("play");
@@ -239,7 +248,9 @@ void CombatForm::LoadFight() {
 void CombatForm::Unload() {
     if (openedMode != combat_mode::kFight) return;
     JournalFightMessageHidden();
+    const FightBefore before = BeforeFightOutcome();
     WriteFightOutcome();
+    ShowFightOutcome(before);
     // The animation counter of this fight must not reach the board's spell targeting.
     gd.PendingSpell = pending_spell::kNone;
     if (Screen* panel = Ui::Get().Find("ChCmb")) Ui::Get().Close(*panel);

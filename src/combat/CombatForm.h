@@ -28,6 +28,10 @@ public:
     int Seller = 0;       // the market's seller, or the tournament level chosen
     ShopState shop{Seller};  // the market's and the forge's values while one of them is open
 
+protected:
+    // The fight's own display follows every input.
+    void AfterInput() override;
+
 private:
     void LoadFight();
     void RegulTimer();

@@ -13,15 +13,14 @@ ChCmb* FightPanel();
 // Ends the fight: from a Regul tick the panel closes first, from the panel's handlers the
 // fight screen first; the fight screen's unload writes the outcome and shows the board.
 void CloseFight(bool panelFirst);
-// The outcome of the fight, in order: its note in the journal, tower, young girl, death,
-// experience, prison, arena, hermit.
+// The outcome of the fight, in order: tower, young girl, death, experience, prison, arena,
+// hermit.
 void WriteFightOutcome();
 
-// The fight in the game's journal: the message line shows text, the message line is hidden,
-// and the outcome (from FightResult) at the end of the fight.
+// The fight in the game's journal: the message line shows text, the message line is hidden.
+// (How the fight ended joins it with the notice, combat/FightNotice.h.)
 void JournalFightMessage(const std::string& text);
 void JournalFightMessageHidden();
-void JournalFightOutcome();
 
 // The spell cast last in this fight (PendingSpell / 3 − 1 once its animation is over), −1 for none.
 int LastSpellCast();

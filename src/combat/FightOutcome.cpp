@@ -38,7 +38,6 @@ long ArenaPrize(int enemyAttack) {
 void WriteFightOutcome() {
     const int c = gd.CurrentCharacter;
     const int e = gd.EnemyNumber;
-    JournalFightOutcome();
     RefreshPanel(c);
     if (IsTowerGuardian(e)) {
         int player = rec::Owner(c);

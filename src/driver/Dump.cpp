@@ -90,7 +90,11 @@ std::string ControlJson(Screen& s, Control& c) {
         std::string ops = "[";
         for (size_t i = 0; i < c.drawOps.size(); ++i) {
             const DrawOp& d = c.drawOps[i];
-            const char* type = d.type == DrawOp::Line ? "line" : d.type == DrawOp::Rect ? "box" : "fill";
+            const char* type = d.type == DrawOp::Line          ? "line"
+                               : d.type == DrawOp::Rect        ? "box"
+                               : d.type == DrawOp::FillRect    ? "fill"
+                               : d.type == DrawOp::Ellipse     ? "ellipse"
+                                                               : "disc";
             ops += (i ? ", " : "") + std::string("[\"") + type + "\", " + Num(d.x1) + ", " + Num(d.y1) + ", " +
                    Num(d.x2) + ", " + Num(d.y2) + ", " + Color(d.color) + "]";
         }

@@ -66,7 +66,8 @@ const std::vector<Section>& Sections() {
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
              {{{"frmJeu", "BattleNow"}}, "le combat qui attend", "the fight that awaits"}},
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
-              "faire défiler la liste des objets", "scroll the item list"}},
+              "faire défiler la liste des objets", "scroll the item list"},
+             {{{"frmJeu", "MNU_RelaisRevoir"}}, "revoir à qui est le tour", "show again whose turn it is"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},

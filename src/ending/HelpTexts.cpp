@@ -30,7 +30,9 @@ const Page kFrench[] = {
      "de la carte, on passe dans la zone voisine : la plaine, la montagne, la ville et la forêt se "
      "touchent.\n\n"
      "Les quatre vignettes montrent où sont les personnages ; cliquez sur l'une d'elles pour regarder "
-     "une autre zone sans rien changer à la partie. Cliquez sur les valeurs du panneau pour en voir le "
+     "une autre zone sans rien changer à la partie. Chaque personnage a un socle à la couleur de son "
+     "joueur (ou de qui l'envoûte) ; celui qui joue est cerclé de blanc, et une bannière le nomme "
+     "({KEYTURN} la remontre). Cliquez sur les valeurs du panneau pour en voir le "
      "détail. Un tour ne finit qu'une fois que le personnage a agi : le bouton de fin de tour passe "
      "alors la main au suivant.\n\n"
      "{KEYHELP} ouvre cette aide à tout moment ; la page Clavier donne toutes les touches."},
@@ -72,6 +74,11 @@ const Page kFrench[] = {
      "monstre, avec la chance des dés ; six coups au but et le monstre est vaincu. Défendre renforce "
      "votre défense contre son prochain coup. La fuite réussit toujours. Le {69}, lui, ne se bat pas "
      "comme les autres : il souffle et il grimace.\n\n"
+     "L'écran du combat montre la vie et la magie du personnage, ce que ses sorts lui ajoutent "
+     "jusqu'à la fin du combat et, en six pastilles, les coups qu'il reste à porter au monstre. Le "
+     "combat fini, un avis sur la carte dit comment il s'est achevé (victoire et expérience gagnée, "
+     "défaite et mort ou survie, fuite, prison, vol de l'ermite, clé de la jeune fille) ; le journal "
+     "({KEYJOURNAL}) le garde.\n\n"
      "Chaque coup reçu coûte un point de vie ; à zéro, le personnage meurt, sauf le {61}, que rien "
      "n'achève. Une victoire rapporte de l'expérience : après 3, 6, 9, 12, 18 victoires et "
      "davantage, l'attaque, la défense ou l'agilité grandissent.\n\n"
@@ -126,7 +133,9 @@ const Page kEnglish[] = {
      "At the end of a road, on the edge of the map, you pass into the next zone: the plain, the "
      "mountain, the town and the forest touch each other.\n\n"
      "The four thumbnails show where the characters are; click one to look at another zone without "
-     "changing anything in the game. Click the values of the panel to see them in detail. A turn "
+     "changing anything in the game. Every character stands on a base in its player's colour (or "
+     "its bewitcher's); the one playing is ringed in white, and a banner names it ({KEYTURN} shows "
+     "it again). Click the values of the panel to see them in detail. A turn "
      "only ends once the character has acted: the end-of-turn button then hands over to the next "
      "one.\n\n"
      "{KEYHELP} opens this help at any time; the Keyboard page gives every key."},
@@ -167,6 +176,11 @@ const Page kEnglish[] = {
      "defence, with the luck of the dice; six blows that land and the monster is beaten. Defending "
      "strengthens your defence against its next blow. Flight always succeeds. The {69} does not "
      "fight like the others: it breathes and it grimaces.\n\n"
+     "The fight screen shows the character's life and magic, what its spells add to it until the "
+     "end of the fight and, as six pips, the blows still to land on the monster. Once the fight is "
+     "over, a notice on the map tells how it ended (victory and the experience gained, defeat and "
+     "death or survival, flight, prison, the hermit's theft, the young girl's key); the journal "
+     "({KEYJOURNAL}) keeps it.\n\n"
      "Every blow taken costs a life point; at zero the character dies, except the {61}, whom nothing "
      "finishes off. A victory brings experience: after 3, 6, 9, 12, 18 victories and more, attack, "
      "defence or agility grow.\n\n"
@@ -240,6 +254,8 @@ std::string Expand(const char* text) {
                     out += kHelpKey;
                 } else if (word == "KEYJOURNAL") {
                     out += kJournalKey;
+                } else if (word == "KEYTURN") {
+                    out += BoundKey("frmJeu", "MNU_RelaisRevoir");
                 } else if (word == "KEYBOARD") {
                     out += KeyboardPageText(HelpInEnglish());
                 } else {

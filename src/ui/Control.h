@@ -32,9 +32,10 @@ struct Font {
     bool underline = false;
 };
 
-// A line or a box drawn on a picture box (thumbnail markers and frames, row frames).
+// A line, a box or an ellipse drawn on a picture box (thumbnail markers and frames, row
+// frames, the bases under the map's icons); an ellipse fits the box (x1, y1)-(x2, y2).
 struct DrawOp {
-    enum Type { Line, Rect, FillRect } type = Line;
+    enum Type { Line, Rect, FillRect, Ellipse, FillEllipse } type = Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb color;
 };
@@ -88,6 +89,15 @@ struct Control {
 
     int order = 0;                    // creation order: later controls are drawn on top
 
+    // Drawn only: clicks and the pointer go to whatever lies under it.
+    bool decoration = false;
+    // A control that shows for a while and fades by itself: from shownAt (the screen manager's
+    // time) it stays holdMs, then fades out over fadeMs and is gone. fadeMs 0: no fading. The
+    // views paint the fade; the rules never wait for it.
+    long long shownAt = 0;
+    int holdMs = 0;
+    int fadeMs = 0;
+
     // Scheduling state of timers, kept by the screen manager.
     long long due = -1;
     int armedInterval = -1;
@@ -96,6 +106,15 @@ struct Control {
 
     std::string Key() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
 };
+
+// How opaque a fading control is at time now: 1 while it holds, down to 0 once faded.
+inline double FadeAlpha(const Control& c, long long now) {
+    if (c.fadeMs <= 0) return 1.0;
+    const long long age = now - c.shownAt - c.holdMs;
+    if (age <= 0) return 1.0;
+    if (age >= c.fadeMs) return 0.0;
+    return 1.0 - static_cast<double>(age) / c.fadeMs;
+}
 
 // Sets a control's position and size in its container's pixels.
 inline Control& Place(Control& c, int left, int top, int width, int height) {

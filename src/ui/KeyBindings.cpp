@@ -13,6 +13,7 @@ constexpr KeyBinding kBindings[] = {
     {"frmJeu", "MNU_Right", "Right"},
     {"frmJeu", "EndTurn", "Return"},   {"frmJeu", "Capacity", "C"},   {"frmJeu", "Magic", "M"},
     {"frmJeu", "BattleNow", "F"},      {"frmJeu", "ScrollUp", "PgUp"}, {"frmJeu", "ScrollDn", "PgDown"},
+    {"frmJeu", "MNU_RelaisRevoir", "T"},
     {"ChCmb", "StepPix(0)", "1"},      {"ChCmb", "StepPix(1)", "2"},  {"ChCmb", "StepPix(2)", "3"},
     {"ChCmb", "StepPix(3)", "4"},      {"Detail", "Command1", "Return"}, {"Resource", "Command1", "Return"},
     {"frmAbout", "Command1", "Return"}, {"frmFini", "Command1", "Return"}, {"MsgBox", "OK", "Return"},

@@ -70,13 +70,24 @@ Control& Screen::C(const std::string& name, int index) {
 }
 
 bool Screen::Shown(const Control& c) {
+    const long long now = Ui::Get().Now();
     const Control* p = &c;
     for (int depth = 0; p && depth < 16; ++depth) {
-        if (!p->visible) return false;
+        if (!p->visible || FadeAlpha(*p, now) <= 0.0) return false;
         if (p->parent.empty()) return true;
         p = Find(p->parent);
     }
     return true;
+}
+
+double Screen::Opacity(const Control& c, long long now) {
+    double alpha = 1.0;
+    const Control* p = &c;
+    for (int depth = 0; p && depth < 16; ++depth) {
+        alpha *= FadeAlpha(*p, now);
+        p = p->parent.empty() ? nullptr : Find(p->parent);
+    }
+    return alpha;
 }
 
 bool Screen::Usable(const Control& c) {
@@ -177,7 +188,7 @@ void Screen::AbsolutePosition(const Control& c, int& x, int& y) {
 Control* Screen::HitTest(int x, int y) {
     Control* best = nullptr;
     for (Control& c : controls_) {
-        if (c.kind == Kind::Timer || c.kind == Kind::Menu || c.kind == Kind::Line) continue;
+        if (c.kind == Kind::Timer || c.kind == Kind::Menu || c.kind == Kind::Line || c.decoration) continue;
         if (!Shown(c)) continue;
         int ax, ay;
         AbsolutePosition(c, ax, ay);
@@ -324,6 +335,10 @@ void Screen::DrawLine(Control& box, int x1, int y1, int x2, int y2, Rgb color) {
 
 void Screen::DrawBox(Control& box, int x1, int y1, int x2, int y2, Rgb color, bool filled) {
     box.drawOps.push_back(DrawOp{filled ? DrawOp::FillRect : DrawOp::Rect, x1, y1, x2, y2, color});
+}
+
+void Screen::DrawEllipse(Control& box, int x1, int y1, int x2, int y2, Rgb color, bool filled) {
+    box.drawOps.push_back(DrawOp{filled ? DrawOp::FillEllipse : DrawOp::Ellipse, x1, y1, x2, y2, color});
 }
 
 MusicPlayer& Screen::Music() {

@@ -53,12 +53,16 @@ public:
     Control& C(const std::string& key);
     Control& C(const std::string& name, int index);
     std::deque<Control>& Controls() { return controls_; }
-    // True when the control and every container around it are visible (and enabled).
+    // True when the control and every container around it are visible (and enabled); a
+    // fading control (or container) that has faded away by the screen manager's time is not.
     bool Shown(const Control& c);
+    // How opaque the control is painted at time now: its own fade times its containers'.
+    double Opacity(const Control& c, long long now);
     bool Usable(const Control& c);
     // The control's top-left corner in the form's pixels (containers add their positions).
     void AbsolutePosition(const Control& c, int& x, int& y);
-    // The topmost usable control under a point of the form, nullptr for the background.
+    // The topmost usable control under a point of the form, nullptr for the background;
+    // decorations are looked through.
     Control* HitTest(int x, int y);
 
     // Handlers by name ("EndTurn_Click", "Perso1_Click", "Regul_Timer").
@@ -110,6 +114,7 @@ public:
     void Cls(Control& box) { box.drawOps.clear(); }
     void DrawLine(Control& box, int x1, int y1, int x2, int y2, Rgb color);
     void DrawBox(Control& box, int x1, int y1, int x2, int y2, Rgb color, bool filled);
+    void DrawEllipse(Control& box, int x1, int y1, int x2, int y2, Rgb color, bool filled);
 
     // The music player of this screen (created on first use; stops when the screen closes).
     MusicPlayer& Music();

@@ -1,5 +1,7 @@
 #include "view/InputHook.h"
 
+#include "ui/Ui.h"
+
 namespace {
 std::function<void()>& Hook() {
     static std::function<void()> hook;
@@ -25,3 +27,14 @@ void SetGlobalKeyHook(std::function<bool(const std::string&, ScreenWindow&)> hoo
 bool RunGlobalKeyHook(const std::string& key, ScreenWindow& window) {
     return GlobalHook() ? GlobalHook()(key, window) : false;
 }
+
+namespace {
+std::function<long long()>& Clock() {
+    static std::function<long long()> clock;
+    return clock;
+}
+}  // namespace
+
+void SetViewClock(std::function<long long()> clock) { Clock() = std::move(clock); }
+
+long long ViewClock() { return Clock() ? Clock()() : Ui::Get().Now(); }

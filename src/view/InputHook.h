@@ -6,6 +6,12 @@
 void SetBeforeInputHook(std::function<void()> hook);
 void RunBeforeInputHook();
 
+// The time that fading controls are painted at: the host's running clock in the window (the
+// screen manager's own time moves only with input and timers), the screen manager's time
+// otherwise (the driver's virtual clock).
+void SetViewClock(std::function<long long()> clock);
+long long ViewClock();
+
 class ScreenWindow;
 // Keys that belong to the program rather than to a screen (full screen, sound): the hook
 // returns true when it took the key.

@@ -15,10 +15,12 @@ QtHost::QtHost(int scale) : scale_(scale) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtHost::Tick);
     SetBeforeInputHook([this] { BringClockUpToDate(); });
+    SetViewClock([this] { return clock_.elapsed(); });
 }
 
 QtHost::~QtHost() {
     SetBeforeInputHook(nullptr);
+    SetViewClock(nullptr);
     for (auto& [screen, window] : windows_) delete window;
 }
 

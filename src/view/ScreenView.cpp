@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolTip>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -126,11 +127,44 @@ void ScreenCanvas::paintEvent(QPaintEvent*) {
     std::vector<Control*> order;
     for (Control& c : screen_.Controls()) order.push_back(&c);
     std::sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->order < b->order; });
-    for (Control* c : order)
-        if (screen_.Shown(*c)) PaintControl(p, *c);
+    const long long now = ViewClock();
+    long long repaintIn = -1;
+    for (Control* c : order) {
+        if (!screen_.Shown(*c)) continue;
+        const double alpha = screen_.Opacity(*c, now);
+        if (alpha <= 0.0) continue;
+        const long long next = NextFadeFrame(*c, now);
+        if (next >= 0 && (repaintIn < 0 || next < repaintIn)) repaintIn = next;
+        p.setOpacity(alpha);
+        PaintControl(p, *c);
+    }
+    p.setOpacity(1.0);
+    // While something fades, the window paints again a few times a second, then sleeps.
+    if (repaintIn >= 0 && !fadeQueued_) {
+        fadeQueued_ = true;
+        QTimer::singleShot(static_cast<int>(repaintIn), this, [this] {
+            fadeQueued_ = false;
+            if (!detached_) update();
+        });
+    }
 }
 
-// A dotted frame inside the control that the keyboard works on.
+// In how many milliseconds the control (or a container of it) is next painted differently
+// by its fade; -1 when its fade is over or it has none.
+long long ScreenCanvas::NextFadeFrame(const Control& c, long long now) {
+    long long next = -1;
+    const Control* p = &c;
+    for (int depth = 0; p && depth < 16; ++depth) {
+        if (p->fadeMs > 0) {
+            const long long fadeStart = p->shownAt + p->holdMs, fadeEnd = fadeStart + p->fadeMs;
+            long long in = now < fadeStart ? fadeStart - now : now < fadeEnd ? kFadeFrameMs : -1;
+            if (in >= 0 && (next < 0 || in < next)) next = in;
+        }
+        p = p->parent.empty() ? nullptr : screen_.Find(p->parent);
+    }
+    return next;
+}
+
 void ScreenCanvas::PaintFocus(QPainter& p, const Control& c, const QRect& r) {
     if (screen_.focus != c.Key() || !screen_.Usable(c)) return;
     p.save();
@@ -159,6 +193,22 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
                 p.setPen(Q(op.color));
                 if (op.type == DrawOp::Line) {
                     p.drawLine(x + op.x1, y + op.y1, x + op.x2, y + op.y2);
+                } else if (op.type == DrawOp::Ellipse || op.type == DrawOp::FillEllipse) {
+                    // Round shapes keep smooth edges at every scale.
+                    p.save();
+                    p.setRenderHint(QPainter::Antialiasing, true);
+                    const QRectF box(QPointF(x + std::min(op.x1, op.x2), y + std::min(op.y1, op.y2)),
+                                     QPointF(x + std::max(op.x1, op.x2) + 1, y + std::max(op.y1, op.y2) + 1));
+                    if (op.type == DrawOp::FillEllipse) {
+                        p.setPen(Qt::NoPen);
+                        p.setBrush(Q(op.color));
+                        p.drawEllipse(box);
+                    } else {
+                        p.setPen(QPen(Q(op.color), 1.0));
+                        p.setBrush(Qt::NoBrush);
+                        p.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+                    }
+                    p.restore();
                 } else {
                     QRect box(QPoint(x + std::min(op.x1, op.x2), y + std::min(op.y1, op.y2)),
                               QPoint(x + std::max(op.x1, op.x2), y + std::max(op.y1, op.y2)));

@@ -48,6 +48,9 @@ private:
     void PaintControl(class QPainter& p, Control& c);
     void PaintFocus(class QPainter& p, const Control& c, const class QRect& r);
     void FollowFocus();  // the keyboard goes where the screen's focus is
+    long long NextFadeFrame(const Control& c, long long now);
+    static constexpr int kFadeFrameMs = 40;
+    bool fadeQueued_ = false;
     QLineEdit* EditFor(Control& c);
     QTabBar* TabsFor(Control& c);
     Screen& screen_;

@@ -1,5 +1,5 @@
 // Fights started from the board leave their messages in the game's journal, in the order the
-// fight screen showed them, then their outcome, each at the board's hour under the name of
+// fight screen showed them, then the notice of how they ended, each at the board's hour under the name of
 // the character who fought.
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ TEST_F(FightJournalTest, TheBlowsAreJournalledInOrderThenTheFlight) {
     const std::string struck = "Le squelette guerrier vous attaque et vous touche!";
     const std::string spared = "Le squelette guerrier vous attaque et vous rate!";
     const std::vector<std::string> expected = {
-        "Combat!", hit, struck, miss, spared, miss, spared, "Le squelette guerrier : combat sans victoire."};
+        "Combat!", hit, struck, miss, spared, miss, spared, "Le squelette guerrier\u00A0: fuite."};
     EXPECT_EQ(FromTheFightOn(), expected);
     ExpectTheFightsMoment(expected.size());
     EXPECT_EQ(rec::Life(c), 5);
@@ -89,7 +89,7 @@ TEST_F(FightJournalTest, EachShowingOfTheSameMessageIsAnEntryAndTheVictoryCloses
     ASSERT_EQ(gd.FightResult, 1);
     std::vector<std::string> expected(7, "Le monstre souffle. Le squelette guerrier est intoxiqué.");
     expected[0] = "Combat!";
-    expected.push_back("Le squelette guerrier : combat gagné.");
+    expected.push_back("Le squelette guerrier\u00A0: victoire.");  // the Monstre gains no experience
     EXPECT_EQ(FromTheFightOn(), expected);
     ExpectTheFightsMoment(expected.size());
 }
@@ -105,7 +105,7 @@ TEST_F(FightJournalTest, TheLastBlowAndTheLossInEnglish) {
     ASSERT_EQ(s.screen("Combat"), nullptr);
     ASSERT_EQ(gd.FightResult, -1);
     const std::vector<std::string> expected = {"Fight!", "The skeleton warrior attacks you and hits you!",
-                                               "The skeleton warrior: fight lost."};
+                                               "The skeleton warrior: defeat, " + rec::ReadName(c, rec::Name::Character) + " dies."};
     EXPECT_EQ(FromTheFightOn(), expected);
     ExpectTheFightsMoment(expected.size());
 }

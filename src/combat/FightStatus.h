@@ -1,0 +1,11 @@
+#pragma once
+// The fight screen's own display of the fight: the character's life and magic points, the
+// gains of its spells on itself for this fight, and the enemy's remaining blows as six pips.
+class CombatForm;
+
+// The controls, hidden until a fight opens (the same form serves the shops and the arena).
+void AddFightStatus(CombatForm& combat);
+// Shows them for the fight that opens: the character's and the enemy's names, then the values.
+void ShowFightStatus(CombatForm& combat);
+// The values as they are now; run whenever a message appears and after every input.
+void RefreshFightStatus(CombatForm& combat);
