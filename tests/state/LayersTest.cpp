@@ -44,7 +44,9 @@ TEST(Layers, StateAndTheScreenFrameworkIncludeOnlyEachOther) {
     for (const Include& i : IncludesOf({"state", "ui"}, files)) {
         EXPECT_TRUE(i.folder == "state" || i.folder == "ui") << i.where << " includes " << i.header;
         // The state knows no screen at all.
-        if (i.where.rfind("state/", 0) == 0) EXPECT_EQ(i.folder, "state") << i.where << " includes " << i.header;
+        if (i.where.rfind("state/", 0) == 0) {
+            EXPECT_EQ(i.folder, "state") << i.where << " includes " << i.header;
+        }
     }
     EXPECT_GT(files, 20);
 }
