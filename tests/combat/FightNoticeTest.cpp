@@ -22,7 +22,7 @@ struct Case {
     int enemy, attack, defence, agility;  // the encounter
     std::string script;                   // from the fight button on
     std::function<std::string(const std::string&)> notice;  // from the fighter's name
-    std::string informations;             // what the line shows after the fight
+    int informations;                     // the message the line shows after the fight, 0 none
 };
 
 std::string Name(int c) { return rec::ReadName(c, rec::Name::Character); }
@@ -51,35 +51,35 @@ std::vector<Case> Cases() {
     auto gain = [](int times) { return std::to_string(times * rec::ReadNumber(1, rec::kExperienceGain, 1)); };
     return {
         {"victory", 1, [] {}, 5, 0, 0, 0, win,
-         [gain](const std::string&) { return EnemyName(5) + "\u00A0: victoire, +" + gain(1) + " d'expérience."; }, ""},
+         [gain](const std::string&) { return EnemyName(5) + "\u00A0: victoire, +" + gain(1) + " d'expérience."; }, 0},
         {"death", 1, lastLife, 5, 99, 16, 99, lose,
-         [](const std::string& n) { return EnemyName(5) + "\u00A0: défaite, " + n + " meurt."; }, ""},
+         [](const std::string& n) { return EnemyName(5) + "\u00A0: défaite, " + n + " meurt."; }, 0},
         {"survival", 2, lastLife, 5, 99, 16, 99, lose,
          [](const std::string& n) { return EnemyName(5) + "\u00A0: défaite, " + n + " survit sans un point de vie."; },
-         ""},
+         0},
         {"flight", 1, [] {}, 5, 16, 16, 0, flee, [](const std::string&) { return EnemyName(5) + "\u00A0: fuite."; },
-         ""},
+         0},
         {"prison", 1, inTown, 2, 18, 18, 0, flee,
          [](const std::string& n) { return EnemyName(2) + "\u00A0: fuite\u00A0; " + n + " va en prison."; },
-         Msg(115)},
+         115},
         {"hermit", 1, [] {}, 14, 16, 16, 0, flee,
-         [](const std::string&) { return EnemyName(14) + "\u00A0: fuite\u00A0; il vous a tout volé."; }, Msg(578)},
+         [](const std::string&) { return EnemyName(14) + "\u00A0: fuite\u00A0; il vous a tout volé."; }, 578},
         {"key", 1, [] {}, 4, 0, 0, 0, "rnd 0.1\nclick frmJeu.BattleNow\nwait 8000\n",
-         [](const std::string& n) { return EnemyName(4) + "\u00A0: une clé runique pour " + n + "."; }, ""},
+         [](const std::string& n) { return EnemyName(4) + "\u00A0: une clé runique pour " + n + "."; }, 0},
         {"slap", 1, [] {}, 4, 0, 0, 0, "rnd 0.9\nclick frmJeu.BattleNow\nwait 8000\n",
-         [](const std::string&) { return EnemyName(4) + "\u00A0: une gifle, pas de clé."; }, ""},
+         [](const std::string&) { return EnemyName(4) + "\u00A0: une gifle, pas de clé."; }, 0},
         {"arena", 1, onArena, 1, 20, 0, 0, win,
          [gain](const std::string&) {
              return EnemyName(1) + "\u00A0: victoire, +" + gain(2) + " d'expérience, +2000 pièces d'or.";
          },
-         ""},
+         0},
         {"tower lost", 1, lastLife, 15, 99, 16, 99, lose,
          [](const std::string& n) {
              return EnemyName(15) + "\u00A0: défaite, " + n + " se relève avec 6 points de vie.";
          },
-         ""},
+         0},
         {"tower won", 1, [] {}, 15, 0, 0, 0, win,
-         [](const std::string&) { return EnemyName(15) + "\u00A0: victoire, étage conquis\u00A0: 1."; }, ""},
+         [](const std::string&) { return EnemyName(15) + "\u00A0: victoire, étage conquis\u00A0: 1."; }, 0},
     };
 }
 
@@ -98,7 +98,7 @@ TEST(FightNotice, EachWayAFightEndsIsToldOnTheBoardAndKeptInTheJournal) {
         EXPECT_EQ(board->C("AvisTexte").caption, notice);
         EXPECT_TRUE(board->Shown(board->C("Avis")));
         EXPECT_EQ(JournalEntries().back().text, notice);
-        EXPECT_EQ(Informations(), c.informations);
+        EXPECT_EQ(Informations(), c.informations ? Msg(c.informations) : "");
     }
 }
 
