@@ -11,9 +11,12 @@
 // its target), the end of the turn becomes available. The board runs it after every input.
 void KeepTurnEndable();
 
+struct BoardValues;
+
 class frmJeu : public Screen, public PanelView {
 public:
-    frmJeu();
+    // With values, the board goes on with a game (a loaded one) instead of starting one.
+    explicit frmJeu(const BoardValues* resume = nullptr);
     ~frmJeu() override;
     // Board start-up: placement and values of every character, then the first turn.
     void Load() override;
@@ -33,7 +36,15 @@ public:
 
 protected:
     void AfterInput() override { KeepTurnEndable(); }
+
+private:
+    // Draws the board from the shared state and these values of its own (BoardResume.cpp).
+    void Resume(const BoardValues& values);
+    const BoardValues* resume_ = nullptr;
 };
+
+// The captions that come from the catalogue: the value icons' tooltips, the direction menu.
+void SetBoardCaptions(frmJeu& board);
 
 // The open board, nullptr when none is open.
 frmJeu* Jeu();

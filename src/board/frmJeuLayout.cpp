@@ -9,6 +9,7 @@
 #include "items/Capacities.h"
 #include "items/Inventory.h"
 #include "items/Spells.h"
+#include "save/SaveCommands.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ void AddDirectionMenu(frmJeu& s) {
 
 }  // namespace
 
-frmJeu::frmJeu() : Screen("frmJeu", 792, 570) {
+frmJeu::frmJeu(const BoardValues* resume) : Screen("frmJeu", 792, 570), resume_(resume) {
     caption = "Quelmor";
     backColor = colors::kBlack;
     AddDecorations(*this);
@@ -127,6 +128,7 @@ frmJeu::frmJeu() : Screen("frmJeu", 792, 570) {
     AddPanel(*this);
     AddDirectionMenu(*this);
     AddHelpKeys(*this);
+    AddSaveEntry(*this);
 
     ExposeVar("HourCounter", &HourCounter);
     ExposeVar("DisplayedZone", &DisplayedZone);

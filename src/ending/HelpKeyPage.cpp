@@ -35,6 +35,7 @@ const char* ActionName(ProgramKey action) {
         case ProgramKey::MuteAll: return "MuteAll";
         case ProgramKey::MuteMusic: return "MuteMusic";
         case ProgramKey::MuteEffects: return "MuteEffects";
+        case ProgramKey::Save: return "Save";
     }
     return "";
 }
@@ -110,6 +111,10 @@ const std::vector<Section>& Sections() {
             {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
              {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
              {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},
+            {{{{"*", "Save"}}, "sauvegarder la partie (sur le plateau, entre deux actions)",
+              "save the game (on the board, between two actions)"},
+             {{{"frmBegin", "MNU_Load"}}, "reprendre une partie sauvegardée (écran titre)",
+              "load a saved game (title screen)"}},
         }},
     };
     return sections;
