@@ -21,7 +21,10 @@ BoardValues CurrentBoardValues() {
         v.BlockX[i] = b->BlockX[i];
         v.BlockY[i] = b->BlockY[i];
         v.BlockZone[i] = b->BlockZone[i];
+        v.iconsShown[i] = i >= 1 && b->C("Perso1", i).visible;
     }
+    for (int k = 1; k <= 4; ++k) v.thumbnails[k] = b->C("Carte", k).drawOps;
+    for (size_t k = 0; k < v.panel.size(); ++k) v.panel[k] = b->C(kPanelLabels[k]).caption;
     v.fightPending = FightPending();
     v.informations = Informations();
     return v;
@@ -43,19 +46,24 @@ void frmJeu::Resume(const BoardValues& v) {
     // again afterwards for the character it showed, at the line its item list showed.
     const int shown = gd.ShownCharacter;
     const int16_t scroll = gd.InventoryScroll;
-    DisplayedZone = v.DisplayedZone;
-    const int zone = DisplayedZone != 0 ? DisplayedZone : gd.Zone[gd.CurrentCharacter];
+    // As at a turn's start: the zone's contents first, its thumbnail's frame last.
+    DisplayedZone = 0;
+    const int zone = v.DisplayedZone != 0 ? v.DisplayedZone : gd.Zone[gd.CurrentCharacter];
     ShowZonePicture(zone);
-    for (int i = 1; i <= 16; ++i) {
-        if (i <= CharacterCount() && gd.Zone[i] == zone && gd.Status[i] != status::kDead) ShowCharacterOnMap(i);
+    // The icons the map showed: those of the zone shown, and the current character's, which a
+    // step shows even while the map shows another zone.
+    for (int i = 1; i <= CharacterCount(); ++i) {
+        if (v.iconsShown[i]) ShowCharacterOnMap(i);
         else HideCharacterIcon(i);
         ShowObstacle(i, zone);
     }
-    RefreshThumbnails(0);
+    DisplayedZone = v.DisplayedZone;
+    for (int k = 1; k <= 4; ++k) C("Carte", k).drawOps = v.thumbnails[k];
     gd.ShownCharacter = shown;
     RefreshPanel(shown);
     gd.InventoryScroll = scroll;
     ShowItemList(shown);
+    for (size_t k = 0; k < v.panel.size(); ++k) C(kPanelLabels[k]).caption = v.panel[k];
     RefreshActionButtons();
     Control& fight = C("BattleNow");
     fight.visible = fight.enabled = v.fightPending;

@@ -19,7 +19,9 @@ using Json = nlohmann::json;
 constexpr int kDeepest = 8;               // the format nests four deep
 constexpr size_t kLongestMessage = 2000;  // bytes of an information line or journal text
 constexpr size_t kMostEntries = 1000000;  // journal entries
-constexpr int kMostItems = 250;           // item entries of one record
+constexpr size_t kLongestLabel = 200;    // bytes of a panel text
+constexpr int kMostItems = 250;
+constexpr size_t kMostMarks = 64;         // drawings on one zone thumbnail (16 markers and a frame)           // item entries of one record
 constexpr uint64_t kMostDraws = 1000000000;  // fractions made since the seed (a long game makes thousands)
 
 // The deepest nesting of arrays and objects, counted without parsing (strings skipped), so
@@ -236,6 +238,42 @@ void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
     r.Ints(b, "BlockX", v.BlockX, blocks(22));
     r.Ints(b, "BlockY", v.BlockY, blocks(17));
     r.Ints(b, "BlockZone", v.BlockZone, blocks(4));
+    const Json& icons = r.Array(b, "IconsShown", v.iconsShown.size());
+    for (size_t i = 0; i < v.iconsShown.size(); ++i) {
+        if (!icons[i].is_boolean()) r.Fail(r.Element("IconsShown", i), SaveText::FieldType);
+        v.iconsShown[i] = icons[i].get<bool>();
+    }
+    const Json& thumbnails = r.Array(b, "Thumbnails", 4);
+    for (int k = 1; k <= 4; ++k) {
+        const std::string field = r.Element("Thumbnails", static_cast<size_t>(k - 1));
+        const Json& ops = thumbnails[static_cast<size_t>(k - 1)];
+        if (!ops.is_array()) r.Fail(field, SaveText::FieldType);
+        if (ops.size() > kMostMarks) r.Fail(field, SaveText::FieldRange);
+        std::vector<DrawOp>& out = v.thumbnails[static_cast<size_t>(k)];
+        out.clear();
+        for (size_t n = 0; n < ops.size(); ++n) {
+            const std::string at = field + "[" + std::to_string(n) + "]";
+            const Json& op = ops[n];
+            if (!op.is_array() || op.size() != 8 || !op[0].is_string()) r.Fail(at, SaveText::FieldType);
+            DrawOp d;
+            const std::string type = op[0].get<std::string>();
+            if (type == "line") d.type = DrawOp::Line;
+            else if (type == "box") d.type = DrawOp::Rect;
+            else if (type == "fill") d.type = DrawOp::FillRect;
+            else r.Fail(at, SaveText::FieldRange);
+            // Within the thumbnail (76 x 57), give or take a marker's half width.
+            d.x1 = static_cast<int>(r.Int(op[1], at, -4, 80));
+            d.y1 = static_cast<int>(r.Int(op[2], at, -4, 61));
+            d.x2 = static_cast<int>(r.Int(op[3], at, -4, 80));
+            d.y2 = static_cast<int>(r.Int(op[4], at, -4, 61));
+            d.color = Rgb{static_cast<int>(r.Int(op[5], at, 0, 255)), static_cast<int>(r.Int(op[6], at, 0, 255)),
+                          static_cast<int>(r.Int(op[7], at, 0, 255))};
+            out.push_back(d);
+        }
+    }
+    const Reader panel = r.Into("Panel");
+    const Json& texts = r.Get(b, "Panel");
+    for (size_t k = 0; k < v.panel.size(); ++k) v.panel[k] = panel.TextAt(texts, kPanelLabels[k], kLongestLabel);
     v.fightPending = r.Bool(b, "FightPending");
     v.informations = r.TextAt(b, "Informations", kLongestMessage);
 }

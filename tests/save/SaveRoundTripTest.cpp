@@ -3,9 +3,10 @@
 // (the same dice among them).
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "driver/Dump.h"
@@ -25,9 +26,19 @@ struct Snapshot {
     std::vector<std::string> lines, dumps;   // the actions that followed and the dump after each
 };
 
-// The dump without the clock, which a new run starts at 0 (timers count from their start).
+// The dump as the player sees it: without the clock, which a new run starts at 0 (timers count
+// from their start), and without where a hidden control was last shown (an icon's place when its
+// character left the zone shown, an obstacle's before the first turn's end), which is not saved.
 std::string Dump(Driver& d) {
-    return std::regex_replace(DumpState(d.popupScreen(), d.popupMenu()), std::regex(R"("time": [0-9]+, )"), "");
+    nlohmann::json j = nlohmann::json::parse(DumpState(d.popupScreen(), d.popupMenu()));
+    j.erase("time");
+    for (auto& [name, screen] : j.items()) {
+        if (!screen.is_object() || !screen.contains("Form")) continue;
+        for (auto& [key, control] : screen.items())
+            if (control.is_object() && control.value("visible", true) == false)
+                for (const char* leftover : {"left", "top", "picture"}) control.erase(leftover);
+    }
+    return j.dump();
 }
 
 bool BetweenActions(Driver& d) {
@@ -143,7 +154,11 @@ void Replay(const Snapshot& snap, const std::filesystem::path& file, int index) 
             const std::string dump = Dump(driver);
             EXPECT_EQ(dump == expected, true) << "snapshot " << index << ", after " << lines[next - 1]
                                                << Difference(expected, dump);
-            if (dump != expected) return false;
+            if (dump != expected) {
+                std::ofstream(file.string() + ".expected") << expected;
+                std::ofstream(file.string() + ".loaded") << dump;
+                return false;
+            }
         }
         if (next >= lines.size()) return false;
         line = lines[next++];
@@ -175,6 +190,6 @@ TEST(SaveRoundTrip, ALoadedGameGoesOnAsTheGameThatWasNeverSaved) {
         }
         if (HasFailure()) break;
     }
-    std::filesystem::remove(file);
+    if (!HasFailure()) std::filesystem::remove(file);  // kept to look into otherwise
     EXPECT_GT(count, 100);
 }
