@@ -67,7 +67,8 @@ const std::vector<Section>& Sections() {
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
              {{{"frmJeu", "BattleNow"}}, "le combat qui attend", "the fight that awaits"}},
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
-              "faire défiler la liste des objets", "scroll the item list"}},
+              "faire défiler la liste des objets", "scroll the item list"},
+             {{{"*", "Save"}}, "sauvegarder la partie", "save the game"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},
@@ -107,14 +108,11 @@ const std::vector<Section>& Sections() {
         {"Partout", "Everywhere", {
             {{{{"*", "Help"}}, "cette aide", "this help"},
              {{{"*", "Journal"}}, "le journal de la partie", "the journal of the game"},
-             {{{"*", "FullScreen"}}, "le plein écran", "full screen"}},
+             {{{"*", "FullScreen"}}, "le plein écran", "full screen"},
+             {{{"frmBegin", "MNU_Load"}}, "reprendre une partie", "load a game"}},
             {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
              {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
              {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},
-            {{{{"*", "Save"}}, "sauvegarder la partie (sur le plateau, entre deux actions)",
-              "save the game (on the board, between two actions)"},
-             {{{"frmBegin", "MNU_Load"}}, "reprendre une partie sauvegardée (écran titre)",
-              "load a saved game (title screen)"}},
         }},
     };
     return sections;

@@ -123,7 +123,7 @@ void RequestLoad() {
     if (read != ReadResult::Read) why = ReadFault(read);
     else ReadSaveText(text, game, why);
     if (!why.empty()) {
-        Ui::Get().MessageBox(Say(SaveText::NotLoaded) + FileName(path) + " : " + why);
+        Ui::Get().MessageBox(Say(SaveText::NotLoaded) + FileName(path) + Say(SaveText::Separator) + why);
         return;
     }
     // As for a new game: the title's music stops and the title closes.

@@ -37,6 +37,7 @@ constexpr Pair kTexts[] = {
     {SaveText::Saved, "Partie sauvegardée : ", "Game saved: "},
     {SaveText::NotWritten, "La partie n'a pas été sauvegardée : ", "The game was not saved: "},
     {SaveText::NotLoaded, "Impossible de reprendre la partie ", "Cannot load the game "},
+    {SaveText::Separator, " : ", ": "},
     {SaveText::Missing, "le fichier n'existe pas.", "the file does not exist."},
     {SaveText::Unreadable, "le fichier ne peut pas être lu.", "the file cannot be read."},
     {SaveText::Empty, "le fichier est vide.", "the file is empty."},

@@ -24,7 +24,8 @@ enum class SaveText {
     // Outcomes.
     Saved,            // followed by the file's name
     NotWritten,       // followed by the reason
-    NotLoaded,        // followed by the file's name, then the reason
+    NotLoaded,        // followed by the file's name, Separator, then the reason
+    Separator,
     // Why a file is not loaded.
     Missing,
     Unreadable,
