@@ -98,7 +98,9 @@ bool RequestSave() {
     }
     const std::string text = SaveFileText(CaptureGame());
     std::string why;
-    if (!WriteFileAtomically(path, text, why)) {
+    // Only a file that loads is written: a state the checks do not take is reported, not saved.
+    SavedGame check;
+    if (!ReadSaveText(text, check, why) || !WriteFileAtomically(path, text, why)) {
         Ui::Get().MessageBox(Say(SaveText::NotWritten) + why);
         return false;
     }

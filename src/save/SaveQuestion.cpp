@@ -23,10 +23,10 @@ public:
         for (int k = 0; k < count; ++k) {
             Control& b = Place(Add(Kind::Button, "Bouton", k), left + k * (kButtonWidth + kGap), 88, kButtonWidth, 28);
             b.caption = answers[static_cast<size_t>(k)];
+            // The first answer takes Return, the last one (the cautious one) Escape.
+            if (k == 0) b.hotkey = "Return";
+            if (k == count - 1) b.hotkey = "Esc";
         }
-        // The first answer takes Return, the last one (the cautious one) Escape.
-        C("Bouton", 0).hotkey = "Return";
-        C("Bouton", count - 1).hotkey = "Esc";
         answer_ = count - 1;
         On("Bouton_Click", [this](const EventArgs& a) {
             answer_ = a.index;

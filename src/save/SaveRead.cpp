@@ -22,6 +22,10 @@ constexpr size_t kMostEntries = 1000000;  // journal entries
 constexpr size_t kLongestLabel = 200;    // bytes of a panel text
 constexpr int kMostItems = 250;
 constexpr size_t kMostMarks = 64;         // drawings on one zone thumbnail (16 markers and a frame)           // item entries of one record
+// Values the game counts up or down without a bound of its own (moves, bonuses, magic points,
+// the clock) are only kept far from what an int holds.
+constexpr long long kLargeCount = 1000000;
+constexpr int kLatestHour = 1000000;
 constexpr uint64_t kMostDraws = 1000000000;  // fractions made since the seed (a long game makes thousands)
 
 // The deepest nesting of arrays and objects, counted without parsing (strings skipped), so
@@ -177,16 +181,16 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     const int perPlayer = 8 - g.PlayerCount;
     g.CurrentCharacter = static_cast<int>(r.IntAt(s, "CurrentCharacter", 1, inPlay));
     g.ShownCharacter = static_cast<int>(r.IntAt(s, "ShownCharacter", 1, inPlay));
-    g.MovesLeft = static_cast<int>(r.IntAt(s, "MovesLeft", -99, 999));
+    g.MovesLeft = static_cast<int>(r.IntAt(s, "MovesLeft", -kLargeCount, kLargeCount));
     g.InventoryScroll = static_cast<int16_t>(r.IntAt(s, "InventoryScroll", 0, kMostItems));
     g.CombatMode = static_cast<int>(r.IntAt(s, "CombatMode", 0, 4));
     g.FreeMoveCharacter = static_cast<int>(r.IntAt(s, "FreeMoveCharacter", 0, kMaxCharacters));
     g.FightResult = static_cast<int>(r.IntAt(s, "FightResult", -1, 1));
-    g.PendingSpell = static_cast<int>(r.IntAt(s, "PendingSpell", 0, 99));
+    g.PendingSpell = static_cast<int>(r.IntAt(s, "PendingSpell", 0, 999));
     g.EnemyNumber = static_cast<int>(r.IntAt(s, "EnemyNumber", 0, 19));
-    g.EnemyAttack = static_cast<int>(r.IntAt(s, "EnemyAttack", -999, 999));
-    g.EnemyDefense = static_cast<int>(r.IntAt(s, "EnemyDefense", -999, 999));
-    g.EnemyAgility = static_cast<int>(r.IntAt(s, "EnemyAgility", -999, 999));
+    g.EnemyAttack = static_cast<int>(r.IntAt(s, "EnemyAttack", -kLargeCount, kLargeCount));
+    g.EnemyDefense = static_cast<int>(r.IntAt(s, "EnemyDefense", -kLargeCount, kLargeCount));
+    g.EnemyAgility = static_cast<int>(r.IntAt(s, "EnemyAgility", -kLargeCount, kLargeCount));
     g.CapacityAvailable = r.Bool(s, "CapacityAvailable");
     g.MagicAvailable = r.Bool(s, "MagicAvailable");
     g.EndTurnAvailable = r.Bool(s, "EndTurnAvailable");
@@ -213,10 +217,10 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     auto within = [](long long lo, long long hi) {
         return [lo, hi](int, long long& from, long long& to) { from = lo, to = hi; };
     };
-    r.Ints(s, "AttackBonus", g.AttackBonus, within(-999, 999));
-    r.Ints(s, "DefenseBonus", g.DefenseBonus, within(-999, 999));
-    r.Ints(s, "AgilityBonus", g.AgilityBonus, within(-999, 999));
-    r.Ints(s, "MagicPoints", g.MagicPoints, within(-999, 999));
+    r.Ints(s, "AttackBonus", g.AttackBonus, within(-kLargeCount, kLargeCount));
+    r.Ints(s, "DefenseBonus", g.DefenseBonus, within(-kLargeCount, kLargeCount));
+    r.Ints(s, "AgilityBonus", g.AgilityBonus, within(-kLargeCount, kLargeCount));
+    r.Ints(s, "MagicPoints", g.MagicPoints, within(-kLargeCount, kLargeCount));
     // Slot 0 of Status holds the controlling character; the others hold status codes.
     r.Ints(s, "Status", g.Status, [](int i, long long& lo, long long& hi) { lo = 0, hi = i == 0 ? kMaxCharacters : 29; });
     for (int c = 1; c <= kMaxCharacters; ++c)
@@ -232,7 +236,7 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
 }
 
 void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
-    v.HourCounter = static_cast<int>(r.IntAt(b, "HourCounter", 13, 32767));
+    v.HourCounter = static_cast<int>(r.IntAt(b, "HourCounter", 13, kLatestHour));
     v.DisplayedZone = static_cast<int>(r.IntAt(b, "DisplayedZone", 0, 4));
     auto blocks = [](int hi) { return [hi](int, long long& lo, long long& to) { lo = 0, to = hi; }; };
     r.Ints(b, "BlockX", v.BlockX, blocks(22));
@@ -287,7 +291,7 @@ void ReadJournal(const Reader& r, const Json& j, JournalState& journal) {
     for (size_t i = 0; i < entries.size(); ++i) {
         const Reader e(r.Element("entries", i));
         JournalEntry entry;
-        entry.day = static_cast<int>(e.IntAt(entries[i], "day", 1, 32767 / 24 + 1));
+        entry.day = static_cast<int>(e.IntAt(entries[i], "day", 1, kLatestHour / 24 + 1));
         entry.hour = static_cast<int>(e.IntAt(entries[i], "hour", 0, 23));
         entry.characterName = e.TextAt(entries[i], "character", 4 * rec::kNameWidth);
         entry.text = e.TextAt(entries[i], "text", kLongestMessage);
