@@ -1,6 +1,6 @@
 // quelmor-savebench: how long saving and loading take, for a game a few hundred turns in whose
 // journal holds 20,000 messages (a long evening's game holds a few thousand).
-//   quelmor-savebench [runs]   prints the median and the worst of each, in milliseconds
+//   quelmor-savebench [runs [entries]]   prints the median and the worst of each, in milliseconds
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const int entries = argc > 2 ? std::max(0, std::atoi(argv[2])) : 20000;
     pictures::SetFolder(ProgramFolder());
     rnd::FixSeed(20261209);
     std::istringstream script(
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     driver.SetOpening([] { OpenTitleScreen(); });
     driver.Run();
     // Turns pass, and the journal fills as a long game's would.
-    for (int k = 0; k < 20000; ++k) {
+    for (int k = 0; k < entries; ++k) {
         JournalMoment at{1 + k / 200, k % 24, "Kayla"};
         JournalNote("Vous rencontrez un troll et vous semblez tous deux prêts à combattre. " + std::to_string(k), at);
     }
