@@ -19,6 +19,7 @@
 #include "ui/KeyBindings.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
+#include "view/FileDialog.h"
 #include "view/GameStyle.h"
 #include "view/ProgramKeys.h"
 #include "view/Pictures.h"
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
     // once the title's first frame is on the screen (or after three seconds at the latest), so that
     // the player sees the game as soon as can be. The title's piece starts then.
     SdlServices services(folder);
+    services.SetFileDialog(AskFileNameByDialog);
     Ui::Get().SetServices(&services);
     auto settle = [&app, &services] {
         if (app.windowIcon().isNull()) app.setWindowIcon(QIcon(pictures::Get("quelmor.ico")));

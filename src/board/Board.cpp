@@ -38,7 +38,11 @@ void frmJeu::SetButton(const std::string& control, bool enabled, const std::stri
     c.picture = picture;
 }
 
-void frmJeu::SetPicture(const std::string& control, const std::string& picture) { C(control).picture = picture; }
+void frmJeu::SetPicture(const std::string& control, const std::string& picture) {
+    C(control).picture = picture;
+    // The save button stands in the hidden SaveLoad's place, in the same colour.
+    if (control == "SaveLoad") C("Sauvegarde").picture = picture;
+}
 
 frmJeu* Jeu() { return dynamic_cast<frmJeu*>(Ui::Get().Find("frmJeu")); }
 

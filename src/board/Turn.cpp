@@ -20,8 +20,9 @@ namespace {
 
 const char kCheatName[] = "-*GODMODE*";
 
-// The captions that come from the catalogue: tooltips of the value icons, direction menu.
-void SetCaptions(frmJeu& b) {
+}  // namespace
+
+void SetBoardCaptions(frmJeu& b) {
     b.C("Image2").tooltip = Msg(1).substr(2);
     b.C("Image3").tooltip = Msg(3).substr(2);
     b.C("Image4").tooltip = Msg(100);
@@ -35,6 +36,8 @@ void SetCaptions(frmJeu& b) {
     b.C("MNU_Left").caption = Msg(12);
     b.C("MNU_Right").caption = Msg(13);
 }
+
+namespace {
 
 // Puts character i back to the values every character starts a game with.
 void StartCharacter(int i) {
@@ -50,10 +53,15 @@ void StartCharacter(int i) {
 }  // namespace
 
 void frmJeu::Load() {
+    if (resume_) {
+        Resume(*resume_);
+        resume_ = nullptr;
+        return;
+    }
     SetPanelView(this);
     JournalClear();
     rnd::SeedFromClock();
-    SetCaptions(*this);
+    SetBoardCaptions(*this);
     HourCounter = 0;
     gd.CurrentCharacter = 1;
     gd.ShownCharacter = 1;

@@ -13,10 +13,12 @@ void KeepTurnEndable();
 
 class frmJeu;
 void ShowMagicPoints(frmJeu& board);
+struct BoardValues;
 
 class frmJeu : public Screen, public PanelView {
 public:
-    frmJeu();
+    // With values, the board goes on with a game (a loaded one) instead of starting one.
+    explicit frmJeu(const BoardValues* resume = nullptr);
     ~frmJeu() override;
     // Board start-up: placement and values of every character, then the first turn.
     void Load() override;
@@ -38,11 +40,19 @@ protected:
     // Every turn stays endable, the bases under the icons follow who plays whom, and the
     // panel's magic points follow the shown character.
     void AfterInput() override;
+
+private:
+    // Draws the board from the shared state and these values of its own (BoardResume.cpp).
+    void Resume(const BoardValues& values);
+    const BoardValues* resume_ = nullptr;
 };
 
 // The panel's magic points of the shown character, beside the action buttons (ShowMagicPoints
 // is declared above the board's class).
 void AddMagicPointsLabel(frmJeu& board);
+
+// The captions that come from the catalogue: the value icons' tooltips, the direction menu.
+void SetBoardCaptions(frmJeu& board);
 
 // The open board, nullptr when none is open.
 frmJeu* Jeu();

@@ -122,7 +122,7 @@ void AddDirectionMenu(frmJeu& s) {
 
 }  // namespace
 
-frmJeu::frmJeu() : Screen("frmJeu", 792, 570) {
+frmJeu::frmJeu(const BoardValues* resume) : Screen("frmJeu", 792, 570), resume_(resume) {
     caption = "Quelmor";
     backColor = colors::kBlack;
     AddDecorations(*this);
@@ -131,6 +131,7 @@ frmJeu::frmJeu() : Screen("frmJeu", 792, 570) {
     AddHandOverControls(*this);
     AddDirectionMenu(*this);
     AddHelpKeys(*this);
+    AddSaveEntry(*this);
 
     ExposeVar("HourCounter", &HourCounter);
     ExposeVar("DisplayedZone", &DisplayedZone);

@@ -8,6 +8,7 @@
 #include "driver/Dump.h"
 #include "driver/Script.h"
 #include "driver/Variables.h"
+#include "save/SaveCommands.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
@@ -269,6 +270,13 @@ void Driver::Execute(const std::string& raw) {
     } else if (cmd == "snap") {
         need(2);
         Snap(w[1]);
+    } else if (cmd == "save" || cmd == "load") {
+        // The player's command, with the file dialog answering FILE.
+        need(2);
+        services_.fileAnswers.assign(1, w[1]);
+        if (cmd == "save") RequestSave();
+        else RequestLoad();
+        services_.fileAnswers.clear();
     } else if (cmd == "quit") {
         throw DriverExit{0};
     } else {

@@ -35,6 +35,7 @@ const char* ActionName(ProgramKey action) {
         case ProgramKey::MuteAll: return "MuteAll";
         case ProgramKey::MuteMusic: return "MuteMusic";
         case ProgramKey::MuteEffects: return "MuteEffects";
+        case ProgramKey::Save: return "Save";
     }
     return "";
 }
@@ -68,6 +69,7 @@ const std::vector<Section>& Sections() {
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
               "faire défiler la liste des objets", "scroll the item list"},
              {{{"frmJeu", "MNU_RelaisRevoir"}}, "revoir à qui est le tour", "show again whose turn it is"}},
+             {{{"*", "Save"}}, "sauvegarder la partie", "save the game"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},
@@ -107,7 +109,8 @@ const std::vector<Section>& Sections() {
         {"Partout", "Everywhere", {
             {{{{"*", "Help"}}, "cette aide", "this help"},
              {{{"*", "Journal"}}, "le journal de la partie", "the journal of the game"},
-             {{{"*", "FullScreen"}}, "le plein écran", "full screen"}},
+             {{{"*", "FullScreen"}}, "le plein écran", "full screen"},
+             {{{"frmBegin", "MNU_Load"}}, "reprendre une partie", "load a game"}},
             {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
              {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
              {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},

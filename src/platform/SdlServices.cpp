@@ -11,6 +11,7 @@
 #include <iterator>
 #include <map>
 
+#include "platform/DataFolder.h"
 #include "platform/MidiLength.h"
 #include "platform/MixerLibrary.h"
 
@@ -223,6 +224,12 @@ void SdlServices::OpenMail(const std::string& address, const std::string& subjec
     url.setQuery(QStringLiteral("subject=") + QString::fromStdString(subject));
     QDesktopServices::openUrl(url);
 }
+
+std::string SdlServices::AskFileName(const FileQuestion& question) {
+    return fileDialog_ ? fileDialog_(question) : std::string();
+}
+
+std::string SdlServices::SavesFolder() { return UserSavesFolder(); }
 
 void SdlServices::SetMusicMuted(bool muted) {
     musicMuted_ = muted;

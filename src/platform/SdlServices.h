@@ -2,6 +2,7 @@
 // Music and wave sounds through SDL2_mixer (MIDI through FluidSynth and a General MIDI
 // soundfont), and the mail client through the desktop. Any failure leaves the game silent.
 // A screen's piece plays round and round until the screen stops it or closes.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,11 @@ public:
     // Waves asked for before Start, or while effects are muted, are not played.
     void PlaySound(const std::string& file, int flags) override;
     void OpenMail(const std::string& address, const std::string& subject) override;
+    // The file dialog is the windows' own (see SetFileDialog); without one, every question is
+    // answered "cancelled".
+    std::string AskFileName(const FileQuestion& question) override;
+    std::string SavesFolder() override;
+    void SetFileDialog(std::function<std::string(const FileQuestion&)> dialog) { fileDialog_ = std::move(dialog); }
 
     bool audioReady() const { return ready_; }
     // For this run only: silence the music, the effects, or both.
@@ -43,6 +49,7 @@ private:
     bool effectsMuted_ = false;
     std::unique_ptr<Cache> cache_;
     std::vector<SdlMusicPlayer*> players_;  // alive, in the order they were made
+    std::function<std::string(const FileQuestion&)> fileDialog_;
 };
 
 // The folder of the running executable.

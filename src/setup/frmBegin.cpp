@@ -81,6 +81,7 @@ void frmBegin::Layout() {
 void frmBegin::AddMenus() {
     Add(Kind::Menu, "MNU_File");
     Add(Kind::Menu, "MNU_New").parent = "MNU_File";
+    AddLoadEntry(*this);
     Control& sep = Add(Kind::Menu, "MNU_Sep");
     sep.parent = "MNU_File";
     sep.separator = true;
@@ -135,6 +136,7 @@ void frmBegin::SetMenuCaptions() {
     C("MNU_Lang").caption = Msg(14);
     C("MNU_File").caption = Msg(15);
     CaptionHelpKeys(*this);
+    CaptionSaveEntries(*this);
 }
 
 void frmBegin::ChooseLanguage(int entry) {

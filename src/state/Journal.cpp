@@ -50,3 +50,13 @@ void JournalClear() {
     entries.clear();
     onShow[0] = onShow[1] = -1;
 }
+
+JournalState JournalSnapshot() { return JournalState{entries, onShow[0], onShow[1]}; }
+
+void JournalRestore(JournalState state) {
+    entries = std::move(state.entries);
+    const int count = static_cast<int>(entries.size());
+    auto valid = [count](int shown) { return shown >= 0 && shown < count ? shown : -1; };
+    onShow[0] = valid(state.informationsShown);
+    onShow[1] = valid(state.fightShown);
+}

@@ -44,3 +44,14 @@ void JournalNote(const std::string& text, const JournalMoment& at);
 const std::vector<JournalEntry>& JournalEntries();
 // Forgets every message (a new game begins).
 void JournalClear();
+
+// The whole journal, with the entry each line still shows (-1 for none), as a saved game
+// keeps it; restoring it puts the journal back exactly, so a line set again to the text it
+// showed still adds nothing.
+struct JournalState {
+    std::vector<JournalEntry> entries;
+    int informationsShown = -1;
+    int fightShown = -1;
+};
+JournalState JournalSnapshot();
+void JournalRestore(JournalState state);

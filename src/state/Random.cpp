@@ -13,6 +13,8 @@ struct State {
     bool fixed = false;
     uint64_t fixedSeed = 0;
     uint64_t draws = 0;
+    uint64_t seed = 12345;
+    uint64_t made = 0;   // fractions the engine made since it was seeded
 };
 
 State& S() {
@@ -25,6 +27,8 @@ State& S() {
 void Seed(uint64_t seed) {
     S().engine.seed(seed);
     S().draws = 0;
+    S().seed = seed;
+    S().made = 0;
 }
 
 void SeedFromClock() {
@@ -67,6 +71,7 @@ double Rnd() {
         S().queued.pop_front();
         return f;
     }
+    ++S().made;
     // 53 random bits make a double in [0, 1), the same on every machine.
     return static_cast<double>(S().engine() >> 11) * (1.0 / 9007199254740992.0);
 }
@@ -76,5 +81,13 @@ int Below(int n) { return static_cast<int>(Rnd() * n); }
 int D6() { return Below(6) + 1; }
 
 uint64_t DrawCount() { return S().draws; }
+
+Position Where() { return Position{S().seed, S().made}; }
+
+void Restore(const Position& at) {
+    Seed(at.seed);
+    S().engine.discard(at.made);
+    S().made = at.made;
+}
 
 }  // namespace rnd

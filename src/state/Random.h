@@ -28,4 +28,14 @@ int D6();
 // Number of draws since the last Seed (for replay checks).
 uint64_t DrawCount();
 
+// Where the seeded generator stands: the seed it was last given and how many fractions it has
+// made since (queued fractions are not counted). Restoring it goes on with exactly the
+// fractions the generator would have made next; the queue is left as it is.
+struct Position {
+    uint64_t seed = 0;
+    uint64_t made = 0;
+};
+Position Where();
+void Restore(const Position& at);
+
 }  // namespace rnd

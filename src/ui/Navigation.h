@@ -2,7 +2,8 @@
 // How one part of the game opens a screen that another part owns. A part opens the others'
 // screens through these calls alone and never includes their screens; each call is defined by
 // the part that owns the screen (title and set-up: setup; board and its pop-up: board; fights,
-// shops and the mine: combat and items; the end screen, the about box and the help: ending).
+// shops and the mine: combat and items; the end screen, the about box and the help: ending;
+// saving and loading: save).
 #include <string>
 
 #include "ui/Control.h"
@@ -40,3 +41,10 @@ void AddHelpKeys(Screen& screen, const std::string& menu = "");
 // Captions the two entries in the current language (for a screen whose language can change
 // while it is open, such as the title screen).
 void CaptionHelpKeys(Screen& screen);
+
+// The saved-game entries: the board's save button "Sauvegarde" beside the action buttons
+// (Ctrl+S), with its close question; the title's "MNU_Load" under File, after New game (Ctrl+O).
+void AddSaveEntry(Screen& board);
+void AddLoadEntry(Screen& title);
+// Their captions in the current language.
+void CaptionSaveEntries(Screen& screen);

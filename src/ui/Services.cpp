@@ -43,3 +43,11 @@ void RecordingServices::OpenMail(const std::string& address, const std::string& 
     r.subject = subject;
     requests.push_back(r);
 }
+
+std::string RecordingServices::AskFileName(const FileQuestion& question) {
+    log.push_back(std::string("file ") + (question.kind == FileQuestion::Save ? "save " : "open ") + question.folder);
+    if (fileAnswers.empty()) return "";
+    std::string answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}

@@ -1,6 +1,8 @@
 #pragma once
-// What the screens ask of the platform: music, wave sounds and the mail client.
+// What the screens ask of the platform: music, wave sounds, the mail client, and the file
+// dialog and the user's data folder for saved games.
 // The real implementation lives in src/platform; tests and the driver use a recording one.
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,16 @@ public:
     virtual void Command(const std::string& command) = 0;
 };
 
+// A file name asked of the player: where the dialog opens, its title, and the one kind of
+// file it shows (its name and its suffix, without the dot).
+struct FileQuestion {
+    enum Kind { Save, Open } kind = Save;
+    std::string folder;
+    std::string title;
+    std::string filterName;
+    std::string suffix;
+};
+
 class Services {
 public:
     virtual ~Services() = default;
@@ -23,6 +35,12 @@ public:
     virtual void PlaySound(const std::string& file, int flags) = 0;
     // Opens the system's mail client on a new message.
     virtual void OpenMail(const std::string& address, const std::string& subject) = 0;
+    // The file the player chooses in a file dialog; "" when the dialog is cancelled. Choosing
+    // an existing file to save over is only a choice: the game asks before replacing it.
+    virtual std::string AskFileName(const FileQuestion& question) = 0;
+    // Where saved games go unless the player says otherwise: the user's data folder
+    // (XDG_DATA_HOME, by default ~/.local/share) followed by quelmor/saves. Nothing is made.
+    virtual std::string SavesFolder() = 0;
 };
 
 // One request as the recording services took it.
@@ -42,7 +60,13 @@ public:
     std::unique_ptr<MusicPlayer> NewMusicPlayer() override;
     void PlaySound(const std::string& file, int flags) override;
     void OpenMail(const std::string& address, const std::string& subject) override;
+    // The file dialog answers with the next scripted name ("" when none is left: cancelled),
+    // and logs "file save FOLDER" or "file open FOLDER".
+    std::string AskFileName(const FileQuestion& question) override;
+    std::string SavesFolder() override { return savesFolder; }
     void MusicCommand(const std::string& file, const std::string& command);
+    std::deque<std::string> fileAnswers;
+    std::string savesFolder;   // "" for none: nothing is made
     std::vector<std::string> log;
     std::vector<ServiceRequest> requests;
 };

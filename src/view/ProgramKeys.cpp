@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "save/SaveCommands.h"
 #include "ui/KeyBindings.h"
 #include "view/InputHook.h"
 #include "view/ScreenView.h"
@@ -27,6 +28,9 @@ void InstallProgramKeys(SoundSwitches sound, int normalScale) {
                 return true;
             case ProgramKey::MuteEffects:
                 sound.setEffectsMuted(!sound.effectsMuted());
+                return true;
+            case ProgramKey::Save:
+                RequestSave();
                 return true;
             case ProgramKey::Help:
             case ProgramKey::Journal:

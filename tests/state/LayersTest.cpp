@@ -52,7 +52,7 @@ TEST(Layers, StateAndTheScreenFrameworkIncludeOnlyEachOther) {
 }
 
 // What one part of the game may include of another: the procedures and tables it shares. No
-// screen is among them (a screen is opened through ui/Navigation.h), and the set-up and the
+// screen is opened through them (that goes through ui/Navigation.h), and the set-up and the
 // ending use nothing of the other parts.
 const std::map<std::string, std::set<std::string>> kSharedHeaders = {
     {"board", {"items/Capacities.h", "items/Inventory.h", "items/ItemCatalogue.h",
@@ -61,6 +61,8 @@ const std::map<std::string, std::set<std::string>> kSharedHeaders = {
     {"combat", {"board/Board.h", "items/ItemCatalogue.h", "items/Shop.h", "items/Spells.h"}},
     {"setup", {}},
     {"ending", {}},
+    // Saving reads the board's own values and resumes a board from them.
+    {"save", {"board/BoardResume.h", "board/frmJeu.h"}},
 };
 
 TEST(Layers, ThePartsOfTheGameShareOnlyTheirListedHeaders) {

@@ -1,0 +1,174 @@
+// Saving from the board, loading from the title, and the question when the board closes.
+#include "save/SaveCommands.h"
+#include "ui/Navigation.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "board/frmJeu.h"
+#include "save/AtomicFile.h"
+#include "save/SaveQuestion.h"
+#include "save/SaveTexts.h"
+#include "save/SavedGame.h"
+#include "state/CombatModes.h"
+#include "state/GlobalDecl.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The game as it was last saved or loaded: closing the board asks nothing while it is unchanged.
+std::string& LastSaved() {
+    static std::string text;
+    return text;
+}
+
+// One command at a time: a key pressed again while a command's own dialog is up does nothing.
+bool& Busy() {
+    static bool busy = false;
+    return busy;
+}
+
+struct Guard {
+    Guard() { Busy() = true; }
+    ~Guard() { Busy() = false; }
+};
+
+// Why the game cannot be saved now; empty when it can.
+std::string WhyNotNow() {
+    frmJeu* board = Jeu();
+    if (!board) return Say(SaveText::NoGame);
+    if (Ui::Get().Find("Combat") || Ui::Get().Find("ChCmb") || !board->visible) {
+        const int mode = gd.CombatMode;
+        const bool shop = mode == combat_mode::kMarket || mode == combat_mode::kForge || mode == combat_mode::kTournament;
+        return Say(shop ? SaveText::DuringShop : SaveText::DuringFight);
+    }
+    if (Ui::Get().Top() != board || Ui::Get().ModalDepth() > 0) return Say(SaveText::WindowOpen);
+    return "";
+}
+
+FileQuestion Question(FileQuestion::Kind kind, const std::string& title) {
+    FileQuestion q;
+    q.kind = kind;
+    q.folder = Ui::Get().services().SavesFolder();
+    q.title = title;
+    q.filterName = Say(SaveText::FileKind);
+    q.suffix = kSaveSuffix;
+    return q;
+}
+
+std::string WithSuffix(const std::string& name) {
+    const std::string suffix = std::string(".") + kSaveSuffix;
+    if (name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) return name;
+    return name + suffix;
+}
+
+std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
+
+std::string ReadFault(ReadResult result) {
+    switch (result) {
+        case ReadResult::Missing: return Say(SaveText::Missing);
+        case ReadResult::TooLarge: return Say(SaveText::TooLarge);
+        default: return Say(SaveText::Unreadable);
+    }
+}
+
+}  // namespace
+
+bool RequestSave() {
+    if (Busy()) return false;
+    Guard guard;
+    const std::string refusal = WhyNotNow();
+    if (!refusal.empty()) {
+        Ui::Get().MessageBox(refusal);
+        return false;
+    }
+    const FileQuestion question = Question(FileQuestion::Save, Say(SaveText::SaveEntry));
+    // The saves' folder is made only now that the player asks to save (the dialog opens there).
+    std::error_code ec;
+    if (!question.folder.empty()) fs::create_directories(question.folder, ec);
+    const std::string answer = Ui::Get().services().AskFileName(question);
+    if (answer.empty()) return false;
+    const std::string path = WithSuffix(answer);
+    if (fs::exists(path, ec)) {
+        const int choice = AskPlayer(Say(SaveText::ReplaceQuestion) + FileName(path),
+                                     {Say(SaveText::Replace), Say(SaveText::Keep)});
+        if (choice != 0) return false;
+    }
+    const std::string text = SaveFileText(CaptureGame());
+    std::string why;
+    // Only a file that loads is written: a state the checks do not take is reported, not saved.
+    SavedGame check;
+    if (!ReadSaveText(text, check, why) || !WriteFileAtomically(path, text, why)) {
+        Ui::Get().MessageBox(Say(SaveText::NotWritten) + why);
+        return false;
+    }
+    LastSaved() = text;
+    Ui::Get().MessageBox(Say(SaveText::Saved) + FileName(path));
+    return true;
+}
+
+void RequestLoad() {
+    if (Busy()) return;
+    Guard guard;
+    Screen* title = Ui::Get().Find("frmBegin");
+    if (!title || Ui::Get().Top() != title || Ui::Get().ModalDepth() > 0) {
+        Ui::Get().MessageBox(Say(SaveText::LoadOnTitleOnly));
+        return;
+    }
+    const std::string path = Ui::Get().services().AskFileName(Question(FileQuestion::Open, Say(SaveText::LoadEntry)));
+    if (path.empty()) return;
+    std::string text, why;
+    SavedGame game;
+    const ReadResult read = ReadWholeFile(path, kLargestSave, text);
+    if (read != ReadResult::Read) why = ReadFault(read);
+    else ReadSaveText(text, game, why);
+    if (!why.empty()) {
+        Ui::Get().MessageBox(Say(SaveText::NotLoaded) + FileName(path) + Say(SaveText::Separator) + why);
+        return;
+    }
+    // As for a new game: the title's music stops and the title closes.
+    title->Music().Command("stop");
+    title->Music().Command("close");
+    Ui::Get().Close(*title);
+    LastSaved() = SaveFileText(game);
+    ResumeGame(std::move(game));
+}
+
+void RequestLeaveBoard(Screen& board) {
+    if (Busy()) return;
+    if (SaveFileText(CaptureGame()) != LastSaved()) {
+        int choice = 0;
+        {
+            Guard guard;
+            choice = AskPlayer(Say(SaveText::LeaveQuestion), {Say(SaveText::SaveAndLeave),
+                               Say(SaveText::LeaveWithoutSaving), Say(SaveText::Cancel)});
+        }
+        if (choice == 2 || (choice == 0 && !RequestSave())) return;
+    }
+    Ui::Get().Close(board);
+}
+
+void AddSaveEntry(Screen& board) {
+    // Beside the three action buttons, where the fourth place is free; in the acting player's colour.
+    Control& save = Place(board.Add(Kind::Image, "Sauvegarde"), 748, 323, 32, 32);
+    save.picture = "bouton13.bmp";
+    save.stretch = true;
+    board.On("Sauvegarde_Click", [](const EventArgs&) { RequestSave(); });
+    board.On("Form_QueryClose", [&board](const EventArgs&) { RequestLeaveBoard(board); });
+    CaptionSaveEntries(board);
+}
+
+void AddLoadEntry(Screen& title) {
+    Control& load = title.Add(Kind::Menu, "MNU_Load");
+    load.parent = "MNU_File";
+    title.On("MNU_Load_Click", [](const EventArgs&) { RequestLoad(); });
+    CaptionSaveEntries(title);
+}
+
+void CaptionSaveEntries(Screen& screen) {
+    if (Control* save = screen.Find("Sauvegarde")) save->tooltip = Say(SaveText::SaveEntry) + " (Ctrl+S)";
+    if (Control* load = screen.Find("MNU_Load")) load->caption = Say(SaveText::LoadEntry);
+}

@@ -1,0 +1,70 @@
+// Saving and loading's own texts, French and English.
+#include "save/SaveTexts.h"
+
+#include "state/GlobalDecl.h"
+
+namespace {
+
+struct Pair {
+    SaveText id;
+    const char* french;
+    const char* english;
+};
+
+constexpr Pair kTexts[] = {
+    {SaveText::SaveEntry, "Sauvegarder la partie", "Save the game"},
+    {SaveText::LoadEntry, "&Reprendre une partie...", "&Load a game..."},
+    {SaveText::FileKind, "Parties de Quelmor", "Quelmor games"},
+    {SaveText::NoGame, "Aucune partie n'est en cours : il n'y a rien à sauvegarder.",
+     "No game is running: there is nothing to save."},
+    {SaveText::DuringFight, "On ne sauvegarde pas pendant un combat : finissez-le d'abord.",
+     "A game cannot be saved during a fight: finish it first."},
+    {SaveText::DuringShop, "On ne sauvegarde pas au marché, à la forge ou à l'arène : sortez-en d'abord.",
+     "A game cannot be saved at the market, the forge or the arena: leave it first."},
+    {SaveText::WindowOpen, "Fermez d'abord la fenêtre ou le menu ouvert, puis sauvegardez depuis le plateau.",
+     "Close the open window or menu first, then save from the board."},
+    {SaveText::LoadOnTitleOnly, "Une partie se reprend depuis l'écran titre.",
+     "A game is loaded from the title screen."},
+    {SaveText::ReplaceQuestion, "Ce fichier existe déjà. Le remplacer par la partie en cours ?\n",
+     "This file already exists. Replace it with the running game?\n"},
+    {SaveText::Replace, "&Remplacer", "&Replace"},
+    {SaveText::Keep, "&Ne pas remplacer", "&Do not replace"},
+    {SaveText::LeaveQuestion, "La partie en cours sera perdue. La sauvegarder avant de quitter ?",
+     "The running game will be lost. Save it before leaving?"},
+    {SaveText::SaveAndLeave, "&Sauvegarder", "&Save"},
+    {SaveText::LeaveWithoutSaving, "&Quitter sans sauvegarder", "&Leave without saving"},
+    {SaveText::Cancel, "&Annuler", "&Cancel"},
+    {SaveText::Saved, "Partie sauvegardée : ", "Game saved: "},
+    {SaveText::NotWritten, "La partie n'a pas été sauvegardée : ", "The game was not saved: "},
+    {SaveText::NotLoaded, "Impossible de reprendre la partie ", "Cannot load the game "},
+    {SaveText::Separator, " : ", ": "},
+    {SaveText::Missing, "le fichier n'existe pas.", "the file does not exist."},
+    {SaveText::Unreadable, "le fichier ne peut pas être lu.", "the file cannot be read."},
+    {SaveText::Empty, "le fichier est vide.", "the file is empty."},
+    {SaveText::TooLarge, "le fichier est bien trop grand pour une partie sauvegardée.",
+     "the file is far too large for a saved game."},
+    {SaveText::TooDeep, "le fichier est imbriqué bien plus profondément qu'une partie sauvegardée.",
+     "the file is nested far deeper than a saved game."},
+    {SaveText::Truncated, "le fichier est tronqué (sa fin manque).", "the file is truncated (its end is missing)."},
+    {SaveText::Malformed, "le fichier est abîmé (ce n'est pas du JSON valide, octet ",
+     "the file is damaged (it is not valid JSON, byte "},
+    {SaveText::NotASave, "ce n'est pas une partie sauvegardée de Quelmor.", "it is not a saved Quelmor game."},
+    {SaveText::OtherVersion, "la partie a été sauvegardée dans une autre version du format : ",
+     "the game was saved in another version of the format: "},
+    {SaveText::BadField, "la valeur ", "the value "},
+    {SaveText::FieldMissing, " manque.", " is missing."},
+    {SaveText::FieldType, " n'est pas du bon type.", " has the wrong type."},
+    {SaveText::FieldRange, " est hors de ses limites.", " is out of its range."},
+    {SaveText::FieldText, " n'est pas un texte permis (trop long ou avec des caractères interdits).",
+     " is not an allowed text (too long, or with forbidden characters)."},
+    {SaveText::FieldRecord, " n'est pas une fiche de personnage valable.", " is not a valid character record."},
+};
+
+}  // namespace
+
+std::string Say(SaveText text) {
+    const bool english = gd.LanguageOffset == 2000;
+    for (const Pair& p : kTexts)
+        if (p.id == text) return english ? p.english : p.french;
+    return "";
+}

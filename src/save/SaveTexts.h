@@ -1,0 +1,49 @@
+#pragma once
+// What saving and loading say to the player, in the language of the game.
+#include <string>
+
+enum class SaveText {
+    // Captions of the entries and of the file dialogs.
+    SaveEntry,        // the board's save button (tooltip) and the dialog's title
+    LoadEntry,        // the title's File menu entry
+    FileKind,         // the file dialogs' filter name
+    // Why a save cannot be made now.
+    NoGame,
+    DuringFight,
+    DuringShop,
+    WindowOpen,
+    LoadOnTitleOnly,
+    // Replacing a file, leaving the board.
+    ReplaceQuestion,  // followed by the file's name
+    Replace,
+    Keep,
+    LeaveQuestion,
+    SaveAndLeave,
+    LeaveWithoutSaving,
+    Cancel,
+    // Outcomes.
+    Saved,            // followed by the file's name
+    NotWritten,       // followed by the reason
+    NotLoaded,        // followed by the file's name, Separator, then the reason
+    Separator,
+    // Why a file is not loaded.
+    Missing,
+    Unreadable,
+    Empty,
+    TooLarge,
+    TooDeep,
+    Truncated,
+    Malformed,
+    NotASave,
+    OtherVersion,     // followed by the version found
+    BadField,         // followed by the field's name and what is wrong with it
+    // What is wrong with a field.
+    FieldMissing,
+    FieldType,
+    FieldRange,
+    FieldText,
+    FieldRecord,
+};
+
+// The text in the game's current language (French unless English is chosen).
+std::string Say(SaveText text);

@@ -1,0 +1,129 @@
+// The file on the disk: replaced only whole, only after the player agrees, free of the machine
+// it was made on; and the board's close box asks before a game is lost.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+
+#include "save/AtomicFile.h"
+#include "support/Game.h"
+#include "ui/Screen.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class SaveFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / "quelmor-savefile-test";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+};
+
+constexpr const char* kNewGame = "newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12\n";
+
+TEST_F(SaveFileTest, AWriteThatFailsLeavesTheOldFileWholeAndNoTemporaryFile) {
+    const fs::path file = dir / "game.quelmor";
+    const std::string old(3000, 'o');
+    std::string why;
+    ASSERT_TRUE(WriteFileAtomically(file.string(), old, why)) << why;
+    // The disk "fills" after 4 KiB: the process may write no larger file.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteFileAtomically(file.string(), std::string(100000, 'n'), why);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(Read(file), old);
+    EXPECT_FALSE(fs::exists(dir / "game.quelmor.part"));
+    ASSERT_TRUE(WriteFileAtomically(file.string(), "new", why)) << why;
+    EXPECT_EQ(Read(file), "new");
+}
+
+TEST_F(SaveFileTest, AnExistingFileIsReplacedOnlyWhenThePlayerAgrees) {
+    const fs::path file = dir / "mine.quelmor";
+    { std::ofstream(file) << "keep me"; }
+    Session s;
+    ASSERT_EQ(s.Run(kNewGame), 0);
+    // The suffix is added to a name without it; the player says no, then yes.
+    ASSERT_EQ(s.Run("save " + (dir / "mine").string() + "\nclick SaveAsk.Bouton(1)\n"), 0) << s.err();
+    EXPECT_EQ(Read(file), "keep me");
+    ASSERT_EQ(s.Run("save " + file.string() + "\nclick SaveAsk.Bouton(0)\nclick MsgBox.OK\n"), 0) << s.err();
+    EXPECT_NE(Read(file).find("\"format\": \"quelmor-save\""), std::string::npos);
+}
+
+TEST_F(SaveFileTest, ASaveMovedToAnotherMachineLoadsTheSameGame) {
+    const fs::path here = dir / "home-one" / "saves" / "trip.quelmor";
+    fs::create_directories(here.parent_path());
+    Session first;
+    ASSERT_EQ(first.Run(kNewGame + std::string("press frmJeu.Left\nclick frmJeu.EndTurn\nsave ") + here.string() +
+                        "\nclick MsgBox.OK\n"), 0) << first.err();
+    const std::string text = Read(here);
+    // Nothing of this machine is in it: no folder, no user.
+    EXPECT_EQ(text.find(dir.string()), std::string::npos);
+    if (const char* user = std::getenv("USER"); user && std::string(user).size() > 3) {
+        EXPECT_EQ(text.find(user), std::string::npos);
+    }
+    const GlobalDecl saved = gd;
+    const fs::path there = dir / "elsewhere" / "copied.quelmor";
+    fs::create_directories(there.parent_path());
+    fs::copy_file(here, there);
+    fs::remove_all(dir / "home-one");
+    Session second;
+    ResetGlobalDecl();
+    ASSERT_EQ(second.Run("load " + there.string() + "\n"), 0) << second.err();
+    ASSERT_NE(second.screen("frmJeu"), nullptr);
+    EXPECT_EQ(gd.CharacterRecords, saved.CharacterRecords);
+    EXPECT_EQ(gd.CurrentCharacter, saved.CurrentCharacter);
+    EXPECT_EQ(gd.PosX, saved.PosX);
+}
+
+TEST_F(SaveFileTest, ClosingTheBoardAsksFirstUnlessTheGameIsSaved) {
+    Session s;
+    ASSERT_EQ(s.Run(kNewGame), 0);
+    // Cancel keeps the game; leave without saving closes it.
+    ASSERT_EQ(s.Run("close\nclick SaveAsk.Bouton(2)\n"), 0) << s.err();
+    ASSERT_NE(s.screen("frmJeu"), nullptr);
+    ASSERT_EQ(s.Run("close\nclick SaveAsk.Bouton(1)\n"), 0) << s.err();
+    EXPECT_EQ(s.screen("frmJeu"), nullptr);
+
+    Session again;
+    const fs::path file = dir / "closing.quelmor";
+    ASSERT_EQ(again.Run(kNewGame + std::string("save ") + file.string() + "\nclick MsgBox.OK\nclose\n"), 0) << again.err();
+    EXPECT_EQ(again.screen("frmJeu"), nullptr);  // saved and unchanged: no question
+    EXPECT_EQ(again.screen("SaveAsk"), nullptr);
+}
+
+TEST_F(SaveFileTest, TheTitleOffersLoadingAfterNewGameInBothLanguages) {
+    Session s;
+    Screen* title = s.screen("frmBegin");
+    ASSERT_NE(title, nullptr);
+    std::vector<std::string> file;
+    for (Control& c : title->Controls())
+        if (c.kind == Kind::Menu && c.parent == "MNU_File") file.push_back(c.name);
+    ASSERT_GE(file.size(), 2u);
+    EXPECT_EQ(file[0], "MNU_New");
+    EXPECT_EQ(file[1], "MNU_Load");
+    EXPECT_EQ(title->C("MNU_Load").shortcut, "Ctrl+O");
+    EXPECT_EQ(title->C("MNU_Load").caption, "&Reprendre une partie...");
+    ASSERT_EQ(s.Run("menu frmBegin.lang(1)\n"), 0);
+    EXPECT_EQ(title->C("MNU_Load").caption, "&Load a game...");
+}
+
+}  // namespace
