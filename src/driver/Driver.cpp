@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "ai/Computer.h"
 #include "driver/Dump.h"
 #include "driver/Script.h"
 #include "driver/Variables.h"
@@ -67,6 +68,17 @@ int Driver::Guarded(bool opening) {
 bool Driver::Step() {
     Ui::Get().Idle();
     std::string line;
+    if (playLeft_ > 0 && pending_.empty()) {
+        // `play N`: the computer parties act while it is their turn.
+        if (ai::ComputerToAct()) {
+            --playLeft_;
+            ai::Decision d = ai::Decide(popupScreen_, popupMenu_);
+            if (playVerbose_) out_ << "# " << d.line << "  -- " << d.reason << "\n";
+            Execute(d.line);
+            return true;
+        }
+        playLeft_ = 0;
+    }
     if (!pending_.empty()) {
         line = pending_.front();
         pending_.pop_front();
@@ -223,6 +235,18 @@ void Driver::Execute(const std::string& raw) {
     } else if (cmd == "set") {
         need(3);
         if (!SetVariable(w[1], w[2])) Fail("set: no variable " + w[1] + " for value " + w[2]);
+    } else if (cmd == "computer") {
+        need(2);
+        int p = integer(1);
+        if (p < 1 || p > kMaxPlayers) Fail("computer: not a player number from 1 to 4: " + w[1]);
+        bool on = !(w.size() > 2 && w[2] == "off");
+        SetComputerPlayer(p, on);
+    } else if (cmd == "play") {
+        need(2);
+        int n = integer(1);
+        if (n < 0) Fail("play: negative count");
+        playLeft_ = n;
+        playVerbose_ = w.size() > 2 && w[2] == "verbose";
     } else if (cmd == "newgame") {
         NewGame(w);
     } else if (cmd == "_pickclass") {
@@ -276,6 +300,8 @@ void Driver::Execute(const std::string& raw) {
     }
     out_.flush();
 }
+
+void Driver::SetComputerPlayer(int p, bool on) { gd.ComputerPlayer[p] = on; }
 
 void Driver::NewGame(const std::vector<std::string>& w) {
     if (w.size() < 5 || (w.size() - 1) % 2 != 0 || w.size() > 9) Fail("newgame: give 2 to 4 names, each with its classes");
