@@ -1,4 +1,5 @@
-// quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose]
+// quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings]
+//                    [--pairing computer|mixed]
 // Plays seeded two-player games between computer parties and random-play parties and prints
 // one line per pairing: the wins of each side, the unfinished games and the median game
 // length in character turns. Game g of a pairing uses seed S + g; in the mixed pairing the
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 #include "driver/ComputerGames.h"
 #include "platform/SdlServices.h"
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     unsigned long long seed = 1;
     long long actions = 200000;
     bool check = false, verbose = false, timings = false;
+    std::string only;  // "computer" or "mixed": one pairing alone
     for (int i = 1; i < argc; ++i) {
         auto value = [&] { return i + 1 < argc ? std::strtoll(argv[++i], nullptr, 10) : 0LL; };
         if (!std::strcmp(argv[i], "--games")) games = static_cast<int>(value());
@@ -38,8 +41,9 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--check")) check = true;
         else if (!std::strcmp(argv[i], "--verbose")) verbose = true;
         else if (!std::strcmp(argv[i], "--timings")) timings = true;
+        else if (!std::strcmp(argv[i], "--pairing") && i + 1 < argc) only = argv[++i];
         else {
-            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings]\n";
+            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--pairing computer|mixed]\n";
             return 2;
         }
     }
@@ -53,6 +57,7 @@ int main(int argc, char** argv) {
     std::vector<float> decisions;
     int status = 0;
     for (const Pairing& pairing : pairings) {
+        if (!only.empty() && only != (pairing.mixed ? "mixed" : "computer")) continue;
         int winsFirst = 0, winsSecond = 0, unfinished = 0;
         std::vector<long long> lengths;
         for (int g = 0; g < games; ++g) {
