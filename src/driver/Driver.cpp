@@ -9,6 +9,7 @@
 #include "driver/Dump.h"
 #include "driver/Script.h"
 #include "driver/Variables.h"
+#include "setup/FairePerso.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
@@ -301,7 +302,11 @@ void Driver::Execute(const std::string& raw) {
     out_.flush();
 }
 
-void Driver::SetComputerPlayer(int p, bool on) { gd.ComputerPlayer[p] = on; }
+void Driver::SetComputerPlayer(int p, bool on) {
+    // Inside the set-up screen it is that player's box; OK writes the boxes into the game.
+    if (Screen* setup = ScreenNamed("FairePerso")) SetSetupComputer(*setup, p, on);
+    else gd.ComputerPlayer[p] = on;
+}
 
 void Driver::NewGame(const std::vector<std::string>& w) {
     if (w.size() < 5 || (w.size() - 1) % 2 != 0 || w.size() > 9) Fail("newgame: give 2 to 4 names, each with its classes");

@@ -2,6 +2,7 @@
 // games keep every rule the random-play tester checks.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "ai/Computer.h"
@@ -61,6 +62,46 @@ TEST(ComputerPlayTest, SeededGamesKeepTheRules) {
         EXPECT_EQ(r.failure, "") << "seed " << seed;
         EXPECT_GT(r.characterTurns, 20) << "seed " << seed;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ComputerSetupTest, TheBoxHandsAPartyToTheComputerWhichCompletesIt) {
+    Session session;
+    ASSERT_EQ(session.Run("menu frmBegin.MNU_New\nkey FairePerso.ReponseDuNom \"Ann\"\n"
+                          "_pickclass 10\n_pickclass 1\n_pickclass 3\n_pickclass 4\n_pickclass 5\n_pickclass 6\n"
+                          "tab FairePerso.EnsTab 1\nclick FairePerso.Computer\n"),
+              0)
+        << session.err();
+    Screen* setup = session.screen("FairePerso");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->C("Computer").caption, "[X] Joué par l'ordinateur");
+    // Player 1's tab shows its own box, still clear.
+    ASSERT_EQ(session.Run("tab FairePerso.EnsTab 0\n"), 0);
+    EXPECT_EQ(setup->C("Computer").caption, "[  ] Joué par l'ordinateur");
+    ASSERT_EQ(session.Run("click FairePerso.cmdOK\n"), 0) << session.err();
+    ASSERT_EQ(gd.PlayerCount, 2);
+    EXPECT_FALSE(gd.ComputerPlayer[1]);
+    EXPECT_TRUE(gd.ComputerPlayer[2]);
+    // The computer's party: six classes of its own, the Monstre taken already, the Cavalier
+    // Noir first; its player named for it.
+    EXPECT_EQ(rec::ClassNumber(7), 2);
+    std::set<int> classes;
+    for (int c = 1; c <= 12; ++c) classes.insert(rec::ClassNumber(c));
+    EXPECT_EQ(classes.size(), 12u);
+    EXPECT_EQ(classes.count(0), 0u);
+    EXPECT_EQ(rec::PlayerNameField(7), "Ordinateur");
+}
+
+TEST(ComputerSetupTest, ComputerInsideSetUpTicksTheBox) {
+    Session session;
+    ASSERT_EQ(session.Run("menu frmBegin.MNU_New\ncomputer 1\ncomputer 2\nclick FairePerso.cmdOK\n"), 0) << session.err();
+    ASSERT_EQ(gd.PlayerCount, 2);
+    EXPECT_TRUE(gd.ComputerPlayer[1] && gd.ComputerPlayer[2]);
+    EXPECT_EQ(rec::ClassNumber(1), 10);
+    EXPECT_TRUE(ai::ComputerToAct());
 }
 
 }  // namespace
