@@ -23,6 +23,7 @@
 #include "view/ProgramKeys.h"
 #include "view/Pictures.h"
 #include "view/ScreenView.h"
+#include "view/ComputerPace.h"
 #include "view/QtHost.h"
 
 // The whole factor by which every window is shown: QUELMOR_SCALE, or the largest that lets the
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(3000, &app, settle);
     const int scale = WindowScale();
     QtHost host(scale);
+    ComputerPace computerPace(host);
     // Keys of the program itself, on every window: full screen and sound, for this run only.
     InstallProgramKeys({[&services] { return services.musicMuted(); }, [&services] { return services.effectsMuted(); },
                         [&services](bool m) { services.SetMusicMuted(m); },
