@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "ai/Act.h"
 #include "ai/Computer.h"
@@ -33,6 +36,12 @@ void ComputerPace::Tick() {
     }
     Screen* popup = host_.popupScreen();
     ai::Decision d = ai::Decide(popup, host_.popupMenu());
+    // QUELMOR_COMPUTER_VERBOSE=1: each decision with its reason on the standard error.
+    static const bool verbose = [] {
+        const char* v = std::getenv("QUELMOR_COMPUTER_VERBOSE");
+        return v && *v && std::string(v) != "0";
+    }();
+    if (verbose) std::fprintf(stderr, "computer: %s  -- %s\n", d.line.c_str(), d.reason.c_str());
     if (popup) {
         // The pop-up menu waits in its own loop: close it, then choose once it has returned.
         if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
