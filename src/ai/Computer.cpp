@@ -63,6 +63,8 @@ Decision Decide(Screen* popup, const std::string& popupMenu) {
         }
     }
     if (name == "frmFini") return {"wait 100", "the game is over"};
+    // A person reading the help or the journal is left in peace.
+    if (name == "frmAide" || name == "frmJournal") return {"wait 250", "someone is reading"};
     return {"close", "nothing to do on " + name};
 }
 
