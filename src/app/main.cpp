@@ -24,6 +24,7 @@
 #include "view/ProgramKeys.h"
 #include "view/Pictures.h"
 #include "view/ScreenView.h"
+#include "view/ComputerPace.h"
 #include "view/QtHost.h"
 
 // The whole factor by which every window is shown: QUELMOR_SCALE, or the largest that lets the
@@ -78,7 +79,8 @@ private:
 };
 
 // QUELMOR_DEMO_BOARD=N (2 to 4): starts an N-player game at once through the set-up screen's
-// own controls, as a player would, so that the board can be measured with nobody acting.
+// own controls, as a player would, so that the board can be measured with nobody acting;
+// with QUELMOR_DEMO_COMPUTERS=1 every party is ticked as played by the computer (a game to watch).
 static void StartDemoGame(int players) {
     QTimer::singleShot(0, [players] {
         QTimer::singleShot(0, [players] {  // runs inside the set-up dialog that New game opens
@@ -89,6 +91,7 @@ static void StartDemoGame(int players) {
                 if (p >= 2) s->Click("Command1");
                 if (p >= 1) s->Tab("EnsTab", p);
                 s->Type("ReponseDuNom", "Joueur " + std::to_string(p + 1));
+                if (EnvSet("QUELMOR_DEMO_COMPUTERS")) s->Click("Computer");
                 for (int k = 1; k <= per; ++k) {
                     const std::vector<std::string> items = s->C("List1").items;
                     for (size_t i = 0; i < items.size(); ++i) {
@@ -129,6 +132,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(3000, &app, settle);
     const int scale = WindowScale();
     QtHost host(scale);
+    ComputerPace computerPace(host);
     // Keys of the program itself, on every window: full screen and sound, for this run only.
     InstallProgramKeys({[&services] { return services.musicMuted(); }, [&services] { return services.effectsMuted(); },
                         [&services](bool m) { services.SetMusicMuted(m); },

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QImage>
 
+#include "ai/Computer.h"
 #include "driver/Dump.h"
 #include "driver/Script.h"
 #include "driver/Variables.h"
 #include "save/SaveCommands.h"
+#include "setup/FairePerso.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
@@ -68,6 +70,17 @@ int Driver::Guarded(bool opening) {
 bool Driver::Step() {
     Ui::Get().Idle();
     std::string line;
+    if (playLeft_ > 0 && pending_.empty()) {
+        // `play N`: the computer parties act while it is their turn.
+        if (ai::ComputerToAct()) {
+            --playLeft_;
+            ai::Decision d = ai::Decide(popupScreen_, popupMenu_);
+            if (playVerbose_) out_ << "# " << d.line << "  -- " << d.reason << "\n";
+            Execute(d.line);
+            return true;
+        }
+        playLeft_ = 0;
+    }
     if (!pending_.empty()) {
         line = pending_.front();
         pending_.pop_front();
@@ -224,6 +237,18 @@ void Driver::Execute(const std::string& raw) {
     } else if (cmd == "set") {
         need(3);
         if (!SetVariable(w[1], w[2])) Fail("set: no variable " + w[1] + " for value " + w[2]);
+    } else if (cmd == "computer") {
+        need(2);
+        int p = integer(1);
+        if (p < 1 || p > kMaxPlayers) Fail("computer: not a player number from 1 to 4: " + w[1]);
+        bool on = !(w.size() > 2 && w[2] == "off");
+        SetComputerPlayer(p, on);
+    } else if (cmd == "play") {
+        need(2);
+        int n = integer(1);
+        if (n < 0) Fail("play: negative count");
+        playLeft_ = n;
+        playVerbose_ = w.size() > 2 && w[2] == "verbose";
     } else if (cmd == "newgame") {
         NewGame(w);
     } else if (cmd == "_pickclass") {
@@ -283,6 +308,12 @@ void Driver::Execute(const std::string& raw) {
         Fail("unknown command " + cmd);
     }
     out_.flush();
+}
+
+void Driver::SetComputerPlayer(int p, bool on) {
+    // Inside the set-up screen it is that player's box; OK writes the boxes into the game.
+    if (Screen* setup = ScreenNamed("FairePerso")) SetSetupComputer(*setup, p, on);
+    else gd.ComputerPlayer[p] = on;
 }
 
 void Driver::NewGame(const std::vector<std::string>& w) {

@@ -63,6 +63,7 @@ private:
     Screen& TargetScreen(std::string& key);   // "Screen.Control" or the top screen
     Screen* ScreenNamed(const std::string& name);
     void NewGame(const std::vector<std::string>& words);
+    void SetComputerPlayer(int p, bool on);
     void Snap(const std::string& name);
 
     std::istream& in_;
@@ -81,6 +82,8 @@ private:
     std::string openMenu_;                // a menu-bar menu drawn opened by the next snap
     PopupPlace lastPopup_;                // where the last pop-up menu opened
     bool popupSeen_ = false;
+    long long playLeft_ = 0;              // `play N`: computer actions still allowed
+    bool playVerbose_ = false;            // print each computer decision with its reason
     size_t requestsDumped_ = 0;           // platform requests that an earlier dump showed
 };
 

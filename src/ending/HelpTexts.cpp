@@ -116,6 +116,20 @@ const Page kFrench[] = {
      "mine, chaque métal porte son nom.\n\n"
      "Forger prend plusieurs tours, pendant lesquels le forgeron ne joue pas. L'objet forgé remplace "
      "ceux du même genre et ajoute pour de bon son attaque, sa défense et son agilité."},
+    {"Ordinateur", "Jouer contre l'ordinateur",
+     "Dans Nouveau jeu, cochez « Joué par l'ordinateur » sous la liste des classes (Tab jusqu'au bouton "
+     "puis Espace) : l'ordinateur joue le groupe de ce joueur. Laissez ses emplacements vides et il "
+     "choisit lui-même ses classes ; tous les joueurs peuvent être l'ordinateur, pour regarder une "
+     "partie.\n\n"
+     "L'ordinateur joue à votre vue, une action toutes les 0,4 seconde, par les mêmes boutons que "
+     "vous. Appuyez sur H pendant son tour pour le presser, et de nouveau sur H pour revenir au pas "
+     "normal.\n\n"
+     "Son plan : réunir les clés (coffres, passe-partout après un échec, prospecteur, jeune fille), "
+     "s'équiper au marché avec l'or gagné à l'arène, ne livrer que les combats qu'il pense gagner, "
+     "fuir quand la chance tourne, puis ouvrir la porte de la tour et la gravir avec son meilleur "
+     "combattant.\n\n"
+     "Il ne voit que ce que tout le monde voit sur le plateau, jamais les dés à venir, et ses choix "
+     "s'expliquent : avant chaque combat il compte ses chances avec les mêmes dés que le jeu."},
     {"Clavier", "Les touches", "{KEYBOARD}"},
     {"Classes", "Les seize classes", ""},
 };
@@ -216,6 +230,18 @@ const Page kEnglish[] = {
      "disc marks those you lack materials for; at the mine, every metal bears its name.\n\n"
      "Forging takes several turns, during which the smith does not play. The forged item replaces "
      "those of the same kind and adds its attack, defence and agility for good."},
+    {"Computer", "Playing against the computer",
+     "In New game, tick \"Played by the computer\" under the class list (Tab to the button, then "
+     "Space): the computer plays that player's party. Leave its slots empty and it chooses its "
+     "classes itself; every player may be the computer, to watch a game.\n\n"
+     "The computer plays where you can see it, one action every 0.4 seconds, through the same "
+     "buttons as you. Press H during its turn to hurry it, and H again for the normal pace.\n\n"
+     "Its plan: gather the keys (chests, the master key after a failed try, the prospector, the "
+     "young girl), equip at the market with the gold won at the arena, fight only the fights it "
+     "expects to win, flee when the odds turn, then open the tower door and climb it with its best "
+     "fighter.\n\n"
+     "It sees only what everybody sees on the board, never the dice to come, and its choices can be "
+     "explained: before each fight it counts its chances with the same dice as the game."},
     {"Keyboard", "The keys", "{KEYBOARD}"},
     {"Classes", "The sixteen classes", ""},
 };

@@ -50,6 +50,7 @@ void FairePerso::Layout() {
     Place(Add(Kind::Button, "Command2"), 174, 424, 150, 28);
     Place(Add(Kind::Button, "cmdOK"), 576, 424, 88, 28).caption = "OK";
     Place(Add(Kind::Button, "cmdCancel"), 672, 424, 88, 28);
+    LayoutComputerBox();
 }
 
 void FairePerso::LayoutSlot(int k) {
@@ -131,6 +132,7 @@ void FairePerso::Load() {
     list.listIndex = -1;
     for (int n = 1; n <= classes::kCount; ++n) templates_[n] = classes::Template(n);
     UpdateCount();
+    ShowComputerBox();
 }
 
 std::unique_ptr<Screen> MakeFairePerso() { return std::make_unique<FairePerso>(); }

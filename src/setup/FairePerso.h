@@ -14,6 +14,9 @@ public:
     // Form_Load: two players, the captions, the class list and the class templates.
     void Load() override;
 
+    // The "played by the computer" box of player (ComputerParty.cpp).
+    void SetComputer(int player, bool on);
+
     static constexpr int kSlots = 6;
     static constexpr int kMaxTabs = 4;
 
@@ -50,7 +53,14 @@ private:
     // The number of characters in player p's party.
     int PartySize(int player) const;
 
+    // The computer's box (ComputerParty.cpp).
+    void LayoutComputerBox();
+    void ShowComputerBox();
+    void CompleteComputerParties();
+    void WriteComputerPlayers();
+
     int shownPlayer_ = 1;
+    std::array<bool, kMaxTabs + 1> computer_{};
     int selectedSlot_ = 0;
     std::array<std::string, kMaxTabs + 1> playerNames_{};
     int partyClasses_[kMaxTabs + 1][kSlots + 1] = {};
@@ -59,3 +69,5 @@ private:
 };
 
 std::unique_ptr<Screen> MakeFairePerso();
+// Ticks or clears player's "played by the computer" box on an open set-up screen.
+void SetSetupComputer(Screen& setup, int player, bool on);

@@ -48,6 +48,7 @@ void FairePerso::ShowPlayer(int player) {
     C("retirer").enabled = false;
     C("Frame1").caption = Msg(50) + " " + NumberText(player);
     UpdateCount();
+    ShowComputerBox();
 }
 
 void FairePerso::AddPlayer() {
@@ -74,6 +75,7 @@ void FairePerso::RemovePlayer() {
 void FairePerso::Confirm() {
     std::string& shownName = playerNames_[shownPlayer_];
     if (C("ReponseDuNom").text != shownName) shownName = C("ReponseDuNom").text;
+    CompleteComputerParties();
     int players = TabCount();
     int perPlayer = 8 - players;
     for (int p = 1; p <= players; ++p) {
@@ -83,6 +85,7 @@ void FairePerso::Confirm() {
         }
     }
     gd.PlayerCount = players;
+    WriteComputerPlayers();
     for (int p = 1; p <= players; ++p) {
         playerNames_[p] = FirstTen(playerNames_[p]);
         for (int k = 1; k <= perPlayer; ++k) {

@@ -44,6 +44,8 @@ struct GlobalDecl {
     // Per player, index = player number (slot 0 unused).
     std::array<int, kMaxPlayers + 1> DoorState{};
     std::array<int, kMaxPlayers + 1> TowerFloor{};
+    // Parties played by the computer (set-up's check box, the driver's `computer P`).
+    std::array<bool, kMaxPlayers + 1> ComputerPlayer{};
 };
 
 // The one game state of the process.

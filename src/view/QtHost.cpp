@@ -161,7 +161,15 @@ void QtHost::RunModal(Screen& screen) {
 }
 
 void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
-    if (ScreenWindow* window = WindowOf(screen)) window->Popup(menu, x, y);
+    ScreenWindow* window = WindowOf(screen);
+    if (!window) return;
+    Screen* outerScreen = popupScreen_;
+    std::string outerMenu = popupMenu_;
+    popupScreen_ = &screen;
+    popupMenu_ = menu;
+    window->Popup(menu, x, y);
+    popupScreen_ = outerScreen;
+    popupMenu_ = outerMenu;
 }
 
 void QtHost::Quit() { QCoreApplication::exit(0); }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <string>
 
 #include "ui/Host.h"
 
@@ -29,6 +30,9 @@ public:
     void Quit() override;
 
     ScreenWindow* WindowOf(Screen& screen);
+    // The pop-up menu waiting for its choice (nullptr when none).
+    Screen* popupScreen() const { return popupScreen_; }
+    const std::string& popupMenu() const { return popupMenu_; }
     int scale() const { return scale_; }
     void SetScale(int scale);
 
@@ -46,4 +50,6 @@ private:
     QTimer timer_;
     int scale_;
     bool syncQueued_ = false;
+    Screen* popupScreen_ = nullptr;
+    std::string popupMenu_;
 };

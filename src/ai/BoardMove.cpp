@@ -1,0 +1,325 @@
+// The computer on the board: which fight to take, which keys to use at the door, and where
+// to walk so that the movement runs out on a useful cell or in a useful place.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "ai/Knowledge.h"
+#include "ai/Memory.h"
+#include "ai/Paths.h"
+#include "ai/Screens.h"
+#include "board/MapTables.h"
+#include "board/frmJeu.h"
+#include "items/ItemCatalogue.h"
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Messages.h"
+#include "state/Status.h"
+#include "ui/Screen.h"
+
+namespace ai {
+
+namespace {
+
+constexpr Spot kDoor{3, 19, 10};
+constexpr Spot kArena{3, 3, 5};
+constexpr Spot kMarket{3, 3, 13};
+
+bool OnSpot(int c, const Spot& s) { return gd.Zone[c] == s.zone && gd.PosX[c] == s.x && gd.PosY[c] == s.y; }
+
+// The three monsters of a zone (attack, defence, agility), each met on a third of the dice.
+void ZoneMonsters(int zone, int out[3][3]) {
+    static const int kM[5][3][3] = {{},
+                                    {{16, 16, 6}, {18, 18, 8}, {20, 20, 10}},
+                                    {{22, 22, 12}, {18, 18, 9}, {14, 14, 9}},
+                                    {{20, 20, 10}, {18, 18, 8}, {16, 16, 6}},
+                                    {{20, 20, 10}, {18, 18, 8}, {16, 16, 6}}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = kM[zone][i][j];
+}
+
+// Is a fight worth taking? Deaths count far more than a level's experience.
+bool WorthFighting(int c, int enemy, int a, int d, int g, std::string& why) {
+    const int cls = rec::ClassNumber(c);
+    char buf[96];
+    if (enemy == 4) {
+        why = "the young girl may give a runic key";
+        return true;
+    }
+    const double w = WinAgainst(c, a, d, g);
+    std::snprintf(buf, sizeof buf, "win chance %.0f%%", w * 100);
+    if (enemy >= 15) {
+        why = std::string(buf) + ", a lost floor only costs life";
+        return true;
+    }
+    if (OnSpot(c, kArena)) {
+        why = std::string(buf) + " at the arena, where losing costs nothing";
+        return true;
+    }
+    if (gd.Zone[c] == map::Town) {
+        why = "a fight in town ends in prison";
+        return false;
+    }
+    if (cls == classes::kCavalierNoir) {
+        why = std::string(buf) + ", and a Cavalier Noir cannot die";
+        return true;
+    }
+    why = std::string(buf) + (w >= 0.8 ? ", worth the risk" : ", too risky");
+    return w >= 0.8;
+}
+
+// What a fight with one of the zone's monsters is worth on average (0 when not taken).
+double MonsterWorth(int c, int zone) {
+    if (zone == map::Town && rec::ClassNumber(c) != 0) return 0;
+    int m[3][3];
+    ZoneMonsters(zone, m);
+    double sum = 0;
+    for (auto& e : m) {
+        double w = WinAgainst(c, e[0], e[1], e[2]);
+        if (w >= 0.8 || rec::ClassNumber(c) == classes::kCavalierNoir) sum += w * 4 - (1 - w) * 30;
+    }
+    return std::max(0.0, sum / 3);
+}
+
+// What the event at the end of a walk is worth to c (in steps saved, roughly).
+double EndWorth(int c, const WalkEnd& e, const PartyKeys& keys) {
+    const int cls = rec::ClassNumber(c);
+    const int life = rec::Life(c);
+    const long gold = rec::Gold(c);
+    if (e.stuck) return -1;
+    if (e.place) {
+        const double keyChest = keys.master > 0 ? 40 : 12;
+        switch (map::PlaceAt(e.spot.zone, e.spot.x, e.spot.y)) {
+            case map::Place::Inn: return life <= 4 && gold >= 300 ? 6 : -2;
+            case map::Place::Tower: return -1;
+            case map::Place::Camp: return life <= 5 && gold >= 50 && rec::HasItem(c, items::kTent) ? 4 : -2;
+            case map::Place::Volcano: return -30;
+            case map::Place::Swamp: return -4;
+            case map::Place::UndergroundChest:
+            case map::Place::TempleChest: return keys.needOther ? keyChest : -1;
+            case map::Place::ForestChest: return keys.needRunic ? keyChest : -1;
+            case map::Place::Arena: {
+                double worth = 0;
+                BestArenaLevel(c, &worth);
+                return 2 + 3 * worth;
+            }
+            case map::Place::Market: return 0;  // valued through the goal
+            case map::Place::Fountain: return life < 9 ? 1 : 0;
+            default: return -1;
+        }
+    }
+    const int s = e.spot.x + e.spot.y;
+    auto is = [s](int d) { return s % d == 0; };
+    switch (e.spot.zone) {
+        case map::Plain:
+            if (is(11)) return 1;
+            if (is(7)) return 1.5;
+            if (is(5)) return -8;
+            if (is(3)) return MonsterWorth(c, 1);
+            return 0;
+        case map::Mountain:
+            if (is(13)) return 1;
+            if (is(11)) return life < 9 ? 1 : 0;
+            if (is(7)) return keys.needRunic ? 8 : 0.5;
+            if (is(5)) return -8;
+            if (is(3)) return MonsterWorth(c, 2);
+            return 0;
+        case map::Town:
+            if (is(11)) return 1;
+            if (is(7)) return keys.needRunic ? 14 : 1;
+            if (is(5)) return -8;
+            return 0;
+        case map::Forest:
+            if (is(13)) return 1;
+            if (is(11)) return life < 9 ? 1 : 0;
+            if (is(7)) return 0;
+            if (is(5)) return -8;
+            if (is(3)) return MonsterWorth(c, 4);
+            return 0;
+        default: return 0;
+    }
+    (void)cls;
+}
+
+// Does c hold a key the door can take now?
+int UsefulKey(int c, int door) {
+    const bool runic = rec::HasItem(c, items::kRunicKey), gold = rec::HasItem(c, items::kGoldKey),
+               shadow = rec::HasItem(c, items::kShadowKey);
+    if (door == 0) return runic ? items::kRunicKey : gold ? items::kGoldKey : shadow ? items::kShadowKey : 0;
+    if (door == 1 || door == 2) return runic ? items::kRunicKey : 0;
+    if (door == 4) return gold ? items::kGoldKey : shadow ? items::kShadowKey : 0;
+    return 0;
+}
+
+// Could the party open the door with what its living characters hold?
+bool PartyCanOpen(const PartyKeys& k) { return !k.needRunic && !k.needOther; }
+
+struct Goal {
+    Spot spot;
+    double worth = 0;
+    std::string why;
+};
+
+bool WantsMarket(int c);
+
+Goal ChooseGoal(int c, const PartyKeys& keys) {
+    const int p = rec::Owner(c), cls = rec::ClassNumber(c);
+    const Spot here{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
+    std::vector<Goal> goals;
+    if (keys.door >= 5 && Climber(p) == c) goals.push_back({kDoor, 200, "climb the tower, my party's best fighter"});
+    if (keys.door < 5 && PartyCanOpen(keys) && UsefulKey(c, keys.door))
+        goals.push_back({kDoor, 150, "bring my key to the tower door"});
+    const double chest = keys.master > 0 ? 60 : 25;
+    if (keys.needRunic) goals.push_back({Spot{4, 6, 2}, chest, "the forest chest holds runic keys"});
+    if (keys.needOther) {
+        goals.push_back({Spot{2, 11, 7}, chest, "the underground chest holds a shadow key"});
+        if (IsPlaceFor(Spot{4, 11, 9}, cls)) goals.push_back({Spot{4, 11, 9}, chest, "the temple chest holds a gold key"});
+    }
+    if (WantsMarket(c)) goals.push_back({kMarket, 45, "gold to spend at the market"});
+    double arena = 0;
+    BestArenaLevel(c, &arena);
+    if (arena > 0.2) goals.push_back({kArena, 12 * arena, "the arena pays gold and experience"});
+    Goal best;
+    double bestScore = -1e9;
+    for (const Goal& g : goals) {
+        int d = StepsBetween(here, g.spot, cls);
+        if (d < 0) continue;
+        double score = g.worth - 1.5 * d;
+        if (score > bestScore) {
+            bestScore = score;
+            best = g;
+        }
+    }
+    return best;
+}
+
+Obstacles BoardObstacles() {
+    Obstacles o;
+    if (frmJeu* b = Jeu())
+        for (int i = 1; i <= 16; ++i)
+            if (b->BlockZone[i]) o.push_back(Spot{b->BlockZone[i], b->BlockX[i], b->BlockY[i]});
+    return o;
+}
+
+// The inventory line showing item n, or -1 (scrolling is needed).
+int InventoryLine(Screen& board, int item) {
+    const std::string name = items::ItemName(item);
+    for (int line = 0; line < 3; ++line)
+        if (Control* l = board.Find("Inventaire(" + std::to_string(line) + ")"))
+            if (l->visible && l->caption == name) return line;
+    return -1;
+}
+
+Decision UseItem(Screen& board, int c, int item, const std::string& why) {
+    int line = InventoryLine(board, item);
+    if (line >= 0) return {"click frmJeu.Inventaire(" + std::to_string(line) + ")", why};
+    int k = rec::FindItem(c, item);
+    if (k >= 0 && k < gd.InventoryScroll) return {"press frmJeu.PgUp", "scroll to " + items::ItemName(item)};
+    return {"press frmJeu.PgDown", "scroll to " + items::ItemName(item)};
+}
+
+Decision Fallback(Screen& board, const std::string& why) {
+    if (gd.EndTurnAvailable) return {"click frmJeu.EndTurn", why};
+    for (int d = 0; d < 4; ++d) {
+        static const int dx[4] = {0, 0, -1, 1}, dy[4] = {-1, 1, 0, 0};
+        if (CanStep(dx[d], dy[d])) return {std::string("press frmJeu.") + DirectionKey(d), why + ": any step"};
+    }
+    (void)board;
+    return {"wait 250", why + ": waiting"};
+}
+
+}  // namespace
+
+bool WantsMarketFor(int c);
+
+namespace {
+bool WantsMarket(int c) { return WantsMarketFor(c); }
+}  // namespace
+
+Decision BoardMove(Screen& board) {
+    Memory& m = Mem();
+    frmJeu* jeu = Jeu();
+    const int c = gd.CurrentCharacter;
+    const int hour = jeu ? jeu->HourCounter : 0;
+    if (m.turnCharacter != c || m.turnHour != hour) {
+        m.turnCharacter = c;
+        m.turnHour = hour;
+        m.actionsThisTurn = 0;
+        m.purchases = 0;
+        m.shopDone = false;
+        m.arenaChosen = false;
+        m.towerTried = false;
+    }
+    if (++m.actionsThisTurn > 60) return Fallback(board, "this turn has gone on too long");
+    const int p = rec::Owner(c);
+    const PartyKeys keys = KeysOf(p);
+
+    // A spell or a flight waiting for its target: Magic drops it.
+    if (gd.PendingSpell == 4 || gd.PendingSpell == 10) {
+        if (gd.MagicAvailable) return {"click frmJeu.Magic", "drop the action waiting for a target"};
+        return {MapClick(gd.PosX[c], gd.PosY[c]), "complete the waiting action where I stand"};
+    }
+    // A fight waiting for the fight button.
+    if (Visible(board, "BattleNow") && board.Usable(*board.Find("BattleNow"))) {
+        std::string why;
+        if (WorthFighting(c, gd.EnemyNumber, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility, why))
+            return {"click frmJeu.BattleNow", "fight: " + why};
+        if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why};
+    }
+    // Strength and defence potions last: drink them at once.
+    for (int potion : {items::kStrengthPotion, items::kDefencePotion})
+        if (rec::HasItem(c, potion)) return UseItem(board, c, potion, "drink " + items::ItemName(potion) + ", it lasts");
+    // The master key after a failed chest.
+    if (rec::HasItem(c, items::kMasterKey)) {
+        const std::string info = board.Find("Informations") ? board.Find("Informations")->caption : "";
+        for (int chest : {77, 80, 82})
+            if (info == Msg(chest) + " " + Msg(78)) return UseItem(board, c, items::kMasterKey, "the master key opens the chest");
+    }
+    // At the tower door: the keys, then the floors.
+    if (OnSpot(c, kDoor)) {
+        int key = UsefulKey(c, gd.DoorState[p]);
+        if (key && gd.DoorState[p] < 5) return UseItem(board, c, key, "use " + items::ItemName(key) + " on the door");
+        int a, d, g;
+        Guardian(gd.TowerFloor[p], a, d, g);
+        FightSides tower = SidesAgainst(c, a, d, g);
+        tower.life = std::max(tower.life, 1);
+        if (gd.DoorState[p] >= 5 && !m.towerTried && (Climber(p) == c || WinChance(tower).win >= 0.1)) {
+            m.towerTried = true;
+            return {MapClick(19, 9), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
+        }
+    }
+    if (gd.MovesLeft > 0) {
+        const Spot here{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
+        const int cls = rec::ClassNumber(c);
+        const Goal goal = ChooseGoal(c, keys);
+        std::vector<WalkEnd> ends = TurnEnds(here, gd.MovesLeft, cls, BoardObstacles());
+        const WalkEnd* best = nullptr;
+        double bestScore = -1e9;
+        for (const WalkEnd& e : ends) {
+            double score = EndWorth(c, e, keys);
+            // The door and the tower come before anything met on the way.
+            if (goal.worth >= 100) score = std::min(score, 0.0);
+            if (goal.worth > 0) {
+                int d = StepsBetween(e.spot, goal.spot, cls);
+                score -= d < 0 ? 100 : 1.5 * d;
+                if (e.spot == goal.spot) score += 20;
+            }
+            if (score > bestScore) {
+                bestScore = score;
+                best = &e;
+            }
+        }
+        if (best && best->firstDirection >= 0) {
+            const int d = best->firstDirection;
+            std::string why = goal.why.empty() ? "walk" : goal.why;
+            // The last step up onto the door by a click: the direction key would stop at the lock.
+            Step s = Walk(here, d, cls, BoardObstacles());
+            if (s.to == kDoor && d == Up) return {MapClick(kDoor.x, kDoor.y), "step onto the tower door: " + why};
+            return {std::string("press frmJeu.") + DirectionKey(d), why};
+        }
+    }
+    return Fallback(board, "turn over");
+}
+
+}  // namespace ai

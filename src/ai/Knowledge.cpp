@@ -1,0 +1,93 @@
+#include "ai/Knowledge.h"
+
+#include "items/ItemCatalogue.h"
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+#include "state/Status.h"
+
+namespace ai {
+
+bool Alive(int c) { return c >= 1 && c <= CharacterCount() && gd.Status[c] != status::kDead; }
+
+int FirstOf(int player) { return (player - 1) * CharactersPerPlayer() + 1; }
+
+PartyKeys KeysOf(int player) {
+    PartyKeys k;
+    const int m = CharactersPerPlayer();
+    for (int c = FirstOf(player); c < FirstOf(player) + m; ++c) {
+        if (!Alive(c)) continue;
+        k.runic += rec::CountItem(c, items::kRunicKey);
+        k.gold += rec::CountItem(c, items::kGoldKey);
+        k.shadow += rec::CountItem(c, items::kShadowKey);
+        k.master += rec::CountItem(c, items::kMasterKey);
+    }
+    k.door = player >= 1 && player <= kMaxPlayers ? gd.DoorState[player] : 0;
+    const bool runicUsed = k.door == 4 || k.door >= 5;
+    const bool otherUsed = k.door == 1 || k.door == 2 || k.door >= 5;
+    k.needRunic = !runicUsed && k.runic == 0;
+    k.needOther = !otherUsed && k.gold + k.shadow == 0;
+    return k;
+}
+
+FightSides SidesAgainst(int c, int a, int d, int g) {
+    FightSides s;
+    s.attack = rec::EffectiveAttack(c);
+    s.defense = rec::EffectiveDefense(c);
+    s.agility = rec::EffectiveAgility(c);
+    s.life = rec::Life(c);
+    s.monstre = rec::ClassNumber(c) == classes::kMonstre;
+    s.enemyAttack = a;
+    s.enemyDefense = d;
+    s.enemyAgility = g;
+    return s;
+}
+
+double WinAgainst(int c, int a, int d, int g) { return WinChance(SidesAgainst(c, a, d, g)).win; }
+
+void Guardian(int floor, int& a, int& d, int& g) {
+    static const int kValues[5][3] = {{32, 32, 16}, {23, 23, 61}, {43, 43, 22}, {54, 54, 32}, {52, 52, 30}};
+    if (floor < 0) floor = 0;
+    if (floor > 4) floor = 4;
+    a = kValues[floor][0];
+    d = kValues[floor][1];
+    g = kValues[floor][2];
+}
+
+int Climber(int player) {
+    int a, d, g;
+    Guardian(gd.TowerFloor[player], a, d, g);
+    int best = 0;
+    double bestWin = -1;
+    for (int c = FirstOf(player); c < FirstOf(player) + CharactersPerPlayer(); ++c) {
+        if (!Alive(c) || gd.Status[c] == status::kPrison) continue;
+        // Life does not count: a lost floor gives six points back.
+        FightSides s = SidesAgainst(c, a, d, g);
+        s.life = 6;
+        double w = WinChance(s).win;
+        if (w > bestWin + 1e-9) {
+            bestWin = w;
+            best = c;
+        }
+    }
+    return best;
+}
+
+int BestArenaLevel(int c, double* worth) {
+    static const int kLevel[3][4] = {{20, 20, 5, 2000}, {25, 25, 10, 5000}, {30, 30, 15, 11000}};
+    int best = 1;
+    double bestWorth = -1;
+    for (int l = 0; l < 3; ++l) {
+        double w = WinAgainst(c, kLevel[l][0], kLevel[l][1], kLevel[l][2]);
+        // Gold in thousands, and the experience of a double win.
+        double v = w * (kLevel[l][3] / 1000.0 + 2.0);
+        if (v > bestWorth) {
+            bestWorth = v;
+            best = l + 1;
+        }
+    }
+    if (worth) *worth = bestWorth;
+    return best;
+}
+
+}  // namespace ai

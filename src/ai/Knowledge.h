@@ -1,0 +1,28 @@
+#pragma once
+// What the computer player reads off the board about a party and a character: keys held,
+// the door's state, fighting values, and the chance of beating a given enemy.
+#include "ai/FightOdds.h"
+
+namespace ai {
+
+struct PartyKeys {
+    int runic = 0, gold = 0, shadow = 0, master = 0;
+    int door = 0;          // the party's door state
+    bool needRunic = false;   // a runic key still has to be found
+    bool needOther = false;   // a gold or shadow key still has to be found
+};
+
+bool Alive(int c);
+int FirstOf(int player);   // first character number of a player
+PartyKeys KeysOf(int player);
+// c's fighting values against an enemy (attack, defence, agility).
+FightSides SidesAgainst(int c, int enemyAttack, int enemyDefense, int enemyAgility);
+double WinAgainst(int c, int enemyAttack, int enemyDefense, int enemyAgility);
+// The tower guardian of a floor (0-4): attack, defence, agility.
+void Guardian(int floor, int& attack, int& defense, int& agility);
+// The party's best character for the next tower floor, 0 if none is alive.
+int Climber(int player);
+// The arena level (1-3) worth most to c, and its expected worth.
+int BestArenaLevel(int c, double* worth);
+
+}  // namespace ai

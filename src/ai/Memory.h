@@ -1,0 +1,29 @@
+#pragma once
+// What the computer player remembers between two of its actions: the blows it saw land in
+// the running fight, its shopping in the market, and how long the current turn has lasted.
+#include <string>
+
+namespace ai {
+
+struct Memory {
+    int turnCharacter = 0;     // whose turn the counters below belong to
+    int turnHour = -1;
+    int actionsThisTurn = 0;
+    bool towerTried = false;   // a tower floor was tried this turn
+    // The running fight.
+    bool inFight = false;
+    int hitsGiven = 0;         // blows that landed, counted from the fight's messages
+    bool awaiting = false;     // an action waits for its message
+    std::string lastMessage;
+    int wantSpell = -1;        // the spell the menu was opened for
+    int spellTries = 0;
+    // The market.
+    int purchases = 0;         // bought in this visit
+    int wantSeller = 0, wantPosition = -1;
+    bool shopDone = false;
+    bool arenaChosen = false;
+};
+
+Memory& Mem();
+
+}  // namespace ai

@@ -1,0 +1,47 @@
+#pragma once
+// Where a character can walk: the direction commands worked out on a copy of its position,
+// by the map's road table, place cells and zone exits, so that a whole turn's walk can be
+// planned before the first key is pressed. Nothing here moves anyone.
+#include <array>
+#include <vector>
+
+namespace ai {
+
+struct Spot {
+    int zone = 0, x = 0, y = 0;
+    bool operator==(const Spot& o) const { return zone == o.zone && x == o.x && y == o.y; }
+};
+
+// The four directions in the order of the direction menu: up, down, left, right.
+enum Direction { Up = 0, Down = 1, Left = 2, Right = 3 };
+const char* DirectionKey(int direction);   // "Up", "Down", "Left", "Right"
+
+// Obstacles that stand on the map (zone, column, row), 0 zone = none.
+using Obstacles = std::vector<Spot>;
+
+struct Step {
+    Spot to;
+    bool moved = false;       // the command took a step (and spent a point)
+    bool enteredPlace = false;  // the step ended in a place: the walk is over
+};
+
+// One direction command for a character of class cls with movement left.
+Step Walk(const Spot& from, int direction, int cls, const Obstacles& obstacles);
+
+// Is a cell a place for a character of class cls (the temple refuses some classes)?
+bool IsPlaceFor(const Spot& s, int cls);
+
+// Every end of this turn's walk: the spot where the movement runs out (or a place entered
+// earlier), with the first direction to press to get there.
+struct WalkEnd {
+    Spot spot;
+    int firstDirection = -1;
+    bool place = false;       // a place entered
+    bool stuck = false;       // no step possible before the movement ran out
+};
+std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstacles& obstacles);
+
+// Steps from a spot to another over any number of turns, ignoring obstacles; -1 if never.
+int StepsBetween(const Spot& from, const Spot& to, int cls);
+
+}  // namespace ai

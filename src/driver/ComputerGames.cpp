@@ -1,0 +1,107 @@
+#include "driver/ComputerGames.h"
+
+#include <chrono>
+#include <iostream>
+#include <sstream>
+
+#include "ai/Computer.h"
+#include "ai/RandomParty.h"
+#include "driver/Driver.h"
+#include "board/frmJeu.h"
+#include "driver/Invariants.h"
+#include "setup/frmBegin.h"
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
+#include "state/Random.h"
+#include "ui/Ui.h"
+
+namespace {
+
+uint64_t Mix(uint64_t& s) {
+    s += 0x9E3779B97F4A7C15ull;
+    uint64_t z = s;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// The set-up: the classes dealt at random, the named players, then the computer flags.
+std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
+    int classes[16];
+    for (int i = 0; i < 16; ++i) classes[i] = i + 1;
+    for (int i = 15; i > 0; --i) std::swap(classes[i], classes[Mix(s) % static_cast<uint64_t>(i + 1)]);
+    std::string line = "newgame";
+    const int per = 8 - o.players;
+    for (int p = 0, next = 0; p < o.players; ++p) {
+        line += " \"P" + std::to_string(p + 1) + "\" ";
+        for (int k = 0; k < per; ++k) line += (k ? "," : "") + std::to_string(classes[next++]);
+    }
+    std::vector<std::string> lines{line};
+    for (int p = 0; p < o.players; ++p)
+        lines.push_back("computer " + std::to_string(p + 1) + (p < static_cast<int>(o.computer.size()) && o.computer[p] ? "" : " off"));
+    return lines;
+}
+
+}  // namespace
+
+ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
+    Ui::Get().CloseAll();
+    Ui::Get().Idle();
+    ResetGlobalDecl();
+    rnd::Reset();
+    rnd::FixSeed(o.seed);
+    ResetInvariants();
+    ai::ForgetMemory();
+    ComputerGameResult result;
+    uint64_t s = o.seed * 6364136223846793005ull + 1442695040888963407ull;
+    std::vector<std::string> opening = Opening(o, s);
+    size_t next = 0;
+    int lastCharacter = -1, lastHour = -1;
+    std::istringstream none;
+    std::ostringstream out, err;
+    {
+        Driver driver(none, out, err);
+        driver.SetOpening([] { OpenTitleScreen(); });
+        driver.SetLineSource([&](std::string& line) {
+            if (next < opening.size()) {
+                line = opening[next++];
+                return true;
+            }
+            if (o.checkRules && result.actions > 0) {
+                std::string broken = CheckInvariants();
+                if (broken.empty() && !driver.popupScreen()) broken = CheckTurnCanEnd();
+                if (!broken.empty()) {
+                    result.failure = broken;
+                    return false;
+                }
+            }
+            if (!ai::GameRunning()) {
+                if (Ui::Get().Find("frmFini")) result.winner = rec::Owner(gd.CurrentCharacter);
+                return false;
+            }
+            if (result.actions >= o.maxActions) return false;
+            const int hour = Jeu() ? Jeu()->HourCounter : 0;
+            if (gd.CurrentCharacter != lastCharacter || hour != lastHour) {
+                ++result.characterTurns;
+                lastCharacter = gd.CurrentCharacter;
+                lastHour = hour;
+            }
+            ai::Decision d;
+            if (ai::ComputerToAct()) {
+                auto start = std::chrono::steady_clock::now();
+                d = ai::Decide(driver.popupScreen(), driver.popupMenu());
+                result.decisionMs.push_back(
+                    std::chrono::duration<float, std::milli>(std::chrono::steady_clock::now() - start).count());
+            } else {
+                d = ai::RandomMove(s, driver.popupScreen(), driver.popupMenu());
+            }
+            if (o.verbose) std::cerr << result.actions << " P" << rec::Owner(gd.CurrentCharacter) << ": " << d.line << "  -- " << d.reason << "\n";
+            line = d.line;
+            ++result.actions;
+            return true;
+        });
+        int status = driver.Run();
+        if (status != 0 && result.failure.empty()) result.failure = "the driver stopped: " + err.str();
+    }
+    return result;
+}

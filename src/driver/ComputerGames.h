@@ -1,0 +1,26 @@
+#pragma once
+// Whole games played by computer parties and random-play parties, from a seed, through the
+// driver: the tournament runner and the tests use them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ComputerGameOptions {
+    uint64_t seed = 1;
+    int players = 2;
+    std::vector<bool> computer;      // per player (index 0 = player 1): the computer, else random play
+    long long maxActions = 200000;   // the game is left unfinished after this many actions
+    bool checkRules = false;         // the random-play tester's checks after every action
+    bool verbose = false;            // print each decision with its reason
+};
+
+struct ComputerGameResult {
+    int winner = 0;              // player who won the tower, 0 when unfinished
+    long long actions = 0;
+    long long characterTurns = 0;
+    std::string failure;         // a broken rule or a refused command, "" when none
+    // Milliseconds the computer took for each of its decisions.
+    std::vector<float> decisionMs;
+};
+
+ComputerGameResult RunComputerGame(const ComputerGameOptions& options);

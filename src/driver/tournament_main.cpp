@@ -1,0 +1,97 @@
+// quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings]
+//                    [--pairing computer|mixed]
+// Plays seeded two-player games between computer parties and random-play parties and prints
+// one line per pairing: the wins of each side, the unfinished games and the median game
+// length in character turns. Game g of a pairing uses seed S + g; in the mixed pairing the
+// computer takes the first seat in even games and the second in odd ones.
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "driver/ComputerGames.h"
+#include "platform/SdlServices.h"
+#include "view/Pictures.h"
+
+namespace {
+
+double Median(std::vector<long long> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    size_t n = v.size();
+    return n % 2 ? static_cast<double>(v[n / 2]) : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    int games = 20;
+    unsigned long long seed = 1;
+    long long actions = 200000;
+    bool check = false, verbose = false, timings = false;
+    std::string only;  // "computer" or "mixed": one pairing alone
+    for (int i = 1; i < argc; ++i) {
+        auto value = [&] { return i + 1 < argc ? std::strtoll(argv[++i], nullptr, 10) : 0LL; };
+        if (!std::strcmp(argv[i], "--games")) games = static_cast<int>(value());
+        else if (!std::strcmp(argv[i], "--seed")) seed = static_cast<unsigned long long>(value());
+        else if (!std::strcmp(argv[i], "--actions")) actions = value();
+        else if (!std::strcmp(argv[i], "--check")) check = true;
+        else if (!std::strcmp(argv[i], "--verbose")) verbose = true;
+        else if (!std::strcmp(argv[i], "--timings")) timings = true;
+        else if (!std::strcmp(argv[i], "--pairing") && i + 1 < argc) only = argv[++i];
+        else {
+            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--pairing computer|mixed]\n";
+            return 2;
+        }
+    }
+    pictures::SetFolder(ProgramFolder());
+    struct Pairing {
+        const char* first;
+        const char* second;
+        bool mixed;
+    };
+    const Pairing pairings[] = {{"computer", "computer", false}, {"computer", "random", true}};
+    std::vector<float> decisions;
+    int status = 0;
+    for (const Pairing& pairing : pairings) {
+        if (!only.empty() && only != (pairing.mixed ? "mixed" : "computer")) continue;
+        int winsFirst = 0, winsSecond = 0, unfinished = 0;
+        std::vector<long long> lengths;
+        for (int g = 0; g < games; ++g) {
+            ComputerGameOptions o;
+            o.seed = seed + static_cast<unsigned long long>(g);
+            o.maxActions = actions;
+            o.checkRules = check;
+            o.verbose = verbose;
+            const bool swap = pairing.mixed && g % 2 == 1;
+            o.computer = pairing.mixed ? std::vector<bool>{!swap, swap} : std::vector<bool>{true, true};
+            ComputerGameResult r = RunComputerGame(o);
+            decisions.insert(decisions.end(), r.decisionMs.begin(), r.decisionMs.end());
+            if (!r.failure.empty()) {
+                std::cout << "FAILED: seed " << o.seed << ": " << r.failure << std::endl;
+                status = 1;
+            }
+            if (r.winner == 0) {
+                ++unfinished;
+                continue;
+            }
+            lengths.push_back(r.characterTurns);
+            // The first side of the line is the computer in the mixed pairing, whatever its seat.
+            bool firstWon = pairing.mixed ? (r.winner == 1) != swap : r.winner == 1;
+            (firstWon ? winsFirst : winsSecond)++;
+        }
+        std::cout << pairing.first << " vs " << pairing.second << ": " << pairing.first << " " << winsFirst << " wins, "
+                  << pairing.second << " " << winsSecond << " wins, unfinished " << unfinished << ", median "
+                  << Median(lengths) << " character turns (games " << games << ", seeds " << seed << "-"
+                  << seed + games - 1 << ")" << std::endl;
+    }
+    if (timings && !decisions.empty()) {
+        std::sort(decisions.begin(), decisions.end());
+        std::cout << "decisions " << decisions.size() << ": median " << decisions[decisions.size() / 2] << " ms, worst "
+                  << decisions.back() << " ms" << std::endl;
+    }
+    return status;
+}
