@@ -18,7 +18,7 @@ Qt::WindowFlags WindowKind(const Screen& screen);
 class QtHost : public QObject, public Host {
     Q_OBJECT
 public:
-    explicit QtHost(int scale = 1);
+    explicit QtHost(double scale = 1);
     ~QtHost() override;
     void ScreenOpened(Screen& screen) override;
     void ScreenClosed(Screen& screen) override;
@@ -29,8 +29,8 @@ public:
     void Quit() override;
 
     ScreenWindow* WindowOf(Screen& screen);
-    int scale() const { return scale_; }
-    void SetScale(int scale);
+    double scale() const { return scale_; }
+    void SetScale(double scale);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -44,6 +44,6 @@ private:
     std::map<Screen*, class QEventLoop*> loops_;
     QElapsedTimer clock_;
     QTimer timer_;
-    int scale_;
+    double scale_;
     bool syncQueued_ = false;
 };

@@ -15,7 +15,7 @@ constexpr int kScales[] = {1, 2, 3};
 
 // A picture of the game's folder at a scale (1: the game's own file).
 QImage Load(const QString& stem, const QString& ext, int scale) {
-    const QString name = scale == 1 ? stem + "." + ext : stem + QString("@%1x.png").arg(scale);
+    const QString name = stem + "." + ext + (scale == 1 ? QString() : QString("@%1x.png").arg(scale));
     return QImage(QString(QUELMOR_BIN_DIR) + "/" + name);
 }
 

@@ -234,11 +234,8 @@ QImage CopyPart(const QImage& image, int x, int y, int w, int h) {
 }
 
 QString ScaledFileName(const QString& path, int scale) {
-    if (scale <= 1) return path;
-    const int dot = path.lastIndexOf('.');
-    const int slash = path.lastIndexOf('/');
-    const QString stem = dot > slash ? path.left(dot) : path;
-    return stem + QString("@%1x.png").arg(scale);
+    // The whole name stays: "10.gif" and "10.ico" are different pictures.
+    return scale <= 1 ? path : path + QString("@%1x.png").arg(scale);
 }
 
 bool SaveBmp(const QImage& image, const QString& path) {

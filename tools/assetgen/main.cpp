@@ -1,5 +1,5 @@
 // quelmor-assetgen OUTDIR: writes every picture, tune and sound that the game loads, and each
-// picture again at two and three times its size (name@2x.png, name@3x.png).
+// picture again at two and three times its size (table1.bmp@2x.png, table1.bmp@3x.png).
 #include "common.h"
 
 #include <QDir>
