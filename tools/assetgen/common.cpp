@@ -203,8 +203,8 @@ bool SaveLarge(const QImage& image, const QString& path, bool alpha) {
     img.setDotsPerMeterX(2835 * gDrawScale);
     img.setDotsPerMeterY(2835 * gDrawScale);
     const QString out = ScaledFileName(path, gDrawScale);
-    // Quality 80 is zlib's fastest level: the larger copies take most of the generator's time
-    // in compression otherwise, for files only a fifth smaller.
+    // Quality 80 is zlib's fastest level: compressing the larger copies is a good part of the
+    // generator's time.
     if (!img.save(out, "PNG", 80)) {
         std::fprintf(stderr, "quelmor-assetgen: cannot write %s\n", qPrintable(out));
         return false;
