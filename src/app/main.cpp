@@ -27,12 +27,13 @@
 #include "view/ComputerPace.h"
 #include "view/QtHost.h"
 
-// The whole factor by which every window is shown: QUELMOR_SCALE, or the largest that lets the
-// board (792 x 570 and its frame) fit the screen.
-static int WindowScale() {
+// The factor by which every window is shown: QUELMOR_SCALE (a fraction too, "1.5"), or the
+// largest whole factor that lets the board (792 x 570 and its frame) fit the screen.
+static double WindowScale() {
     if (const char* forced = std::getenv("QUELMOR_SCALE")) {
-        int s = std::atoi(forced);
-        if (s >= 1 && s <= 8) return s;
+        char* end = nullptr;
+        const double s = std::strtod(forced, &end);
+        if (end != forced && *end == '\0' && s >= 0.5 && s <= 8) return s;
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return 1;
@@ -130,7 +131,7 @@ int main(int argc, char** argv) {
     };
     app.AfterFirstFrame(settle);
     QTimer::singleShot(3000, &app, settle);
-    const int scale = WindowScale();
+    const double scale = WindowScale();
     QtHost host(scale);
     ComputerPace computerPace(host);
     // Keys of the program itself, on every window: full screen and sound, for this run only.

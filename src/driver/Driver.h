@@ -27,7 +27,7 @@ public:
     // Where `snap NAME` writes NAME.png ("" = snaps are refused).
     void SetSnapFolder(const std::string& folder) { snapFolder_ = folder; }
     // The whole factor by which snaps are painted (the windows' scale).
-    void SetSnapScale(int scale) { snapScale_ = scale < 1 ? 1 : scale; }
+    void SetSnapScale(double scale) { snapScale_ = scale > 0 ? scale : 1; }
     // The first screen: by default the title screen.
     void SetOpening(std::function<void()> open) { opening_ = std::move(open); }
 
@@ -72,7 +72,7 @@ private:
     std::deque<std::string> pending_;     // commands expanded from shortcuts like newgame
     int line_ = 0;
     std::string snapFolder_;
-    int snapScale_ = 1;
+    double snapScale_ = 1;
     std::function<void()> opening_;
     std::function<bool(std::string&)> source_;
     RecordingServices services_;

@@ -50,10 +50,6 @@ bool ReadOptions(int argc, const char* const* argv, DriverOptions& options, std:
                 error = "--scale: not a factor above 0 and at most 8: " + std::string(value);
                 return false;
             }
-            if (f != std::floor(f)) {
-                error = "--scale: snaps are painted at whole factors only: " + std::string(value);
-                return false;
-            }
             options.scale = f;
         }
     }

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     pictures::SetFolder(folder);
     Driver driver(std::cin, std::cout, std::cerr);
     driver.SetSnapFolder(options.snap);
-    driver.SetSnapScale(static_cast<int>(options.scale));
+    driver.SetSnapScale(options.scale);
     driver.SetOpening([] { OpenTitleScreen(); });
     return driver.Run();
 }

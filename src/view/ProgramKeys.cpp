@@ -9,7 +9,7 @@
 #include "view/InputHook.h"
 #include "view/ScreenView.h"
 
-void InstallProgramKeys(SoundSwitches sound, int normalScale) {
+void InstallProgramKeys(SoundSwitches sound, double normalScale) {
     SetGlobalKeyHook([sound = std::move(sound), normalScale](const std::string& key, ScreenWindow& window) {
         const std::optional<ProgramKey> action = ProgramKeyFor(key);
         if (!action) return false;

@@ -10,4 +10,4 @@ struct SoundSwitches {
 
 // Installs the key hook of every window: F11 toggles full screen (back to normalScale), Ctrl+M
 // silences everything (or gives it back), Ctrl+Shift+M the music, Ctrl+Shift+E the effects.
-void InstallProgramKeys(SoundSwitches sound, int normalScale);
+void InstallProgramKeys(SoundSwitches sound, double normalScale);

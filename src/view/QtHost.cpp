@@ -9,7 +9,7 @@
 #include "view/InputHook.h"
 #include "view/ScreenView.h"
 
-QtHost::QtHost(int scale) : scale_(scale) {
+QtHost::QtHost(double scale) : scale_(scale > 0 ? scale : 1) {
     clock_.start();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -174,8 +174,8 @@ void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
 
 void QtHost::Quit() { QCoreApplication::exit(0); }
 
-void QtHost::SetScale(int scale) {
-    scale_ = std::max(1, scale);
+void QtHost::SetScale(double scale) {
+    scale_ = scale > 0 ? scale : 1;
     for (auto& [screen, window] : windows_) {
         window->canvas()->SetScale(scale_);
         window->FitTitle();

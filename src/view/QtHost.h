@@ -19,7 +19,7 @@ Qt::WindowFlags WindowKind(const Screen& screen);
 class QtHost : public QObject, public Host {
     Q_OBJECT
 public:
-    explicit QtHost(int scale = 1);
+    explicit QtHost(double scale = 1);
     ~QtHost() override;
     void ScreenOpened(Screen& screen) override;
     void ScreenClosed(Screen& screen) override;
@@ -33,8 +33,8 @@ public:
     // The pop-up menu waiting for its choice (nullptr when none).
     Screen* popupScreen() const { return popupScreen_; }
     const std::string& popupMenu() const { return popupMenu_; }
-    int scale() const { return scale_; }
-    void SetScale(int scale);
+    double scale() const { return scale_; }
+    void SetScale(double scale);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -48,7 +48,7 @@ private:
     std::map<Screen*, class QEventLoop*> loops_;
     QElapsedTimer clock_;
     QTimer timer_;
-    int scale_;
+    double scale_;
     bool syncQueued_ = false;
     Screen* popupScreen_ = nullptr;
     std::string popupMenu_;

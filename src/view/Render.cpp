@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <cmath>
 
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -12,8 +13,10 @@ namespace {
 
 // A window title bar of our own, so that pictures show the caption as a window would; it
 // grows with the windows' scale, as a desktop scaled for its screen draws it.
-QImage WithTitle(const QImage& body, const std::string& caption, int scale) {
-    const int bar = 22 * scale;
+int Scaled(int v, double scale) { return static_cast<int>(std::lround(v * scale)); }
+
+QImage WithTitle(const QImage& body, const std::string& caption, double scale) {
+    const int bar = Scaled(22, scale);
     QImage out(body.width(), body.height() + bar, QImage::Format_RGB32);
     QPainter p(&out);
     QLinearGradient g(0, 0, body.width(), 0);
@@ -21,18 +24,18 @@ QImage WithTitle(const QImage& body, const std::string& caption, int scale) {
     g.setColorAt(1, QColor(166, 202, 240));
     p.fillRect(0, 0, body.width(), bar, g);
     QFont f("Arial");
-    f.setPixelSize(12 * scale);
+    f.setPixelSize(Scaled(12, scale));
     f.setBold(true);
     p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(QRect(6 * scale, 0, body.width() - 12 * scale, bar), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(caption));
+    p.drawText(QRect(Scaled(6, scale), 0, body.width() - Scaled(12, scale), bar), Qt::AlignVCenter | Qt::AlignLeft, QString::fromStdString(caption));
     p.drawImage(0, bar, body);
     return out;
 }
 
 }  // namespace
 
-QImage RenderScreen(Screen& screen, int scale, const std::string& openMenu, const std::string& popup, int px,
+QImage RenderScreen(Screen& screen, double scale, const std::string& openMenu, const std::string& popup, int px,
                     int py) {
     ScreenWindow window(screen, scale);
     window.setAttribute(Qt::WA_DontShowOnScreen);
@@ -65,7 +68,7 @@ QImage RenderScreen(Screen& screen, int scale, const std::string& openMenu, cons
         m->hide();
         m->deleteLater();
         // A pop-up menu is a window of its own: it may reach past the screen's edges.
-        const int mx = px * scale, my = menuBarHeight + py * scale;
+        const int mx = Scaled(px, scale), my = menuBarHeight + Scaled(py, scale);
         if (mx + menu.width() > body.width() || my + menu.height() > body.height()) {
             p.end();
             QImage wider(std::max(body.width(), mx + menu.width()), std::max(body.height(), my + menu.height()),
@@ -84,7 +87,7 @@ QImage RenderScreen(Screen& screen, int scale, const std::string& openMenu, cons
     return WithTitle(body, screen.caption, scale);
 }
 
-QImage RenderTop(int scale, const std::string& openMenu, const std::string& popup, int px, int py) {
+QImage RenderTop(double scale, const std::string& openMenu, const std::string& popup, int px, int py) {
     Screen* top = Ui::Get().Top();
     if (!top) return QImage();
     Screen* panel = nullptr;

@@ -7,8 +7,8 @@ class Screen;
 
 // The screen's window (menu bar included) as a picture; openMenu names a menu of the bar
 // to draw opened, popup a pop-up menu to draw at (popupX, popupY).
-QImage RenderScreen(Screen& screen, int scale = 1, const std::string& openMenu = "",
+QImage RenderScreen(Screen& screen, double scale = 1, const std::string& openMenu = "",
                     const std::string& popup = "", int popupX = 0, int popupY = 0);
 // The top screen as the player sees it; the fight's action panel is drawn beside the fight.
-QImage RenderTop(int scale = 1, const std::string& openMenu = "", const std::string& popup = "",
+QImage RenderTop(double scale = 1, const std::string& openMenu = "", const std::string& popup = "",
                  int popupX = 0, int popupY = 0);

@@ -15,6 +15,7 @@
 #include <QToolTip>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/Screen.h"
@@ -48,12 +49,12 @@ int Flags(const Control& c) {
     return flags;
 }
 
-// The menus' font at the windows' scale: the application's font grown by the whole factor.
-QFont MenuFont(int scale) {
+// The menus' font at the windows' scale: the application's font grown by the same factor.
+QFont MenuFont(double scale) {
     QFont font = QApplication::font();
     if (scale <= 1) return font;
     if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
-    else font.setPixelSize(font.pixelSize() * scale);
+    else font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
     return font;
 }
 
@@ -100,30 +101,43 @@ QIcon WarningIcon() {
 
 void MarkEntry(QAction* a, const Control& c) { a->setIcon(c.noteWarning ? WarningIcon() : QIcon()); }
 
+int Scaled(int v, double scale) { return static_cast<int>(std::lround(v * scale)); }
+
 }  // namespace
 
-ScreenCanvas::ScreenCanvas(Screen& screen, int scale, QWidget* parent)
-    : QWidget(parent), screen_(screen), scale_(scale) {
+ScreenCanvas::ScreenCanvas(Screen& screen, double scale, QWidget* parent)
+    : QWidget(parent), screen_(screen), scale_(scale > 0 ? scale : 1) {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);  // a click on a button or a list takes the keyboard from a text box
-    setFixedSize(screen.width * scale, screen.height * scale);
+    setFixedSize(Scaled(screen.width, scale_), Scaled(screen.height, scale_));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ScreenCanvas::SetScale(int scale) {
-    scale_ = std::max(1, scale);
-    setFixedSize(screen_.width * scale_, screen_.height * scale_);
+void ScreenCanvas::SetScale(double scale) {
+    scale_ = scale > 0 ? scale : 1;
+    setFixedSize(Scaled(screen_.width, scale_), Scaled(screen_.height, scale_));
     Sync();
     update();
+}
+
+// The screen's pixel that covers the centre of the device pixel under the point, as painting
+// fills it.
+QPoint ScreenCanvas::FormPixel(const QPointF& at) const {
+    // A point past the canvas (a release outside the window) stays past the screen's edge.
+    auto form = [this](double d) { return static_cast<int>(std::floor((std::floor(d) + 0.5) / scale_)); };
+    return {form(at.x()), form(at.y())};
 }
 
 void ScreenCanvas::paintEvent(QPaintEvent*) {
     if (detached_) return;
     QPainter p(this);
     p.scale(scale_, scale_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // The pictures come from their drawing nearest above the device's pixels: at a whole scale
+    // they fall on the device's pixels one to one, at any other they are smoothly shrunk.
+    const double device = scale_ * devicePixelRatioF();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, device != std::round(device) || device > 3);
     p.fillRect(0, 0, screen_.width, screen_.height, Q(screen_.backColor));
-    if (!screen_.picture.empty()) p.drawPixmap(0, 0, pictures::Get(screen_.picture));
+    if (!screen_.picture.empty()) p.drawPixmap(0, 0, pictures::Sharp(screen_.picture, device));
     std::vector<Control*> order;
     for (Control& c : screen_.Controls()) order.push_back(&c);
     std::sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->order < b->order; });
@@ -184,7 +198,7 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
         case Kind::Image:
         case Kind::PictureBox: {
             if (c.kind == Kind::PictureBox && c.opaque) p.fillRect(r, Q(c.back));
-            const QPixmap& pm = pictures::Get(c.picture);
+            const QPixmap& pm = pictures::Sharp(c.picture, scale_ * devicePixelRatioF());
             if (!pm.isNull()) {
                 if (c.stretch) p.drawPixmap(r, pm);
                 else p.drawPixmap(x, y, pm);
@@ -245,8 +259,9 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
             p.setFont(MakeFont(c.font));
             style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
             if (!c.picture.empty()) {
-                const QPixmap& pm = pictures::Get(c.picture);
-                p.drawPixmap(x + (c.width - pm.width()) / 2, y + (c.height - pm.height()) / 2, pm);
+                const QPixmap& one = pictures::Get(c.picture);  // the game's own size places it
+                p.drawPixmap(x + (c.width - one.width()) / 2, y + (c.height - one.height()) / 2,
+                             pictures::Sharp(c.picture, scale_ * devicePixelRatioF()));
             }
             PaintFocus(p, c, r);
             break;
@@ -254,7 +269,7 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
         case Kind::Frame:
         case Kind::Panel: {
             if (c.opaque || c.kind == Kind::Frame) p.fillRect(r, Q(c.back));
-            if (!c.picture.empty()) p.drawPixmap(x, y, pictures::Get(c.picture));
+            if (!c.picture.empty()) p.drawPixmap(x, y, pictures::Sharp(c.picture, scale_ * devicePixelRatioF()));
             if (c.kind == Kind::Frame) {
                 QRect box = r.adjusted(1, 7, -2, -2);
                 p.setPen(QColor(128, 128, 128));
@@ -358,7 +373,7 @@ void ScreenCanvas::Sync() {
         if (c.kind != Kind::TextBox && c.kind != Kind::TabStrip) continue;
         int x, y;
         screen_.AbsolutePosition(c, x, y);
-        QRect geo(x * scale_, y * scale_, c.width * scale_, c.height * scale_);
+        const QRect geo(QPoint(Scaled(x, scale_), Scaled(y, scale_)), QPoint(Scaled(x + c.width, scale_) - 1, Scaled(y + c.height, scale_) - 1));
         Font f = c.font;
         f.size *= scale_;
         if (c.kind == Kind::TextBox) {
@@ -383,9 +398,16 @@ void ScreenCanvas::Sync() {
                 if (i < c.tabIcons.size()) {
                     const QPixmap& flag = pictures::Get(c.tabIcons[i]);
                     if (!flag.isNull()) {
-                        const QSize size = flag.size() * scale_;
+                        const QSize size(Scaled(flag.width(), scale_), Scaled(flag.height(), scale_));
                         t->setIconSize(size);
-                        icon = QIcon(flag.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+                        QPixmap sharp = pictures::Sharp(c.tabIcons[i], scale_ * devicePixelRatioF());
+                        sharp.setDevicePixelRatio(1);
+                        // The game's own flag grows by whole factors pixel for pixel; a larger
+                        // drawing, or a fractional factor, is shrunk or grown smoothly.
+                        const bool crisp = sharp.size() == flag.size() && scale_ == std::round(scale_);
+                        if (sharp.size() != size)
+                            sharp = sharp.scaled(size, Qt::IgnoreAspectRatio, crisp ? Qt::FastTransformation : Qt::SmoothTransformation);
+                        icon = QIcon(sharp);
                     }
                 }
                 if (static_cast<int>(i) >= t->count()) t->addTab(icon, S(c.tabs[i]));
@@ -411,7 +433,8 @@ void ScreenCanvas::mousePressEvent(QMouseEvent* e) {
     if (detached_) return;
     RunBeforeInputHook();
     if (detached_) return;  // a timer that fell due meanwhile closed the screen
-    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    const QPoint form = FormPixel(e->position());
+    const int fx = form.x(), fy = form.y();
     Control* c = screen_.HitTest(fx, fy);
     if (c && !screen_.Usable(*c)) return;
     int x = fx, y = fy;
@@ -439,7 +462,8 @@ void ScreenCanvas::mouseReleaseEvent(QMouseEvent* e) {
     if (detached_ || pressed_.empty()) return;
     RunBeforeInputHook();
     if (detached_) return;
-    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    const QPoint form = FormPixel(e->position());
+    const int fx = form.x(), fy = form.y();
     std::string key = pressed_;
     pressed_.clear();
     Control* under = screen_.HitTest(fx, fy);
@@ -461,7 +485,8 @@ void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (detached_) return;
     RunBeforeInputHook();
     if (detached_) return;
-    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    const QPoint form = FormPixel(e->position());
+    const int fx = form.x(), fy = form.y();
     Control* c = screen_.HitTest(fx, fy);
     if (!c || !screen_.Usable(*c) || e->button() != Qt::LeftButton) return;
     int ax, ay;
@@ -481,7 +506,8 @@ void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
     if (detached_) return;
-    int fx = static_cast<int>(e->position().x()) / scale_, fy = static_cast<int>(e->position().y()) / scale_;
+    const QPoint form = FormPixel(e->position());
+    const int fx = form.x(), fy = form.y();
     Control* c = screen_.HitTest(fx, fy);
     std::string name = c ? c->name : "Form";
     if (!screen_.HasHandler(name + "_MouseMove")) return;
@@ -516,13 +542,14 @@ void ScreenCanvas::FollowFocus() {
 bool ScreenCanvas::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip && !detached_) {
         auto* he = static_cast<QHelpEvent*>(e);
-        Control* c = screen_.HitTest(he->pos().x() / scale_, he->pos().y() / scale_);
+        const QPoint form = FormPixel(he->pos());
+        Control* c = screen_.HitTest(form.x(), form.y());
         QString tip = c ? S(c->tooltip) : QString();
         if (c && !c->hotkey.empty()) tip += (tip.isEmpty() ? "" : "  ") + QString("[%1]").arg(S(c->hotkey));
         if (!tip.isEmpty()) {
             // The tip's text is as large as the window's own.
             QFont font = QToolTip::font();
-            font.setPixelSize(12 * scale_);
+            font.setPixelSize(Scaled(12, scale_));
             QToolTip::setFont(font);
             QToolTip::showText(he->globalPos(), tip, this);
         }
@@ -532,7 +559,7 @@ bool ScreenCanvas::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-ScreenWindow::ScreenWindow(Screen& screen, int scale) : screen_(screen) {
+ScreenWindow::ScreenWindow(Screen& screen, double scale) : screen_(screen) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -637,7 +664,7 @@ void ScreenWindow::Sync() {
 
 void ScreenWindow::Popup(const std::string& menu, int x, int y) {
     QMenu* m = BuildMenu(menu, this);
-    QPoint global = canvas_->mapToGlobal(QPoint(x * canvas_->scale(), y * canvas_->scale()));
+    QPoint global = canvas_->mapToGlobal(QPoint(Scaled(x, canvas_->scale()), Scaled(y, canvas_->scale())));
     m->exec(global);
     for (auto it = actions_.begin(); it != actions_.end();) {
         if (it->second->parent() == m) it = actions_.erase(it);
@@ -718,7 +745,7 @@ void ScreenWindow::SetFixedFrame(bool fixed) {
     FitTitle();
 }
 
-void ScreenWindow::ToggleFullScreen(int normalScale) {
+void ScreenWindow::ToggleFullScreen(double normalScale) {
     if (isFullScreen()) {
         showNormal();
         canvas_->SetScale(normalScale);
@@ -736,8 +763,11 @@ void ScreenWindow::ToggleFullScreen(int normalScale) {
     QScreen* display = QWidget::screen();
     QRect area = display ? display->geometry() : QRect(0, 0, 1920, 1080);
     int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    int fit = std::max(1, std::min(area.width() / screen_.width, (area.height() - menu) / screen_.height));
-    canvas_->SetScale(fit);
+    // Any factor: the screen fills the display's width or its height, the pictures drawn from
+    // their sharpest drawing (never below the game's own size).
+    const double fit = std::max(1.0, std::min(double(area.width()) / screen_.width,
+                                              double(area.height() - menu) / screen_.height));
+    canvas_->SetScale(std::floor(fit * 100) / 100);
     setStyleSheet("ScreenWindow { background: black; }");
     showFullScreen();
 }

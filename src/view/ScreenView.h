@@ -26,10 +26,13 @@ QString ShortcutText(const std::string& key);
 class ScreenCanvas : public QWidget {
     Q_OBJECT
 public:
-    ScreenCanvas(Screen& screen, int scale, QWidget* parent = nullptr);
+    ScreenCanvas(Screen& screen, double scale, QWidget* parent = nullptr);
     void Sync();                 // child widgets follow the model
-    int scale() const { return scale_; }
-    void SetScale(int scale);
+    // The factor by which the screen is shown: whole in a window, any that fits in full screen.
+    double scale() const { return scale_; }
+    void SetScale(double scale);
+    // The screen's own pixel under a point of the canvas.
+    QPoint FormPixel(const QPointF& at) const;
     Screen& screen() { return screen_; }
     // The screen was closed: from now on the canvas never touches it again (the screen may be
     // deleted before the canvas is).
@@ -54,7 +57,7 @@ private:
     QLineEdit* EditFor(Control& c);
     QTabBar* TabsFor(Control& c);
     Screen& screen_;
-    int scale_;
+    double scale_;
     std::string pressed_;
     int pressedButton_ = 0;
     std::map<std::string, QLineEdit*> edits_;
@@ -66,7 +69,7 @@ private:
 class ScreenWindow : public QWidget {
     Q_OBJECT
 public:
-    ScreenWindow(Screen& screen, int scale);
+    ScreenWindow(Screen& screen, double scale);
     void Sync();
     Screen& screen() { return screen_; }
     ScreenCanvas* canvas() { return canvas_; }
@@ -74,8 +77,8 @@ public:
     void Popup(const std::string& menu, int x, int y);
     // Builds a Qt menu holding the entries under a menu control.
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
-    // Full screen with the picture centred at the largest whole scale that fits, or back.
-    void ToggleFullScreen(int normalScale);
+    // Full screen with the picture centred at the largest scale that fits (any factor), or back.
+    void ToggleFullScreen(double normalScale);
     // The window keeps the size of its contents: a window manager offers no resizing, and so
     // no maximising, for it.
     void SetFixedFrame(bool fixed);

@@ -2,6 +2,8 @@
 
 #include <sys/wait.h>
 
+#include <QImage>
+
 #include "driver/Script.h"
 #include "support/DamagedFolder.h"
 #include "support/Game.h"
@@ -63,7 +65,8 @@ TEST(Driver, SetAndDumpTheSharedState) {
 
 TEST(Driver, RefusesWhatItCannotDoFromTheCommandLine) {
     std::string err;
-    for (const char* args : {"--seed abc", "--seed -1", "--scale 0", "--scale 100000", "--scale 1.5", "--scale two"}) {
+    for (const char* args : {"--seed abc", "--seed -1", "--scale 0", "--scale -1.5", "--scale 8.01", "--scale 100000",
+                             "--scale two", "--scale 1.5x"}) {
         EXPECT_EQ(RunProgram(args, "quit\n", err), 2) << args;
         EXPECT_NE(("\n" + err).find("\nerror: --"), std::string::npos) << args << ": " << err;
     }
@@ -76,5 +79,12 @@ TEST(Driver, RefusesWhatItCannotDoFromTheCommandLine) {
     EXPECT_NE(err.find("error: line 1: snap: cannot"), std::string::npos) << err;
     EXPECT_EQ(RunProgram("--snap " + (dir / "shots").string(), "snap title\n", err), 0) << err;
     EXPECT_TRUE(fs::exists(dir / "shots" / "title.png"));
+    // Any factor: a snap at 1.8 is the window as a large screen shows it, 1.8 times as large.
+    EXPECT_EQ(RunProgram("--scale 1.8 --snap " + (dir / "large").string(), "snap title\n", err), 0) << err;
+    const QImage one((dir / "shots" / "title.png").c_str()), large((dir / "large" / "title.png").c_str());
+    ASSERT_FALSE(one.isNull());
+    EXPECT_NEAR(large.width(), one.width() * 1.8, 1.0);
+    // The menu bar's height follows its font, which is not drawn to the pixel in proportion.
+    EXPECT_NEAR(large.height(), one.height() * 1.8, one.height() * 0.02);
     fs::remove_all(dir);
 }

@@ -1,5 +1,6 @@
 // The zone maps agree with the road table: the painter's road mask is the table, and in
-// the generated pictures road cells look like road and no other cell does.
+// the generated pictures, at the game's own size and at each larger drawing, road cells look
+// like road and no other cell does.
 #include "board/MapTables.h"
 #include "maps.h"
 
@@ -10,20 +11,29 @@
 
 namespace {
 
-QImage LoadZone(int zone) { return QImage(QString(QUELMOR_BIN_DIR) + "/table" + QString::number(zone) + ".bmp"); }
+constexpr int kScales[] = {1, 2, 3};
 
-// The mean colour of the 4 x 4 pixels at the centre of a cell.
-QColor CellCentreColour(const QImage& img, int column, int row) {
-    const int x0 = (column - 1) * map::kCell + map::kCell / 2 - 2, y0 = (row - 1) * map::kCell + map::kCell / 2 - 2;
-    int r = 0, g = 0, b = 0;
-    for (int y = y0; y < y0 + 4; ++y)
-        for (int x = x0; x < x0 + 4; ++x) {
+// A picture of the game's folder at a scale (1: the game's own file).
+QImage Load(const QString& stem, const QString& ext, int scale) {
+    const QString name = stem + "." + ext + (scale == 1 ? QString() : QString("@%1x.png").arg(scale));
+    return QImage(QString(QUELMOR_BIN_DIR) + "/" + name);
+}
+
+QImage LoadZone(int zone, int scale = 1) { return Load("table" + QString::number(zone), "bmp", scale); }
+
+// The mean colour of the 4 x 4 game pixels at the centre of a cell.
+QColor CellCentreColour(const QImage& img, int column, int row, int scale = 1) {
+    const int x0 = ((column - 1) * map::kCell + map::kCell / 2 - 2) * scale, y0 = ((row - 1) * map::kCell + map::kCell / 2 - 2) * scale;
+    const int n = 4 * scale;
+    long r = 0, g = 0, b = 0;
+    for (int y = y0; y < y0 + n; ++y)
+        for (int x = x0; x < x0 + n; ++x) {
             const QRgb c = img.pixel(x, y);
             r += qRed(c);
             g += qGreen(c);
             b += qBlue(c);
         }
-    return QColor(r / 16, g / 16, b / 16);
+    return QColor(int(r / (n * n)), int(g / (n * n)), int(b / (n * n)));
 }
 
 TEST(MapPictures, RoadMaskIsTheRoadTable) {
@@ -48,38 +58,42 @@ TEST(MapPictures, RoadBandSeparatesSandFromGrassRockAndRoofs) {
 }
 
 TEST(MapPictures, RoadCellsAndOnlyRoadCellsShowRoad) {
-    for (int zone = 1; zone <= 4; ++zone) {
-        const QImage img = LoadZone(zone);
-        ASSERT_EQ(img.size(), QSize(640, 480)) << "zone " << zone;
-        for (int row = 1; row <= map::kRows; ++row)
-            for (int column = 1; column <= map::kColumns; ++column) {
-                const QColor c = CellCentreColour(img, column, row);
-                EXPECT_EQ(assetgen::IsRoadColour(c), map::IsRoadCell(zone, column, row))
-                    << "zone " << zone << " cell " << column << "," << row << " colour " << c.red() << ","
-                    << c.green() << "," << c.blue();
-            }
-    }
+    for (int scale : kScales)
+        for (int zone = 1; zone <= 4; ++zone) {
+            const QImage img = LoadZone(zone, scale);
+            ASSERT_EQ(img.size(), QSize(640, 480) * scale) << "zone " << zone << " at " << scale << "x";
+            for (int row = 1; row <= map::kRows; ++row)
+                for (int column = 1; column <= map::kColumns; ++column) {
+                    const QColor c = CellCentreColour(img, column, row, scale);
+                    EXPECT_EQ(assetgen::IsRoadColour(c), map::IsRoadCell(zone, column, row))
+                        << "zone " << zone << " at " << scale << "x cell " << column << "," << row << " colour "
+                        << c.red() << "," << c.green() << "," << c.blue();
+                }
+        }
 }
 
 TEST(MapPictures, RoadsRunUnbrokenBetweenNeighbouringRoadCells) {
     // Halfway between two neighbouring road cells (their shared edge) the road continues.
-    for (int zone = 1; zone <= 4; ++zone) {
-        const QImage img = LoadZone(zone);
-        ASSERT_FALSE(img.isNull());
-        for (int row = 1; row <= map::kRows; ++row)
-            for (int column = 1; column <= map::kColumns; ++column) {
-                if (!map::IsRoadCell(zone, column, row)) continue;
-                const int cx = (column - 1) * map::kCell + map::kCell / 2, cy = (row - 1) * map::kCell + map::kCell / 2;
-                if (map::IsRoadCell(zone, column + 1, row)) {
-                    EXPECT_TRUE(assetgen::IsRoadColour(img.pixelColor(cx + map::kCell / 2, cy)))
-                        << "zone " << zone << " between " << column << "," << row << " and the cell to the right";
+    for (int scale : kScales)
+        for (int zone = 1; zone <= 4; ++zone) {
+            const QImage img = LoadZone(zone, scale);
+            ASSERT_FALSE(img.isNull());
+            for (int row = 1; row <= map::kRows; ++row)
+                for (int column = 1; column <= map::kColumns; ++column) {
+                    if (!map::IsRoadCell(zone, column, row)) continue;
+                    const int cx = (column - 1) * map::kCell + map::kCell / 2, cy = (row - 1) * map::kCell + map::kCell / 2;
+                    if (map::IsRoadCell(zone, column + 1, row)) {
+                        EXPECT_TRUE(assetgen::IsRoadColour(img.pixelColor((cx + map::kCell / 2) * scale, cy * scale)))
+                            << "zone " << zone << " at " << scale << "x between " << column << "," << row
+                            << " and the cell to the right";
+                    }
+                    if (map::IsRoadCell(zone, column, row + 1)) {
+                        EXPECT_TRUE(assetgen::IsRoadColour(img.pixelColor(cx * scale, (cy + map::kCell / 2) * scale)))
+                            << "zone " << zone << " at " << scale << "x between " << column << "," << row
+                            << " and the cell below";
+                    }
                 }
-                if (map::IsRoadCell(zone, column, row + 1)) {
-                    EXPECT_TRUE(assetgen::IsRoadColour(img.pixelColor(cx, cy + map::kCell / 2)))
-                        << "zone " << zone << " between " << column << "," << row << " and the cell below";
-                }
-            }
-    }
+        }
 }
 
 TEST(MapPictures, TowerDoorOpensOnTheRoad) {
@@ -93,15 +107,16 @@ TEST(MapPictures, TowerDoorOpensOnTheRoad) {
 }
 
 TEST(MapPictures, ThumbnailsAreTheMapsScaledDown) {
-    for (int zone = 1; zone <= 4; ++zone) {
-        const QImage big = LoadZone(zone);
-        const QImage small(QString(QUELMOR_BIN_DIR) + "/carte" + QString::number(zone) + ".bmp");
-        ASSERT_EQ(small.size(), QSize(76, 57)) << "zone " << zone;
-        // Same overall tone as the big map.
-        const QImage reduced = big.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QImage tiny = small.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_NEAR(qGray(reduced.pixel(0, 0)), qGray(tiny.pixel(0, 0)), 20) << "zone " << zone;
-    }
+    for (int scale : kScales)
+        for (int zone = 1; zone <= 4; ++zone) {
+            const QImage big = LoadZone(zone, scale);
+            const QImage small = Load("carte" + QString::number(zone), "bmp", scale);
+            ASSERT_EQ(small.size(), QSize(76, 57) * scale) << "zone " << zone << " at " << scale << "x";
+            // Same overall tone as the big map.
+            const QImage reduced = big.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage tiny = small.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_NEAR(qGray(reduced.pixel(0, 0)), qGray(tiny.pixel(0, 0)), 20) << "zone " << zone;
+        }
 }
 
 }  // namespace

@@ -30,6 +30,44 @@ TEST(Pictures, EveryShippedPictureLoadsByItsName) {
     EXPECT_GT(count, 200);
 }
 
+TEST(Pictures, EveryPictureIsAlsoDrawnAtTwoAndThreeTimesItsSize) {
+    pictures::SetFolder(QUELMOR_BIN_DIR);
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(QUELMOR_BIN_DIR)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".bmp" && ext != ".gif" && ext != ".ico") continue;
+        const std::string name = entry.path().filename().string();
+        const QSize own = pictures::Get(name).size();
+        for (int scale : pictures::kSharpScales) {
+            const QImage large(QString::fromStdString(std::string(QUELMOR_BIN_DIR) + "/" + pictures::FileAtScale(name, scale)));
+            ASSERT_FALSE(large.isNull()) << name << " at " << scale << "x";
+            EXPECT_EQ(large.size(), own * scale) << name << " at " << scale << "x";
+            // Painted from the larger drawing, the picture keeps the game's own size.
+            const QPixmap& sharp = pictures::Sharp(name, scale);
+            EXPECT_EQ(sharp.size(), own * scale) << name;
+            EXPECT_EQ(sharp.deviceIndependentSize().toSize(), own) << name;
+        }
+        ++count;
+    }
+    EXPECT_GT(count, 200);
+}
+
+TEST(Pictures, TheDrawingNearestAboveTheDevicesPixelsServes) {
+    EXPECT_EQ(pictures::FileAtScale("table1.bmp", 1), "table1.bmp");
+    EXPECT_EQ(pictures::FileAtScale("des3.gif", 2), "des3.gif@2x.png");
+    EXPECT_EQ(pictures::FileAtScale("10.ico", 3), "10.ico@3x.png");
+    EXPECT_EQ(pictures::BestScale(1), 1);
+    EXPECT_EQ(pictures::BestScale(0.75), 1);
+    EXPECT_EQ(pictures::BestScale(1.25), 2);
+    EXPECT_EQ(pictures::BestScale(1.8), 2);
+    EXPECT_EQ(pictures::BestScale(2), 2);
+    EXPECT_EQ(pictures::BestScale(2.5), 3);
+    EXPECT_EQ(pictures::BestScale(4), 3);
+    // A picture without larger drawings is painted from its own file.
+    pictures::SetFolder(QUELMOR_BIN_DIR);
+    EXPECT_TRUE(pictures::Sharp("no-such-picture.bmp", 2).isNull());
+}
+
 TEST(Pictures, ANameThatIsNoPictureGivesAnEmptyOne) {
     pictures::SetFolder(QUELMOR_BIN_DIR);
     EXPECT_TRUE(pictures::Get("").isNull());

@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QToolTip>
 #include <QTest>
+#include <cmath>
 
 #include "support/Game.h"
 #include "ui/Screen.h"
@@ -49,6 +50,54 @@ TEST(ScaledView, ClicksMapBackToTheScreensOwnPixels) {
         for (auto& p : t.presses) EXPECT_EQ(p, std::make_pair(7, 5));
         ASSERT_EQ(t.form.size(), static_cast<size_t>(scale));
         for (auto& p : t.form) EXPECT_EQ(p, std::make_pair(19, 9));
+    }
+}
+
+namespace {
+
+// A board of 20 x 15 cells of 32 pixels, as the zone map lies on the board screen.
+class Board : public Screen {
+public:
+    Board() : Screen("Board", 792, 570) {
+        Control& map = Add(Kind::PictureBox, "Map");
+        map.left = 8;
+        map.top = 45;
+        map.width = 640;
+        map.height = 480;
+        On("Map_MouseDown", [this](const EventArgs& a) { cells.push_back({a.x / 32 + 1, a.y / 32 + 1}); });
+    }
+    std::vector<std::pair<int, int>> cells;
+};
+
+}  // namespace
+
+TEST(ScaledView, ClicksMapBackToTheRightCellAtAnyFactor) {
+    FreshProcess();
+    for (double scale : {1.8, 2.5, 1.25}) {
+        Board b;
+        ScreenCanvas canvas(b, scale);
+        EXPECT_EQ(canvas.width(), std::lround(792 * scale)) << scale;
+        // The first and the last device pixel inside each cell's first and last screen pixel.
+        std::vector<std::pair<int, int>> expected;
+        for (int row = 1; row <= 15; ++row)
+            for (int column = 1; column <= 20; ++column)
+                for (int edge : {0, 31}) {
+                    const int fx = 8 + (column - 1) * 32 + edge, fy = 45 + (row - 1) * 32 + edge;
+                    // Device pixels whose centres lie in screen pixel (fx, fy).
+                    const int first = static_cast<int>(std::ceil(fx * scale - 0.5));
+                    const int last = static_cast<int>(std::ceil((fx + 1) * scale - 0.5)) - 1;
+                    const int firstY = static_cast<int>(std::ceil(fy * scale - 0.5));
+                    const int lastY = static_cast<int>(std::ceil((fy + 1) * scale - 0.5)) - 1;
+                    for (QPoint at : {QPoint(first, firstY), QPoint(last, lastY)}) {
+                        QTest::mouseClick(&canvas, Qt::LeftButton, {}, at);
+                        expected.push_back({column, row});
+                    }
+                }
+        EXPECT_EQ(b.cells, expected) << "at " << scale;
+        // Every device pixel maps to the screen pixel painted over its centre.
+        for (int d = 0; d < 60; ++d)
+            EXPECT_EQ(canvas.FormPixel(QPointF(d + 0.3, 0)).x(), static_cast<int>(std::floor((d + 0.5) / scale)))
+                << d << " at " << scale;
     }
 }
 

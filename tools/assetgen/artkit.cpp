@@ -43,11 +43,13 @@ double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
     return std::min(sum / norm, 0.9999999);
 }
 
-QImage Field(int w, int h, const std::function<QColor(int, int)>& colour) {
-    QImage img(w, h, QImage::Format_ARGB32);
-    for (int y = 0; y < h; ++y) {
+QImage Field(int w, int h, const std::function<QColor(double, double)>& colour) {
+    // Each pixel of a larger scale takes the colour at its own place in the game's coordinates.
+    QImage img = assetgen::NewImage(w, h, QImage::Format_ARGB32);
+    const double s = assetgen::DrawScale();
+    for (int y = 0; y < img.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) line[x] = colour(x, y).rgba();
+        for (int x = 0; x < img.width(); ++x) line[x] = colour(x / s, y / s).rgba();
     }
     return img;
 }
@@ -97,7 +99,9 @@ QLinearGradient Ramp(const QPointF& from, const QPointF& to, const QColor& base,
 QImage Halo(const QImage& image, const QColor& halo, int radius) {
     const QImage src = image.convertToFormat(QImage::Format_ARGB32);
     const int w = src.width(), h = src.height();
+    radius *= assetgen::DrawScale();
     QImage out(w, h, QImage::Format_ARGB32);
+    out.setDevicePixelRatio(src.devicePixelRatio());
     out.fill(Qt::transparent);
     std::vector<int> alpha(size_t(w) * size_t(h));
     for (int y = 0; y < h; ++y)
@@ -138,9 +142,14 @@ void GroundShadow(QPainter& p, const QRectF& box, int alpha) {
 QImage Scaled(const QImage& image, int w, int h) {
     // Halve repeatedly for a clean box filter, then finish with a smooth transform.
     QImage img = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int s = assetgen::DrawScale();
+    w *= s;
+    h *= s;
     while (img.width() >= w * 2 && img.height() >= h * 2)
         img = img.scaled(img.width() / 2, img.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+    QImage out = img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+    out.setDevicePixelRatio(s);
+    return out;
 }
 
 void Grain(QImage& image, int amount, uint32_t seed) {

@@ -23,7 +23,7 @@ QColor Alpha(const QColor& c, int alpha);
 double Fbm(double x, double y, double scale, int octaves, uint32_t seed);
 
 // A w x h opaque image whose pixels are colour(x, y).
-QImage Field(int w, int h, const std::function<QColor(int, int)>& colour);
+QImage Field(int w, int h, const std::function<QColor(double, double)>& colour);
 
 // The outline of the union of all subpaths (overlapping shapes merge instead of cancelling).
 QPainterPath Union(QPainterPath path);

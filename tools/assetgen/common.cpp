@@ -190,7 +190,58 @@ bool SaveBytes(const QByteArray& bytes, const QString& path) {
     return true;
 }
 
+namespace {
+thread_local int gDrawScale = 1;  // each drawing thread keeps its own
+
+// At a larger scale every picture is a PNG beside the game's own file; a picture not drawn at
+// that scale is a fault in its family (it would show at the wrong size).
+bool SaveLarge(const QImage& image, const QString& path, bool alpha) {
+    if (image.devicePixelRatio() != gDrawScale)
+        std::fprintf(stderr, "quelmor-assetgen: %s is not drawn at %dx\n", qPrintable(path), gDrawScale);
+    QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    img.setDevicePixelRatio(1);
+    img.setDotsPerMeterX(2835 * gDrawScale);
+    img.setDotsPerMeterY(2835 * gDrawScale);
+    const QString out = ScaledFileName(path, gDrawScale);
+    // Quality 80 is zlib's fastest level: compressing the larger copies is a good part of the
+    // generator's time.
+    if (!img.save(out, "PNG", 80)) {
+        std::fprintf(stderr, "quelmor-assetgen: cannot write %s\n", qPrintable(out));
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+int DrawScale() { return gDrawScale; }
+void SetDrawScale(int scale) { gDrawScale = scale < 1 ? 1 : scale; }
+
+QImage NewImage(int w, int h, QImage::Format format) {
+    QImage img(w * gDrawScale, h * gDrawScale, format);
+    img.setDevicePixelRatio(gDrawScale);
+    return img;
+}
+
+QImage Resized(const QImage& image, int w, int h) {
+    QImage out = image.scaled(w * gDrawScale, h * gDrawScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    out.setDevicePixelRatio(gDrawScale);
+    return out;
+}
+
+QImage CopyPart(const QImage& image, int x, int y, int w, int h) {
+    const int s = gDrawScale;
+    QImage out = image.copy(x * s, y * s, w * s, h * s);
+    out.setDevicePixelRatio(s);
+    return out;
+}
+
+QString ScaledFileName(const QString& path, int scale) {
+    // The whole name stays: "10.gif" and "10.ico" are different pictures.
+    return scale <= 1 ? path : path + QString("@%1x.png").arg(scale);
+}
+
 bool SaveBmp(const QImage& image, const QString& path) {
+    if (gDrawScale > 1) return SaveLarge(image, path, false);
     const QImage img = image.convertToFormat(QImage::Format_RGB32);
     const int w = img.width(), h = img.height();
     const int stride = (w * 3 + 3) & ~3;
@@ -225,6 +276,7 @@ bool SaveBmp(const QImage& image, const QString& path) {
 }
 
 bool SaveGif(const QImage& image, const QString& path) {
+    if (gDrawScale > 1) return SaveLarge(image, path, true);
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
     constexpr int kTransparent = 255;
@@ -286,6 +338,7 @@ bool SaveGif(const QImage& image, const QString& path) {
 }
 
 bool SaveIco(const QImage& image, const QString& path) {
+    if (gDrawScale > 1) return SaveLarge(image, path, true);
     // One 32-bit BGRA entry with its AND mask, the classic layout every loader reads.
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();

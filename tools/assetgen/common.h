@@ -35,6 +35,25 @@ public:
 // Ask only for fonts that scripts/setup.sh installs.
 QFont RequireFont(const QString& family, int pixelSize, bool bold = false);
 
+// The scale the pictures are drawn at: 1 for the game's own files, 2 and 3 for the sharper
+// copies beside them. At a larger scale every picture is drawn on a canvas that many times
+// larger, with the painter scaled to it (the image's device pixel ratio), so the drawing code
+// keeps the game's own coordinates; the writers then save "table1.bmp@2x.png" and so on instead.
+// The scale belongs to the calling thread: families run side by side at different scales.
+int DrawScale();
+void SetDrawScale(int scale);
+// The scales the generator draws at, the game's own first.
+constexpr int kDrawScales[] = {1, 2, 3};
+// An image of w x h in the game's pixels at the drawing scale.
+QImage NewImage(int w, int h, QImage::Format format);
+// image made w x h game pixels (smoothly), at the drawing scale.
+QImage Resized(const QImage& image, int w, int h);
+// The part of image at (x, y, w, h) in the game's pixels.
+QImage CopyPart(const QImage& image, int x, int y, int w, int h);
+// Where a file of that name is written at a scale: the name itself at 1, else "name@Nx.png"
+// ("table1.bmp@2x.png").
+QString ScaledFileName(const QString& path, int scale);
+
 // Writers. Each returns false and prints to stderr when the file cannot be written.
 bool SaveBmp(const QImage& image, const QString& path);      // 24-bit uncompressed BMP
 bool SaveGif(const QImage& image, const QString& path);      // 8-bit GIF via giflib; alpha < 128 becomes transparent

@@ -82,6 +82,7 @@ namespace {
 // GIF transparency is all or nothing: soft glows are turned into an ordered dither so
 // they still read as light around the figure.
 QImage DitherAlpha(const QImage& image) {
+    if (DrawScale() > 1) return image;  // the larger copies are PNG files: soft edges stay soft
     static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {

@@ -2,6 +2,7 @@
 #include "figkit.h"
 
 #include "artkit.h"
+#include "common.h"
 
 #include <cmath>
 
@@ -288,11 +289,11 @@ void Glow(QPainter& p, const QPointF& c, double r, const QColor& colour) {
 }
 
 QImage Render(const Painter& draw, const QRectF& source, int w, int h, int supersample) {
-    QImage big(w * supersample, h * supersample, QImage::Format_ARGB32_Premultiplied);
+    QImage big = assetgen::NewImage(w * supersample, h * supersample, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter p(&big);
     art::Prepare(p);
-    p.scale(big.width() / source.width(), big.height() / source.height());
+    p.scale(w * supersample / source.width(), h * supersample / source.height());
     p.translate(-source.topLeft());
     draw(p);
     p.end();

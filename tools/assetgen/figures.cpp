@@ -51,9 +51,9 @@ namespace assetgen {
 namespace {
 
 QImage Portrait(int n) {
-    QImage img(64, 80, QImage::Format_ARGB32);
+    QImage img;
     const QColor base = fig::Backdrop(n);
-    img = art::Field(64, 80, [&](int x, int y) {
+    img = art::Field(64, 80, [&](double x, double y) {
         const double dx = (x - 30) / 40.0, dy = (y - 30) / 50.0;
         const double d = std::sqrt(dx * dx + dy * dy);
         const double cloud = art::Fbm(x, y, 14, 3, 700u + uint32_t(n));
@@ -79,7 +79,7 @@ QImage Portrait(int n) {
 QImage Icon(int n) {
     // A dark outline, then a faint light rim that lifts dark figures off dark ground.
     const QImage figure = fig::Render([n](QPainter& p) { fig::DrawClass(p, n); }, fig::IconCrop(n), 28, 28, 8);
-    QImage framed(32, 32, QImage::Format_ARGB32);
+    QImage framed = NewImage(32, 32, QImage::Format_ARGB32);
     framed.fill(Qt::transparent);
     QPainter p(&framed);
     art::Prepare(p);

@@ -58,7 +58,7 @@ QString Roman(int n) {
 // Hour h of the dial (0..12): bronze ring with engraved numerals, weathered stone face,
 // the gnomon pointing to XII and its shadow falling on hour h.
 QImage Sundial(const QImage& frame, int h) {
-    QImage img = frame.copy(34, 14, 84, 84);
+    QImage img = CopyPart(frame, 34, 14, 84, 84);
     QPainter p(&img);
     Smooth(p);
     const QPointF c(42, 42);
@@ -71,7 +71,7 @@ QImage Sundial(const QImage& frame, int h) {
     p.setBrush(ring);
     p.drawEllipse(c, 40.5, 40.5);
     // Stone face.
-    QImage face = Field(84, 84, [](int x, int y) {
+    QImage face = Field(84, 84, [](double x, double y) {
         return Shade(QColor(196, 186, 160), 0.78 + 0.35 * Fbm(x, y, 14, 4, 71));
     });
     QPainterPath facePath;
@@ -216,7 +216,7 @@ QImage ActionButton(int k) {
     const int base = grey ? k - 16 : k;
     const int kind = (base - 1) / 4, player = (base - 1) % 4 + 1;
     const QColor colour = grey ? Mix(QColor(104, 104, 104), PlayerColour(player), 0.16) : PlayerColour(player);
-    QImage img(128, 128, QImage::Format_ARGB32_Premultiplied);
+    QImage img = NewImage(128, 128, QImage::Format_ARGB32_Premultiplied);
     img.fill(QColor(24, 16, 10));
     {
         QPainter p(&img);
@@ -241,7 +241,7 @@ QImage ActionButton(int k) {
         }
         if (grey) p.fillRect(QRectF(0, 0, 32, 32), QColor(40, 40, 40, 70));
     }
-    return img.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return Resized(img, 32, 32);
 }
 
 // ---- Fight button --------------------------------------------------------------------
@@ -254,7 +254,7 @@ QImage FightButton(int state) {
     Smooth(p);
     const QPointF c(76.5, 76.5);
     if (state == 3) {
-        QImage swirl = Field(s, s, [&](int x, int y) {
+        QImage swirl = Field(s, s, [&](double x, double y) {
             const double dx = x - c.x(), dy = y - c.y();
             const double r = std::hypot(dx, dy), a = std::atan2(dy, dx);
             const double arms = 0.5 + 0.5 * std::sin(a * 3 + r * 0.11 + Fbm(x, y, 20, 3, 91) * 2.5);
@@ -303,12 +303,14 @@ QImage FightButton(int state) {
 // lighter toward its tip.
 QImage Arrow(bool up) {
     QImage img = Canvas(10, 6, Qt::black);
-    for (int row = 0; row < 6; ++row) {
-        const int r = up ? row : 5 - row;  // 0 at the tip
+    const int s = DrawScale();  // the loops run over the image's own pixels, in game pixels
+    for (int row = 0; row < 6 * s; ++row) {
+        const double y = (row + 0.5) / s;
+        const double r = up ? y - 0.5 : 5.5 - y;  // 0 at the tip
         const double half = 0.5 + r * 0.9;
-        for (int x = 0; x < 10; ++x) {
-            const double d = std::abs(x + 0.5 - 5.0);
-            const double cover = std::clamp(half - d + 0.5, 0.0, 1.0);
+        for (int x = 0; x < 10 * s; ++x) {
+            const double d = std::abs((x + 0.5) / s - 5.0);
+            const double cover = std::clamp((half - d) * s + 0.5, 0.0, 1.0);
             if (cover <= 0) continue;
             const QColor c = Shade(QColor(255, 226, 0), 1.0 - 0.05 * r);
             img.setPixelColor(x, row, Mix(QColor(0, 0, 0), c, cover));
@@ -362,7 +364,7 @@ QImage Ornament() {
         p.setBrush(Ball(QRectF(cx - 2.6, cy - 2.6, 5.2, 5.2), QColor(170, 20, 30)));
         p.drawEllipse(QRectF(cx - 2.6, cy - 2.6, 5.2, 5.2));
     }
-    return WithRim(img.scaled(153, 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), QColor(20, 12, 6));
+    return WithRim(Resized(img, 153, 12), QColor(20, 12, 6));
 }
 
 QImage Bar(int w, int h) {

@@ -45,7 +45,7 @@ QImage ResourcesBackground() {
 // The mine: a timbered gallery in dark rock, a lantern's glow and rails into the dark.
 QImage MineBackground() {
     const int w = 300, h = 160;
-    QImage img = Field(w, h, [&](int x, int y) {
+    QImage img = Field(w, h, [&](double x, double y) {
         const double dx = (x - 150) / 150.0, dy = (y - 95) / 95.0;
         const double depth = std::clamp(1.0 - std::sqrt(dx * dx * 0.8 + dy * dy * 0.6), 0.0, 1.0);
         const double rock = Fbm(x, y, 22, 5, 51);
@@ -94,7 +94,7 @@ QImage MineBackground() {
 // The graveyard at night: moon behind clouds, a dead tree, tombstones and crosses in fog.
 QImage GraveyardBackground() {
     const int w = 300, h = 180;
-    QImage img = Field(w, h, [&](int x, int y) {
+    QImage img = Field(w, h, [&](double x, double y) {
         const QColor sky = Mix(QColor(6, 8, 24), QColor(40, 44, 78), y / 130.0);
         const double cloud = std::max(0.0, Fbm(x * 0.6, y * 1.6, 50, 5, 61) - 0.5) * 2.2;
         return Mix(sky, QColor(90, 92, 120), cloud * 0.7);
@@ -157,7 +157,7 @@ QImage GraveyardBackground() {
         }
     }
     // Ground fog drifting between the stones.
-    QImage fog = Field(w, h, [&](int x, int y) {
+    QImage fog = Field(w, h, [&](double x, double y) {
         const double band = std::clamp((y - 110) / 40.0, 0.0, 1.0) * std::clamp((178 - y) / 30.0, 0.0, 1.0);
         const double n = Fbm(x * 0.5, y * 2, 40, 4, 63);
         return QColor(170, 180, 200, int(std::clamp(band * (n - 0.3) * 1.6, 0.0, 1.0) * 150));
@@ -176,7 +176,7 @@ QImage GraveyardBackground() {
 
 // The message backdrop of the fight screen: smoky dark glass edged with gold.
 QImage MessageBackdrop() {
-    QImage img = Field(400, 44, [](int x, int y) {
+    QImage img = Field(400, 44, [](double x, double y) {
         const double n = Fbm(x, y, 30, 4, 71);
         const double centre = 1.0 - std::abs(y - 22) / 22.0;
         return Shade(QColor(28, 30, 44), 0.6 + 0.5 * n + 0.25 * centre);

@@ -19,7 +19,7 @@ QImage Icon(int size, const std::function<void(QPainter&)>& draw, bool rim = tru
         p.scale(4, 4);
         draw(p);
     }
-    QImage img = big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage img = Resized(big, size, size);
     return rim ? WithRim(img, kInk) : img;
 }
 

@@ -8,7 +8,7 @@
 namespace assetgen::ui {
 
 QImage Canvas(int w, int h, QColor fill) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = NewImage(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
     return img;
 }
@@ -56,10 +56,11 @@ double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
     return sum / norm;
 }
 
-QImage Field(int w, int h, const std::function<QColor(int, int)>& colour) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixelColor(x, y, colour(x, y));
+QImage Field(int w, int h, const std::function<QColor(double, double)>& colour) {
+    QImage img = NewImage(w, h, QImage::Format_ARGB32_Premultiplied);
+    const double s = DrawScale();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) img.setPixelColor(x, y, colour(x / s, y / s));
     return img;
 }
 
@@ -86,6 +87,7 @@ QRadialGradient Ball(const QRectF& box, const QColor& base) {
 
 QImage Flatten(const QImage& image, const QColor& under) {
     QImage out(image.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(image.devicePixelRatio());
     out.fill(under);
     QPainter p(&out);
     p.drawImage(0, 0, image);
@@ -119,8 +121,8 @@ QImage WithGlow(const QImage& image, const QColor& glow, int radius) {
     std::vector<float> a(size_t(w * h));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) a[size_t(y * w + x)] = qAlpha(src.pixel(x, y)) / 255.0f;
-    Blur(a, w, h, std::max(1, radius / 2));
-    QImage out = Canvas(w, h);
+    Blur(a, w, h, std::max(1, radius / 2) * DrawScale());
+    QImage out = Canvas(w / DrawScale(), h / DrawScale());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             out.setPixelColor(x, y, WithAlpha(glow, int(std::min(1.0f, a[size_t(y * w + x)] * 1.8f) * glow.alpha())));
@@ -134,14 +136,21 @@ QImage WithRim(const QImage& image, const QColor& rim) {
     QImage out = src;
     const int w = src.width(), h = src.height();
     auto solid = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && qAlpha(src.pixel(x, y)) >= 128; };
+    // The rim is one game pixel wide: as many pixels as the drawing scale.
+    const int s = DrawScale();
+    auto nearSolid = [&](int x, int y) {
+        for (int d = 1; d <= s; ++d)
+            if (solid(x - d, y) || solid(x + d, y) || solid(x, y - d) || solid(x, y + d)) return true;
+        return false;
+    };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (!solid(x, y) && (solid(x - 1, y) || solid(x + 1, y) || solid(x, y - 1) || solid(x, y + 1)))
-                out.setPixelColor(x, y, rim);
+            if (!solid(x, y) && nearSolid(x, y)) out.setPixelColor(x, y, rim);
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage Dithered(const QImage& image) {
+    if (DrawScale() > 1) return image;  // the larger copies are PNG files: soft edges stay soft
     static const int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
@@ -165,7 +174,7 @@ QColor Heat(double f) {
 
 QImage Parchment(int w, int h, uint32_t seed, double darkness) {
     const QColor paper(226, 200, 152), stain(150, 104, 56);
-    QImage img = Field(w, h, [&](int x, int y) {
+    QImage img = Field(w, h, [&](double x, double y) {
         const double n = Fbm(x, y, 60, 5, seed);
         const double fibres = Fbm(x * 0.3, y * 3.0, 8, 2, seed + 7);
         const double blot = std::max(0.0, Fbm(x, y, 35, 3, seed + 3) - 0.6) * 1.4;
@@ -178,7 +187,7 @@ QImage Parchment(int w, int h, uint32_t seed, double darkness) {
 
 QImage DarkWood(int w, int h, uint32_t seed) {
     const QColor dark(30, 18, 10), light(92, 56, 30);
-    return Field(w, h, [&](int x, int y) {
+    return Field(w, h, [&](double x, double y) {
         const double warp = Fbm(x, y, 90, 4, seed) * 18;
         const double ring = 0.5 + 0.5 * std::sin((y + warp) * 0.55 + Fbm(x, y, 30, 2, seed + 1) * 4);
         const double n = Fbm(x, y * 6, 40, 3, seed + 2);
@@ -187,7 +196,7 @@ QImage DarkWood(int w, int h, uint32_t seed) {
 }
 
 QImage Stone(int w, int h, uint32_t seed, const QColor& base) {
-    return Field(w, h, [&](int x, int y) {
+    return Field(w, h, [&](double x, double y) {
         const double n = Fbm(x, y, 24, 5, seed);
         const double crack = std::abs(Fbm(x, y, 40, 3, seed + 9) - 0.5) < 0.012 ? 0.6 : 1.0;
         return Shade(base, (0.65 + 0.7 * n) * crack);

@@ -33,7 +33,7 @@ QColor PlayerColour(int player);
 double Fbm(double x, double y, double scale, int octaves, uint32_t seed);
 
 // An opaque image of colour(x, y).
-QImage Field(int w, int h, const std::function<QColor(int, int)>& colour);
+QImage Field(int w, int h, const std::function<QColor(double, double)>& colour);
 
 // Fills a path and strokes it with an outline.
 void Outlined(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& line, double width);

@@ -16,7 +16,7 @@ QImage Supersampled(int w, int h, int scale, const std::function<void(QPainter&)
         p.scale(scale, scale);
         draw(p);
     }
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return Resized(big, w, h);
 }
 
 // A four-pointed glint of light.
@@ -134,7 +134,7 @@ void Logs(QPainter& p, bool lit, uint32_t seed) {
 
 // A wall of flames over the trough: tongues of noise shaped by height.
 QImage Flames(int w, int h, double base, double height, uint32_t seed, double strength) {
-    return Field(w, h, [&](int x, int y) {
+    return Field(w, h, [&](double x, double y) {
         const double edge = std::clamp(std::min(x - 22.0, w - 22.0 - x) / 40.0, 0.0, 1.0);
         const double local = height * (0.55 + 0.45 * Fbm(x, 0, 30, 2, seed + 5)) * (0.35 + 0.65 * edge);
         const double up = (base - y) / std::max(1.0, local);
@@ -159,7 +159,7 @@ QImage Fire(bool lit) {
         p.fillRect(img.rect(), glow);
         p.drawImage(0, 0, Flames(w, h, 56, 60, 17, 1.0));
     } else {  // thin smoke wisps rising from the cold wood
-        QImage smoke = Field(w, h, [&](int x, int y) {
+        QImage smoke = Field(w, h, [&](double x, double y) {
             const double v = Fbm(x + Fbm(x, y, 20, 2, 3) * 30, y * 1.5, 26, 4, 9);
             const double band = std::max(0.0, v - 0.55) * 3.0 * std::clamp((60.0 - y) / 50.0, 0.0, 1.0);
             return QColor(120, 124, 130, int(std::clamp(band, 0.0, 1.0) * 110));
@@ -171,7 +171,7 @@ QImage Fire(bool lit) {
     if (lit) {  // flames licking over the front logs, and sparks
         p.setCompositionMode(QPainter::CompositionMode_Plus);
         QImage front = Flames(w, h, 60, 20, 23, 0.7);
-        p.drawImage(QRect(0, 0, w, 57), front, QRect(0, 0, w, 57));
+        p.drawImage(QRect(0, 0, w, 57), front, QRect(0, 0, w * DrawScale(), 57 * DrawScale()));  // source in pixels
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         Noise n(77);
         for (int k = 0; k < 26; ++k) {
@@ -193,7 +193,7 @@ QImage WindowIcon() {
 
 // The about box's first picture: the black tower under a moonlit sky.
 QImage AboutTower() {
-    QImage img = Field(120, 120, [](int x, int y) {
+    QImage img = Field(120, 120, [](double x, double y) {
         const QColor sky = Mix(QColor(8, 10, 30), QColor(48, 40, 86), y / 120.0);
         return Mix(sky, QColor(70, 60, 110), std::max(0.0, Fbm(x, y, 30, 4, 41) - 0.55) * 1.4);
     });

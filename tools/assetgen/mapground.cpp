@@ -41,7 +41,7 @@ void PaintField(QPainter& p, const FieldPlot& f, uint32_t seed) {
     p.save();
     // Furrows or crop rows with a noisy, sunlit texture.
     const QRect box = area.toAlignedRect();
-    const QImage plot = art::Field(box.width(), box.height(), [&](int x, int y) {
+    const QImage plot = art::Field(box.width(), box.height(), [&](double x, double y) {
         const double along = f.across ? y : x;
         const double row = 0.5 + 0.5 * std::sin(along * 1.8);
         const double tone = art::Fbm(x + box.x(), y + box.y(), 16, 3, seed);
@@ -67,26 +67,30 @@ double SmoothStep(double e0, double e1, double x) {
 }
 
 QImage ReliefGround(const std::function<double(double, double)>& height, double relief,
-                    const std::function<QColor(int, int, double, double)>& colour) {
-    std::vector<double> h(size_t(kW + 1) * size_t(kH + 1));
-    for (int y = 0; y <= kH; ++y)
-        for (int x = 0; x <= kW; ++x) h[size_t(y) * (kW + 1) + size_t(x)] = height(x, y);
+                    const std::function<QColor(double, double, double, double)>& colour) {
+    // The height on a grid of the drawing scale's pixels; slopes are per game pixel.
+    const int s = assetgen::DrawScale();
+    const int gw = kW * s, gh = kH * s;
+    std::vector<double> h(size_t(gw + 1) * size_t(gh + 1));
+    for (int y = 0; y <= gh; ++y)
+        for (int x = 0; x <= gw; ++x) h[size_t(y) * size_t(gw + 1) + size_t(x)] = height(double(x) / s, double(y) / s);
     const double lx = -0.55, ly = -0.6, lz = 0.58;
-    return art::Field(kW, kH, [&](int x, int y) {
-        const double here = h[size_t(y) * (kW + 1) + size_t(x)];
-        const double dx = (h[size_t(y) * (kW + 1) + size_t(x + 1)] - here) * relief;
-        const double dy = (h[size_t(y + 1) * (kW + 1) + size_t(x)] - here) * relief;
+    return art::Field(kW, kH, [&](double fx, double fy) {
+        const size_t x = size_t(std::lround(fx * s)), y = size_t(std::lround(fy * s)), row = size_t(gw + 1);
+        const double here = h[y * row + x];
+        const double dx = (h[y * row + x + 1] - here) * relief * s;
+        const double dy = (h[(y + 1) * row + x] - here) * relief * s;
         const double len = std::sqrt(dx * dx + dy * dy + 1);
         const double lambert = (-dx * lx - dy * ly + lz) / len;
         const double light = std::clamp(0.5 + (lambert - lz) * 0.9, 0.0, 1.0);
-        return colour(x, y, here, light);
+        return colour(fx, fy, here, light);
     });
 }
 
 QImage PlainGround(const Roads& roads) {
     QImage img = ReliefGround(
         [](double x, double y) { return art::Fbm(x, y, 150, 4, 11); }, 22,
-        [](int x, int y, double, double light) {
+        [](double x, double y, double, double light) {
             const double m = art::Fbm(x, y, 55, 3, 12);
             const double fine = assetgen::ValueNoise(x * 0.5, y * 0.5, 13);
             QColor g = art::Mix(QColor(70, 122, 40), QColor(134, 170, 62), m);
@@ -163,7 +167,7 @@ double MountainHeight(const Roads& roads, double x, double y) {
 
 QImage MountainGround(const Roads& roads) {
     auto height = [&roads](double x, double y) { return MountainHeight(roads, x, y); };
-    return ReliefGround(height, 110, [](int x, int y, double h, double light) {
+    return ReliefGround(height, 110, [](double x, double y, double h, double light) {
         const double fine = assetgen::ValueNoise(x * 0.45, y * 0.45, 23);
         const QColor meadow = art::Mix(QColor(92, 122, 54), QColor(120, 132, 72), art::Fbm(x, y, 30, 2, 24));
         // Rock in strata of violet-grey and blue-grey.
@@ -180,9 +184,9 @@ QImage MountainGround(const Roads& roads) {
 QImage TownGround(const Roads& roads) {
     (void)roads;
     // Dark flagstones and garden soil between the houses.
-    return art::Field(kW, kH, [](int x, int y) {
+    return art::Field(kW, kH, [](double x, double y) {
         const double g = art::Fbm(x, y, 40, 3, 41);
-        const bool joint = (x % 9 == 0) || (y % 7 == 0);
+        const bool joint = std::fmod(x, 9) < 1 || std::fmod(y, 7) < 1;  // one game pixel wide
         QColor c = art::Mix(QColor(92, 96, 88), QColor(76, 108, 58), SmoothStep(0.45, 0.6, g));
         if (joint) c = art::Shade(c, 0.8);
         return art::Shade(c, 0.9 + 0.2 * assetgen::ValueNoise(x * 0.6, y * 0.6, 42));
@@ -192,7 +196,7 @@ QImage TownGround(const Roads& roads) {
 QImage ForestGround(const Roads& roads) {
     const int zone = roads.zone;
     return ReliefGround([](double x, double y) { return art::Fbm(x, y, 90, 4, 61); }, 30,
-                        [zone](int x, int y, double, double light) {
+                        [zone](double x, double y, double, double light) {
                             const double m = art::Fbm(x, y, 40, 3, 62);
                             QColor c = art::Mix(QColor(36, 64, 28), QColor(64, 92, 36), m);
                             if (assetgen::ValueNoise(x * 0.3, y * 0.3, 63) > 0.8) c = QColor(70, 54, 34);

@@ -50,7 +50,7 @@ void Flowers(QPainter& p, const QRectF& area, int count, uint32_t seed);
 // A ground picture from a height field in [0, 1) scaled by relief (pixels): colour gets the
 // point, its height and its light (0.5 on flat ground, light from the upper left).
 QImage ReliefGround(const std::function<double(double, double)>& height, double relief,
-                    const std::function<QColor(int, int, double, double)>& colour);
+                    const std::function<QColor(double, double, double, double)>& colour);
 // Smooth step of x from edge0 to edge1.
 double SmoothStep(double edge0, double edge1, double x);
 

@@ -47,7 +47,7 @@ std::vector<QLineF> Forecourts(int zone) {
 QImage RoadTexture(int zone) {
     const QColor base[5] = {{}, {201, 165, 113}, {184, 158, 122}, {204, 176, 130}, {178, 141, 95}};
     const uint32_t seed = 900u + uint32_t(zone);
-    return art::Field(kWidth, kHeight, [&](int x, int y) {
+    return art::Field(kWidth, kHeight, [&](double x, double y) {
         const double n = art::Fbm(x, y, 9, 3, seed);
         const double fine = assetgen::ValueNoise(x * 0.7, y * 0.7, seed + 7);
         return art::Shade(base[zone], 0.9 + 0.16 * n + 0.07 * fine);

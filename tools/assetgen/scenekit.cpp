@@ -12,7 +12,7 @@
 namespace scene {
 
 QImage Sky(int w, int h, const QColor& top, const QColor& horizon, double horizonY, uint32_t seed, double cloudiness) {
-    return art::Field(w, h, [&](int x, int y) {
+    return art::Field(w, h, [&](double x, double y) {
         const double t = std::clamp(y / horizonY, 0.0, 1.0);
         QColor c = art::Mix(top, horizon, std::pow(t, 1.4));
         const double cloud = art::Fbm(x * 0.6, y * 1.6, 70, 5, seed);
@@ -64,7 +64,7 @@ void Range(QPainter& p, double width, double baseY, double height, const QColor&
         return ridge[i].y();
     };
     const int top = int(std::max(0.0, baseY - height - 2)), bottom = int(baseY + 2);
-    const QImage face = art::Field(int(width), bottom - top, [&](int x, int y) {
+    const QImage face = art::Field(int(width), bottom - top, [&](double x, double y) {
         const double slope = ridgeAt(x + 5) - ridgeAt(x - 5);
         const double depth = (y + top - ridgeAt(x)) / height;
         const double streak = art::Fbm(x * 1.4, (y + top) * 0.9, 26, 3, seed + 5);
@@ -305,6 +305,10 @@ void Facade(QPainter& p, const QRectF& r, const QColor& wall, const QColor& roof
 }
 
 void CalmBand(QImage& img, int top, int bottom, double strength) {
+    // top and bottom are game pixels; the loops run over the image's own pixels.
+    const int s = assetgen::DrawScale();
+    top *= s;
+    bottom *= s;
     long r = 0, g = 0, b = 0, count = 0;
     for (int y = top; y < bottom && y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -317,7 +321,7 @@ void CalmBand(QImage& img, int top, int bottom, double strength) {
     if (count == 0) return;
     const QColor mean(int(r / count), int(g / count), int(b / count));
     for (int y = top; y < bottom && y < img.height(); ++y) {
-        const double edge = std::min({1.0, (y - top) / 6.0, (bottom - y) / 6.0});
+        const double edge = std::min({1.0, (y - top) / (6.0 * s), (bottom - y) / (6.0 * s)});
         for (int x = 0; x < img.width(); ++x) {
             const QColor c = img.pixelColor(x, y);
             img.setPixelColor(x, y, art::Mix(c, art::Shade(mean, 0.85), strength * std::max(0.0, edge)));

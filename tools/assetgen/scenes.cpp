@@ -40,7 +40,7 @@ void FloatingKey(QPainter& p, const QPointF& at, double s, double angle, const Q
 QImage Ending() {
     constexpr int W = 800, H = 600;
     // Dawn: deep blue above, rose and gold at the horizon, the sun rising behind the tower.
-    QImage img = art::Field(W, H, [](int x, int y) {
+    QImage img = art::Field(W, H, [](double x, double y) {
         const double t = std::clamp(y / 420.0, 0.0, 1.0);
         QColor c = t < 0.5 ? art::Mix(QColor(30, 40, 100), QColor(180, 90, 140), t * 2) : art::Mix(QColor(180, 90, 140), QColor(255, 200, 110), (t - 0.5) * 2);
         const double cloud = art::Fbm(x * 0.5, y * 1.8, 90, 5, 901);

@@ -63,7 +63,7 @@ QImage PlainFight() {
     Hills(p, kW, 132, 26, QColor(120, 150, 170), 52);
     Hills(p, kW, 146, 22, QColor(90, 140, 70), 53);
     // Meadow with a road running to the horizon.
-    const QImage meadow = art::Field(kW, kH, [](int x, int y) {
+    const QImage meadow = art::Field(kW, kH, [](double x, double y) {
         const double n = art::Fbm(x, y * 2.5, 40, 4, 54);
         return art::Shade(art::Mix(QColor(80, 140, 50), QColor(130, 170, 60), n), 0.75 + 0.4 * (y - 140) / 180.0);
     });
@@ -103,7 +103,7 @@ QImage PlainFight() {
 }
 
 QImage ForestFight() {
-    QImage img = art::Field(kW, kH, [](int x, int y) {
+    QImage img = art::Field(kW, kH, [](double x, double y) {
         const double mist = art::Fbm(x, y, 60, 3, 61);
         return art::Mix(QColor(30, 60, 40), QColor(120, 160, 120), std::clamp(0.55 - std::fabs(y - 150) / 300.0 + mist * 0.2, 0.0, 1.0));
     });
@@ -200,7 +200,7 @@ QImage MountainFight() {
     Range(p, kW, 140, 110, QColor(120, 130, 160), 0.35, 72);
     Range(p, kW, 172, 66, QColor(112, 100, 96), 0.12, 73, 1.0);
     // Rocky ground with a pass.
-    const QImage rock = art::Field(kW, kH, [](int x, int y) {
+    const QImage rock = art::Field(kW, kH, [](double x, double y) {
         const double n = art::Fbm(x, y * 1.6, 30, 4, 74);
         const double grass = art::Fbm(x, y * 2, 50, 3, 76);
         QColor c = art::Mix(QColor(104, 96, 96), QColor(160, 152, 148), n);
@@ -237,7 +237,7 @@ QImage MountainFight() {
 }
 
 QImage TowerFight() {
-    QImage img(kW, kH, QImage::Format_ARGB32);
+    QImage img = assetgen::NewImage(kW, kH, QImage::Format_ARGB32);
     img.fill(QColor(20, 16, 24));
     QPainter p(&img);
     art::Prepare(p);

@@ -124,7 +124,7 @@ QImage Market() {
 }
 
 QImage Forge() {
-    QImage img(kW, kH, QImage::Format_ARGB32);
+    QImage img = assetgen::NewImage(kW, kH, QImage::Format_ARGB32);
     img.fill(QColor(30, 24, 20));
     QPainter p(&img);
     art::Prepare(p);
@@ -216,10 +216,11 @@ QImage Tournament() {
         }
     Planks(p, QRectF(0, 114, kW, 12), QColor(120, 70, 40), 40, false, 16);
     // Sand of the arena.
-    const QImage sand = art::Field(kW, kH, [](int x, int y) {
+    const QImage sand = art::Field(kW, kH, [](double x, double y) {
         return art::Shade(QColor(214, 190, 140), 0.85 + 0.25 * art::Fbm(x, y * 2, 20, 3, 17));
     });
-    p.drawImage(QRectF(0, 126, kW, 136), sand, QRectF(0, 126, kW, 136));
+    const double s = assetgen::DrawScale();  // the source rectangle is in the image's own pixels
+    p.drawImage(QRectF(0, 126, kW, 136), sand, QRectF(0, 126 * s, kW * s, 136 * s));
     // The three stands, one to three banners for the three levels.
     const QColor levels[] = {{70, 160, 60}, {230, 150, 30}, {200, 40, 40}};
     const double xs[] = {64, 192, 320};

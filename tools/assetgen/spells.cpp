@@ -57,7 +57,7 @@ QImage Icon32(const std::function<void(QPainter&)>& draw) {
         p.scale(4, 4);
         draw(p);
     }
-    return WithRim(big.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), kInk);
+    return WithRim(Resized(big, 32, 32), kInk);
 }
 
 void Cross(QPainter& p, QPointF c, double size, const QColor& colour) {
@@ -179,7 +179,7 @@ QImage CloseImage() {
         p.drawLine(QPointF(8, 8), QPointF(16, 16));
         p.drawLine(QPointF(16, 8), QPointF(8, 16));
     }
-    return WithRim(big.scaled(24, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), kInk);
+    return WithRim(Resized(big, 24, 24), kInk);
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ void Sparkles(QPainter& p, Noise& n, int count, QPointF c, double radius, const 
 }
 
 // A field of flame: heat(x, y) in 0..1 painted with the flame colours.
-QImage HeatImage(const std::function<double(int, int)>& heat) {
-    return Field(128, 128, [&](int x, int y) { return Heat(heat(x, y)); });
+QImage HeatImage(const std::function<double(double, double)>& heat) {
+    return Field(128, 128, [&](double x, double y) { return Heat(heat(x, y)); });
 }
 
 // A jagged lightning bolt with a glow, forking once.
@@ -147,7 +147,7 @@ void GreaterHeal(QPainter& p, int f, double g, Noise& n) {
 // 4 Flame: a tongue of fire rising from the ground.
 void FlameSpell(QPainter& p, int, double g, Noise&) {
     const double height = 40 + 80 * g, width = 14 + 26 * g;
-    p.drawImage(0, 0, HeatImage([&](int x, int y) {
+    p.drawImage(0, 0, HeatImage([&](double x, double y) {
         const double up = (124 - y) / height;
         if (up < 0 || up > 1.1) return 0.0;
         const double sway = std::sin(up * 3 + g * 4) * 6 * up;
@@ -161,7 +161,7 @@ void FlameSpell(QPainter& p, int, double g, Noise&) {
 // 5 Volcano: a cone bursting with a fountain of lava and flying rocks.
 void Volcano(QPainter& p, int f, double g, Noise& n) {
     const double plume = 20 + 70 * g;
-    p.drawImage(0, 0, HeatImage([&](int x, int y) {
+    p.drawImage(0, 0, HeatImage([&](double x, double y) {
         const double up = (92 - y) / plume;
         if (up < -0.05 || up > 1.1) return 0.0;
         const double dx = (x - kC) / (8 + 30 * up);
@@ -282,7 +282,7 @@ void Storm(QPainter& p, int f, double g, Noise& n) {
 // 9 Armageddon: meteors falling into a blast that fills the frame.
 void Armageddon(QPainter& p, int f, double g, Noise& n) {
     const double radius = 16 + 50 * g;
-    p.drawImage(0, 0, HeatImage([&](int x, int y) {
+    p.drawImage(0, 0, HeatImage([&](double x, double y) {
         const double r = std::hypot(x - kC, y - 80 + 16 * g) / radius;
         return (1.15 - r) * 1.3 - (Fbm(x, y, 12, 4, 901 + uint32_t(f)) - 0.45) * 1.3;
     }));
