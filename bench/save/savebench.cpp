@@ -16,6 +16,7 @@
 #include "save/SavedGame.h"
 #include "setup/frmBegin.h"
 #include "state/Journal.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/Pictures.h"
 #include "platform/SdlServices.h"

@@ -13,6 +13,7 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {

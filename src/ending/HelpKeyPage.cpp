@@ -68,7 +68,7 @@ const std::vector<Section>& Sections() {
              {{{"frmJeu", "BattleNow"}}, "le combat qui attend", "the fight that awaits"}},
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
               "faire défiler la liste des objets", "scroll the item list"},
-             {{{"frmJeu", "MNU_RelaisRevoir"}}, "revoir à qui est le tour", "show again whose turn it is"}},
+             {{{"frmJeu", "MNU_RelaisRevoir"}}, "revoir à qui est le tour", "show again whose turn it is"},
              {{{"*", "Save"}}, "sauvegarder la partie", "save the game"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {

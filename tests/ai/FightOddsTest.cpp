@@ -8,6 +8,7 @@
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // and the enemy's remaining blows as six pips, as each message appears.
 #include "combat/FightFixture.h"
 #include "state/Messages.h"
+#include "ui/Navigation.h"
 
 namespace {
 

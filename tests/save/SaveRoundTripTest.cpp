@@ -15,6 +15,7 @@
 #include "setup/frmBegin.h"
 #include "state/Journal.h"
 #include "support/Game.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 namespace {
