@@ -67,9 +67,9 @@ const std::vector<Section>& Sections() {
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
              {{{"frmJeu", "BattleNow"}}, "le combat qui attend", "the fight that awaits"}},
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
-              "faire défiler la liste des objets", "scroll the item list"},
-             {{{"frmJeu", "MNU_RelaisRevoir"}}, "revoir à qui est le tour", "show again whose turn it is"},
-             {{{"*", "Save"}}, "sauvegarder la partie", "save the game"}},
+              "faire défiler les objets", "scroll the items"},
+             {{{"frmJeu", "MNU_RelaisRevoir"}}, "à qui le tour", "whose turn"},
+             {{{"*", "Save"}}, "sauvegarder", "save the game"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},
