@@ -2,6 +2,8 @@
 // as the turn that was running left it.
 #include "board/BoardResume.h"
 
+#include "board/HandOver.h"
+
 #include <memory>
 
 #include "board/Board.h"
@@ -69,4 +71,7 @@ void frmJeu::Resume(const BoardValues& v) {
     fight.visible = fight.enabled = v.fightPending;
     if (v.fightPending) fight.picture = "combat1.bmp";
     C("Informations").caption = v.informations;
+    // A game taken up again says whose turn it is, and the icons stand on their bases.
+    ShowTurnBanner();
+    RefreshIconBases();
 }

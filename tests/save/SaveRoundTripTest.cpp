@@ -30,12 +30,15 @@ struct Snapshot {
 
 // The dump as the player sees it: without the clock, which a new run starts at 0 (timers count
 // from their start), and without where a hidden control was last shown (an icon's place when its
-// character left the zone shown, an obstacle's before the first turn's end), which is not saved.
+// character left the zone shown, an obstacle's before the first turn's end), which is not saved;
+// nor the board's passing plates (the hand-over banner and the fight's notice), which fade by
+// themselves and which a game taken up again shows afresh.
 std::string Dump(Driver& d) {
     nlohmann::json j = nlohmann::json::parse(DumpState(d.popupScreen(), d.popupMenu()));
     j.erase("time");
     for (auto& [name, screen] : j.items()) {
         if (!screen.is_object() || !screen.contains("Form")) continue;
+        for (const char* plate : {"Relais", "RelaisJoueur", "RelaisPerso", "Avis", "AvisTexte"}) screen.erase(plate);
         for (auto& [key, control] : screen.items())
             if (control.is_object() && control.value("visible", true) == false)
                 for (const char* leftover : {"left", "top", "picture"}) control.erase(leftover);
