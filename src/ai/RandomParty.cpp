@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "state/GlobalDecl.h"
+#include "state/SplitMix.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -10,15 +11,7 @@ namespace ai {
 
 namespace {
 
-uint64_t Next(uint64_t& s) {
-    s += 0x9E3779B97F4A7C15ull;
-    uint64_t z = s;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-int Pick(uint64_t& s, int n) { return n <= 0 ? 0 : static_cast<int>(Next(s) % static_cast<uint64_t>(n)); }
+int Pick(uint64_t& s, int n) { return SplitMixPick(s, n); }
 
 }  // namespace
 

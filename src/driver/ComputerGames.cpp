@@ -12,19 +12,14 @@
 #include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
+#include "state/SplitMix.h"
 #include "state/Random.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace {
 
-uint64_t Mix(uint64_t& s) {
-    s += 0x9E3779B97F4A7C15ull;
-    uint64_t z = s;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
+uint64_t Mix(uint64_t& s) { return SplitMixNext(s); }
 
 // The set-up: the classes dealt at random, the named players, then the computer flags.
 std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
