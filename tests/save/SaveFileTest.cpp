@@ -1,6 +1,7 @@
 // The file on the disk: replaced only whole, only after the player agrees, free of the machine
 // it was made on; and the board's close box asks before a game is lost.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -23,7 +24,9 @@ std::string Read(const fs::path& file) {
 class SaveFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / "quelmor-savefile-test";
+        // A folder of this test's own: ctest runs the tests of this file side by side.
+        dir = fs::temp_directory_path() / ("quelmor-savefile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                           "-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

@@ -2,6 +2,7 @@
 // games, loading the save gives the same dump, and the same further actions give the same dumps
 // (the same dice among them).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -175,7 +176,7 @@ void Replay(const Snapshot& snap, const std::filesystem::path& file, int index) 
 }  // namespace
 
 TEST(SaveRoundTrip, ALoadedGameGoesOnAsTheGameThatWasNeverSaved) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "quelmor-roundtrip.quelmor";
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("quelmor-roundtrip-" + std::to_string(::getpid()) + ".quelmor");
     struct Game {
         uint64_t seed;
         const char* newGame;
