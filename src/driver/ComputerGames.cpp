@@ -41,12 +41,7 @@ std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
 }  // namespace
 
 ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
-    Ui::Get().CloseAll();
-    Ui::Get().Idle();
-    ResetGlobalDecl();
-    rnd::Reset();
-    rnd::FixSeed(o.seed);
-    ResetInvariants();
+    StartRun(o.seed);
     ai::ForgetMemory();
     ComputerGameResult result;
     uint64_t s = o.seed * 6364136223846793005ull + 1442695040888963407ull;

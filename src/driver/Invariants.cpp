@@ -1,4 +1,5 @@
 #include "driver/Invariants.h"
+#include "state/Random.h"
 
 #include <array>
 #include <set>
@@ -84,6 +85,15 @@ std::string CheckRecord(int c) {
 }  // namespace
 
 void ResetInvariants() { gKnown = false; }
+
+void StartRun(uint64_t seed) {
+    Ui::Get().CloseAll();
+    Ui::Get().Idle();
+    ResetGlobalDecl();
+    rnd::Reset();
+    rnd::FixSeed(seed);
+    ResetInvariants();
+}
 
 std::string CheckRecords() {
     const int count = CharacterCount();

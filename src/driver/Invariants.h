@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 // The rules a running game must never break, checked after every action of random play.
 #include <string>
 
@@ -7,6 +8,9 @@
 std::string CheckInvariants();
 // Forgets the running game (a new game starts: its records are new).
 void ResetInvariants();
+// A run from scratch: no screen open, the shared state and the checks as at start-up, the dice
+// seeded with seed.
+void StartRun(uint64_t seed);
 
 // The rules of the records and the per-character and per-player arrays alone.
 std::string CheckRecords();

@@ -279,12 +279,7 @@ std::string HostileName(uint64_t& s) {
 }
 
 RandomPlayResult RunRandomPlay(const RandomPlayOptions& o) {
-    Ui::Get().CloseAll();
-    Ui::Get().Idle();
-    ResetGlobalDecl();
-    rnd::Reset();
-    rnd::FixSeed(o.seed);
-    ResetInvariants();
+    StartRun(o.seed);
     std::istringstream none;
     std::ostringstream out, err;
     RandomPlayResult result;
