@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ai/Knowledge.h"
+#include "ai/Market.h"
 #include "ai/Memory.h"
 #include "ai/Paths.h"
 #include "ai/Screens.h"
@@ -15,6 +16,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/PendingSpells.h"
 #include "state/Status.h"
 #include "ui/Screen.h"
 
@@ -69,6 +71,9 @@ bool WorthFighting(int c, int enemy, int a, int d, int g, std::string& why) {
     return w >= 0.8;
 }
 
+// Gold is worth winning while there is room in the purse for it (it holds 99,999 at most).
+double PurseRoom(int c) { return std::max(0.0, 1.0 - static_cast<double>(rec::Gold(c)) / 90000.0); }
+
 // What a fight with one of the zone's monsters is worth on average (0 when not taken).
 double MonsterWorth(int c, int zone) {
     if (zone == map::Town && rec::ClassNumber(c) != 0) return 0;
@@ -91,9 +96,11 @@ double EndWorth(int c, const WalkEnd& e, const PartyKeys& keys) {
     if (e.place) {
         const double keyChest = keys.master > 0 ? 40 : 12;
         switch (map::PlaceAt(e.spot.zone, e.spot.x, e.spot.y)) {
-            case map::Place::Inn: return life <= 4 && gold >= 300 ? 6 : -2;
+            // The rest cure brings magic points down to ten.
+            case map::Place::Inn: return life <= 4 && gold >= 300 && gd.MagicPoints[c] <= 10 ? 6 : -2;
             case map::Place::Tower: return -1;
-            case map::Place::Camp: return life <= 5 && gold >= 50 && rec::HasItem(c, items::kTent) ? 4 : -2;
+            case map::Place::Camp:
+                return life <= 5 && gold >= 50 && rec::HasItem(c, items::kTent) && gd.MagicPoints[c] <= 10 ? 4 : -2;
             case map::Place::Volcano: return -30;
             case map::Place::Swamp: return -4;
             case map::Place::UndergroundChest:
@@ -102,7 +109,7 @@ double EndWorth(int c, const WalkEnd& e, const PartyKeys& keys) {
             case map::Place::Arena: {
                 double worth = 0;
                 BestArenaLevel(c, &worth);
-                return 2 + 3 * worth;
+                return (2 + 3 * worth) * PurseRoom(c);
             }
             case map::Place::Market: return 0;  // valued through the goal
             case map::Place::Fountain: return life < 9 ? 1 : 0;
@@ -161,29 +168,52 @@ struct Goal {
     std::string why;
 };
 
-bool WantsMarket(int c);
+// Is there any sense in c's trying the party's next tower floor?
+bool TowerHope(int c, int p) {
+    if (CanArmagueddon(c)) return true;
+    int a, d, g;
+    Guardian(gd.TowerFloor[p], a, d, g);
+    FightSides tower = SidesAgainst(c, a, d, g);
+    tower.life = std::max(tower.life, 1);
+    return WinChance(tower).win >= 0.02;
+}
 
-Goal ChooseGoal(int c, const PartyKeys& keys) {
+Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
     const int p = rec::Owner(c), cls = rec::ClassNumber(c);
     const Spot here{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
     std::vector<Goal> goals;
-    if (keys.door >= 5 && Climber(p) == c) goals.push_back({kDoor, 200, "climb the tower, my party's best fighter"});
+    if (keys.door >= 5 && Climber(p) == c && TowerHope(c, p))
+        goals.push_back({kDoor, 200, "climb the tower, my party's best fighter"});
     if (keys.door < 5 && PartyCanOpen(keys) && UsefulKey(c, keys.door))
         goals.push_back({kDoor, 150, "bring my key to the tower door"});
-    const double chest = keys.master > 0 ? 60 : 25;
+    // A missing key holds the whole party back: its chests come before gold and levels.
+    const double chest = keys.master > 0 ? 120 : 90;
     if (keys.needRunic) goals.push_back({Spot{4, 6, 2}, chest, "the forest chest holds runic keys"});
     if (keys.needOther) {
         goals.push_back({Spot{2, 11, 7}, chest, "the underground chest holds a shadow key"});
         if (IsPlaceFor(Spot{4, 11, 9}, cls)) goals.push_back({Spot{4, 11, 9}, chest, "the temple chest holds a gold key"});
     }
-    if (WantsMarket(c)) goals.push_back({kMarket, 45, "gold to spend at the market"});
+    if (WantsMarketFor(c)) goals.push_back({kMarket, 45, "gold to spend at the market"});
     double arena = 0;
     BestArenaLevel(c, &arena);
-    if (arena > 0.2) goals.push_back({kArena, 12 * arena, "the arena pays gold and experience"});
+    // Gold is worth winning while there is room in the purse for it.
+    if (arena > 0.01) goals.push_back({kArena, 12 * arena * std::max(0.1, PurseRoom(c)), "the arena pays gold and experience"});
+    // Failing anything better, fights won in the wild bring levels and gold.
+    if (goals.empty()) {
+        static const Spot kHunting[3] = {{map::Plain, 8, 12}, {map::Mountain, 10, 3}, {map::Forest, 15, 9}};
+        const Spot* where = nullptr;
+        double bestHunt = 0;
+        for (const Spot& s : kHunting)
+            if (double w = MonsterWorth(c, s.zone); w > bestHunt) {
+                bestHunt = w;
+                where = &s;
+            }
+        if (where) goals.push_back({*where, 10 + 5 * bestHunt, "monsters I can beat live there"});
+    }
     Goal best;
     double bestScore = -1e9;
     for (const Goal& g : goals) {
-        int d = StepsBetween(here, g.spot, cls);
+        int d = StepsBetween(here, g.spot, cls, obstacles);
         if (d < 0) continue;
         double score = g.worth - 1.5 * d;
         if (score > bestScore) {
@@ -231,11 +261,6 @@ Decision Fallback(Screen& board, const std::string& why) {
 
 }  // namespace
 
-bool WantsMarketFor(int c);
-
-namespace {
-bool WantsMarket(int c) { return WantsMarketFor(c); }
-}  // namespace
 
 Decision BoardMove(Screen& board) {
     Memory& m = Mem();
@@ -256,8 +281,16 @@ Decision BoardMove(Screen& board) {
     const PartyKeys keys = KeysOf(p);
 
     // A spell or a flight waiting for its target: Magic drops it.
-    if (gd.PendingSpell == 4 || gd.PendingSpell == 10) {
+    if (pending_spell::WaitsForACell(gd.PendingSpell)) {
         if (gd.MagicAvailable) return {"click frmJeu.Magic", "drop the action waiting for a target"};
+        if (gd.PendingSpell == pending_spell::kBloc) {
+            // An obstacle on a road could shut my own characters in: put it off the roads.
+            for (int row = 1; row <= map::kRows; ++row)
+                for (int column = 1; column <= map::kColumns; ++column)
+                    if (jeu && !map::IsRoadCell(jeu->DisplayedZone, column, row) &&
+                        map::PlaceAt(jeu->DisplayedZone, column, row) == map::Place::None)
+                        return {MapClick(column, row), "put the obstacle where no road runs"};
+        }
         return {MapClick(gd.PosX[c], gd.PosY[c]), "complete the waiting action where I stand"};
     }
     // A fight waiting for the fight button.
@@ -268,7 +301,7 @@ Decision BoardMove(Screen& board) {
         if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why};
     }
     // Strength and defence potions last: drink them at once.
-    for (int potion : {items::kStrengthPotion, items::kDefencePotion})
+    for (int potion : {items::kStrengthPotion, items::kDefencePotion, items::kMagicPotion})
         if (rec::HasItem(c, potion)) return UseItem(board, c, potion, "drink " + items::ItemName(potion) + ", it lasts");
     // The master key after a failed chest.
     if (rec::HasItem(c, items::kMasterKey)) {
@@ -284,7 +317,7 @@ Decision BoardMove(Screen& board) {
         Guardian(gd.TowerFloor[p], a, d, g);
         FightSides tower = SidesAgainst(c, a, d, g);
         tower.life = std::max(tower.life, 1);
-        if (gd.DoorState[p] >= 5 && !m.towerTried && (Climber(p) == c || WinChance(tower).win >= 0.1)) {
+        if (gd.DoorState[p] >= 5 && !m.towerTried && ((Climber(p) == c && TowerHope(c, p)) || WinChance(tower).win >= 0.1)) {
             m.towerTried = true;
             return {MapClick(19, 9), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
         }
@@ -292,8 +325,10 @@ Decision BoardMove(Screen& board) {
     if (gd.MovesLeft > 0) {
         const Spot here{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
         const int cls = rec::ClassNumber(c);
-        const Goal goal = ChooseGoal(c, keys);
-        std::vector<WalkEnd> ends = TurnEnds(here, gd.MovesLeft, cls, BoardObstacles());
+        
+        const Obstacles obstacles = BoardObstacles();
+        std::vector<WalkEnd> ends = TurnEnds(here, gd.MovesLeft, cls, obstacles);
+        const Goal goal = ChooseGoal(c, keys, obstacles);
         const WalkEnd* best = nullptr;
         double bestScore = -1e9;
         for (const WalkEnd& e : ends) {
@@ -301,7 +336,7 @@ Decision BoardMove(Screen& board) {
             // The door and the tower come before anything met on the way.
             if (goal.worth >= 100) score = std::min(score, 0.0);
             if (goal.worth > 0) {
-                int d = StepsBetween(e.spot, goal.spot, cls);
+                int d = StepsBetween(e.spot, goal.spot, cls, obstacles);
                 score -= d < 0 ? 100 : 1.5 * d;
                 if (e.spot == goal.spot) score += 20;
             }
@@ -314,7 +349,7 @@ Decision BoardMove(Screen& board) {
             const int d = best->firstDirection;
             std::string why = goal.why.empty() ? "walk" : goal.why;
             // The last step up onto the door by a click: the direction key would stop at the lock.
-            Step s = Walk(here, d, cls, BoardObstacles());
+            Step s = Walk(here, d, cls, obstacles);
             if (s.to == kDoor && d == Up) return {MapClick(kDoor.x, kDoor.y), "step onto the tower door: " + why};
             return {std::string("press frmJeu.") + DirectionKey(d), why};
         }

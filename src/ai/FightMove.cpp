@@ -58,7 +58,9 @@ int ChooseSpell(int c, const FightOutlook& now, double hitChance) {
             if (s.index == index && s.cost <= mp) return true;
         return false;
     };
-    if (now.winToAct < 0.97 && has(9)) return 9;  // Armagueddon wins outright
+    // Armagueddon wins outright: at once on a tower floor, elsewhere only when the fight
+    // looks lost, so that the magic points last for the tower.
+    if (has(9) && (gd.EnemyNumber >= 15 ? now.winToAct < 0.97 : now.winToAct < 0.6)) return 9;
     if (life <= 2)
         for (int heal : {3, 2, 13, 12, 1})
             if (has(heal)) return heal;
@@ -129,6 +131,9 @@ Decision FightMove(Screen* popup, const std::string& popupMenu) {
             return {"click ChCmb.StepPix(1)", "magic, " + Msg(520 + spell) + ": " + odds};
         }
     }
+    // A blow that can never land makes a fight without end: leave it.
+    if (!sides.monstre && PlayerHitChance(sides.attack, sides.enemyDefense) <= 0)
+        return {"click ChCmb.StepPix(3)", std::string("flee, my blows cannot land: ") + odds};
     m.awaiting = true;
     if (sides.monstre) return {"click ChCmb.StepPix(0)", std::string("breathe: ") + odds};
     if (now.best == FightMove::Defend) return {"click ChCmb.StepPix(2)", std::string("defend: ") + odds};

@@ -1,5 +1,7 @@
 #include "ai/Knowledge.h"
 
+#include <algorithm>
+
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -54,6 +56,16 @@ void Guardian(int floor, int& a, int& d, int& g) {
     g = kValues[floor][2];
 }
 
+int ArmagueddonCost(int c) {
+    if (!rec::HasItem(c, items::kEarthBook)) return -1;
+    return std::max(0, 14 - 4 * rec::CountItem(c, items::kCelestialSceptre));
+}
+
+bool CanArmagueddon(int c) {
+    const int cost = ArmagueddonCost(c);
+    return cost >= 0 && cost <= gd.MagicPoints[c];
+}
+
 int Climber(int player) {
     int a, d, g;
     Guardian(gd.TowerFloor[player], a, d, g);
@@ -61,10 +73,12 @@ int Climber(int player) {
     double bestWin = -1;
     for (int c = FirstOf(player); c < FirstOf(player) + CharactersPerPlayer(); ++c) {
         if (!Alive(c) || gd.Status[c] == status::kPrison) continue;
-        // Life does not count: a lost floor gives six points back.
+        // Life does not count: a lost floor gives six points back. Armagueddon wins outright,
+        // and the more casts the magic points hold, the more floors.
         FightSides s = SidesAgainst(c, a, d, g);
         s.life = 6;
         double w = WinChance(s).win;
+        if (CanArmagueddon(c)) w = 1 + gd.MagicPoints[c] / (ArmagueddonCost(c) + 1.0);
         if (w > bestWin + 1e-9) {
             bestWin = w;
             best = c;

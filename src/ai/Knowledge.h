@@ -22,6 +22,11 @@ double WinAgainst(int c, int enemyAttack, int enemyDefense, int enemyAgility);
 void Guardian(int floor, int& attack, int& defense, int& agility);
 // The party's best character for the next tower floor, 0 if none is alive.
 int Climber(int player);
+// What Armagueddon (the fight spell that wins at once) costs c now, after its sceptres;
+// -1 when c does not know it.
+int ArmagueddonCost(int c);
+// Can c cast Armagueddon in its next fight, with the magic points it has?
+bool CanArmagueddon(int c);
 // The arena level (1-3) worth most to c, and its expected worth.
 int BestArenaLevel(int c, double* worth);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ai/Knowledge.h"
+#include "ai/Market.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
 #include "items/ItemCatalogue.h"
@@ -15,17 +16,21 @@
 
 namespace ai {
 
-struct Purchase {
-    const items::CatalogueItem* item = nullptr;
-    double gain = 0;
-};
-
 namespace {
 
 // What buying item it adds, the group it replaces taken off.
 double Gain(int c, const items::CatalogueItem& it, const PartyKeys& keys) {
-    if (it.number == items::kMasterKey) return keys.master == 0 && (keys.needRunic || keys.needOther) ? 12 : 0;
+    if (it.number == items::kMasterKey) return keys.master == 0 && (keys.needRunic || keys.needOther) ? 25 : 0;
     if (it.number == items::kStrengthPotion || it.number == items::kDefencePotion) return 4;
+    // Armagueddon wins any fight, the tower's floors included: the book that teaches it,
+    // the sceptres that cheapen it and the potions that pay for it.
+    const int armagueddon = ArmagueddonCost(c);
+    if (it.number == items::kEarthBook) return armagueddon < 0 ? 20 : 0;
+    if (it.number == items::kCelestialSceptre) return armagueddon > 0 ? 16 : 0;
+    if (it.number == items::kMagicPotion) {
+        if (armagueddon <= 0) return 0;
+        return gd.MagicPoints[c] < armagueddon ? 10 : gd.MagicPoints[c] < 2 * armagueddon ? 3 : 0;
+    }
     const bool attack = rec::CountsForAttack(it.number), defense = rec::CountsForDefense(it.number);
     if (!attack && !defense) return 0;
     double lost = 0;

@@ -2,6 +2,8 @@
 
 #include <map>
 #include <queue>
+#include <utility>
+#include <vector>
 
 #include "board/MapTables.h"
 #include "state/Classes.h"
@@ -38,6 +40,17 @@ bool Passable(Spot& at, int x, int y, const Obstacles& obstacles) {
 
 constexpr int kDx[4] = {0, 0, -1, 1};
 constexpr int kDy[4] = {-1, 1, 0, 0};
+
+// Entering a place ends the walk, and some places are dangerous: what passing through one
+// costs, in steps, beside the step itself.
+int PlaceCost(const Spot& s) {
+    switch (map::PlaceAt(s.zone, s.x, s.y)) {
+        case map::Place::Volcano: return 30;   // one death in six
+        case map::Place::Swamp: return 12;     // one chance in six to lose every item
+        case map::Place::Tower: return 5;      // half the time the next turn is lost
+        default: return 3;                     // the rest of the turn's movement
+    }
+}
 
 int Key(const Spot& s) { return ((s.zone * 32 + (s.x + 4)) * 32) + (s.y + 4); }
 
@@ -121,27 +134,40 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
     return ends;
 }
 
-int StepsBetween(const Spot& from, const Spot& to, int cls) {
+int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obstacles) {
     if (from == to) return 0;
-    // Memo per (temple rule, origin): a breadth-first walk over the whole map.
+    // Memo per (temple rule, origin): a breadth-first walk over the whole map. Obstacles stand
+    // for the rest of the game once placed, so the memo only starts afresh when they change.
     static std::map<std::pair<int, int>, std::map<int, int>> memo;
+    static Obstacles memoObstacles;
+    if (!(obstacles == memoObstacles)) {
+        memo.clear();
+        memoObstacles = obstacles;
+    }
     auto& dist = memo[{TempleRefused(cls) ? 1 : 0, Key(from)}];
     if (dist.empty()) {
-        static const Obstacles none;
-        std::queue<Spot> q;
-        q.push(from);
+        // Shortest by cost, where entering a place costs what it risks on top of its step.
+        using Item = std::pair<int, int>;   // cost, key
+        std::priority_queue<Item, std::vector<Item>, std::greater<Item>> q;
+        std::map<int, Spot> spots;
+        spots[Key(from)] = from;
         dist[Key(from)] = 0;
+        q.push({0, Key(from)});
         while (!q.empty()) {
-            Spot s = q.front();
+            auto [here, key] = q.top();
             q.pop();
-            int here = dist[Key(s)];
+            if (here > dist[key]) continue;
+            const Spot s = spots[key];
             for (int d = 0; d < 4; ++d) {
-                Step st = Walk(s, d, cls, none);
+                Step st = Walk(s, d, cls, obstacles);
                 if (!st.moved) continue;
-                int k = Key(st.to);
-                if (dist.count(k)) continue;
-                dist[k] = here + 1;
-                q.push(st.to);
+                const int k = Key(st.to);
+                const int cost = here + 1 + (st.enteredPlace ? PlaceCost(st.to) : 0);
+                auto found = dist.find(k);
+                if (found != dist.end() && found->second <= cost) continue;
+                dist[k] = cost;
+                spots[k] = st.to;
+                q.push({cost, k});
             }
         }
     }

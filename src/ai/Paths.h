@@ -41,7 +41,8 @@ struct WalkEnd {
 };
 std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstacles& obstacles);
 
-// Steps from a spot to another over any number of turns, ignoring obstacles; -1 if never.
-int StepsBetween(const Spot& from, const Spot& to, int cls);
+// Steps from a spot to another over any number of turns, around the obstacles, each place
+// passed through counted with what it risks (a few steps more, many for the volcano); -1 if never.
+int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obstacles);
 
 }  // namespace ai

@@ -1,5 +1,6 @@
 #include "driver/ComputerGames.h"
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/SplitMix.h"
+#include "state/Status.h"
 #include "state/Random.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
@@ -36,6 +38,28 @@ std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
     for (int p = 0; p < o.players; ++p)
         lines.push_back("computer " + std::to_string(p + 1) + (p < static_cast<int>(o.computer.size()) && o.computer[p] ? "" : " off"));
     return lines;
+}
+
+// One line per party: door state, tower floor, characters alive, and the strongest
+// character's attack, defence and life, with the party's gold.
+std::string Standing(int players) {
+    std::ostringstream line;
+    const int per = CharactersPerPlayer();
+    for (int p = 1; p <= players; ++p) {
+        int alive = 0, bestAttack = 0, bestDefense = 0;
+        long gold = 0;
+        for (int c = (p - 1) * per + 1; c <= p * per; ++c) {
+            gold += rec::Gold(c);
+            if (gd.Status[c] == status::kDead) continue;
+            ++alive;
+            bestAttack = std::max(bestAttack, rec::EffectiveAttack(c));
+            bestDefense = std::max(bestDefense, rec::EffectiveDefense(c));
+        }
+        line << (p > 1 ? "; " : "") << "P" << p << (gd.ComputerPlayer[p] ? " computer" : " random") << " door "
+             << gd.DoorState[p] << " floor " << gd.TowerFloor[p] << " alive " << alive << " best att " << bestAttack
+             << " def " << bestDefense << " gold " << gold;
+    }
+    return line.str();
 }
 
 }  // namespace
@@ -86,13 +110,18 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
             } else {
                 d = ai::RandomMove(s, driver.popupScreen(), driver.popupMenu());
             }
-            if (o.verbose) std::cerr << result.actions << " P" << rec::Owner(gd.CurrentCharacter) << ": " << d.line << "  -- " << d.reason << "\n";
+            if (o.verbose) {
+                const int c = gd.CurrentCharacter;
+                std::cerr << result.actions << " P" << rec::Owner(c) << " c" << c << " @" << gd.Zone[c] << ":" << gd.PosX[c]
+                          << "," << gd.PosY[c] << " mv " << gd.MovesLeft << ": " << d.line << "  -- " << d.reason << "\n";
+            }
             line = d.line;
             ++result.actions;
             return true;
         });
         int status = driver.Run();
         if (status != 0 && result.failure.empty()) result.failure = "the driver stopped: " + err.str();
+        result.standing = Standing(o.players);
     }
     return result;
 }

@@ -19,6 +19,8 @@ struct ComputerGameResult {
     long long actions = 0;
     long long characterTurns = 0;
     std::string failure;         // a broken rule or a refused command, "" when none
+    // Where each party stood when the game stopped: door, floor, living characters, best values.
+    std::string standing;
     // Milliseconds the computer took for each of its decisions.
     std::vector<float> decisionMs;
 };

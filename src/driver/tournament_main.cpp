@@ -1,5 +1,5 @@
 // quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings]
-//                    [--pairing computer|mixed]
+//                    [--standings] [--pairing computer|mixed]
 // Plays seeded two-player games between computer parties and random-play parties and prints
 // one line per pairing: the wins of each side, the unfinished games and the median game
 // length in character turns. Game g of a pairing uses seed S + g; in the mixed pairing the
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     int games = 20;
     unsigned long long seed = 1;
     long long actions = 200000;
-    bool check = false, verbose = false, timings = false;
+    bool check = false, verbose = false, timings = false, standings = false;
     std::string only;  // "computer" or "mixed": one pairing alone
     for (int i = 1; i < argc; ++i) {
         auto value = [&] { return i + 1 < argc ? std::strtoll(argv[++i], nullptr, 10) : 0LL; };
@@ -41,9 +41,10 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--check")) check = true;
         else if (!std::strcmp(argv[i], "--verbose")) verbose = true;
         else if (!std::strcmp(argv[i], "--timings")) timings = true;
+        else if (!std::strcmp(argv[i], "--standings")) standings = true;
         else if (!std::strcmp(argv[i], "--pairing") && i + 1 < argc) only = argv[++i];
         else {
-            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--pairing computer|mixed]\n";
+            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--standings] [--pairing computer|mixed]\n";
             return 2;
         }
     }
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
                 std::cout << "FAILED: seed " << o.seed << ": " << r.failure << std::endl;
                 status = 1;
             }
+            if (standings) std::cout << "seed " << o.seed << (r.winner ? " won by P" + std::to_string(r.winner) : std::string(" unfinished")) << ": " << r.standing << std::endl;
             if (r.winner == 0) {
                 ++unfinished;
                 continue;
