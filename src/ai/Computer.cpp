@@ -2,6 +2,7 @@
 
 #include "ai/Memory.h"
 #include "ai/Screens.h"
+#include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
@@ -33,7 +34,8 @@ bool ComputerToAct() {
     if (!GameRunning()) return false;
     const int c = gd.CurrentCharacter;
     if (c < 1 || c > CharacterCount()) return false;
-    const int p = rec::Owner(c);
+    // Whoever controls the character acts for it (a spell may hand it to another party).
+    const int p = rec::Owner(Controller(c));
     return p >= 1 && p <= kMaxPlayers && gd.ComputerPlayer[p];
 }
 

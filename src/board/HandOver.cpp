@@ -110,7 +110,11 @@ void ShowTurnBanner() {
     Control& plate = b->C("Relais");
     Frame(*b, plate, color);
     Control& who = b->C("RelaisJoueur");
-    who.caption = English() ? "Your turn, " + name + "!" : "À vous, " + name + "\u00A0!";
+    const int owner = rec::Owner(player);
+    if (owner >= 1 && owner <= kMaxPlayers && gd.ComputerPlayer[owner])
+        who.caption = English() ? "The computer plays " + name : "L'ordinateur joue " + name;
+    else
+        who.caption = English() ? "Your turn, " + name + "!" : "À vous, " + name + "\u00A0!";
     who.fore = Legible(color);
     std::string line = rec::ReadName(c, rec::Name::Character) + " (" + classes::Name(rec::ClassNumber(c)) + ")";
     if (player != c) line += English() ? ", under your control" : ", sous votre contrôle";

@@ -133,8 +133,9 @@ void RequestLoad() {
     title->Music().Command("stop");
     title->Music().Command("close");
     Ui::Get().Close(*title);
-    LastSaved() = SaveFileText(game);
+    const std::string loaded = SaveFileText(game);
     ResumeGame(std::move(game));
+    LastSaved() = loaded;
 }
 
 void RequestLeaveBoard(Screen& board) {
@@ -152,6 +153,8 @@ void RequestLeaveBoard(Screen& board) {
 }
 
 void AddSaveEntry(Screen& board) {
+    // A new board is a game not saved yet, whatever was saved or loaded before.
+    LastSaved().clear();
     // Beside the three action buttons, where the fourth place is free; in the acting player's colour.
     Control& save = Place(board.Add(Kind::Image, "Sauvegarde"), 748, 323, 32, 32);
     save.picture = "bouton13.bmp";

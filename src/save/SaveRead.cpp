@@ -233,6 +233,16 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     for (int p = 0; p <= kMaxPlayers; ++p)
         if (g.DoorState[p] == 3) r.Fail(r.Element("DoorState", p), SaveText::FieldRange);
     r.Ints(s, "TowerFloor", g.TowerFloor, within(0, 5));
+    // The parties the computer plays; files saved before there were computer players have
+    // none, and every party is a person's.
+    g.ComputerPlayer.fill(false);
+    if (s.contains("ComputerPlayer")) {
+        const Json& computer = r.Array(s, "ComputerPlayer", g.ComputerPlayer.size());
+        for (size_t p = 0; p < g.ComputerPlayer.size(); ++p) {
+            if (!computer[p].is_boolean()) r.Fail(r.Element("ComputerPlayer", p), SaveText::FieldType);
+            g.ComputerPlayer[p] = computer[p].get<bool>() && p >= 1 && static_cast<int>(p) <= g.PlayerCount;
+        }
+    }
 }
 
 void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {

@@ -48,6 +48,9 @@ Json StateJson(const GlobalDecl& g) {
     s["PosY"] = Numbers(g.PosY);
     s["DoorState"] = Numbers(g.DoorState);
     s["TowerFloor"] = Numbers(g.TowerFloor);
+    Json computer = Json::array();
+    for (bool played : g.ComputerPlayer) computer.push_back(played);
+    s["ComputerPlayer"] = computer;
     return s;
 }
 

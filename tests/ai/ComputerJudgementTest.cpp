@@ -3,6 +3,7 @@
 // blows can never land left instead of fought for ever.
 #include <gtest/gtest.h>
 
+#include "ai/Computer.h"
 #include "ai/Knowledge.h"
 #include "ai/Market.h"
 #include "ai/Paths.h"
@@ -10,6 +11,7 @@
 #include "board/MapTables.h"
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
+#include "state/Status.h"
 #include "support/Game.h"
 
 namespace {
@@ -86,6 +88,16 @@ TEST_F(ComputerJudgementTest, AFightWhoseBlowsCannotLandIsLeft) {
     EXPECT_EQ(s.screen("Combat"), nullptr);
     EXPECT_EQ(gd.FightResult, 0);
     EXPECT_NE(s.out().find("flee, my blows cannot land"), std::string::npos) << s.out();
+}
+
+TEST_F(ComputerJudgementTest, WhoeverControlsTheCharacterActsForIt) {
+    ASSERT_EQ(s.Run("computer 2\n"), 0) << s.err();
+    ASSERT_EQ(gd.CurrentCharacter, 1);
+    EXPECT_FALSE(ai::ComputerToAct());
+    // Bob's character 7 has put Ann's first character under its control.
+    gd.Status[1] = status::kControlled;
+    gd.Status[0] = 7;
+    EXPECT_TRUE(ai::ComputerToAct());
 }
 
 }  // namespace

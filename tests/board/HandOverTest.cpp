@@ -54,6 +54,19 @@ TEST(HandOver, TheBannerNamesWhoseTurnItIsAndFollowsTheTurn) {
     EXPECT_EQ(board.C("RelaisJoueur").caption, "Your turn, Bob!");
 }
 
+TEST(HandOver, TheBannerSaysWhenTheComputerPlays) {
+    Session s(false);
+    Screen& board = StartBoardAlways(TwoPlayers());
+    gd.ComputerPlayer[2] = true;
+    ASSERT_EQ(s.Run("call EndTurn_Click\n"), 0) << s.err();
+    ASSERT_EQ(gd.CurrentCharacter, 7);
+    EXPECT_EQ(board.C("RelaisJoueur").caption, "L'ordinateur joue Bob");
+    EXPECT_EQ(board.C("RelaisPerso").caption, Line2(7));
+    gd.LanguageOffset = 2000;
+    ASSERT_EQ(s.Run("press frmJeu.T\n"), 0) << s.err();
+    EXPECT_EQ(board.C("RelaisJoueur").caption, "The computer plays Bob");
+}
+
 TEST(HandOver, TheBannerAndTheBasesLetClicksThrough) {
     Session s(false);
     Screen& board = StartBoardAlways(TwoPlayers());

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sys/resource.h>
 
+#include <nlohmann/json.hpp>
+
 #include "save/AtomicFile.h"
 #include "support/Game.h"
 #include "ui/Screen.h"
@@ -95,6 +97,35 @@ TEST_F(SaveFileTest, ASaveMovedToAnotherMachineLoadsTheSameGame) {
     EXPECT_EQ(gd.CharacterRecords, saved.CharacterRecords);
     EXPECT_EQ(gd.CurrentCharacter, saved.CurrentCharacter);
     EXPECT_EQ(gd.PosX, saved.PosX);
+}
+
+TEST_F(SaveFileTest, ComputerPartiesStayComputersAndOldFilesHaveNone) {
+    const fs::path file = dir / "computer.quelmor";
+    Session first;
+    ASSERT_EQ(first.Run(kNewGame + std::string("computer 2\nsave ") + file.string() + "\nclick MsgBox.OK\n"), 0) << first.err();
+    Session second;
+    ResetGlobalDecl();
+    ASSERT_EQ(second.Run("load " + file.string() + "\n"), 0) << second.err();
+    EXPECT_FALSE(gd.ComputerPlayer[1]);
+    EXPECT_TRUE(gd.ComputerPlayer[2]);
+
+    // A file from before the computer players: every party is a person's.
+    nlohmann::json saved = nlohmann::json::parse(Read(file));
+    ASSERT_TRUE(saved["state"].contains("ComputerPlayer"));
+    saved["state"].erase("ComputerPlayer");
+    const fs::path older = dir / "older.quelmor";
+    std::ofstream(older) << saved.dump();
+    Session third;
+    ResetGlobalDecl();
+    gd.ComputerPlayer[2] = true;
+    ASSERT_EQ(third.Run("load " + older.string() + "\n"), 0) << third.err();
+    ASSERT_NE(third.screen("frmJeu"), nullptr);
+    EXPECT_FALSE(gd.ComputerPlayer[2]);
+
+    // A new game that happens to match the file just loaded has still not been saved.
+    Session fourth;
+    EXPECT_EQ(fourth.Run(kNewGame + std::string("close\nclick SaveAsk.Bouton(2)\n")), 0) << fourth.err();
+    EXPECT_NE(fourth.screen("frmJeu"), nullptr);
 }
 
 TEST_F(SaveFileTest, ClosingTheBoardAsksFirstUnlessTheGameIsSaved) {
