@@ -118,7 +118,10 @@ void RequestLoad() {
         Ui::Get().MessageBox(Say(SaveText::LoadOnTitleOnly));
         return;
     }
-    const std::string path = Ui::Get().services().AskFileName(Question(FileQuestion::Open, Say(SaveText::LoadEntry)));
+    // The menu entry's words, without the sign of its underlined letter, name the dialog.
+    std::string dialogTitle = Say(SaveText::LoadEntry);
+    std::erase(dialogTitle, '&');
+    const std::string path = Ui::Get().services().AskFileName(Question(FileQuestion::Open, dialogTitle));
     if (path.empty()) return;
     std::string text, why;
     SavedGame game;

@@ -46,6 +46,7 @@ void RecordingServices::OpenMail(const std::string& address, const std::string& 
 
 std::string RecordingServices::AskFileName(const FileQuestion& question) {
     log.push_back(std::string("file ") + (question.kind == FileQuestion::Save ? "save " : "open ") + question.folder);
+    fileDialogTitle = question.title;
     if (fileAnswers.empty()) return "";
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();

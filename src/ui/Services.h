@@ -61,12 +61,13 @@ public:
     void PlaySound(const std::string& file, int flags) override;
     void OpenMail(const std::string& address, const std::string& subject) override;
     // The file dialog answers with the next scripted name ("" when none is left: cancelled),
-    // and logs "file save FOLDER" or "file open FOLDER".
+    // logs "file save FOLDER" or "file open FOLDER" and keeps the dialog's title.
     std::string AskFileName(const FileQuestion& question) override;
     std::string SavesFolder() override { return savesFolder; }
     void MusicCommand(const std::string& file, const std::string& command);
     std::deque<std::string> fileAnswers;
     std::string savesFolder;   // "" for none: nothing is made
     std::vector<std::string> log;
+    std::string fileDialogTitle;   // the title of the last file dialog asked for
     std::vector<ServiceRequest> requests;
 };

@@ -49,5 +49,7 @@ void ComputerPace::Tick() {
             QTimer::singleShot(0, this, [popup, line = d.line] { ai::Act(line, popup); });
         return;
     }
-    ai::Act(d.line, nullptr);
+    // Acted on once this tick is over: an action may open a modal screen whose own loop runs
+    // until the screen closes, and a timer never fires again while its handler still runs.
+    QTimer::singleShot(0, this, [line = d.line] { ai::Act(line, nullptr); });
 }

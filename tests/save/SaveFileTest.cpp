@@ -158,6 +158,9 @@ TEST_F(SaveFileTest, TheTitleOffersLoadingAfterNewGameInBothLanguages) {
     EXPECT_EQ(title->C("MNU_Load").caption, "&Reprendre une partie...");
     ASSERT_EQ(s.Run("menu frmBegin.lang(1)\n"), 0);
     EXPECT_EQ(title->C("MNU_Load").caption, "&Load a game...");
+    // The file dialog is named by the entry's words, without the underline's sign.
+    ASSERT_EQ(s.Run("menu frmBegin.MNU_Load\n"), 0) << s.err();
+    EXPECT_EQ(s.services().fileDialogTitle, "Load a game...");
 }
 
 }  // namespace
