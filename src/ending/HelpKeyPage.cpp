@@ -36,6 +36,7 @@ const char* ActionName(ProgramKey action) {
         case ProgramKey::MuteMusic: return "MuteMusic";
         case ProgramKey::MuteEffects: return "MuteEffects";
         case ProgramKey::Save: return "Save";
+        case ProgramKey::HurryComputer: return "HurryComputer";
     }
     return "";
 }
@@ -61,7 +62,8 @@ const std::vector<Section>& Sections() {
     static const std::vector<Section> sections = {
         {"Sur la carte", "On the map", {
             {{{{"frmJeu", "MNU_Up"}, {"frmJeu", "MNU_Down"}, {"frmJeu", "MNU_Left"}, {"frmJeu", "MNU_Right"}},
-              "déplacer le personnage dont c'est le tour", "move the character whose turn it is"}},
+              "déplacer le personnage dont c'est le tour", "move the character whose turn it is"},
+             {{{"*", "HurryComputer"}}, "presser l'ordinateur", "hurry the computer"}},
             {{{{"frmJeu", "EndTurn"}}, "finir le tour", "end the turn"},
              {{{"frmJeu", "Capacity"}}, "la capacité de la classe", "the class capacity"},
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},

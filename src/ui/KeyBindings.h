@@ -24,7 +24,7 @@ std::span<const KeyBinding> KeyBindingTable();
 std::string BoundKey(const std::string& screen, const std::string& control);
 
 // The keys that belong to the program rather than to a screen.
-enum class ProgramKey { Help, Journal, FullScreen, MuteAll, MuteMusic, MuteEffects, Save };
+enum class ProgramKey { Help, Journal, FullScreen, MuteAll, MuteMusic, MuteEffects, Save, HurryComputer };
 struct ProgramKeyBinding {
     ProgramKey action;
     const char* key;
@@ -33,7 +33,7 @@ inline constexpr ProgramKeyBinding kProgramKeys[] = {
     {ProgramKey::Help, "F1"},           {ProgramKey::Journal, "F2"},
     {ProgramKey::FullScreen, "F11"},    {ProgramKey::MuteAll, "Ctrl+M"},
     {ProgramKey::MuteMusic, "Ctrl+Shift+M"}, {ProgramKey::MuteEffects, "Ctrl+Shift+E"},
-    {ProgramKey::Save, "Ctrl+S"},
+    {ProgramKey::Save, "Ctrl+S"},       {ProgramKey::HurryComputer, "H"},
 };
 // The key of a program action.
 constexpr const char* ProgramKeyText(ProgramKey action) {

@@ -35,6 +35,8 @@ void InstallProgramKeys(SoundSwitches sound, double normalScale) {
             case ProgramKey::Help:
             case ProgramKey::Journal:
                 return false;  // the screens carry these
+            case ProgramKey::HurryComputer:
+                return false;  // the computer's pace, while it plays (and a letter like any other)
         }
         return false;
     });
