@@ -1,6 +1,7 @@
 // Painting helpers of the world pictures.
 #include "artkit.h"
 
+#include "colourmath.h"
 #include "common.h"
 
 #include <algorithm>
@@ -9,49 +10,23 @@
 
 namespace art {
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
+QColor Mix(const QColor& a, const QColor& b, double t) { return assetgen::MixColours(a, b, t); }
 
 QColor Shade(const QColor& c, double f) {
+    const assetgen::Rgba8 v = assetgen::Channels8(c);
     if (f > 1.0) {  // lighten partly towards white so bright colours do not clip flat
         const double t = std::min(1.0, f - 1.0);
-        auto up = [t](int v) { return std::clamp(int(v + (255 - v) * t * 0.55 + v * t * 0.25), 0, 255); };
-        return QColor(up(c.red()), up(c.green()), up(c.blue()), c.alpha());
+        auto up = [t](int x) { return std::clamp(int(x + (255 - x) * t * 0.55 + x * t * 0.25), 0, 255); };
+        return QColor(up(v.r), up(v.g), up(v.b), v.a);
     }
-    auto down = [f](int v) { return std::clamp(int(std::lround(v * f)), 0, 255); };
-    return QColor(down(c.red()), down(c.green()), down(c.blue()), c.alpha());
+    auto down = [f](int x) { return assetgen::RoundedChannel(x * f); };
+    return QColor(down(v.r), down(v.g), down(v.b), v.a);
 }
 
 QColor Alpha(const QColor& c, int alpha) {
     QColor r = c;
     r.setAlpha(std::clamp(alpha, 0, 255));
     return r;
-}
-
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
-    double sum = 0, amp = 1, norm = 0, f = 1.0 / scale;
-    for (int o = 0; o < octaves; ++o) {
-        sum += amp * assetgen::ValueNoise(x * f, y * f, seed + uint32_t(o) * 101u);
-        norm += amp;
-        amp *= 0.5;
-        f *= 2.0;
-    }
-    return std::min(sum / norm, 0.9999999);
-}
-
-QImage Field(int w, int h, const std::function<QColor(double, double)>& colour) {
-    // Each pixel of a larger scale takes the colour at its own place in the game's coordinates.
-    QImage img = assetgen::NewImage(w, h, QImage::Format_ARGB32);
-    const double s = assetgen::DrawScale();
-    for (int y = 0; y < img.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) line[x] = colour(x / s, y / s).rgba();
-    }
-    return img;
 }
 
 QPainterPath Union(QPainterPath path) {

@@ -1,6 +1,8 @@
 #pragma once
 // Painting helpers shared by the world pictures: colour mixing, noise textures, shaded
 // shapes, outlines and halos. Everything is deterministic.
+#include "common.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -20,10 +22,29 @@ QColor Shade(const QColor& c, double f);
 QColor Alpha(const QColor& c, int alpha);
 
 // Fractal value noise in [0, 1): octaves of ValueNoise, first octave at the given scale (pixels).
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed);
+inline double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
+    double sum = 0, amp = 1, norm = 0, f = 1.0 / scale;
+    for (int o = 0; o < octaves; ++o) {
+        sum += amp * assetgen::ValueNoise(x * f, y * f, seed + uint32_t(o) * 101u);
+        norm += amp;
+        amp *= 0.5;
+        f *= 2.0;
+    }
+    return std::min(sum / norm, 0.9999999);
+}
 
-// A w x h opaque image whose pixels are colour(x, y).
-QImage Field(int w, int h, const std::function<QColor(double, double)>& colour);
+// A w x h opaque image whose pixels are colour(x, y) (a QColor). Each pixel of a larger scale
+// takes the colour at its own place in the game's coordinates.
+template <class Colour>
+QImage Field(int w, int h, const Colour& colour) {
+    QImage img = assetgen::NewImage(w, h, QImage::Format_ARGB32);
+    const double s = assetgen::DrawScale();
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) line[x] = QColor(colour(x / s, y / s)).rgba();
+    }
+    return img;
+}
 
 // The outline of the union of all subpaths (overlapping shapes merge instead of cancelling).
 QPainterPath Union(QPainterPath path);

@@ -36,20 +36,6 @@ uint32_t Noise::next() {
 
 namespace {
 
-uint32_t HashCorner(int x, int y, uint32_t seed) {
-    uint32_t h = uint32_t(x) * 0x8DA6B343u ^ uint32_t(y) * 0xD8163841u ^ seed * 0xCB1AB31Fu;
-    h ^= h >> 13;
-    h *= 0x5BD1E995u;
-    h ^= h >> 15;
-    h *= 0x27D4EB2Du;
-    h ^= h >> 16;
-    return h;
-}
-
-double Corner(int x, int y, uint32_t seed) { return (HashCorner(x, y, seed) >> 8) / 16777216.0; }
-
-double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
-
 void Put16(QByteArray& b, uint32_t v) {
     b.append(char(v & 0xFF));
     b.append(char((v >> 8) & 0xFF));
@@ -170,16 +156,6 @@ int Nearest(const QVector<QRgb>& palette, QRgb c) {
 }
 
 }  // namespace
-
-double ValueNoise(double x, double y, uint32_t seed) {
-    const double fx = std::floor(x), fy = std::floor(y);
-    const int ix = int(fx), iy = int(fy);
-    const double tx = Smooth(x - fx), ty = Smooth(y - fy);
-    const double a = Corner(ix, iy, seed), b = Corner(ix + 1, iy, seed);
-    const double c = Corner(ix, iy + 1, seed), d = Corner(ix + 1, iy + 1, seed);
-    const double top = a + (b - a) * tx, bottom = c + (d - c) * tx;
-    return std::min(top + (bottom - top) * ty, 0.9999999);
-}
 
 bool SaveBytes(const QByteArray& bytes, const QString& path) {
     QFile file(path);

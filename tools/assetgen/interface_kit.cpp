@@ -1,6 +1,8 @@
 // Painting helpers for the interface and spell pictures.
 #include "interface_kit.h"
 
+#include "colourmath.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -19,15 +21,12 @@ void Smooth(QPainter& p) {
     p.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
+QColor Mix(const QColor& a, const QColor& b, double t) { return MixColours(a, b, t); }
 
 QColor Shade(const QColor& c, double f) {
-    auto ch = [f](int v) { return std::clamp(int(std::lround(v * f)), 0, 255); };
-    return QColor(ch(c.red()), ch(c.green()), ch(c.blue()), c.alpha());
+    const Rgba8 v = Channels8(c);
+    auto ch = [f](int x) { return RoundedChannel(x * f); };
+    return QColor(ch(v.r), ch(v.g), ch(v.b), v.a);
 }
 
 QColor WithAlpha(const QColor& c, int alpha) {
@@ -43,17 +42,6 @@ QColor PlayerColour(int player) {
     case 3: return QColor(36, 160, 56);
     default: return QColor(232, 196, 28);
     }
-}
-
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
-    double sum = 0, amp = 0.5, norm = 0;
-    for (int o = 0; o < octaves; ++o) {
-        sum += amp * ValueNoise(x / scale, y / scale, seed + uint32_t(o) * 1013u);
-        norm += amp;
-        amp *= 0.5;
-        scale /= 2;
-    }
-    return sum / norm;
 }
 
 QImage Field(int w, int h, const std::function<QColor(double, double)>& colour) {

@@ -30,7 +30,16 @@ QColor WithAlpha(const QColor& c, int alpha);
 QColor PlayerColour(int player);
 
 // Fractal value noise in [0, 1) with the first octave `scale` pixels wide.
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed);
+inline double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
+    double sum = 0, amp = 0.5, norm = 0;
+    for (int o = 0; o < octaves; ++o) {
+        sum += amp * ValueNoise(x / scale, y / scale, seed + uint32_t(o) * 1013u);
+        norm += amp;
+        amp *= 0.5;
+        scale /= 2;
+    }
+    return sum / norm;
+}
 
 // An opaque image of colour(x, y).
 QImage Field(int w, int h, const std::function<QColor(double, double)>& colour);

@@ -5,6 +5,7 @@
 #include "mapkit.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -14,13 +15,30 @@ namespace {
 constexpr int kW = map::kColumns * kCell;
 constexpr int kH = map::kRows * kCell;
 
+// The centres of the places of each zone (1-4).
+const std::vector<QPointF>& PlaceCentres(int zone) {
+    static const auto centres = [] {
+        std::array<std::vector<QPointF>, 5> out;
+        for (int i = 0; i < map::kPlaceCount; ++i) {
+            const map::PlaceCell& pc = map::PlaceCells()[i];
+            out[size_t(pc.cell.zone)].push_back(CellCentre(pc.cell.column, pc.cell.row));
+        }
+        return out;
+    }();
+    return centres[size_t(zone)];
+}
+
 double PlaceDistance(int zone, double x, double y) {
-    double best = 1e9;
-    for (int i = 0; i < map::kPlaceCount; ++i) {
-        const map::PlaceCell& pc = map::PlaceCells()[i];
-        if (pc.cell.zone != zone) continue;
-        const QPointF c = CellCentre(pc.cell.column, pc.cell.row);
-        best = std::min(best, std::hypot(x - c.x(), y - c.y()));
+    // hypot only where the squared distance may still be the least.
+    double best = 1e9, bound = 1e18;
+    for (const QPointF& c : PlaceCentres(zone)) {
+        const double dx = x - c.x(), dy = y - c.y();
+        if (dx * dx + dy * dy > bound) continue;
+        const double h = std::hypot(dx, dy);
+        if (h < best) {
+            best = h;
+            bound = best * best * (1 + 1e-9) + 1e-12;
+        }
     }
     return best;
 }
@@ -64,27 +82,6 @@ void PaintField(QPainter& p, const FieldPlot& f, uint32_t seed) {
 double SmoothStep(double e0, double e1, double x) {
     const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
     return t * t * (3 - 2 * t);
-}
-
-QImage ReliefGround(const std::function<double(double, double)>& height, double relief,
-                    const std::function<QColor(double, double, double, double)>& colour) {
-    // The height on a grid of the drawing scale's pixels; slopes are per game pixel.
-    const int s = assetgen::DrawScale();
-    const int gw = kW * s, gh = kH * s;
-    std::vector<double> h(size_t(gw + 1) * size_t(gh + 1));
-    for (int y = 0; y <= gh; ++y)
-        for (int x = 0; x <= gw; ++x) h[size_t(y) * size_t(gw + 1) + size_t(x)] = height(double(x) / s, double(y) / s);
-    const double lx = -0.55, ly = -0.6, lz = 0.58;
-    return art::Field(kW, kH, [&](double fx, double fy) {
-        const size_t x = size_t(std::lround(fx * s)), y = size_t(std::lround(fy * s)), row = size_t(gw + 1);
-        const double here = h[y * row + x];
-        const double dx = (h[y * row + x + 1] - here) * relief * s;
-        const double dy = (h[(y + 1) * row + x] - here) * relief * s;
-        const double len = std::sqrt(dx * dx + dy * dy + 1);
-        const double lambert = (-dx * lx - dy * ly + lz) / len;
-        const double light = std::clamp(0.5 + (lambert - lz) * 0.9, 0.0, 1.0);
-        return colour(fx, fy, here, light);
-    });
 }
 
 QImage PlainGround(const Roads& roads) {

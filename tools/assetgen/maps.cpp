@@ -19,13 +19,19 @@ constexpr int kDirs[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 
 bool Road(int zone, int c, int r) { return assetgen::RoadMaskCell(zone, c, r); }
 
-double SegmentDistance(const QLineF& s, const QPointF& p) {
+// From the nearest point of s to p.
+QPointF FromSegment(const QLineF& s, const QPointF& p) {
     const QPointF d = s.p2() - s.p1();
     const double len2 = d.x() * d.x() + d.y() * d.y();
     double t = len2 > 0 ? ((p.x() - s.x1()) * d.x() + (p.y() - s.y1()) * d.y()) / len2 : 0;
     t = std::clamp(t, 0.0, 1.0);
     const QPointF q = s.p1() + d * t;
-    return std::hypot(p.x() - q.x(), p.y() - q.y());
+    return {p.x() - q.x(), p.y() - q.y()};
+}
+
+double SegmentDistance(const QLineF& s, const QPointF& p) {
+    const QPointF v = FromSegment(s, p);
+    return std::hypot(v.x(), v.y());
 }
 
 // The stone paths from each place to the road cells two cells away.
@@ -97,8 +103,19 @@ QRectF CellRect(int column, int row, int columns, int rows) {
 }
 
 double Roads::Distance(const QPointF& p) const {
-    double best = 1e9;
-    for (const QLineF& s : segments) best = std::min(best, SegmentDistance(s, p));
+    // The exact distance (hypot) only for the segments that may be the nearest: a squared
+    // distance clearly above the best one so far cannot win.
+    double best = 1e9, bound = 1e18;
+    for (const QLineF& s : segments) {
+        const QPointF v = FromSegment(s, p);
+        const double dx = v.x(), dy = v.y();
+        if (dx * dx + dy * dy > bound) continue;
+        const double h = std::hypot(dx, dy);
+        if (h < best) {
+            best = h;
+            bound = best * best * (1 + 1e-9) + 1e-12;
+        }
+    }
     return best - kRoadHalf;
 }
 
