@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace assetgen {
 
@@ -90,5 +91,24 @@ void GenerateInterface(const QString& dir);   // buttons, sundial, panel icons, 
 void GenerateSpells(const QString& dir);      // anim00..47.gif, spell dialog pictures
 void GenerateMusic(const QString& dir);       // start.mid, battle.mid, marche.mid, forge.mid
 void GenerateSounds(const QString& dir);      // song.wav, cmbsnd1..3.wav
+
+// The longer families in parts, each writing files of its own, so that they can be drawn side
+// by side; the family functions above run all their parts in turn.
+void GenerateMapZone(const QString& dir, int zone);  // tableN.bmp, carteN.bmp, zone 1-4
+constexpr int kSceneCount = 10;
+void GenerateScene(const QString& dir, int index);   // 0..kSceneCount-1
+constexpr int kInterfaceParts = 4;
+void GenerateInterfacePart(const QString& dir, int index);  // title, board, icons, dialogs
+
+// One piece of the generator's work: a family's part at a scale.
+struct PictureTask {
+    int scale;
+    void (*draw)(const QString& dir, int part);
+    int part;
+};
+// Every picture at every scale, then the tunes and sounds, as tasks that may run in any order
+// on any thread; the larger scales and the longer parts come first, so that the last tasks are
+// short ones.
+std::vector<PictureTask> PictureTasks();
 
 }  // namespace assetgen

@@ -237,8 +237,12 @@ void PaintRoads(QPainter& p, const Roads& roads) {
 namespace assetgen {
 
 void GenerateMaps(const QString& dir) {
+    for (int zone = 1; zone <= 4; ++zone) GenerateMapZone(dir, zone);
+}
+
+void GenerateMapZone(const QString& dir, int zone) {
     using namespace mapart;
-    for (int zone = 1; zone <= 4; ++zone) {
+    {
         const Roads roads = BuildRoads(zone);
         QImage img = zone == map::Plain      ? PlainGround(roads)
                      : zone == map::Mountain ? MountainGround(roads)

@@ -163,16 +163,23 @@ QImage Ending() {
 namespace assetgen {
 
 void GenerateScenes(const QString& dir) {
-    SaveBmp(scene::TownFight(), dir + "/cmbvil.bmp");
-    SaveBmp(scene::PlainFight(), dir + "/cmbpln.bmp");
-    SaveBmp(scene::ForestFight(), dir + "/cmbfrt.bmp");
-    SaveBmp(scene::MountainFight(), dir + "/cmbmtg.bmp");
-    SaveBmp(scene::TowerFight(), dir + "/finale.bmp");
-    SaveBmp(scene::Market(), dir + "/marche.bmp");
-    SaveBmp(scene::Forge(), dir + "/forge.bmp");
-    SaveBmp(scene::Tournament(), dir + "/tournoi.bmp");
-    SaveBmp(scene::TowerFloor(), dir + "/mechant.bmp");
-    SaveBmp(scene::Ending(), dir + "/fin.bmp");
+    for (int i = 0; i < kSceneCount; ++i) GenerateScene(dir, i);
+}
+
+void GenerateScene(const QString& dir, int index) {
+    switch (index) {
+    case 0: SaveBmp(scene::TownFight(), dir + "/cmbvil.bmp"); break;
+    case 1: SaveBmp(scene::PlainFight(), dir + "/cmbpln.bmp"); break;
+    case 2: SaveBmp(scene::ForestFight(), dir + "/cmbfrt.bmp"); break;
+    case 3: SaveBmp(scene::MountainFight(), dir + "/cmbmtg.bmp"); break;
+    case 4: SaveBmp(scene::TowerFight(), dir + "/finale.bmp"); break;
+    case 5: SaveBmp(scene::Market(), dir + "/marche.bmp"); break;
+    case 6: SaveBmp(scene::Forge(), dir + "/forge.bmp"); break;
+    case 7: SaveBmp(scene::Tournament(), dir + "/tournoi.bmp"); break;
+    case 8: SaveBmp(scene::TowerFloor(), dir + "/mechant.bmp"); break;
+    case 9: SaveBmp(scene::Ending(), dir + "/fin.bmp"); break;
+    default: break;
+    }
 }
 
 }  // namespace assetgen
