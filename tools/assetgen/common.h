@@ -103,8 +103,10 @@ void GenerateInterfacePart(const QString& dir, int index);  // title, board, ico
 // One piece of the generator's work: a family's part at a scale.
 struct PictureTask {
     int scale;
+    const char* name;
     void (*draw)(const QString& dir, int part);
     int part;
+    bool picture = true;  // false for the tunes and sounds
 };
 // Every picture at every scale, then the tunes and sounds, as tasks that may run in any order
 // on any thread; the larger scales and the longer parts come first, so that the last tasks are

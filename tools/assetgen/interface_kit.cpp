@@ -23,12 +23,6 @@ void Smooth(QPainter& p) {
 
 QColor Mix(const QColor& a, const QColor& b, double t) { return MixColours(a, b, t); }
 
-QColor Shade(const QColor& c, double f) {
-    const Rgba8 v = Channels8(c);
-    auto ch = [f](int x) { return RoundedChannel(x * f); };
-    return QColor(ch(v.r), ch(v.g), ch(v.b), v.a);
-}
-
 QColor WithAlpha(const QColor& c, int alpha) {
     QColor r = c;
     r.setAlpha(std::clamp(alpha, 0, 255));
@@ -161,12 +155,12 @@ QColor Heat(double f) {
 }
 
 QImage Parchment(int w, int h, uint32_t seed, double darkness) {
-    const QColor paper(226, 200, 152), stain(150, 104, 56);
+    const Colour paper(226, 200, 152), stain(150, 104, 56);
     QImage img = Field(w, h, [&](double x, double y) {
         const double n = Fbm(x, y, 60, 5, seed);
         const double fibres = Fbm(x * 0.3, y * 3.0, 8, 2, seed + 7);
         const double blot = std::max(0.0, Fbm(x, y, 35, 3, seed + 3) - 0.6) * 1.4;
-        QColor c = Mix(paper, stain, 0.15 + 0.35 * n + blot + 0.08 * fibres);
+        const Colour c = Mix(paper, stain, 0.15 + 0.35 * n + blot + 0.08 * fibres);
         return Shade(c, 1.0 - darkness);
     });
     Vignette(img, 0.55);
@@ -174,7 +168,7 @@ QImage Parchment(int w, int h, uint32_t seed, double darkness) {
 }
 
 QImage DarkWood(int w, int h, uint32_t seed) {
-    const QColor dark(30, 18, 10), light(92, 56, 30);
+    const Colour dark(30, 18, 10), light(92, 56, 30);
     return Field(w, h, [&](double x, double y) {
         const double warp = Fbm(x, y, 90, 4, seed) * 18;
         const double ring = 0.5 + 0.5 * std::sin((y + warp) * 0.55 + Fbm(x, y, 30, 2, seed + 1) * 4);
@@ -184,10 +178,11 @@ QImage DarkWood(int w, int h, uint32_t seed) {
 }
 
 QImage Stone(int w, int h, uint32_t seed, const QColor& base) {
+    const Colour stone(base);
     return Field(w, h, [&](double x, double y) {
         const double n = Fbm(x, y, 24, 5, seed);
         const double crack = std::abs(Fbm(x, y, 40, 3, seed + 9) - 0.5) < 0.012 ? 0.6 : 1.0;
-        return Shade(base, (0.65 + 0.7 * n) * crack);
+        return Shade(stone, (0.65 + 0.7 * n) * crack);
     });
 }
 

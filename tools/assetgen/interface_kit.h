@@ -1,6 +1,7 @@
 #pragma once
 // Painting helpers for the interface and spell pictures (buttons, icons, dialogs, spell
 // effects), and the parts GenerateInterface and GenerateSpells are made of.
+#include "colourmath.h"
 #include "common.h"
 
 #include <QImage>
@@ -23,7 +24,14 @@ QImage Canvas(int w, int h, QColor fill = Qt::transparent);
 void Smooth(QPainter& p);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
-QColor Shade(const QColor& c, double f);
+inline Colour Mix(Colour a, Colour b, double t) { return MixColours(a, b, t); }
+// Each channel times f, rounded, within 0-255.
+inline Colour ShadeChannels(Rgba8 v, double f) {
+    auto ch = [f](int x) { return RoundedChannel(x * f); };
+    return Colour(ch(v.r), ch(v.g), ch(v.b), v.a);
+}
+inline QColor Shade(const QColor& c, double f) { return ShadeChannels(Channels8(c), f); }
+inline Colour Shade(Colour c, double f) { return ShadeChannels(Channels8(c), f); }
 QColor WithAlpha(const QColor& c, int alpha);
 
 // Player colours 1 red, 2 blue, 3 green, 4 yellow.

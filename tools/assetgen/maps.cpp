@@ -49,15 +49,36 @@ std::vector<QLineF> Forecourts(int zone) {
     return out;
 }
 
-// The sandy road surface of a zone as a texture covering the whole map.
+// The sandy road surface of a zone as a texture for the road's outline: drawn on the road cells
+// and a rim of two pixels about them, the only part the outline lets through; black elsewhere.
 QImage RoadTexture(int zone) {
-    const QColor base[5] = {{}, {201, 165, 113}, {184, 158, 122}, {204, 176, 130}, {178, 141, 95}};
+    const art::Colour base[5] = {{}, {201, 165, 113}, {184, 158, 122}, {204, 176, 130}, {178, 141, 95}};
     const uint32_t seed = 900u + uint32_t(zone);
-    return art::Field(kWidth, kHeight, [&](double x, double y) {
+    auto colour = [&](double x, double y) {
         const double n = art::Fbm(x, y, 9, 3, seed);
         const double fine = assetgen::ValueNoise(x * 0.7, y * 0.7, seed + 7);
         return art::Shade(base[zone], 0.9 + 0.16 * n + 0.07 * fine);
-    });
+    };
+    bool road[map::kRows + 1][map::kColumns + 1] = {};
+    for (int r = 1; r <= map::kRows; ++r)
+        for (int c = 1; c <= map::kColumns; ++c) road[r][c] = Road(zone, c, r);
+    auto roadCell = [&road](double x, double y) {
+        return road[std::clamp(int(y) / kCell + 1, 1, map::kRows)][std::clamp(int(x) / kCell + 1, 1, map::kColumns)];
+    };
+    constexpr double kRim = 2;
+    QImage img = assetgen::NewImage(kWidth, kHeight, QImage::Format_ARGB32);
+    img.fill(Qt::black);
+    const double s = assetgen::DrawScale();
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const double gx = x / s, gy = y / s;
+            if (roadCell(gx - kRim, gy - kRim) || roadCell(gx + kRim, gy - kRim) || roadCell(gx - kRim, gy + kRim) ||
+                roadCell(gx + kRim, gy + kRim))
+                line[x] = colour(gx, gy).rgba();
+        }
+    }
+    return img;
 }
 
 void Cobbles(QPainter& p, const Roads& roads) {

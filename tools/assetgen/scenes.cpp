@@ -42,9 +42,9 @@ QImage Ending() {
     // Dawn: deep blue above, rose and gold at the horizon, the sun rising behind the tower.
     QImage img = art::Field(W, H, [](double x, double y) {
         const double t = std::clamp(y / 420.0, 0.0, 1.0);
-        QColor c = t < 0.5 ? art::Mix(QColor(30, 40, 100), QColor(180, 90, 140), t * 2) : art::Mix(QColor(180, 90, 140), QColor(255, 200, 110), (t - 0.5) * 2);
+        art::Colour c = t < 0.5 ? art::Mix(art::Colour(30, 40, 100), art::Colour(180, 90, 140), t * 2) : art::Mix(art::Colour(180, 90, 140), art::Colour(255, 200, 110), (t - 0.5) * 2);
         const double cloud = art::Fbm(x * 0.5, y * 1.8, 90, 5, 901);
-        c = art::Mix(c, QColor(255, 170, 150), std::clamp((cloud - 0.55) * 2.5, 0.0, 0.6) * (1 - t * 0.3));
+        c = art::Mix(c, art::Colour(255, 170, 150), std::clamp((cloud - 0.55) * 2.5, 0.0, 0.6) * (1 - t * 0.3));
         return c;
     });
     QPainter p(&img);
