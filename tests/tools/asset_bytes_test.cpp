@@ -1,12 +1,13 @@
 // The generator's shortcuts draw the very pixels of the plain arithmetic: the colour mixing and
-// shading that skip QColor's float accessors give QColor's results, and the game's own pictures
-// keep their bytes. The checksums cover each kind of drawing (grounds and roads, the scenes'
+// shading that skip QColor's float accessors give QColor's results, the larger drawings' own PNG
+// writer keeps every pixel, and the game's own pictures keep their bytes. The checksums cover each kind of drawing (grounds and roads, the scenes'
 // skies and hills, figures and enemies with their halos, dialog backgrounds); a change of
 // drawing changes them on purpose, a change of speed never may.
 #include "artkit.h"
 #include "colourmath.h"
 #include "common.h"
 #include "interface_kit.h"
+#include "pngwrite.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -45,6 +46,22 @@ TEST(AssetBytes, MixingAndShadingGiveQColorsOwnResults) {
     // Out of range: an invalid colour, as QColor makes it.
     EXPECT_EQ(QColor(art::Colour(256, 0, 0)), QColor(256, 0, 0));
     EXPECT_EQ(QColor(art::Colour()), QColor());
+}
+
+TEST(AssetBytes, TheLargerDrawingsPngFilesHoldTheirPixels) {
+    assetgen::Noise n(7);
+    QImage image(37, 23, QImage::Format_ARGB32);  // an odd width: rows of any length
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, x % 5 == 0 ? qRgba(x * 6, y * 11, 200, 255) : n.next());
+    for (bool alpha : {true, false}) {
+        const QImage want = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        const QImage read = QImage::fromData(assetgen::PngBytes(image, alpha, 2835 * 2), "PNG");
+        ASSERT_EQ(read.size(), image.size()) << alpha;
+        EXPECT_EQ(read.hasAlphaChannel(), alpha);
+        EXPECT_EQ(read.dotsPerMeterX(), 2835 * 2);
+        EXPECT_EQ(read.convertToFormat(want.format()), want) << alpha;
+    }
 }
 
 QByteArray Sha1(const QString& name) {

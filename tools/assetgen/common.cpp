@@ -1,6 +1,8 @@
 // Deterministic noise and the BMP, GIF, ICO writers of the asset generator.
 #include "common.h"
 
+#include "pngwrite.h"
+
 #include <QFile>
 #include <QFontInfo>
 #include <QHash>
@@ -174,18 +176,13 @@ thread_local int gDrawScale = 1;  // each drawing thread keeps its own
 bool SaveLarge(const QImage& image, const QString& path, bool alpha) {
     if (image.devicePixelRatio() != gDrawScale)
         std::fprintf(stderr, "quelmor-assetgen: %s is not drawn at %dx\n", qPrintable(path), gDrawScale);
-    QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    img.setDevicePixelRatio(1);
-    img.setDotsPerMeterX(2835 * gDrawScale);
-    img.setDotsPerMeterY(2835 * gDrawScale);
     const QString out = ScaledFileName(path, gDrawScale);
-    // Quality 80 is zlib's fastest level: compressing the larger copies is a good part of the
-    // generator's time.
-    if (!img.save(out, "PNG", 80)) {
+    const QByteArray png = PngBytes(image, alpha, 2835 * gDrawScale);
+    if (png.isEmpty()) {
         std::fprintf(stderr, "quelmor-assetgen: cannot write %s\n", qPrintable(out));
         return false;
     }
-    return true;
+    return SaveBytes(png, out);
 }
 }  // namespace
 
