@@ -41,7 +41,9 @@ TEST(AssetBytes, MixingAndShadingGiveQColorsOwnResults) {
         ASSERT_EQ(assetgen::ui::Shade(a, f), darker) << i;
         ASSERT_EQ(QColor(assetgen::ui::Shade(art::Colour(a), f)), darker) << i;
         ASSERT_EQ(art::Colour(a).rgba(), a.rgba()) << i;
-        if (f <= 1.0) ASSERT_EQ(QColor(art::Shade(art::Colour(a), f)), darker) << i;
+        if (f <= 1.0) {
+            ASSERT_EQ(QColor(art::Shade(art::Colour(a), f)), darker) << i;
+        }
     }
     // Out of range: an invalid colour, as QColor makes it.
     EXPECT_EQ(QColor(art::Colour(256, 0, 0)), QColor(256, 0, 0));
