@@ -1,57 +1,22 @@
 // Painting helpers of the world pictures.
 #include "artkit.h"
 
+#include "colourmath.h"
 #include "common.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
 namespace art {
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
-QColor Shade(const QColor& c, double f) {
-    if (f > 1.0) {  // lighten partly towards white so bright colours do not clip flat
-        const double t = std::min(1.0, f - 1.0);
-        auto up = [t](int v) { return std::clamp(int(v + (255 - v) * t * 0.55 + v * t * 0.25), 0, 255); };
-        return QColor(up(c.red()), up(c.green()), up(c.blue()), c.alpha());
-    }
-    auto down = [f](int v) { return std::clamp(int(std::lround(v * f)), 0, 255); };
-    return QColor(down(c.red()), down(c.green()), down(c.blue()), c.alpha());
-}
+QColor Mix(const QColor& a, const QColor& b, double t) { return assetgen::MixColours(a, b, t); }
 
 QColor Alpha(const QColor& c, int alpha) {
     QColor r = c;
     r.setAlpha(std::clamp(alpha, 0, 255));
     return r;
-}
-
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
-    double sum = 0, amp = 1, norm = 0, f = 1.0 / scale;
-    for (int o = 0; o < octaves; ++o) {
-        sum += amp * assetgen::ValueNoise(x * f, y * f, seed + uint32_t(o) * 101u);
-        norm += amp;
-        amp *= 0.5;
-        f *= 2.0;
-    }
-    return std::min(sum / norm, 0.9999999);
-}
-
-QImage Field(int w, int h, const std::function<QColor(double, double)>& colour) {
-    // Each pixel of a larger scale takes the colour at its own place in the game's coordinates.
-    QImage img = assetgen::NewImage(w, h, QImage::Format_ARGB32);
-    const double s = assetgen::DrawScale();
-    for (int y = 0; y < img.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) line[x] = colour(x / s, y / s).rgba();
-    }
-    return img;
 }
 
 QPainterPath Union(QPainterPath path) {
@@ -100,26 +65,44 @@ QImage Halo(const QImage& image, const QColor& halo, int radius) {
     const QImage src = image.convertToFormat(QImage::Format_ARGB32);
     const int w = src.width(), h = src.height();
     radius *= assetgen::DrawScale();
+    // The disc of offsets and their fall-off, each offset once.
+    struct Offset { int dx, dy; double fall; };
+    std::vector<Offset> disc;
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const double d = std::sqrt(double(dx * dx + dy * dy));
+            if (d > radius + 0.5) continue;
+            const double fall = std::clamp(radius + 1.0 - d, 0.0, 1.0);
+            if (fall > 0) disc.push_back({dx, dy, fall});
+        }
+    // Each pixel's halo is the strongest of its neighbours' alpha times the fall-off: spread
+    // from the pixels that have any alpha, which are few in a figure's frame.
+    std::vector<double> best(size_t(w) * size_t(h), 0.0);
+    for (int sy = 0; sy < h; ++sy) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
+        for (int sx = 0; sx < w; ++sx) {
+            const int alpha = qAlpha(line[sx]);
+            if (alpha == 0) continue;
+            for (const Offset& o : disc) {
+                const int x = sx - o.dx, y = sy - o.dy;
+                if (x < 0 || y < 0 || x >= w || y >= h) continue;
+                double& b = best[size_t(y) * size_t(w) + size_t(x)];
+                b = std::max(b, alpha * o.fall);
+            }
+        }
+    }
+    // The halo colour at each of its 256 strengths, as the image stores it.
     QImage out(w, h, QImage::Format_ARGB32);
     out.setDevicePixelRatio(src.devicePixelRatio());
-    out.fill(Qt::transparent);
-    std::vector<int> alpha(size_t(w) * size_t(h));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) alpha[size_t(y) * size_t(w) + size_t(x)] = qAlpha(src.pixel(x, y));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            double best = 0;
-            for (int dy = -radius; dy <= radius; ++dy)
-                for (int dx = -radius; dx <= radius; ++dx) {
-                    const int sx = x + dx, sy = y + dy;
-                    if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
-                    const double d = std::sqrt(double(dx * dx + dy * dy));
-                    if (d > radius + 0.5) continue;
-                    const double fall = std::clamp(radius + 1.0 - d, 0.0, 1.0);
-                    best = std::max(best, alpha[size_t(sy) * size_t(w) + size_t(sx)] * fall);
-                }
-            out.setPixelColor(x, y, Alpha(halo, int(best * halo.alphaF())));
-        }
+    std::array<QRgb, 256> shades{};
+    for (int a = 0; a < 256 && !out.isNull(); ++a) {
+        out.setPixelColor(0, 0, Alpha(halo, a));
+        shades[size_t(a)] = out.pixel(0, 0);
+    }
+    for (int y = 0; y < h; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) line[x] = shades[size_t(std::clamp(int(best[size_t(y) * size_t(w) + size_t(x)] * halo.alphaF()), 0, 255))];
+    }
     QPainter p(&out);
     p.drawImage(0, 0, src);
     p.end();

@@ -1,6 +1,8 @@
 // Deterministic noise and the BMP, GIF, ICO writers of the asset generator.
 #include "common.h"
 
+#include "pngwrite.h"
+
 #include <QFile>
 #include <QFontInfo>
 #include <QHash>
@@ -35,20 +37,6 @@ uint32_t Noise::next() {
 }
 
 namespace {
-
-uint32_t HashCorner(int x, int y, uint32_t seed) {
-    uint32_t h = uint32_t(x) * 0x8DA6B343u ^ uint32_t(y) * 0xD8163841u ^ seed * 0xCB1AB31Fu;
-    h ^= h >> 13;
-    h *= 0x5BD1E995u;
-    h ^= h >> 15;
-    h *= 0x27D4EB2Du;
-    h ^= h >> 16;
-    return h;
-}
-
-double Corner(int x, int y, uint32_t seed) { return (HashCorner(x, y, seed) >> 8) / 16777216.0; }
-
-double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
 
 void Put16(QByteArray& b, uint32_t v) {
     b.append(char(v & 0xFF));
@@ -171,16 +159,6 @@ int Nearest(const QVector<QRgb>& palette, QRgb c) {
 
 }  // namespace
 
-double ValueNoise(double x, double y, uint32_t seed) {
-    const double fx = std::floor(x), fy = std::floor(y);
-    const int ix = int(fx), iy = int(fy);
-    const double tx = Smooth(x - fx), ty = Smooth(y - fy);
-    const double a = Corner(ix, iy, seed), b = Corner(ix + 1, iy, seed);
-    const double c = Corner(ix, iy + 1, seed), d = Corner(ix + 1, iy + 1, seed);
-    const double top = a + (b - a) * tx, bottom = c + (d - c) * tx;
-    return std::min(top + (bottom - top) * ty, 0.9999999);
-}
-
 bool SaveBytes(const QByteArray& bytes, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
@@ -198,18 +176,13 @@ thread_local int gDrawScale = 1;  // each drawing thread keeps its own
 bool SaveLarge(const QImage& image, const QString& path, bool alpha) {
     if (image.devicePixelRatio() != gDrawScale)
         std::fprintf(stderr, "quelmor-assetgen: %s is not drawn at %dx\n", qPrintable(path), gDrawScale);
-    QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    img.setDevicePixelRatio(1);
-    img.setDotsPerMeterX(2835 * gDrawScale);
-    img.setDotsPerMeterY(2835 * gDrawScale);
     const QString out = ScaledFileName(path, gDrawScale);
-    // Quality 80 is zlib's fastest level: compressing the larger copies is a good part of the
-    // generator's time.
-    if (!img.save(out, "PNG", 80)) {
+    const QByteArray png = PngBytes(image, alpha, 2835 * gDrawScale);
+    if (png.isEmpty()) {
         std::fprintf(stderr, "quelmor-assetgen: cannot write %s\n", qPrintable(out));
         return false;
     }
-    return true;
+    return SaveBytes(png, out);
 }
 }  // namespace
 

@@ -5,8 +5,11 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace assetgen {
 
@@ -21,8 +24,27 @@ private:
     uint64_t state_;
 };
 
-// Smooth value noise in [0, 1) at a point, for landscapes and stone.
-double ValueNoise(double x, double y, uint32_t seed);
+// Smooth value noise in [0, 1) at a point, for landscapes and stone. Inline: the grounds and
+// skies ask for it a few hundred million times at the larger scales.
+inline double ValueNoise(double x, double y, uint32_t seed) {
+    auto corner = [seed](int cx, int cy) {
+        uint32_t h = uint32_t(cx) * 0x8DA6B343u ^ uint32_t(cy) * 0xD8163841u ^ seed * 0xCB1AB31Fu;
+        h ^= h >> 13;
+        h *= 0x5BD1E995u;
+        h ^= h >> 15;
+        h *= 0x27D4EB2Du;
+        h ^= h >> 16;
+        return (h >> 8) / 16777216.0;
+    };
+    auto smooth = [](double t) { return t * t * (3.0 - 2.0 * t); };
+    const double fx = std::floor(x), fy = std::floor(y);
+    const int ix = int(fx), iy = int(fy);
+    const double tx = smooth(x - fx), ty = smooth(y - fy);
+    const double a = corner(ix, iy), b = corner(ix + 1, iy);
+    const double c = corner(ix, iy + 1), d = corner(ix + 1, iy + 1);
+    const double top = a + (b - a) * tx, bottom = c + (d - c) * tx;
+    return std::min(top + (bottom - top) * ty, 0.9999999);
+}
 
 // A font a picture asks for is not the one the machine draws with.
 class MissingFont : public std::runtime_error {
@@ -69,5 +91,26 @@ void GenerateInterface(const QString& dir);   // buttons, sundial, panel icons, 
 void GenerateSpells(const QString& dir);      // anim00..47.gif, spell dialog pictures
 void GenerateMusic(const QString& dir);       // start.mid, battle.mid, marche.mid, forge.mid
 void GenerateSounds(const QString& dir);      // song.wav, cmbsnd1..3.wav
+
+// The longer families in parts, each writing files of its own, so that they can be drawn side
+// by side; the family functions above run all their parts in turn.
+void GenerateMapZone(const QString& dir, int zone);  // tableN.bmp, carteN.bmp, zone 1-4
+constexpr int kSceneCount = 10;
+void GenerateScene(const QString& dir, int index);   // 0..kSceneCount-1
+constexpr int kInterfaceParts = 4;
+void GenerateInterfacePart(const QString& dir, int index);  // title, board, icons, dialogs
+
+// One piece of the generator's work: a family's part at a scale.
+struct PictureTask {
+    int scale;
+    const char* name;
+    void (*draw)(const QString& dir, int part);
+    int part;
+    bool picture = true;  // false for the tunes and sounds
+};
+// Every picture at every scale, then the tunes and sounds, as tasks that may run in any order
+// on any thread; the larger scales and the longer parts come first, so that the last tasks are
+// short ones.
+std::vector<PictureTask> PictureTasks();
 
 }  // namespace assetgen

@@ -52,7 +52,7 @@ namespace {
 
 QImage Portrait(int n) {
     QImage img;
-    const QColor base = fig::Backdrop(n);
+    const art::Colour base(fig::Backdrop(n));
     img = art::Field(64, 80, [&](double x, double y) {
         const double dx = (x - 30) / 40.0, dy = (y - 30) / 50.0;
         const double d = std::sqrt(dx * dx + dy * dy);

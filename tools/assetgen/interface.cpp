@@ -6,10 +6,17 @@
 namespace assetgen {
 
 void GenerateInterface(const QString& dir) {
-    ui::GenerateTitle(dir);
-    ui::GenerateBoard(dir);
-    ui::GenerateIcons(dir);
-    ui::GenerateDialogs(dir);
+    for (int i = 0; i < kInterfaceParts; ++i) GenerateInterfacePart(dir, i);
+}
+
+void GenerateInterfacePart(const QString& dir, int index) {
+    switch (index) {
+    case 0: ui::GenerateTitle(dir); break;
+    case 1: ui::GenerateBoard(dir); break;
+    case 2: ui::GenerateIcons(dir); break;
+    case 3: ui::GenerateDialogs(dir); break;
+    default: break;
+    }
 }
 
 }  // namespace assetgen

@@ -1,6 +1,8 @@
 // Painting helpers for the interface and spell pictures.
 #include "interface_kit.h"
 
+#include "colourmath.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -19,16 +21,7 @@ void Smooth(QPainter& p) {
     p.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
-QColor Shade(const QColor& c, double f) {
-    auto ch = [f](int v) { return std::clamp(int(std::lround(v * f)), 0, 255); };
-    return QColor(ch(c.red()), ch(c.green()), ch(c.blue()), c.alpha());
-}
+QColor Mix(const QColor& a, const QColor& b, double t) { return MixColours(a, b, t); }
 
 QColor WithAlpha(const QColor& c, int alpha) {
     QColor r = c;
@@ -43,17 +36,6 @@ QColor PlayerColour(int player) {
     case 3: return QColor(36, 160, 56);
     default: return QColor(232, 196, 28);
     }
-}
-
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
-    double sum = 0, amp = 0.5, norm = 0;
-    for (int o = 0; o < octaves; ++o) {
-        sum += amp * ValueNoise(x / scale, y / scale, seed + uint32_t(o) * 1013u);
-        norm += amp;
-        amp *= 0.5;
-        scale /= 2;
-    }
-    return sum / norm;
 }
 
 QImage Field(int w, int h, const std::function<QColor(double, double)>& colour) {
@@ -173,12 +155,12 @@ QColor Heat(double f) {
 }
 
 QImage Parchment(int w, int h, uint32_t seed, double darkness) {
-    const QColor paper(226, 200, 152), stain(150, 104, 56);
+    const Colour paper(226, 200, 152), stain(150, 104, 56);
     QImage img = Field(w, h, [&](double x, double y) {
         const double n = Fbm(x, y, 60, 5, seed);
         const double fibres = Fbm(x * 0.3, y * 3.0, 8, 2, seed + 7);
         const double blot = std::max(0.0, Fbm(x, y, 35, 3, seed + 3) - 0.6) * 1.4;
-        QColor c = Mix(paper, stain, 0.15 + 0.35 * n + blot + 0.08 * fibres);
+        const Colour c = Mix(paper, stain, 0.15 + 0.35 * n + blot + 0.08 * fibres);
         return Shade(c, 1.0 - darkness);
     });
     Vignette(img, 0.55);
@@ -186,7 +168,7 @@ QImage Parchment(int w, int h, uint32_t seed, double darkness) {
 }
 
 QImage DarkWood(int w, int h, uint32_t seed) {
-    const QColor dark(30, 18, 10), light(92, 56, 30);
+    const Colour dark(30, 18, 10), light(92, 56, 30);
     return Field(w, h, [&](double x, double y) {
         const double warp = Fbm(x, y, 90, 4, seed) * 18;
         const double ring = 0.5 + 0.5 * std::sin((y + warp) * 0.55 + Fbm(x, y, 30, 2, seed + 1) * 4);
@@ -196,10 +178,11 @@ QImage DarkWood(int w, int h, uint32_t seed) {
 }
 
 QImage Stone(int w, int h, uint32_t seed, const QColor& base) {
+    const Colour stone(base);
     return Field(w, h, [&](double x, double y) {
         const double n = Fbm(x, y, 24, 5, seed);
         const double crack = std::abs(Fbm(x, y, 40, 3, seed + 9) - 0.5) < 0.012 ? 0.6 : 1.0;
-        return Shade(base, (0.65 + 0.7 * n) * crack);
+        return Shade(stone, (0.65 + 0.7 * n) * crack);
     });
 }
 

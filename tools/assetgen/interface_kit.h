@@ -1,6 +1,7 @@
 #pragma once
 // Painting helpers for the interface and spell pictures (buttons, icons, dialogs, spell
 // effects), and the parts GenerateInterface and GenerateSpells are made of.
+#include "colourmath.h"
 #include "common.h"
 
 #include <QImage>
@@ -23,14 +24,30 @@ QImage Canvas(int w, int h, QColor fill = Qt::transparent);
 void Smooth(QPainter& p);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
-QColor Shade(const QColor& c, double f);
+inline Colour Mix(Colour a, Colour b, double t) { return MixColours(a, b, t); }
+// Each channel times f, rounded, within 0-255.
+inline Colour ShadeChannels(Rgba8 v, double f) {
+    auto ch = [f](int x) { return RoundedChannel(x * f); };
+    return Colour(ch(v.r), ch(v.g), ch(v.b), v.a);
+}
+inline QColor Shade(const QColor& c, double f) { return ShadeChannels(Channels8(c), f); }
+inline Colour Shade(Colour c, double f) { return ShadeChannels(Channels8(c), f); }
 QColor WithAlpha(const QColor& c, int alpha);
 
 // Player colours 1 red, 2 blue, 3 green, 4 yellow.
 QColor PlayerColour(int player);
 
 // Fractal value noise in [0, 1) with the first octave `scale` pixels wide.
-double Fbm(double x, double y, double scale, int octaves, uint32_t seed);
+inline double Fbm(double x, double y, double scale, int octaves, uint32_t seed) {
+    double sum = 0, amp = 0.5, norm = 0;
+    for (int o = 0; o < octaves; ++o) {
+        sum += amp * ValueNoise(x / scale, y / scale, seed + uint32_t(o) * 1013u);
+        norm += amp;
+        amp *= 0.5;
+        scale /= 2;
+    }
+    return sum / norm;
+}
 
 // An opaque image of colour(x, y).
 QImage Field(int w, int h, const std::function<QColor(double, double)>& colour);

@@ -1,16 +1,18 @@
 // quelmor-assetgen OUTDIR: writes every picture, tune and sound that the game loads, and each
 // picture again at two and three times its size (table1.bmp@2x.png, table1.bmp@3x.png).
+// QUELMOR_ASSETGEN_TIMING=1 prints each drawing task's time on stderr.
 #include "common.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QThread>
+#include <QThreadPool>
 #include <algorithm>
+#include <chrono>
 #include <atomic>
 #include <cstdio>
 #include <exception>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -20,39 +22,48 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
+    // QUELMOR_ASSETGEN_TIMING=1 prints how long each task took, for finding the long ones.
+    const bool timing = qEnvironmentVariableIntValue("QUELMOR_ASSETGEN_TIMING") == 1;
     QDir().mkpath(dir);
     try {
-        // The game's own pictures and the sharper copies the windows use when scaled up: each
-        // family at each scale is a task of its own, run on as many threads as there are cores
-        // (the files are the same bytes whatever the order).
-        using Family = void (*)(const QString&);
-        const Family families[] = {assetgen::GenerateMaps,  assetgen::GenerateFigures,  assetgen::GenerateEnemies,
-                                   assetgen::GenerateScenes, assetgen::GenerateInterface, assetgen::GenerateSpells};
-        std::vector<std::pair<int, Family>> tasks;
-        for (int scale : {3, 2, 1})  // the longest first
-            for (Family f : families) tasks.emplace_back(scale, f);
-        std::atomic<size_t> next{0};
+        // The game's own pictures, the sharper copies the windows use when scaled up, the tunes
+        // and the sounds: each part of a family at each scale is a task of its own, run on as
+        // many threads as there are cores (the files are the same bytes whatever the order).
+        const std::vector<assetgen::PictureTask> all = assetgen::PictureTasks();
+        // The larger drawings, the tunes and the sounds run on threads of Qt's own pool: there Qt
+        // paints, converts and scales on the calling thread instead of handing each large fill
+        // over to that pool and waiting for it, which cost more in hand-overs than it gained
+        // with every core busy. The game's own pictures are drawn on this thread, where Qt splits
+        // large fills over its pool as it always has: their bytes depend on it (a soft edge may
+        // round the other way).
+        std::vector<assetgen::PictureTask> pooled, here;
+        for (const assetgen::PictureTask& t : all) (t.picture && t.scale == 1 ? here : pooled).push_back(t);
         std::exception_ptr failure;
         std::mutex failureLock;
-        auto work = [&] {
-            for (size_t i; (i = next++) < tasks.size();) {
-                try {
-                    assetgen::SetDrawScale(tasks[i].first);
-                    tasks[i].second(dir);
-                } catch (...) {
-                    std::lock_guard<std::mutex> lock(failureLock);
-                    if (!failure) failure = std::current_exception();
-                }
+        auto run = [&](const assetgen::PictureTask& task) {
+            try {
+                assetgen::SetDrawScale(task.scale);
+                const auto t0 = std::chrono::steady_clock::now();
+                task.draw(dir, task.part);
+                if (timing)
+                    std::fprintf(stderr, "scale %d, %s part %d: %.2f s\n", task.scale, task.name, task.part,
+                                 std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+            } catch (...) {
+                std::lock_guard<std::mutex> lock(failureLock);
+                if (!failure) failure = std::current_exception();
             }
         };
-        std::vector<std::thread> threads;
-        for (int t = 1; t < std::max(1, QThread::idealThreadCount()); ++t) threads.emplace_back(work);
-        work();
-        for (std::thread& t : threads) t.join();
+        std::atomic<size_t> next{0};
+        auto work = [&] {
+            for (size_t i; (i = next++) < pooled.size();) run(pooled[i]);
+        };
+        const int cores = std::max(1, QThread::idealThreadCount());
+        QThreadPool* pool = QThreadPool::globalInstance();
+        pool->setMaxThreadCount(cores + 1);  // one more for the fills this thread hands over
+        for (int t = 0; t < cores; ++t) pool->start(work);
+        for (const assetgen::PictureTask& task : here) run(task);
+        pool->waitForDone();
         if (failure) std::rethrow_exception(failure);
-        assetgen::SetDrawScale(1);
-        assetgen::GenerateMusic(dir);
-        assetgen::GenerateSounds(dir);
     } catch (const assetgen::MissingFont& e) {
         std::fprintf(stderr, "quelmor-assetgen: %s\n", e.what());
         return 1;

@@ -5,6 +5,7 @@
 #include "mapkit.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -14,13 +15,30 @@ namespace {
 constexpr int kW = map::kColumns * kCell;
 constexpr int kH = map::kRows * kCell;
 
+// The centres of the places of each zone (1-4).
+const std::vector<QPointF>& PlaceCentres(int zone) {
+    static const auto centres = [] {
+        std::array<std::vector<QPointF>, 5> out;
+        for (int i = 0; i < map::kPlaceCount; ++i) {
+            const map::PlaceCell& pc = map::PlaceCells()[i];
+            out[size_t(pc.cell.zone)].push_back(CellCentre(pc.cell.column, pc.cell.row));
+        }
+        return out;
+    }();
+    return centres[size_t(zone)];
+}
+
 double PlaceDistance(int zone, double x, double y) {
-    double best = 1e9;
-    for (int i = 0; i < map::kPlaceCount; ++i) {
-        const map::PlaceCell& pc = map::PlaceCells()[i];
-        if (pc.cell.zone != zone) continue;
-        const QPointF c = CellCentre(pc.cell.column, pc.cell.row);
-        best = std::min(best, std::hypot(x - c.x(), y - c.y()));
+    // hypot only where the squared distance may still be the least.
+    double best = 1e9, bound = 1e18;
+    for (const QPointF& c : PlaceCentres(zone)) {
+        const double dx = x - c.x(), dy = y - c.y();
+        if (dx * dx + dy * dy > bound) continue;
+        const double h = std::hypot(dx, dy);
+        if (h < best) {
+            best = h;
+            bound = best * best * (1 + 1e-9) + 1e-12;
+        }
     }
     return best;
 }
@@ -36,8 +54,8 @@ constexpr FieldPlot kPlainFields[] = {
 
 void PaintField(QPainter& p, const FieldPlot& f, uint32_t seed) {
     const QRectF area = CellRect(f.c0, f.r0, f.c1 - f.c0 + 1, f.r1 - f.r0 + 1).adjusted(4, 4, -4, -4);
-    const QColor light[] = {{232, 206, 58}, {96, 66, 46}, {92, 150, 56}, {150, 118, 204}};
-    const QColor dark[] = {{204, 170, 40}, {70, 46, 34}, {62, 116, 42}, {110, 84, 168}};
+    const art::Colour light[] = {{232, 206, 58}, {96, 66, 46}, {92, 150, 56}, {150, 118, 204}};
+    const art::Colour dark[] = {{204, 170, 40}, {70, 46, 34}, {62, 116, 42}, {110, 84, 168}};
     p.save();
     // Furrows or crop rows with a noisy, sunlit texture.
     const QRect box = area.toAlignedRect();
@@ -45,7 +63,7 @@ void PaintField(QPainter& p, const FieldPlot& f, uint32_t seed) {
         const double along = f.across ? y : x;
         const double row = 0.5 + 0.5 * std::sin(along * 1.8);
         const double tone = art::Fbm(x + box.x(), y + box.y(), 16, 3, seed);
-        QColor c = art::Mix(dark[f.kind], light[f.kind], row * 0.8 + tone * 0.2);
+        art::Colour c = art::Mix(dark[f.kind], light[f.kind], row * 0.8 + tone * 0.2);
         return art::Shade(c, 0.86 + 0.26 * tone);
     });
     p.drawImage(box.topLeft(), plot);
@@ -66,35 +84,14 @@ double SmoothStep(double e0, double e1, double x) {
     return t * t * (3 - 2 * t);
 }
 
-QImage ReliefGround(const std::function<double(double, double)>& height, double relief,
-                    const std::function<QColor(double, double, double, double)>& colour) {
-    // The height on a grid of the drawing scale's pixels; slopes are per game pixel.
-    const int s = assetgen::DrawScale();
-    const int gw = kW * s, gh = kH * s;
-    std::vector<double> h(size_t(gw + 1) * size_t(gh + 1));
-    for (int y = 0; y <= gh; ++y)
-        for (int x = 0; x <= gw; ++x) h[size_t(y) * size_t(gw + 1) + size_t(x)] = height(double(x) / s, double(y) / s);
-    const double lx = -0.55, ly = -0.6, lz = 0.58;
-    return art::Field(kW, kH, [&](double fx, double fy) {
-        const size_t x = size_t(std::lround(fx * s)), y = size_t(std::lround(fy * s)), row = size_t(gw + 1);
-        const double here = h[y * row + x];
-        const double dx = (h[y * row + x + 1] - here) * relief * s;
-        const double dy = (h[(y + 1) * row + x] - here) * relief * s;
-        const double len = std::sqrt(dx * dx + dy * dy + 1);
-        const double lambert = (-dx * lx - dy * ly + lz) / len;
-        const double light = std::clamp(0.5 + (lambert - lz) * 0.9, 0.0, 1.0);
-        return colour(fx, fy, here, light);
-    });
-}
-
 QImage PlainGround(const Roads& roads) {
     QImage img = ReliefGround(
         [](double x, double y) { return art::Fbm(x, y, 150, 4, 11); }, 22,
         [](double x, double y, double, double light) {
             const double m = art::Fbm(x, y, 55, 3, 12);
             const double fine = assetgen::ValueNoise(x * 0.5, y * 0.5, 13);
-            QColor g = art::Mix(QColor(70, 122, 40), QColor(134, 170, 62), m);
-            g = art::Mix(g, QColor(96, 146, 52), fine * 0.4);
+            art::Colour g = art::Mix(art::Colour(70, 122, 40), art::Colour(134, 170, 62), m);
+            g = art::Mix(g, art::Colour(96, 146, 52), fine * 0.4);
             return art::Shade(g, 0.72 + 0.55 * light);
         });
     QPainter p(&img);
@@ -169,12 +166,12 @@ QImage MountainGround(const Roads& roads) {
     auto height = [&roads](double x, double y) { return MountainHeight(roads, x, y); };
     return ReliefGround(height, 110, [](double x, double y, double h, double light) {
         const double fine = assetgen::ValueNoise(x * 0.45, y * 0.45, 23);
-        const QColor meadow = art::Mix(QColor(92, 122, 54), QColor(120, 132, 72), art::Fbm(x, y, 30, 2, 24));
+        const art::Colour meadow = art::Mix(art::Colour(92, 122, 54), art::Colour(120, 132, 72), art::Fbm(x, y, 30, 2, 24));
         // Rock in strata of violet-grey and blue-grey.
         const double strata = 0.5 + 0.5 * std::sin(h * 46 + art::Fbm(x, y, 25, 2, 27) * 6);
-        QColor rock = art::Mix(QColor(104, 100, 114), QColor(140, 138, 150), strata * 0.6 + fine * 0.4);
-        QColor c = art::Mix(meadow, rock, SmoothStep(0.16, 0.28, h));
-        const QColor snow = art::Mix(QColor(150, 170, 205), QColor(246, 248, 255), SmoothStep(0.25, 0.75, light));
+        art::Colour rock = art::Mix(art::Colour(104, 100, 114), art::Colour(140, 138, 150), strata * 0.6 + fine * 0.4);
+        art::Colour c = art::Mix(meadow, rock, SmoothStep(0.16, 0.28, h));
+        const art::Colour snow = art::Mix(art::Colour(150, 170, 205), art::Colour(246, 248, 255), SmoothStep(0.25, 0.75, light));
         c = art::Mix(c, snow, SmoothStep(0.54, 0.59, h + fine * 0.04));
         const double lit = h > 0.56 ? 0.85 + 0.3 * light : 0.5 + 0.85 * light;
         return art::Shade(c, lit);
@@ -187,7 +184,7 @@ QImage TownGround(const Roads& roads) {
     return art::Field(kW, kH, [](double x, double y) {
         const double g = art::Fbm(x, y, 40, 3, 41);
         const bool joint = std::fmod(x, 9) < 1 || std::fmod(y, 7) < 1;  // one game pixel wide
-        QColor c = art::Mix(QColor(92, 96, 88), QColor(76, 108, 58), SmoothStep(0.45, 0.6, g));
+        art::Colour c = art::Mix(art::Colour(92, 96, 88), art::Colour(76, 108, 58), SmoothStep(0.45, 0.6, g));
         if (joint) c = art::Shade(c, 0.8);
         return art::Shade(c, 0.9 + 0.2 * assetgen::ValueNoise(x * 0.6, y * 0.6, 42));
     });
@@ -198,11 +195,11 @@ QImage ForestGround(const Roads& roads) {
     return ReliefGround([](double x, double y) { return art::Fbm(x, y, 90, 4, 61); }, 30,
                         [zone](double x, double y, double, double light) {
                             const double m = art::Fbm(x, y, 40, 3, 62);
-                            QColor c = art::Mix(QColor(36, 64, 28), QColor(64, 92, 36), m);
-                            if (assetgen::ValueNoise(x * 0.3, y * 0.3, 63) > 0.8) c = QColor(70, 54, 34);
+                            art::Colour c = art::Mix(art::Colour(36, 64, 28), art::Colour(64, 92, 36), m);
+                            if (assetgen::ValueNoise(x * 0.3, y * 0.3, 63) > 0.8) c = art::Colour(70, 54, 34);
                             // Grassy clearings around the places.
                             const double clearing = SmoothStep(58, 40, PlaceDistance(zone, x, y));
-                            c = art::Mix(c, art::Mix(QColor(92, 142, 52), QColor(118, 160, 60), m), clearing);
+                            c = art::Mix(c, art::Mix(art::Colour(92, 142, 52), art::Colour(118, 160, 60), m), clearing);
                             return art::Shade(c, 0.75 + 0.5 * light);
                         });
 }

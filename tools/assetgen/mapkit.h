@@ -1,13 +1,17 @@
 #pragma once
 // Internal pieces of the zone-map painter: road geometry, the keep-out test for scenery,
 // the scenery sprites, the four grounds and the places.
+#include "artkit.h"
 #include "board/MapTables.h"
+#include "common.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -49,8 +53,27 @@ void Flowers(QPainter& p, const QRectF& area, int count, uint32_t seed);
 
 // A ground picture from a height field in [0, 1) scaled by relief (pixels): colour gets the
 // point, its height and its light (0.5 on flat ground, light from the upper left).
-QImage ReliefGround(const std::function<double(double, double)>& height, double relief,
-                    const std::function<QColor(double, double, double, double)>& colour);
+template <class Height, class Colour>
+QImage ReliefGround(const Height& height, double relief, const Colour& colour) {
+    // The height on a grid of the drawing scale's pixels; slopes are per game pixel.
+    constexpr int kW = map::kColumns * kCell, kH = map::kRows * kCell;
+    const int s = assetgen::DrawScale();
+    const int gw = kW * s, gh = kH * s;
+    std::vector<double> h(size_t(gw + 1) * size_t(gh + 1));
+    for (int y = 0; y <= gh; ++y)
+        for (int x = 0; x <= gw; ++x) h[size_t(y) * size_t(gw + 1) + size_t(x)] = height(double(x) / s, double(y) / s);
+    const double lx = -0.55, ly = -0.6, lz = 0.58;
+    return art::Field(kW, kH, [&](double fx, double fy) {
+        const size_t x = size_t(std::lround(fx * s)), y = size_t(std::lround(fy * s)), row = size_t(gw + 1);
+        const double here = h[y * row + x];
+        const double dx = (h[y * row + x + 1] - here) * relief * s;
+        const double dy = (h[(y + 1) * row + x] - here) * relief * s;
+        const double len = std::sqrt(dx * dx + dy * dy + 1);
+        const double lambert = (-dx * lx - dy * ly + lz) / len;
+        const double light = std::clamp(0.5 + (lambert - lz) * 0.9, 0.0, 1.0);
+        return colour(fx, fy, here, light);
+    });
+}
 // Smooth step of x from edge0 to edge1.
 double SmoothStep(double edge0, double edge1, double x);
 

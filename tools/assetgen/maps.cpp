@@ -19,13 +19,19 @@ constexpr int kDirs[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 
 bool Road(int zone, int c, int r) { return assetgen::RoadMaskCell(zone, c, r); }
 
-double SegmentDistance(const QLineF& s, const QPointF& p) {
+// From the nearest point of s to p.
+QPointF FromSegment(const QLineF& s, const QPointF& p) {
     const QPointF d = s.p2() - s.p1();
     const double len2 = d.x() * d.x() + d.y() * d.y();
     double t = len2 > 0 ? ((p.x() - s.x1()) * d.x() + (p.y() - s.y1()) * d.y()) / len2 : 0;
     t = std::clamp(t, 0.0, 1.0);
     const QPointF q = s.p1() + d * t;
-    return std::hypot(p.x() - q.x(), p.y() - q.y());
+    return {p.x() - q.x(), p.y() - q.y()};
+}
+
+double SegmentDistance(const QLineF& s, const QPointF& p) {
+    const QPointF v = FromSegment(s, p);
+    return std::hypot(v.x(), v.y());
 }
 
 // The stone paths from each place to the road cells two cells away.
@@ -43,15 +49,36 @@ std::vector<QLineF> Forecourts(int zone) {
     return out;
 }
 
-// The sandy road surface of a zone as a texture covering the whole map.
+// The sandy road surface of a zone as a texture for the road's outline: drawn on the road cells
+// and a rim of two pixels about them, the only part the outline lets through; black elsewhere.
 QImage RoadTexture(int zone) {
-    const QColor base[5] = {{}, {201, 165, 113}, {184, 158, 122}, {204, 176, 130}, {178, 141, 95}};
+    const art::Colour base[5] = {{}, {201, 165, 113}, {184, 158, 122}, {204, 176, 130}, {178, 141, 95}};
     const uint32_t seed = 900u + uint32_t(zone);
-    return art::Field(kWidth, kHeight, [&](double x, double y) {
+    auto colour = [&](double x, double y) {
         const double n = art::Fbm(x, y, 9, 3, seed);
         const double fine = assetgen::ValueNoise(x * 0.7, y * 0.7, seed + 7);
         return art::Shade(base[zone], 0.9 + 0.16 * n + 0.07 * fine);
-    });
+    };
+    bool road[map::kRows + 1][map::kColumns + 1] = {};
+    for (int r = 1; r <= map::kRows; ++r)
+        for (int c = 1; c <= map::kColumns; ++c) road[r][c] = Road(zone, c, r);
+    auto roadCell = [&road](double x, double y) {
+        return road[std::clamp(int(y) / kCell + 1, 1, map::kRows)][std::clamp(int(x) / kCell + 1, 1, map::kColumns)];
+    };
+    constexpr double kRim = 2;
+    QImage img = assetgen::NewImage(kWidth, kHeight, QImage::Format_ARGB32);
+    img.fill(Qt::black);
+    const double s = assetgen::DrawScale();
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const double gx = x / s, gy = y / s;
+            if (roadCell(gx - kRim, gy - kRim) || roadCell(gx + kRim, gy - kRim) || roadCell(gx - kRim, gy + kRim) ||
+                roadCell(gx + kRim, gy + kRim))
+                line[x] = colour(gx, gy).rgba();
+        }
+    }
+    return img;
 }
 
 void Cobbles(QPainter& p, const Roads& roads) {
@@ -97,8 +124,19 @@ QRectF CellRect(int column, int row, int columns, int rows) {
 }
 
 double Roads::Distance(const QPointF& p) const {
-    double best = 1e9;
-    for (const QLineF& s : segments) best = std::min(best, SegmentDistance(s, p));
+    // The exact distance (hypot) only for the segments that may be the nearest: a squared
+    // distance clearly above the best one so far cannot win.
+    double best = 1e9, bound = 1e18;
+    for (const QLineF& s : segments) {
+        const QPointF v = FromSegment(s, p);
+        const double dx = v.x(), dy = v.y();
+        if (dx * dx + dy * dy > bound) continue;
+        const double h = std::hypot(dx, dy);
+        if (h < best) {
+            best = h;
+            bound = best * best * (1 + 1e-9) + 1e-12;
+        }
+    }
     return best - kRoadHalf;
 }
 
@@ -220,8 +258,12 @@ void PaintRoads(QPainter& p, const Roads& roads) {
 namespace assetgen {
 
 void GenerateMaps(const QString& dir) {
+    for (int zone = 1; zone <= 4; ++zone) GenerateMapZone(dir, zone);
+}
+
+void GenerateMapZone(const QString& dir, int zone) {
     using namespace mapart;
-    for (int zone = 1; zone <= 4; ++zone) {
+    {
         const Roads roads = BuildRoads(zone);
         QImage img = zone == map::Plain      ? PlainGround(roads)
                      : zone == map::Mountain ? MountainGround(roads)

@@ -12,12 +12,13 @@
 namespace scene {
 
 QImage Sky(int w, int h, const QColor& top, const QColor& horizon, double horizonY, uint32_t seed, double cloudiness) {
+    const art::Colour high(top), low(horizon);
     return art::Field(w, h, [&](double x, double y) {
         const double t = std::clamp(y / horizonY, 0.0, 1.0);
-        QColor c = art::Mix(top, horizon, std::pow(t, 1.4));
+        art::Colour c = art::Mix(high, low, std::pow(t, 1.4));
         const double cloud = art::Fbm(x * 0.6, y * 1.6, 70, 5, seed);
         const double amount = std::clamp((cloud - (1.0 - cloudiness * 0.6)) * 3.0, 0.0, 0.85);
-        c = art::Mix(c, art::Mix(QColor(255, 255, 255), horizon, 0.3), amount * (1.0 - t * 0.5));
+        c = art::Mix(c, art::Mix(art::Colour(255, 255, 255), low, 0.3), amount * (1.0 - t * 0.5));
         return c;
     });
 }
@@ -64,12 +65,13 @@ void Range(QPainter& p, double width, double baseY, double height, const QColor&
         return ridge[i].y();
     };
     const int top = int(std::max(0.0, baseY - height - 2)), bottom = int(baseY + 2);
+    const art::Colour rock(colour);
     const QImage face = art::Field(int(width), bottom - top, [&](double x, double y) {
         const double slope = ridgeAt(x + 5) - ridgeAt(x - 5);
         const double depth = (y + top - ridgeAt(x)) / height;
         const double streak = art::Fbm(x * 1.4, (y + top) * 0.9, 26, 3, seed + 5);
         const double light = std::clamp(0.55 - slope * 0.035 + (streak - 0.5) * 0.5 - depth * 0.25, 0.1, 1.0);
-        return art::Shade(colour, 0.55 + 0.75 * light);
+        return art::Shade(rock, 0.55 + 0.75 * light);
     });
     p.save();
     p.setClipPath(shape);

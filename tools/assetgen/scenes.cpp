@@ -42,9 +42,9 @@ QImage Ending() {
     // Dawn: deep blue above, rose and gold at the horizon, the sun rising behind the tower.
     QImage img = art::Field(W, H, [](double x, double y) {
         const double t = std::clamp(y / 420.0, 0.0, 1.0);
-        QColor c = t < 0.5 ? art::Mix(QColor(30, 40, 100), QColor(180, 90, 140), t * 2) : art::Mix(QColor(180, 90, 140), QColor(255, 200, 110), (t - 0.5) * 2);
+        art::Colour c = t < 0.5 ? art::Mix(art::Colour(30, 40, 100), art::Colour(180, 90, 140), t * 2) : art::Mix(art::Colour(180, 90, 140), art::Colour(255, 200, 110), (t - 0.5) * 2);
         const double cloud = art::Fbm(x * 0.5, y * 1.8, 90, 5, 901);
-        c = art::Mix(c, QColor(255, 170, 150), std::clamp((cloud - 0.55) * 2.5, 0.0, 0.6) * (1 - t * 0.3));
+        c = art::Mix(c, art::Colour(255, 170, 150), std::clamp((cloud - 0.55) * 2.5, 0.0, 0.6) * (1 - t * 0.3));
         return c;
     });
     QPainter p(&img);
@@ -163,16 +163,23 @@ QImage Ending() {
 namespace assetgen {
 
 void GenerateScenes(const QString& dir) {
-    SaveBmp(scene::TownFight(), dir + "/cmbvil.bmp");
-    SaveBmp(scene::PlainFight(), dir + "/cmbpln.bmp");
-    SaveBmp(scene::ForestFight(), dir + "/cmbfrt.bmp");
-    SaveBmp(scene::MountainFight(), dir + "/cmbmtg.bmp");
-    SaveBmp(scene::TowerFight(), dir + "/finale.bmp");
-    SaveBmp(scene::Market(), dir + "/marche.bmp");
-    SaveBmp(scene::Forge(), dir + "/forge.bmp");
-    SaveBmp(scene::Tournament(), dir + "/tournoi.bmp");
-    SaveBmp(scene::TowerFloor(), dir + "/mechant.bmp");
-    SaveBmp(scene::Ending(), dir + "/fin.bmp");
+    for (int i = 0; i < kSceneCount; ++i) GenerateScene(dir, i);
+}
+
+void GenerateScene(const QString& dir, int index) {
+    switch (index) {
+    case 0: SaveBmp(scene::TownFight(), dir + "/cmbvil.bmp"); break;
+    case 1: SaveBmp(scene::PlainFight(), dir + "/cmbpln.bmp"); break;
+    case 2: SaveBmp(scene::ForestFight(), dir + "/cmbfrt.bmp"); break;
+    case 3: SaveBmp(scene::MountainFight(), dir + "/cmbmtg.bmp"); break;
+    case 4: SaveBmp(scene::TowerFight(), dir + "/finale.bmp"); break;
+    case 5: SaveBmp(scene::Market(), dir + "/marche.bmp"); break;
+    case 6: SaveBmp(scene::Forge(), dir + "/forge.bmp"); break;
+    case 7: SaveBmp(scene::Tournament(), dir + "/tournoi.bmp"); break;
+    case 8: SaveBmp(scene::TowerFloor(), dir + "/mechant.bmp"); break;
+    case 9: SaveBmp(scene::Ending(), dir + "/fin.bmp"); break;
+    default: break;
+    }
 }
 
 }  // namespace assetgen

@@ -65,7 +65,7 @@ QImage PlainFight() {
     // Meadow with a road running to the horizon.
     const QImage meadow = art::Field(kW, kH, [](double x, double y) {
         const double n = art::Fbm(x, y * 2.5, 40, 4, 54);
-        return art::Shade(art::Mix(QColor(80, 140, 50), QColor(130, 170, 60), n), 0.75 + 0.4 * (y - 140) / 180.0);
+        return art::Shade(art::Mix(art::Colour(80, 140, 50), art::Colour(130, 170, 60), n), 0.75 + 0.4 * (y - 140) / 180.0);
     });
     QPainterPath ground;
     ground.moveTo(0, 150);
@@ -105,7 +105,7 @@ QImage PlainFight() {
 QImage ForestFight() {
     QImage img = art::Field(kW, kH, [](double x, double y) {
         const double mist = art::Fbm(x, y, 60, 3, 61);
-        return art::Mix(QColor(30, 60, 40), QColor(120, 160, 120), std::clamp(0.55 - std::fabs(y - 150) / 300.0 + mist * 0.2, 0.0, 1.0));
+        return art::Mix(art::Colour(30, 60, 40), art::Colour(120, 160, 120), std::clamp(0.55 - std::fabs(y - 150) / 300.0 + mist * 0.2, 0.0, 1.0));
     });
     QPainter p(&img);
     art::Prepare(p);
@@ -203,9 +203,9 @@ QImage MountainFight() {
     const QImage rock = art::Field(kW, kH, [](double x, double y) {
         const double n = art::Fbm(x, y * 1.6, 30, 4, 74);
         const double grass = art::Fbm(x, y * 2, 50, 3, 76);
-        QColor c = art::Mix(QColor(104, 96, 96), QColor(160, 152, 148), n);
-        c = art::Mix(c, QColor(96, 120, 60), std::clamp((grass - 0.55) * 4, 0.0, 0.8));
-        c = art::Mix(c, QColor(236, 240, 250), std::clamp((0.32 - grass) * 5, 0.0, 0.9));
+        art::Colour c = art::Mix(art::Colour(104, 96, 96), art::Colour(160, 152, 148), n);
+        c = art::Mix(c, art::Colour(96, 120, 60), std::clamp((grass - 0.55) * 4, 0.0, 0.8));
+        c = art::Mix(c, art::Colour(236, 240, 250), std::clamp((0.32 - grass) * 5, 0.0, 0.9));
         return art::Shade(c, 0.7 + 0.45 * (y - 160) / 160.0);
     });
     QPainterPath ground;

@@ -217,7 +217,7 @@ QImage Tournament() {
     Planks(p, QRectF(0, 114, kW, 12), QColor(120, 70, 40), 40, false, 16);
     // Sand of the arena.
     const QImage sand = art::Field(kW, kH, [](double x, double y) {
-        return art::Shade(QColor(214, 190, 140), 0.85 + 0.25 * art::Fbm(x, y * 2, 20, 3, 17));
+        return art::Shade(art::Colour(214, 190, 140), 0.85 + 0.25 * art::Fbm(x, y * 2, 20, 3, 17));
     });
     const double s = assetgen::DrawScale();  // the source rectangle is in the image's own pixels
     p.drawImage(QRectF(0, 126, kW, 136), sand, QRectF(0, 126 * s, kW * s, 136 * s));
