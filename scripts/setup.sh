@@ -5,7 +5,7 @@ QUELMOR_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libsdl2-mixer-dev fluidsynth timgm6mb-soundfont libfontconfig-dev
-  libgif-dev zlib1g-dev googletest libgtest-dev nlohmann-json3-dev
+  libgif-dev libpng-dev googletest libgtest-dev nlohmann-json3-dev
   fonts-liberation strace
   xvfb xauth xdotool openbox x11-utils
 )

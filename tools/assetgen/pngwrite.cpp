@@ -1,76 +1,50 @@
-// The larger drawings' PNG writer: every row filtered with Paeth, then zlib at its fastest level.
-// Qt's writer (libpng) tries all five filters on every row to choose one, which took as long as
-// the compression itself; the pixels are the same either way.
+// The larger drawings' PNG writer: libpng told to filter every row with Paeth and to compress at
+// zlib's fastest level. Qt's writer leaves libpng to try all five filters on every row, which
+// took as long as the compression itself; the pixels are the same either way.
 #include "pngwrite.h"
 
-#include <QFile>
-#include <cstdlib>
+#include <png.h>
+
 #include <vector>
-#include <zlib.h>
 
 namespace assetgen {
 namespace {
 
-void Put32(std::vector<unsigned char>& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(v >> shift));
+void Append(png_structp png, png_bytep data, png_size_t size) {
+    auto* out = static_cast<QByteArray*>(png_get_io_ptr(png));
+    out->append(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-void Chunk(std::vector<unsigned char>& out, const char* type, const unsigned char* data, size_t size) {
-    Put32(out, uint32_t(size));
-    const size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data, data + size);
-    Put32(out, uint32_t(crc32(0, out.data() + start, uInt(size + 4))));
-}
-
-unsigned char Paeth(int a, int b, int c) {
-    const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    return static_cast<unsigned char>(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
-}
+void Flush(png_structp) {}
 
 }  // namespace
 
 QByteArray PngBytes(const QImage& image, bool alpha, int dotsPerMeter) {
-    const QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const int w = img.width(), h = img.height(), bpp = alpha ? 4 : 3;
-    const size_t rowBytes = size_t(w) * size_t(bpp);
-    // The rows as PNG stores them, each after its filter byte.
-    std::vector<unsigned char> raw(rowBytes), previous(rowBytes, 0), filtered((rowBytes + 1) * size_t(h));
-    unsigned char* to = filtered.data();
-    for (int y = 0; y < h; ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        unsigned char* p = raw.data();
-        for (int x = 0; x < w; ++x, p += bpp) {
-            p[0] = static_cast<unsigned char>(qRed(line[x]));
-            p[1] = static_cast<unsigned char>(qGreen(line[x]));
-            p[2] = static_cast<unsigned char>(qBlue(line[x]));
-            if (alpha) p[3] = static_cast<unsigned char>(qAlpha(line[x]));
-        }
-        *to++ = 4;  // Paeth
-        const unsigned char *r = raw.data(), *up = previous.data();
-        for (size_t i = 0; i < size_t(bpp); ++i) *to++ = static_cast<unsigned char>(r[i] - up[i]);
-        for (size_t i = size_t(bpp); i < rowBytes; ++i)
-            *to++ = static_cast<unsigned char>(r[i] - Paeth(r[i - size_t(bpp)], up[i], up[i - size_t(bpp)]));
-        raw.swap(previous);
+    const QImage img = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    QByteArray out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return {};
     }
-    uLongf packedSize = compressBound(uLong(filtered.size()));
-    std::vector<unsigned char> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, filtered.data(), uLong(filtered.size()), 1) != Z_OK) return {};
-
-    std::vector<unsigned char> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> header;
-    Put32(header, uint32_t(w));
-    Put32(header, uint32_t(h));
-    header.insert(header.end(), {8, static_cast<unsigned char>(alpha ? 6 : 2), 0, 0, 0});
-    Chunk(out, "IHDR", header.data(), header.size());
-    std::vector<unsigned char> density;
-    Put32(density, uint32_t(dotsPerMeter));
-    Put32(density, uint32_t(dotsPerMeter));
-    density.push_back(1);  // per metre
-    Chunk(out, "pHYs", density.data(), density.size());
-    Chunk(out, "IDAT", packed.data(), packedSize);
-    Chunk(out, "IEND", nullptr, 0);
-    return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));
+    std::vector<png_const_bytep> rows(size_t(img.height()));
+    for (int y = 0; y < img.height(); ++y) rows[size_t(y)] = img.constScanLine(y);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return {};
+    }
+    png_set_write_fn(png, &out, Append, Flush);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_PAETH);
+    png_set_compression_level(png, 1);
+    png_set_IHDR(png, info, png_uint_32(img.width()), png_uint_32(img.height()), 8,
+                 alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+    png_set_pHYs(png, info, png_uint_32(dotsPerMeter), png_uint_32(dotsPerMeter), PNG_RESOLUTION_METER);
+    png_set_rows(png, info, const_cast<png_bytepp>(rows.data()));
+    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
 }
 
 }  // namespace assetgen
