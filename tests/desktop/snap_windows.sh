@@ -3,7 +3,8 @@
 #
 # Pictures of the fixed dialogs and of the fight's two windows as a window manager (openbox on
 # a virtual X server) frames them, title bars and their buttons included: OUTDIR/NAME.png for
-# Detail, ALaMinaNoVoy, Resource, Graveyard and fight (the fight screen and its action panel).
+# Detail, ALaMinaNoVoy, Resource, Graveyard, fight (the fight screen and its action panel) and
+# Forge (the forge over the title screen: a dialog over another of the game's windows).
 # HELPER is tests/desktop/windows_helper.cpp built; ImageMagick's import takes the pictures. Not a
 # test: the pictures are to be looked at.
 set -euo pipefail
@@ -51,4 +52,9 @@ within 100 grep -q '^ready ' "$scratch/out"
 sleep 1
 shoot "$out/fight.png"
 echo "$out/fight.png"
+echo title >&4
+within 100 sh -c "xdotool search --onlyvisible --name '^Quelmor\$'"
+echo "open Forge" >&4
+within 100 grep -q "^shown Forge " "$scratch/out"
+snap "$(sed -n "s/^shown Forge id=//p" "$scratch/out")" Forge
 echo quit >&4
