@@ -1,8 +1,10 @@
 // windows_helper: the game's screens in real windows, for a window manager to handle, driven
 // by lines on standard input:
 //   fight          opens a monster fight: prints "ready combat=ID panel=ID" (X window ids)
-//   open NAME      opens the dialog Detail, ALaMinaNoVoy, Resource or Graveyard through its
-//                  opener: prints "shown NAME id=ID" once its window is up
+//   title          opens the title screen, the window the game starts with
+//   open NAME      opens the dialog Detail, ALaMinaNoVoy, Resource, Graveyard or Forge (the
+//                  fight's screen as the forge) through its opener: prints "shown NAME id=ID"
+//                  once its window is up
 //   close          closes the screen in front
 //   quit           ends (so does the end of the input)
 // and reporting what reaches the windows:
@@ -29,6 +31,7 @@
 #include "items/Resource.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
+#include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
 #include "ui/Navigation.h"
@@ -78,7 +81,8 @@ public:
         else if (line.rfind("open ", 0) == 0) Open(line.substr(5));
         else if (line == "close") {
             if (Screen* top = Ui::Get().Top()) Ui::Get().Close(*top);
-        } else if (line == "quit") QCoreApplication::exit(0);
+        } else if (line == "title") OpenTitleScreen();
+        else if (line == "quit") QCoreApplication::exit(0);
     }
 
 private:
@@ -123,24 +127,33 @@ private:
 
     // The dialog runs its own loop, in which the next commands arrive.
     void Open(const std::string& name) {
-        static const std::map<std::string, std::function<void()>> kOpeners = {
-            {"Detail", [] { ShowDetail("Attaque", " 6 (+ 7)"); }},
-            {"ALaMinaNoVoy", [] { OpenMine(); }},
-            {"Resource", [] { OpenResources(); }},
-            {"Graveyard", [] { OpenGraveyard(); }},
+        struct Opener {
+            std::string screen;  // the name of the screen it opens
+            std::function<void()> open;
+        };
+        static const std::map<std::string, Opener> kOpeners = {
+            {"Detail", {"Detail", [] { ShowDetail("Attaque", " 6 (+ 7)"); }}},
+            {"ALaMinaNoVoy", {"ALaMinaNoVoy", [] { OpenMine(); }}},
+            {"Resource", {"Resource", [] { OpenResources(); }}},
+            {"Graveyard", {"Graveyard", [] { OpenGraveyard(); }}},
+            {"Forge", {"Combat", [] {
+                 gd.CombatMode = combat_mode::kForge;  // as the board opens it
+                 OpenCombatModal();
+                 gd.CombatMode = combat_mode::kFight;
+             }}},
         };
         auto it = kOpeners.find(name);
         if (it == kOpeners.end()) {
             Say("no dialog " + name);
             return;
         }
-        QTimer::singleShot(0, [this, name] {
-            if (Screen* s = Ui::Get().Find(name)) {
+        QTimer::singleShot(0, [this, name, screen = it->second.screen] {
+            if (Screen* s = Ui::Get().Find(screen)) {
                 Watch(*s);
                 Say("shown " + name + " id=" + std::to_string(host_.WindowOf(*s)->winId()));
             }
         });
-        it->second();
+        it->second.open();
     }
 
     QtHost& host_;
