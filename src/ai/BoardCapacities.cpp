@@ -11,6 +11,7 @@
 #include "ai/Forging.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
+#include "board/Board.h"
 #include "board/MapTables.h"
 #include "board/frmJeu.h"
 #include "items/Capacities.h"
@@ -40,12 +41,17 @@ bool InReach(int c, int t) {
 
 struct Volley {
     int foes = 0, friends = 0;
+    int climbers = 0;   // foes who climb their party's open tower
 };
 // The living characters c's arrows would strike.
 Volley Targets(int c) {
     Volley v;
-    for (int t = 1; t <= CharacterCount(); ++t)
-        if (InReach(c, t) && Alive(t)) ++(SameOwner(c, t) ? v.friends : v.foes);
+    for (int t = 1; t <= CharacterCount(); ++t) {
+        if (!InReach(c, t) || !Alive(t)) continue;
+        ++(SameOwner(c, t) ? v.friends : v.foes);
+        const int q = rec::Owner(t);
+        if (!SameOwner(c, t) && gd.DoorState[q] >= 5 && Climber(q) == t) ++v.climbers;
+    }
     return v;
 }
 
@@ -57,6 +63,10 @@ int TheftVictim(int c) {
         if (t != c && gd.Zone[t] == gd.Zone[c] && gd.PosX[t] == gd.PosX[c] && gd.PosY[t] == gd.PosY[c]) return t;
     return 0;
 }
+
+// An arrow that kills ends the movement; with a fight waiting and the turn not yet endable,
+// the fight button would be left as the only way on.
+bool ArrowsMayStrand(int c, const Volley& v) { return HasArrows(c) && v.foes > 0 && FightPending() && !gd.EndTurnAvailable; }
 
 bool DeadFriend(int c) {
     for (int t = FirstOf(rec::Owner(c)); t < FirstOf(rec::Owner(c)) + CharactersPerPlayer(); ++t)
@@ -179,7 +189,7 @@ bool SeductionMove(Screen& board, double winChance, Decision& out) {
     const int c = gd.CurrentCharacter;
     if (rec::ClassNumber(c) != classes::kAmazone || !gd.CapacityAvailable || winChance >= 0.9) return false;
     // A failed seduction lets the arrows fly in the same press.
-    if (HasArrows(c) && Targets(c).friends > 0) return false;
+    if (HasArrows(c) && (Targets(c).friends > 0 || ArrowsMayStrand(c, Targets(c)))) return false;
     if (const int v = TheftVictim(c); v && SameOwner(c, v)) return false;
     char buf[80];
     std::snprintf(buf, sizeof buf, "seduce the enemy rather than fight at %.0f%%", winChance * 100);
@@ -221,8 +231,9 @@ bool CapacityMove(Screen& board, Decision& out) {
         if (why.empty()) why = "rob the " + classes::Name(rec::ClassNumber(victim));
     } else if (HasArrows(c)) {
         const Volley v = Targets(c);
-        if (v.friends > 0) return false;
-        if (v.foes > 0 && why.empty()) why = "shoot at the enemies in reach";
+        if (v.friends > 0 || ArrowsMayStrand(c, v)) return false;
+        // Arrows are few, and a kill ends the shooter's walk: they are kept for the climbers.
+        if (v.climbers > 0 && why.empty()) why = "shoot at the climber of an open tower";
     }
     if (why.empty()) return false;
     ++m.capacityClicks;

@@ -331,6 +331,7 @@ Decision BoardMove(Screen& board) {
         if (WorthFighting(c, gd.EnemyNumber, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility, why))
             return {"click frmJeu.BattleNow", "fight: " + why};
         if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why};
+        if (gd.MovesLeft == 0 && !CanStepAnywhere()) return {"click frmJeu.BattleNow", "fight, the only way on: " + why};
     }
     // Strength and defence potions last: drink them at once.
     for (int potion : {items::kStrengthPotion, items::kDefencePotion, items::kMagicPotion})
