@@ -7,6 +7,7 @@
 #include "ai/Forging.h"
 #include "ai/Knowledge.h"
 #include "ai/Paths.h"
+#include "board/Encounter.h"
 #include "board/MapTables.h"
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
@@ -109,6 +110,19 @@ TEST(ComputerCapacitiesTest, TheDwarfForgesTheBestRecipeAndMinesTheMetalItLacks)
     EXPECT_TRUE(rec::HasItem(1, items::kFireArrow)) << s.out();
     EXPECT_EQ(gd.Status[1], status::kForgingFirst + 4);
     EXPECT_EQ(gd.Resources[1], "02060300000000");
+}
+
+TEST(ComputerCapacitiesTest, AFightLeftAsTheOnlyWayOnIsFought) {
+    // An arrow's kill took the last steps while a fight waited and the turn could not end yet:
+    // in town the fight means prison, but waiting would hold the game for ever.
+    Session s;
+    ASSERT_EQ(s.Run("newgame \"Ann\" 3,2,7,4,5,6 \"Bob\" 8,9,10,11,12,13\n"), 0) << s.err();
+    PutAt(1, Spot{map::Town, 3, 7});
+    MeetMonster(1, 16, 16, 6);
+    gd.MovesLeft = 0;
+    gd.EndTurnAvailable = false;
+    ASSERT_EQ(s.Run("computer 1\nplay 1 verbose\n"), 0) << s.err();
+    EXPECT_NE(s.out().find("click frmJeu.BattleNow"), std::string::npos) << s.out();
 }
 
 }  // namespace
