@@ -68,6 +68,12 @@ int TheftVictim(int c) {
 // the fight button would be left as the only way on.
 bool ArrowsMayStrand(int c, const Volley& v) { return HasArrows(c) && v.foes > 0 && FightPending() && !gd.EndTurnAvailable; }
 
+// The button as a person sees it: shown and enabled.
+bool ButtonUsable(Screen& board) {
+    Control* button = board.Find("Capacity");
+    return button && board.Usable(*button);
+}
+
 bool DeadFriend(int c) {
     for (int t = FirstOf(rec::Owner(c)); t < FirstOf(rec::Owner(c)) + CharactersPerPlayer(); ++t)
         if (gd.Status[t] == status::kDead) return true;
@@ -187,14 +193,13 @@ Decision FlightLanding(Screen& board) {
 
 bool SeductionMove(Screen& board, double winChance, Decision& out) {
     const int c = gd.CurrentCharacter;
-    if (rec::ClassNumber(c) != classes::kAmazone || !gd.CapacityAvailable || winChance >= 0.9) return false;
+    if (rec::ClassNumber(c) != classes::kAmazone || !ButtonUsable(board) || winChance >= 0.9) return false;
     // A failed seduction lets the arrows fly in the same press.
     if (HasArrows(c) && (Targets(c).friends > 0 || ArrowsMayStrand(c, Targets(c)))) return false;
     if (const int v = TheftVictim(c); v && SameOwner(c, v)) return false;
     char buf[80];
     std::snprintf(buf, sizeof buf, "seduce the enemy rather than fight at %.0f%%", winChance * 100);
     out = {"click frmJeu.Capacity", buf};
-    (void)board;
     return true;
 }
 
@@ -210,7 +215,7 @@ bool CapacityMove(Screen& board, Decision& out) {
         out = UseItem(board, c, items::kHealingOintment, "life runs low: the ointment");
         return true;
     }
-    if (!gd.CapacityAvailable || gd.PendingSpell != 0 || m.capacityClicks >= 4) return false;
+    if (!ButtonUsable(board) || gd.PendingSpell != 0 || m.capacityClicks >= 4) return false;
     const bool fightPending = Visible(board, "BattleNow");
     if (cls == classes::kAmazone && fightPending) return false;   // decided with the fight
     std::string why;

@@ -11,6 +11,7 @@
 #include "board/MapTables.h"
 #include "items/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
+#include "state/SharedRules.h"
 #include "state/Status.h"
 #include "support/Game.h"
 
@@ -110,6 +111,43 @@ TEST(ComputerCapacitiesTest, TheDwarfForgesTheBestRecipeAndMinesTheMetalItLacks)
     EXPECT_TRUE(rec::HasItem(1, items::kFireArrow)) << s.out();
     EXPECT_EQ(gd.Status[1], status::kForgingFirst + 4);
     EXPECT_EQ(gd.Resources[1], "02060300000000");
+}
+
+TEST(ComputerCapacitiesTest, TheThiefTakesTheEarthBookFromAnOpponentAndSparesAFriend) {
+    Session s;
+    ASSERT_EQ(s.Run("newgame \"Ann\" 16,2,3,4,5,7 \"Bob\" 8,9,10,11,12,13\nset MovesLeft 3\n"), 0) << s.err();
+    // A plain road cell where nobody stands.
+    Spot cell;
+    for (int x = 1; x <= map::kColumns && cell.zone == 0; ++x)
+        for (int y = 1; y <= map::kRows && cell.zone == 0; ++y) {
+            bool empty = map::IsRoadCell(map::Plain, x, y) && map::PlaceAt(map::Plain, x, y) == map::Place::None;
+            for (int t = 1; t <= 12; ++t) empty = empty && !(gd.Zone[t] == map::Plain && gd.PosX[t] == x && gd.PosY[t] == y);
+            if (empty) cell = Spot{map::Plain, x, y};
+        }
+    ASSERT_NE(cell.zone, 0);
+    rec::AddItemBack(7, items::kEarthBook, 0);
+    rec::AddItemBack(2, items::kEarthBook, 0);
+    // A friend on the cell comes first in the capacity's order: no theft.
+    PutAt(1, cell);
+    PutAt(2, cell);
+    PutAt(7, cell);
+    gd.CapacityAvailable = true;
+    RefreshActionButtons();
+    ASSERT_EQ(s.Run("computer 1\nplay 1 verbose\n"), 0) << s.err();
+    EXPECT_TRUE(rec::HasItem(2, items::kEarthBook)) << s.out();
+    EXPECT_EQ(s.out().find("Capacity"), std::string::npos) << s.out();
+    // The opponent alone: the book that teaches Armagueddon is worth more than its gold.
+    gd.PosX[2] = gd.PosX[2] == 1 ? 2 : 1;
+    PutAt(1, cell);
+    gd.MovesLeft = 3;
+    gd.CapacityAvailable = true;
+    RefreshActionButtons();
+    rec::WriteGold(7, 3000);
+    s.ClearOutput();
+    ASSERT_EQ(s.Run("play 4 verbose\n"), 0) << s.err();
+    EXPECT_TRUE(rec::HasItem(1, items::kEarthBook)) << s.out();
+    EXPECT_FALSE(rec::HasItem(7, items::kEarthBook)) << s.out();
+    EXPECT_EQ(rec::Gold(7), 3000);
 }
 
 TEST(ComputerCapacitiesTest, AFightLeftAsTheOnlyWayOnIsFought) {
