@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ai/BoardPlan.h"
+#include "ai/Forging.h"
 #include "ai/Knowledge.h"
 #include "ai/Market.h"
 #include "ai/Memory.h"
@@ -27,6 +29,7 @@ namespace {
 constexpr Spot kDoor{3, 19, 10};
 constexpr Spot kArena{3, 3, 5};
 constexpr Spot kMarket{3, 3, 13};
+constexpr Spot kForge{3, 16, 5};
 
 bool OnSpot(int c, const Spot& s) { return gd.Zone[c] == s.zone && gd.PosX[c] == s.x && gd.PosY[c] == s.y; }
 
@@ -111,34 +114,37 @@ double EndWorth(int c, const WalkEnd& e, const PartyKeys& keys) {
                 BestArenaLevel(c, &worth);
                 return (2 + 3 * worth) * PurseRoom(c);
             }
-            case map::Place::Market: return 0;  // valued through the goal
+            case map::Place::Market:
+            case map::Place::Forge: return 0;  // valued through the goal
             case map::Place::Fountain: return life < 9 ? 1 : 0;
             default: return -1;
         }
     }
     const int s = e.spot.x + e.spot.y;
     auto is = [s](int d) { return s % d == 0; };
+    // Diamonds, mercury, wood and the mine's metals feed a smith's forge.
+    const double find = CanForge(c) ? 3 : 1;
     switch (e.spot.zone) {
         case map::Plain:
-            if (is(11)) return 1;
+            if (is(11)) return find;
             if (is(7)) return 1.5;
             if (is(5)) return -8;
             if (is(3)) return MonsterWorth(c, 1);
             return 0;
         case map::Mountain:
-            if (is(13)) return 1;
+            if (is(13)) return find;
             if (is(11)) return life < 9 ? 1 : 0;
             if (is(7)) return keys.needRunic ? 8 : 0.5;
             if (is(5)) return -8;
             if (is(3)) return MonsterWorth(c, 2);
             return 0;
         case map::Town:
-            if (is(11)) return 1;
+            if (is(11)) return find;
             if (is(7)) return keys.needRunic ? 14 : 1;
             if (is(5)) return -8;
             return 0;
         case map::Forest:
-            if (is(13)) return 1;
+            if (is(13)) return find;
             if (is(11)) return life < 9 ? 1 : 0;
             if (is(7)) return 0;
             if (is(5)) return -8;
@@ -162,12 +168,6 @@ int UsefulKey(int c, int door) {
 // Could the party open the door with what its living characters hold?
 bool PartyCanOpen(const PartyKeys& k) { return !k.needRunic && !k.needOther; }
 
-struct Goal {
-    Spot spot;
-    double worth = 0;
-    std::string why;
-};
-
 // Is there any sense in c's trying the party's next tower floor?
 bool TowerHope(int c, int p) {
     if (CanArmagueddon(c)) return true;
@@ -177,6 +177,8 @@ bool TowerHope(int c, int p) {
     tower.life = std::max(tower.life, 1);
     return WinChance(tower).win >= 0.02;
 }
+
+}  // namespace
 
 Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
     const int p = rec::Owner(c), cls = rec::ClassNumber(c);
@@ -194,6 +196,8 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
         if (IsPlaceFor(Spot{4, 11, 9}, cls)) goals.push_back({Spot{4, 11, 9}, chest, "the temple chest holds a gold key"});
     }
     if (WantsMarketFor(c)) goals.push_back({kMarket, 45, "gold to spend at the market"});
+    double forged = 0;
+    if (BestRecipe(c, &forged) != kNoRecipe) goals.push_back({kForge, 30 + 2 * forged, "resources enough for the forge"});
     double arena = 0;
     BestArenaLevel(c, &arena);
     // Gold is worth winning while there is room in the purse for it.
@@ -232,6 +236,8 @@ Obstacles BoardObstacles() {
     return o;
 }
 
+namespace {
+
 // The inventory line showing item n, or -1 (scrolling is needed).
 int InventoryLine(Screen& board, int item) {
     const std::string name = items::ItemName(item);
@@ -241,6 +247,8 @@ int InventoryLine(Screen& board, int item) {
     return -1;
 }
 
+}  // namespace
+
 Decision UseItem(Screen& board, int c, int item, const std::string& why) {
     int line = InventoryLine(board, item);
     if (line >= 0) return {"click frmJeu.Inventaire(" + std::to_string(line) + ")", why};
@@ -248,6 +256,10 @@ Decision UseItem(Screen& board, int c, int item, const std::string& why) {
     if (k >= 0 && k < gd.InventoryScroll) return {"press frmJeu.PgUp", "scroll to " + items::ItemName(item)};
     return {"press frmJeu.PgDown", "scroll to " + items::ItemName(item)};
 }
+
+bool SameOwner(int a, int b) { return rec::Owner(a) == rec::Owner(b); }
+
+namespace {
 
 Decision Fallback(Screen& board, const std::string& why) {
     if (gd.EndTurnAvailable) return {"click frmJeu.EndTurn", why};
@@ -275,12 +287,22 @@ Decision BoardMove(Screen& board) {
         m.shopDone = false;
         m.arenaChosen = false;
         m.towerTried = false;
+        m.forgeDone = false;
+        m.forgeTries = 0;
+        m.boardSpellTries = 0;
+        m.spellClicks = 0;
+        m.capacityClicks = 0;
     }
     if (++m.actionsThisTurn > 60) return Fallback(board, "this turn has gone on too long");
     const int p = rec::Owner(c);
     const PartyKeys keys = KeysOf(p);
 
-    // A spell or a flight waiting for its target: Magic drops it.
+    // A flight waiting for its landing, a spell for its target.
+    if (gd.PendingSpell == pending_spell::kFlight) return FlightLanding(board);
+    if (pending_spell::WaitsForACharacter(gd.PendingSpell)) {
+        Decision d = SpellTargetMove(board);
+        if (!d.line.empty()) return d;
+    }
     if (pending_spell::WaitsForACell(gd.PendingSpell)) {
         if (gd.MagicAvailable) return {"click frmJeu.Magic", "drop the action waiting for a target"};
         if (gd.PendingSpell == pending_spell::kBloc) {
@@ -293,12 +315,23 @@ Decision BoardMove(Screen& board) {
         }
         return {MapClick(gd.PosX[c], gd.PosY[c]), "complete the waiting action where I stand"};
     }
+    Decision special;
+    if (TheftMove(board, special)) return special;
+    // The map shows my own zone again after a spell struck elsewhere.
+    if (jeu && jeu->DisplayedZone != 0 && jeu->DisplayedZone != gd.Zone[c])
+        return {"click frmJeu.Carte(" + std::to_string(gd.Zone[c]) + ")", "show my own zone again"};
     // A fight waiting for the fight button.
     if (Visible(board, "BattleNow") && board.Usable(*board.Find("BattleNow"))) {
         std::string why;
+        const int enemy = gd.EnemyNumber;
+        if (enemy != 4 && enemy < 15 && !OnSpot(c, kArena)) {
+            const double w = gd.Zone[c] == map::Town ? 0 : WinAgainst(c, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility);
+            if (SeductionMove(board, w, special)) return special;
+        }
         if (WorthFighting(c, gd.EnemyNumber, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility, why))
             return {"click frmJeu.BattleNow", "fight: " + why};
         if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why};
+        if (gd.MovesLeft == 0 && !CanStepAnywhere()) return {"click frmJeu.BattleNow", "fight, the only way on: " + why};
     }
     // Strength and defence potions last: drink them at once.
     for (int potion : {items::kStrengthPotion, items::kDefencePotion, items::kMagicPotion})
@@ -309,6 +342,7 @@ Decision BoardMove(Screen& board) {
         for (int chest : {77, 80, 82})
             if (info == Msg(chest) + " " + Msg(78)) return UseItem(board, c, items::kMasterKey, "the master key opens the chest");
     }
+    if (SpellMove(board, special) || CapacityMove(board, special)) return special;
     // At the tower door: the keys, then the floors.
     if (OnSpot(c, kDoor)) {
         int key = UsefulKey(c, gd.DoorState[p]);

@@ -1,5 +1,7 @@
 #include "ai/Computer.h"
 
+#include "ai/BoardPlan.h"
+#include "ai/Forging.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
 #include "board/HandOver.h"
@@ -50,7 +52,13 @@ Decision Decide(Screen* popup, const std::string& popupMenu) {
     const std::string name = top->Name();
     if (name == "MsgBox") return {"click MsgBox.OK", "read the message"};
     if (name == "TowerDoor") return {"click TowerDoor.Reculer", "the keys open the door from the panel"};
-    if (name == "ALaMinaNoVoy") return {"click ALaMinaNoVoy.Image1(0)", "gold is the dearest metal"};
+    if (name == "ALaMinaNoVoy") {
+        const char* why = "";
+        const int icon = MineIcon(gd.CurrentCharacter, &why);
+        return {"click ALaMinaNoVoy.Image1(" + std::to_string(icon) + ")", why};
+    }
+    if (name == "Graveyard") return GraveyardMove(*top);
+    if (name == "frmMagic") return SpellDialogMove(*top);
     if (name == "frmJeu") {
         if (Mem().inFight) Mem().inFight = false;
         return BoardMove(*top);

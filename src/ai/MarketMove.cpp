@@ -1,5 +1,5 @@
 // The computer at the market: the purchase that adds most to attack and defence for the gold
-// it has (and the master key while the party still lacks keys); the forge is left at once.
+// it has (and the master key while the party still lacks keys); the forge has a file of its own.
 #include <string>
 
 #include "ai/Knowledge.h"
@@ -69,6 +69,7 @@ bool WantsMarketFor(int c) {
 }
 
 Decision MarketMove(Screen& combat, Screen* popup, const std::string& popupMenu) {
+    if (gd.CombatMode == combat_mode::kForge) return ForgeMove(combat, popup, popupMenu);
     Memory& m = Mem();
     const int c = gd.CurrentCharacter;
     if (popup) {
@@ -85,7 +86,7 @@ Decision MarketMove(Screen& combat, Screen* popup, const std::string& popupMenu)
         if (quit) return {"menu " + quit->Key(), "nothing more from this seller"};
         return {"close", "nothing to choose"};
     }
-    if (gd.CombatMode != combat_mode::kMarket) return {"click Combat.Form 200 300", "nothing to forge"};
+    if (gd.CombatMode != combat_mode::kMarket) return {"click Combat.Form 200 300", "not a shop"};
     Control* list = combat.Find("List1");
     if (list && list->visible && !list->items.empty()) return {"select Combat.List1 0", "yes, I pay"};
     Control* regul = combat.Find("Regul");

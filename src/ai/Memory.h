@@ -22,6 +22,16 @@ struct Memory {
     int wantSeller = 0, wantPosition = -1;
     bool shopDone = false;
     bool arenaChosen = false;
+    // The forge.
+    int forgeRecipe = 0;       // the recipe the anvil was walked to for
+    int forgeTries = 0;
+    bool forgeDone = false;
+    // The capacity and the board spells.
+    int boardSpell = 0;        // the spell (1-6) the dialog was opened for
+    int spellTarget = 0;       // the character a targeted spell is meant for
+    int spellClicks = 0;       // clicks spent on the target this turn
+    int boardSpellTries = 0;
+    int capacityClicks = 0;
 };
 
 Memory& Mem();

@@ -12,6 +12,7 @@ Decision BoardMove(Screen& board);
 Decision FightMove(Screen* popup, const std::string& popupMenu);
 Decision ArenaMove(Screen& combat);
 Decision MarketMove(Screen& combat, Screen* popup, const std::string& popupMenu);
+Decision ForgeMove(Screen& combat, Screen* popup, const std::string& popupMenu);
 
 // A click on the board's map, in the middle of a cell of the displayed zone.
 std::string MapClick(int column, int row);
