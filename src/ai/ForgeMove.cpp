@@ -16,19 +16,13 @@ Decision ForgeMove(Screen& combat, Screen* popup, const std::string& popupMenu) 
     Memory& m = Mem();
     const int c = gd.CurrentCharacter;
     if (popup) {
-        Control* quit = nullptr;
-        for (Control& e : popup->Controls()) {
-            if (e.kind != Kind::Menu || e.parent != popupMenu || !e.visible) continue;
-            if (m.forgeRecipe != kNoRecipe && e.index == m.forgeRecipe - 1) {
-                const int k = m.forgeRecipe;
-                m.forgeRecipe = kNoRecipe;
-                m.forgeDone = true;
-                return {"menu " + e.Key(), "forge " + e.caption + ", worth " + std::to_string(static_cast<int>(RecipeWorth(c, k)))};
-            }
-            if (e.caption == Msg(405)) quit = &e;
-        }
-        if (quit) return {"menu " + quit->Key(), "nothing to forge"};
-        return {"close", "nothing to choose"};
+        return ShopMenuChoice(*popup, popupMenu, [&m, c](Control& e) -> std::optional<Decision> {
+            if (m.forgeRecipe == kNoRecipe || e.index != m.forgeRecipe - 1) return std::nullopt;
+            const int k = m.forgeRecipe;
+            m.forgeRecipe = kNoRecipe;
+            m.forgeDone = true;
+            return Decision{"menu " + e.Key(), "forge " + e.caption + ", worth " + std::to_string(static_cast<int>(RecipeWorth(c, k)))};
+        }, "nothing to forge");
     }
     Control* regul = combat.Find("Regul");
     if (regul && regul->enabled) return {"wait 250", "walking to the anvil"};

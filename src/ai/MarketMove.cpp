@@ -74,17 +74,11 @@ Decision MarketMove(Screen& combat, Screen* popup, const std::string& popupMenu)
     const int c = gd.CurrentCharacter;
     if (popup) {
         // The seller's menu: the planned item, else "Quitter".
-        Control* quit = nullptr;
-        for (Control& e : popup->Controls()) {
-            if (e.kind != Kind::Menu || e.parent != popupMenu || !e.visible) continue;
-            if (m.wantPosition >= 0 && e.index == m.wantPosition && gd.CombatMode == combat_mode::kMarket) {
-                m.wantPosition = -1;
-                return {"menu " + e.Key(), "buy " + e.caption};
-            }
-            if (e.caption == Msg(405)) quit = &e;
-        }
-        if (quit) return {"menu " + quit->Key(), "nothing more from this seller"};
-        return {"close", "nothing to choose"};
+        return ShopMenuChoice(*popup, popupMenu, [&m](Control& e) -> std::optional<Decision> {
+            if (m.wantPosition < 0 || e.index != m.wantPosition || gd.CombatMode != combat_mode::kMarket) return std::nullopt;
+            m.wantPosition = -1;
+            return Decision{"menu " + e.Key(), "buy " + e.caption};
+        }, "nothing more from this seller");
     }
     if (gd.CombatMode != combat_mode::kMarket) return {"click Combat.Form 200 300", "not a shop"};
     Control* list = combat.Find("List1");
@@ -99,6 +93,18 @@ Decision MarketMove(Screen& combat, Screen* popup, const std::string& popupMenu)
     m.wantPosition = p.item->position;
     return {"click Combat.Form " + std::to_string(64 * p.item->seller + 16) + " 112",
             "go to seller " + std::to_string(p.item->seller) + " for " + items::ItemName(p.item->number)};
+}
+
+Decision ShopMenuChoice(Screen& popup, const std::string& menu,
+                        const std::function<std::optional<Decision>(Control&)>& wanted, const std::string& why) {
+    Control* quit = nullptr;
+    for (Control& e : popup.Controls()) {
+        if (e.kind != Kind::Menu || e.parent != menu || !e.visible) continue;
+        if (std::optional<Decision> d = wanted(e)) return *d;
+        if (e.caption == Msg(405)) quit = &e;
+    }
+    if (quit) return {"menu " + quit->Key(), why};
+    return {"close", "nothing to choose"};
 }
 
 }  // namespace ai
