@@ -27,6 +27,19 @@ Control& AddImage(Screen& s, const std::string& name, int index, int left, int t
     return c;
 }
 
+// A hidden label of the shop and arena notes: bold small text in fore on the dark wood colour.
+Control& AddNote(Screen& s, const std::string& name, int index, int left, int top, int w, int h, Rgb fore) {
+    Control& note = s.Add(Kind::Label, name, index);
+    Place(note, left, top, w, h);
+    note.align = Align::Center;
+    note.opaque = true;
+    note.back = Rgb{52, 34, 20};
+    note.fore = fore;
+    note.font = Font{"Arial", 8.25, true};
+    note.visible = false;
+    return note;
+}
+
 std::string SpellFrameFile(int k) { return "anim" + PadDigits(k, 2) + ".gif"; }
 
 }  // namespace
@@ -59,26 +72,11 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
     list.visible = false;
     list.gameLook = true;
     // The market's offer: the name of the item priced, over the answer.
-    Control& offer = Add(Kind::Label, "lblOffre");
-    Place(offer, 264, 180, 144, 18);
-    offer.align = Align::Center;
-    offer.opaque = true;
-    offer.back = Rgb{52, 34, 20};
-    offer.fore = Rgb{255, 236, 180};
-    offer.font = Font{"Arial", 8.25, true};
-    offer.visible = false;
+    AddNote(*this, "lblOffre", -1, 264, 180, 144, 18, Rgb{255, 236, 180});
 
     // The arena's prize over each stand and the tower floor's word on its guardian.
-    for (int level = 1; level <= 3; ++level) {
-        Control& prize = Add(Kind::Label, "lblPrix", level);
-        Place(prize, 44 + 128 * (level - 1), 110, 72, 16);
-        prize.align = Align::Center;
-        prize.opaque = true;
-        prize.back = Rgb{52, 34, 20};
-        prize.fore = Rgb{255, 214, 120};
-        prize.font = Font{"Arial", 8.25, true};
-        prize.visible = false;
-    }
+    for (int level = 1; level <= 3; ++level)
+        AddNote(*this, "lblPrix", level, 44 + 128 * (level - 1), 110, 72, 16, Rgb{255, 214, 120});
     Control& hint = Add(Kind::Label, "lblGardien");
     Place(hint, 18, 299, 380, 16);
     hint.align = Align::Center;

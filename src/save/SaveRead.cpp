@@ -127,6 +127,16 @@ public:
         }
     }
 
+    // An array of exactly as many true/false values as out holds.
+    template <typename Flags>
+    void Bools(const Json& object, const std::string& key, Flags& out) const {
+        const Json& a = Array(object, key, out.size());
+        for (size_t i = 0; i < out.size(); ++i) {
+            if (!a[i].is_boolean()) Fail(Element(key, i), SaveText::FieldType);
+            out[i] = a[i].get<bool>();
+        }
+    }
+
     std::string Name(const std::string& key) const { return path_.empty() ? key : path_ + "." + key; }
     std::string Element(const std::string& key, size_t i) const { return Name(key) + "[" + std::to_string(i) + "]"; }
 
@@ -237,11 +247,9 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     // none, and every party is a person's.
     g.ComputerPlayer.fill(false);
     if (s.contains("ComputerPlayer")) {
-        const Json& computer = r.Array(s, "ComputerPlayer", g.ComputerPlayer.size());
-        for (size_t p = 0; p < g.ComputerPlayer.size(); ++p) {
-            if (!computer[p].is_boolean()) r.Fail(r.Element("ComputerPlayer", p), SaveText::FieldType);
-            g.ComputerPlayer[p] = computer[p].get<bool>() && p >= 1 && static_cast<int>(p) <= g.PlayerCount;
-        }
+        r.Bools(s, "ComputerPlayer", g.ComputerPlayer);
+        for (size_t p = 0; p < g.ComputerPlayer.size(); ++p)
+            g.ComputerPlayer[p] = g.ComputerPlayer[p] && p >= 1 && static_cast<int>(p) <= g.PlayerCount;
     }
 }
 
@@ -252,11 +260,7 @@ void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
     r.Ints(b, "BlockX", v.BlockX, blocks(22));
     r.Ints(b, "BlockY", v.BlockY, blocks(17));
     r.Ints(b, "BlockZone", v.BlockZone, blocks(4));
-    const Json& icons = r.Array(b, "IconsShown", v.iconsShown.size());
-    for (size_t i = 0; i < v.iconsShown.size(); ++i) {
-        if (!icons[i].is_boolean()) r.Fail(r.Element("IconsShown", i), SaveText::FieldType);
-        v.iconsShown[i] = icons[i].get<bool>();
-    }
+    r.Bools(b, "IconsShown", v.iconsShown);
     const Json& thumbnails = r.Array(b, "Thumbnails", 4);
     for (int k = 1; k <= 4; ++k) {
         const std::string field = r.Element("Thumbnails", static_cast<size_t>(k - 1));

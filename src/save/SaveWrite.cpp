@@ -15,6 +15,13 @@ Json Numbers(const Array& a) {
     return out;
 }
 
+template <typename Array>
+Json Flags(const Array& a) {
+    Json out = Json::array();
+    for (bool v : a) out.push_back(v);
+    return out;
+}
+
 Json StateJson(const GlobalDecl& g) {
     Json s;
     s["LanguageOffset"] = g.LanguageOffset;
@@ -48,9 +55,7 @@ Json StateJson(const GlobalDecl& g) {
     s["PosY"] = Numbers(g.PosY);
     s["DoorState"] = Numbers(g.DoorState);
     s["TowerFloor"] = Numbers(g.TowerFloor);
-    Json computer = Json::array();
-    for (bool played : g.ComputerPlayer) computer.push_back(played);
-    s["ComputerPlayer"] = computer;
+    s["ComputerPlayer"] = Flags(g.ComputerPlayer);
     return s;
 }
 
@@ -61,9 +66,7 @@ Json BoardJson(const BoardValues& b) {
     j["BlockX"] = Numbers(b.BlockX);
     j["BlockY"] = Numbers(b.BlockY);
     j["BlockZone"] = Numbers(b.BlockZone);
-    Json icons = Json::array();
-    for (bool shown : b.iconsShown) icons.push_back(shown);
-    j["IconsShown"] = icons;
+    j["IconsShown"] = Flags(b.iconsShown);
     Json thumbnails = Json::array();
     for (int k = 1; k <= 4; ++k) {
         Json ops = Json::array();
