@@ -169,14 +169,17 @@ int UsefulKey(int c, int door) {
 bool PartyCanOpen(const PartyKeys& k) { return !k.needRunic && !k.needOther; }
 
 // Is there any sense in c's trying the party's next tower floor?
-bool TowerHope(int c, int p) {
-    if (CanArmagueddon(c)) return true;
+// c's chance against the guardian of the party's next floor (a lost floor leaves life enough
+// to try).
+double TowerWin(int c, int p) {
     int a, d, g;
     Guardian(gd.TowerFloor[p], a, d, g);
     FightSides tower = SidesAgainst(c, a, d, g);
     tower.life = std::max(tower.life, 1);
-    return WinChance(tower).win >= 0.02;
+    return WinChance(tower).win;
 }
+
+bool TowerHope(int c, int p) { return CanArmagueddon(c) || TowerWin(c, p) >= 0.02; }
 
 }  // namespace
 
@@ -347,11 +350,7 @@ Decision BoardMove(Screen& board) {
     if (OnSpot(c, kDoor)) {
         int key = UsefulKey(c, gd.DoorState[p]);
         if (key && gd.DoorState[p] < 5) return UseItem(board, c, key, "use " + items::ItemName(key) + " on the door");
-        int a, d, g;
-        Guardian(gd.TowerFloor[p], a, d, g);
-        FightSides tower = SidesAgainst(c, a, d, g);
-        tower.life = std::max(tower.life, 1);
-        if (gd.DoorState[p] >= 5 && !m.towerTried && ((Climber(p) == c && TowerHope(c, p)) || WinChance(tower).win >= 0.1)) {
+        if (gd.DoorState[p] >= 5 && !m.towerTried && ((Climber(p) == c && TowerHope(c, p)) || TowerWin(c, p) >= 0.1)) {
             m.towerTried = true;
             return {MapClick(19, 9), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
         }
