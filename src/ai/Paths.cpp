@@ -1,7 +1,11 @@
 #include "ai/Paths.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <map>
 #include <queue>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -93,42 +97,130 @@ Step Walk(const Spot& from, int d, int cls, const Obstacles& obstacles) {
     return out;
 }
 
+namespace {
+
+// Keys of spots run below this (zones 0-4, columns and rows -4 to 27).
+constexpr int kKeyCount = 5 * 32 * 32;
+bool Keyed(const Spot& s) { return s.zone >= 0 && s.zone <= 4 && s.x >= -4 && s.x < 28 && s.y >= -4 && s.y < 28; }
+
+long long searchVisits = 0;
+
+// The cells one search meets, each with its four direction commands worked out once.
+class WalkGraph {
+  public:
+    WalkGraph(int cls, const Obstacles& obstacles) : cls_(cls), obstacles_(obstacles), node_(kKeyCount, -1) {}
+    const std::array<Step, 4>& From(const Spot& s) {
+        int& n = node_[Key(s)];
+        if (n < 0) {
+            n = static_cast<int>(steps_.size());
+            std::array<Step, 4> four;
+            for (int d = 0; d < 4; ++d) four[d] = Walk(s, d, cls_, obstacles_);
+            steps_.push_back(four);
+        }
+        return steps_[n];
+    }
+
+  private:
+    int cls_;
+    const Obstacles& obstacles_;
+    std::vector<int> node_;
+    std::vector<std::array<Step, 4>> steps_;
+};
+
+// The spots reached after k steps, by key, with the first direction that led to each.
+struct Reached {
+    int key;
+    Spot spot;
+    int firstDirection;
+};
+using Layer = std::vector<Reached>;
+
+bool SameLayer(const Layer& a, const Layer& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].key != b[i].key || a[i].firstDirection != b[i].firstDirection) return false;
+    return true;
+}
+
+uint64_t LayerHash(const Layer& layer) {
+    uint64_t h = 1469598103934665603ull;
+    for (const Reached& r : layer) h = (h ^ static_cast<uint64_t>(r.key * 4 + r.firstDirection + 1)) * 1099511628211ull;
+    return h;
+}
+
+// Past this many steps without a layer seen before, the walk is planned as if the movement
+// stopped there (with the same evenness); no start on the map comes near it.
+constexpr int kMaxLayers = 4 * map::kColumns * map::kRows;
+
+}  // namespace
+
+long long SearchVisits() { return searchVisits; }
+
 std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstacles& obstacles) {
     std::vector<WalkEnd> ends;
-    if (moves <= 0) return ends;
-    // Spots after k steps, with the first direction that leads there (the first one found).
-    std::map<int, WalkEnd> layer;
-    layer[Key(from)] = WalkEnd{from, -1, false, false};
-    std::map<int, bool> endSeen;
+    if (moves <= 0 || !Keyed(from)) return ends;
+    // Each layer follows from the one before alone, and there are only so many spots: the
+    // layers come round in a cycle within a few dozen steps. Once a layer repeats, whole
+    // rounds of the cycle are skipped; they would only find again the places and dead ends
+    // of the first round, so the walk's ends are the same as if every step were taken.
+    WalkGraph graph(cls, obstacles);
+    Layer layer{Reached{Key(from), from, -1}};
+    std::vector<Layer> seen;
+    std::unordered_multimap<uint64_t, int> seenAt;
+    bool skipped = false;
+    std::vector<char> endSeen(2 * kKeyCount, 0);
+    std::vector<int> reachedAt(kKeyCount, -1);
+    Layer next;
     for (int k = 0; k < moves && !layer.empty(); ++k) {
-        std::map<int, WalkEnd> next;
-        for (auto& [key, w] : layer) {
+        if (!skipped) {
+            const uint64_t h = LayerHash(layer);
+            auto [first, last] = seenAt.equal_range(h);
+            for (auto it = first; it != last && !skipped; ++it)
+                if (SameLayer(seen[it->second], layer)) {
+                    const int round = k - it->second;
+                    k += (moves - 1 - k) / round * round;
+                    skipped = true;
+                }
+            if (!skipped) {
+                if (k >= kMaxLayers) {
+                    k = moves - 1 - ((moves - 1 - k) % 2);
+                    skipped = true;
+                } else {
+                    seenAt.emplace(h, static_cast<int>(seen.size()));
+                    seen.push_back(layer);
+                }
+            }
+        }
+        next.clear();
+        for (const Reached& w : layer) {
+            ++searchVisits;
             bool any = false;
+            const std::array<Step, 4>& four = graph.From(w.spot);
             for (int d = 0; d < 4; ++d) {
-                Step s = Walk(w.spot, d, cls, obstacles);
+                const Step& s = four[d];
                 if (!s.moved) continue;
                 any = true;
                 WalkEnd e{s.to, w.firstDirection < 0 ? d : w.firstDirection, s.enteredPlace, false};
                 if (s.enteredPlace || k + 1 == moves) {
-                    int ek = Key(s.to) * 2 + (s.enteredPlace ? 1 : 0);
+                    const int ek = Key(s.to) * 2 + (s.enteredPlace ? 1 : 0);
                     if (!endSeen[ek]) {
-                        endSeen[ek] = true;
+                        endSeen[ek] = 1;
                         ends.push_back(e);
                     }
-                } else {
-                    next.emplace(Key(s.to), e);
+                } else if (const int key = Key(s.to); reachedAt[key] != k) {
+                    reachedAt[key] = k;
+                    next.push_back(Reached{key, s.to, e.firstDirection});
                 }
             }
             if (!any && k > 0) {
-                int ek = Key(w.spot) * 2;
+                const int ek = Key(w.spot) * 2;
                 if (!endSeen[ek]) {
-                    endSeen[ek] = true;
-                    WalkEnd e = w;
-                    e.stuck = true;
-                    ends.push_back(e);
+                    endSeen[ek] = 1;
+                    ends.push_back(WalkEnd{w.spot, w.firstDirection, false, true});
                 }
             }
         }
+        std::sort(next.begin(), next.end(), [](const Reached& a, const Reached& b) { return a.key < b.key; });
         layer.swap(next);
     }
     return ends;
@@ -157,6 +249,7 @@ int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obs
             auto [here, key] = q.top();
             q.pop();
             if (here > dist[key]) continue;
+            ++searchVisits;
             const Spot s = spots[key];
             for (int d = 0; d < 4; ++d) {
                 Step st = Walk(s, d, cls, obstacles);

@@ -39,10 +39,16 @@ struct WalkEnd {
     bool place = false;       // a place entered
     bool stuck = false;       // no step possible before the movement ran out
 };
+// The search is bounded by the map, not by the movement: a walk of a million steps costs what
+// one of a few dozen does.
 std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstacles& obstacles);
 
 // Steps from a spot to another over any number of turns, around the obstacles, each place
 // passed through counted with what it risks (a few steps more, many for the volcano); -1 if never.
 int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obstacles);
+
+// Spots the searches above have taken up since the program started (a spot reached after k
+// steps of a turn's walk counts once for each k): what they cost, for the tests.
+long long SearchVisits();
 
 }  // namespace ai

@@ -103,6 +103,7 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
             }
             ai::Decision d;
             if (ai::ComputerToAct()) {
+                if (o.beforeDecision) o.beforeDecision(driver.popupScreen());
                 auto start = std::chrono::steady_clock::now();
                 d = ai::Decide(driver.popupScreen(), driver.popupMenu());
                 result.decisionMs.push_back(

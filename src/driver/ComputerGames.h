@@ -2,8 +2,11 @@
 // Whole games played by computer parties and random-play parties, from a seed, through the
 // driver: the tournament runner and the tests use them.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+class Screen;
 
 struct ComputerGameOptions {
     uint64_t seed = 1;
@@ -12,6 +15,9 @@ struct ComputerGameOptions {
     long long maxActions = 200000;   // the game is left unfinished after this many actions
     bool checkRules = false;         // the random-play tester's checks after every action
     bool verbose = false;            // print each decision with its reason
+    // Called before each of the computer's decisions with the pop-up in front (or null): the
+    // bench times decisions in other situations there. It must leave the game as it found it.
+    std::function<void(Screen* popup)> beforeDecision;
 };
 
 struct ComputerGameResult {
