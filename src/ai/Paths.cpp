@@ -57,6 +57,7 @@ int PlaceCost(const Spot& s) {
 }
 
 int Key(const Spot& s) { return ((s.zone * 32 + (s.x + 4)) * 32) + (s.y + 4); }
+Spot SpotOf(int key) { return Spot{key / 1024, key / 32 % 32 - 4, key % 32 - 4}; }
 
 }  // namespace
 
@@ -105,26 +106,49 @@ bool Keyed(const Spot& s) { return s.zone >= 0 && s.zone <= 4 && s.x >= -4 && s.
 
 long long searchVisits = 0;
 
-// The cells one search meets, each with its four direction commands worked out once.
-class WalkGraph {
-  public:
-    WalkGraph(int cls, const Obstacles& obstacles) : cls_(cls), obstacles_(obstacles), node_(kKeyCount, -1) {}
-    const std::array<Step, 4>& From(const Spot& s) {
-        int& n = node_[Key(s)];
-        if (n < 0) {
-            n = static_cast<int>(steps_.size());
-            std::array<Step, 4> four;
-            for (int d = 0; d < 4; ++d) four[d] = Walk(s, d, cls_, obstacles_);
-            steps_.push_back(four);
+// What the searches work out once and keep while the obstacles stay where they are (they
+// stand for the rest of the game once placed): each cell's four direction commands, and the
+// cost from an origin to every spot, per temple rule (the only way the class changes a walk).
+struct PathMemo {
+    Obstacles obstacles;
+    std::vector<std::array<Step, 4>> steps[2];
+    std::vector<char> known[2];
+    std::map<int, std::vector<int>> costs[2];   // by origin's key; -1 where it never gets
+};
+
+PathMemo& MemoFor(const Obstacles& obstacles) {
+    static PathMemo memo;
+    if (memo.steps[0].empty() || !(obstacles == memo.obstacles)) {
+        memo.obstacles = obstacles;
+        for (int rule = 0; rule < 2; ++rule) {
+            memo.steps[rule].assign(kKeyCount, {});
+            memo.known[rule].assign(kKeyCount, 0);
+            memo.costs[rule].clear();
         }
-        return steps_[n];
     }
+    return memo;
+}
+
+// The four direction commands from a keyed spot.
+class StepTable {
+  public:
+    StepTable(int cls, const Obstacles& obstacles)
+        : memo_(MemoFor(obstacles)), rule_(TempleRefused(cls) ? 1 : 0), cls_(cls), obstacles_(obstacles) {}
+    const std::array<Step, 4>& From(const Spot& s) {
+        const int key = Key(s);
+        std::array<Step, 4>& four = memo_.steps[rule_][key];
+        if (!memo_.known[rule_][key]) {
+            for (int d = 0; d < 4; ++d) four[d] = Walk(s, d, cls_, obstacles_);
+            memo_.known[rule_][key] = 1;
+        }
+        return four;
+    }
+    std::vector<int>& CostsFrom(const Spot& s) { return memo_.costs[rule_][Key(s)]; }
 
   private:
-    int cls_;
+    PathMemo& memo_;
+    int rule_, cls_;
     const Obstacles& obstacles_;
-    std::vector<int> node_;
-    std::vector<std::array<Step, 4>> steps_;
 };
 
 // The spots reached after k steps, by key, with the first direction that led to each.
@@ -163,7 +187,7 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
     // layers come round in a cycle within a few dozen steps. Once a layer repeats, whole
     // rounds of the cycle are skipped; they would only find again the places and dead ends
     // of the first round, so the walk's ends are the same as if every step were taken.
-    WalkGraph graph(cls, obstacles);
+    StepTable table(cls, obstacles);
     Layer layer{Reached{Key(from), from, -1}};
     std::vector<Layer> seen;
     std::unordered_multimap<uint64_t, int> seenAt;
@@ -195,7 +219,7 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
         for (const Reached& w : layer) {
             ++searchVisits;
             bool any = false;
-            const std::array<Step, 4>& four = graph.From(w.spot);
+            const std::array<Step, 4>& four = table.From(w.spot);
             for (int d = 0; d < 4; ++d) {
                 const Step& s = four[d];
                 if (!s.moved) continue;
@@ -228,44 +252,34 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
 
 int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obstacles) {
     if (from == to) return 0;
-    // Memo per (temple rule, origin): a breadth-first walk over the whole map. Obstacles stand
-    // for the rest of the game once placed, so the memo only starts afresh when they change.
-    static std::map<std::pair<int, int>, std::map<int, int>> memo;
-    static Obstacles memoObstacles;
-    if (!(obstacles == memoObstacles)) {
-        memo.clear();
-        memoObstacles = obstacles;
-    }
-    auto& dist = memo[{TempleRefused(cls) ? 1 : 0, Key(from)}];
-    if (dist.empty()) {
-        // Shortest by cost, where entering a place costs what it risks on top of its step.
+    if (!Keyed(from) || !Keyed(to)) return -1;
+    StepTable table(cls, obstacles);
+    std::vector<int>& cost = table.CostsFrom(from);
+    if (cost.empty()) {
+        // Shortest by cost over the whole map, where entering a place costs what it risks on
+        // top of its step.
+        cost.assign(kKeyCount, -1);
         using Item = std::pair<int, int>;   // cost, key
         std::priority_queue<Item, std::vector<Item>, std::greater<Item>> q;
-        std::map<int, Spot> spots;
-        spots[Key(from)] = from;
-        dist[Key(from)] = 0;
+        cost[Key(from)] = 0;
         q.push({0, Key(from)});
         while (!q.empty()) {
             auto [here, key] = q.top();
             q.pop();
-            if (here > dist[key]) continue;
+            if (here > cost[key]) continue;
             ++searchVisits;
-            const Spot s = spots[key];
-            for (int d = 0; d < 4; ++d) {
-                Step st = Walk(s, d, cls, obstacles);
+            const std::array<Step, 4>& four = table.From(SpotOf(key));
+            for (const Step& st : four) {
                 if (!st.moved) continue;
                 const int k = Key(st.to);
-                const int cost = here + 1 + (st.enteredPlace ? PlaceCost(st.to) : 0);
-                auto found = dist.find(k);
-                if (found != dist.end() && found->second <= cost) continue;
-                dist[k] = cost;
-                spots[k] = st.to;
-                q.push({cost, k});
+                const int c = here + 1 + (st.enteredPlace ? PlaceCost(st.to) : 0);
+                if (cost[k] >= 0 && cost[k] <= c) continue;
+                cost[k] = c;
+                q.push({c, k});
             }
         }
     }
-    auto it = dist.find(Key(to));
-    return it == dist.end() ? -1 : it->second;
+    return cost[Key(to)];
 }
 
 }  // namespace ai
