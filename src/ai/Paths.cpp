@@ -185,7 +185,7 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
     if (moves <= 0 || !Keyed(from)) return ends;
     // Each layer follows from the one before alone, and there are only so many spots: once
     // the walk has spread over the cells it can reach, the layers come round in a cycle
-    // (mostly of two: there and back). When a layer repeats, whole rounds of the cycle are
+    // (on this map, of two steps, there and back, within twenty steps of any start). When a layer repeats, whole rounds of the cycle are
     // skipped; they would only find again the places and dead ends of the first round, so
     // the walk's ends are the same as if every step were taken.
     StepTable table(cls, obstacles);
