@@ -184,10 +184,11 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
     std::vector<WalkEnd> ends;
     if (moves <= 0 || !Keyed(from)) return ends;
     // Each layer follows from the one before alone, and there are only so many spots: once
-    // the walk has spread over the cells it can reach, the layers come round in a cycle
-    // (on this map, of two steps, there and back, within twenty steps of any start). When a layer repeats, whole rounds of the cycle are
-    // skipped; they would only find again the places and dead ends of the first round, so
-    // the walk's ends are the same as if every step were taken.
+    // the walk has spread over the cells it can reach, the layers come round in a cycle (on
+    // this map, of two steps, there and back, within twenty steps of any start). When a layer
+    // repeats, whole rounds of the cycle are skipped; they would only find again the places
+    // and dead ends of the first round, so the walk's ends are the same as if every step
+    // were taken.
     StepTable table(cls, obstacles);
     Layer layer{Reached{Key(from), from, -1}};
     std::vector<Layer> seen;
