@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,6 @@ using Json = nlohmann::json;
 
 constexpr int kDeepest = 8;               // the format nests four deep
 constexpr size_t kLongestMessage = 2000;  // bytes of an information line or journal text
-constexpr size_t kMostEntries = 1000000;  // journal entries
 constexpr size_t kLongestLabel = 200;    // bytes of a panel text
 constexpr size_t kMostMarks = 64;         // drawings on one zone thumbnail (16 markers and a frame)
 // Fractions a version-1 file's dice replay from their seed (a long game makes thousands; a
@@ -265,7 +265,7 @@ void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
 void ReadJournal(const Reader& r, const Json& j, JournalState& journal) {
     const Json& entries = r.Get(j, "entries");
     if (!entries.is_array()) r.Fail(r.Name("entries"), SaveText::FieldType);
-    if (entries.size() > kMostEntries) r.Fail(r.Name("entries"), SaveText::FieldRange);
+    if (entries.size() > static_cast<size_t>(limits::kMostJournalEntries)) r.Fail(r.Name("entries"), SaveText::FieldRange);
     journal.entries.clear();
     journal.entries.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -297,6 +297,7 @@ void ReadDice(const Reader& r, const Json& d, rnd::Position& dice, int version) 
         r.Fail(r.Name("seed"), SaveText::FieldRange);
     dice.seed = value;
     dice.made = static_cast<uint64_t>(r.IntAt(d, "made", 0, static_cast<long long>(kMostReplayedDraws)));
+    dice.engine = rnd::EngineStateAfter(dice.seed, dice.made);
 }
 
 std::string FieldFault(const Fault& f) { return Say(SaveText::BadField) + f.field + Say(f.what); }

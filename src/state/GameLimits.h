@@ -16,6 +16,11 @@ constexpr int NextHour(int hourCounter) {
     return hourCounter >= kLastHour ? kLastHour - 23 : hourCounter + 1;
 }
 
+// Messages the journal keeps: when it is full the oldest thousand go (a long evening's game
+// holds a few thousand; fifty thousand of the game's messages make a file of a few MiB).
+constexpr int kMostJournalEntries = 50000;
+constexpr int kJournalEntriesDropped = 1000;
+
 // Item entries of one record (four digits each).
 constexpr int kMostItems = 250;
 // Movement points: a roll of nine dice and a bonus of nine.

@@ -1,5 +1,7 @@
 #include "state/GameRules.h"
 
+#include <string_view>
+
 #include "state/CharacterRecord.h"
 #include "state/GameLimits.h"
 #include "state/Status.h"
@@ -44,10 +46,50 @@ int CountOf(const GlobalDecl& g) {
     return g.PlayerCount == 2 ? 12 : g.PlayerCount == 3 ? 15 : g.PlayerCount == 4 ? 16 : 0;
 }
 
+// The first fault of a record's layout, with what it is in plain English.
+Rule RecordFault(const std::u32string& r, int owner, std::string& why) {
+    const size_t length = r.size();
+    if (length < static_cast<size_t>(rec::kFixedLength) || (length - rec::kFixedLength) % 4 != 0) {
+        why = "record length " + std::to_string(length) + " is not 41 + 4n";
+        return Rule::RecordShape;
+    }
+    if (!Digits(Field(r, rec::kPlayerNumber, 2)) || !Digits(Field(r, rec::kClassNumber, 2)) ||
+        !Digits(Field(r, rec::kMoveDice, static_cast<int>(length) - rec::kMoveDice + 1))) {
+        why = "a numeric field holds something else than digits";
+        return Rule::RecordShape;
+    }
+    const int player = Number(Field(r, rec::kPlayerNumber, 2)), cls = Number(Field(r, rec::kClassNumber, 2));
+    if (player < 1 || player > kMaxPlayers || cls < 1 || cls > 16) {
+        why = "player number " + std::to_string(player) + " or class number " + std::to_string(cls);
+        return Rule::RecordShape;
+    }
+    if (owner != 0 && player != owner) {
+        why = "player number " + std::to_string(player) + " is not its owner " + std::to_string(owner);
+        return Rule::RecordOwner;
+    }
+    for (char32_t flag : {r[length - 2], r[length - 1]})
+        if (flag != U'0' && flag != U'1') {
+            why = "day and night flags are not 0 or 1";
+            return Rule::RecordShape;
+        }
+    for (int position : {rec::kPlayerName, rec::kCharacterName})
+        for (char32_t c : Field(r, position, rec::kNameWidth))
+            if (c < 0x20 || c == 0x7F) {
+                why = "control character in a name field";
+                return Rule::NameControl;
+            }
+    if ((length - rec::kFixedLength) / 4 > static_cast<size_t>(limits::kMostItems)) {
+        why = "more than " + std::to_string(limits::kMostItems) + " item entries";
+        return Rule::TooManyItems;
+    }
+    return Rule::None;
+}
+
 RuleBreak CheckCharacter(const GlobalDecl& g, int c, int perPlayer) {
     const std::u32string& r = g.CharacterRecords[static_cast<size_t>(c)];
-    if (Rule rule = RecordRule(r, (c - 1) / perPlayer + 1); rule != Rule::None)
-        return Broken(rule, c, Of(c) + "its record breaks its layout: " + ToUtf8(r));
+    std::string why;
+    if (Rule rule = RecordFault(r, (c - 1) / perPlayer + 1, why); rule != Rule::None)
+        return Broken(rule, c, Of(c) + why + ": " + ToUtf8(r));
     const std::string& res = g.Resources[static_cast<size_t>(c)];
     if (res.size() != 14 || res.find_first_not_of("0123456789") != std::string::npos)
         return Broken(Rule::ResourcesShape, c, Of(c) + "resources are not 14 digits: " + res);
@@ -91,21 +133,8 @@ bool KnownStatus(int s) {
 }
 
 Rule RecordRule(const std::u32string& r, int owner) {
-    const size_t length = r.size();
-    if (length < static_cast<size_t>(rec::kFixedLength) || (length - rec::kFixedLength) % 4 != 0) return Rule::RecordShape;
-    if (!Digits(Field(r, rec::kPlayerNumber, 2)) || !Digits(Field(r, rec::kClassNumber, 2)) ||
-        !Digits(Field(r, rec::kMoveDice, static_cast<int>(length) - rec::kMoveDice + 1)))
-        return Rule::RecordShape;
-    const int player = Number(Field(r, rec::kPlayerNumber, 2)), cls = Number(Field(r, rec::kClassNumber, 2));
-    if (player < 1 || player > kMaxPlayers || cls < 1 || cls > 16) return Rule::RecordShape;
-    if (owner != 0 && player != owner) return Rule::RecordOwner;
-    for (char32_t flag : {r[length - 2], r[length - 1]})
-        if (flag != U'0' && flag != U'1') return Rule::RecordShape;
-    for (int position : {rec::kPlayerName, rec::kCharacterName})
-        for (char32_t c : Field(r, position, rec::kNameWidth))
-            if (c < 0x20 || c == 0x7F) return Rule::NameControl;
-    if ((length - rec::kFixedLength) / 4 > static_cast<size_t>(limits::kMostItems)) return Rule::TooManyItems;
-    return Rule::None;
+    std::string why;
+    return RecordFault(r, owner, why);
 }
 
 RuleBreak CheckGameRules(const GlobalDecl& g, const BoardNumbers* board) {

@@ -109,6 +109,14 @@ bool IsEngineState(const std::string& text) {
     return count == kWords + 1 && someWord;
 }
 
+std::string EngineStateAfter(uint64_t seed, uint64_t made) {
+    std::mt19937_64 engine(seed);
+    engine.discard(made);
+    std::ostringstream text;
+    text << engine;
+    return text.str();
+}
+
 void Restore(const Position& at) {
     if (!at.engine.empty() && IsEngineState(at.engine)) {
         std::istringstream text(at.engine);

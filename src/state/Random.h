@@ -44,5 +44,7 @@ void Restore(const Position& at);
 // decimal numbers of 64 bits at most, one blank between two, the last (the place) at most 312,
 // the words not all zero.
 bool IsEngineState(const std::string& text);
+// The engine's state once seeded with seed and past made fractions (it takes time in made).
+std::string EngineStateAfter(uint64_t seed, uint64_t made);
 
 }  // namespace rnd

@@ -9,6 +9,7 @@
 #include "state/GameLimits.h"
 #include "state/GameRules.h"
 #include "state/GlobalDecl.h"
+#include "state/Journal.h"
 #include "state/Text.h"
 
 namespace {
@@ -144,6 +145,24 @@ TEST(GameLimits, AFullItemListTakesNothingMore) {
     rec::AppendItemsText(1, U"53015402");   // room for one of the two
     EXPECT_EQ(rec::ItemCount(1), limits::kMostItems);
     EXPECT_EQ(rec::ItemAt(1, limits::kMostItems - 1).number, 53);
+}
+
+TEST(GameLimits, AFullJournalForgetsItsOldestMessagesAndKeepsWhatTheLinesShow) {
+    JournalClear();
+    const JournalMoment at{1, 13, "Al"};
+    JournalRecord("on show", at);
+    for (int k = 1; k < limits::kMostJournalEntries; ++k) JournalNote("note " + std::to_string(k), at);
+    ASSERT_EQ(JournalEntries().size(), static_cast<size_t>(limits::kMostJournalEntries));
+    JournalNote("one more", at);
+    const size_t kept = static_cast<size_t>(limits::kMostJournalEntries - limits::kJournalEntriesDropped + 1);
+    EXPECT_EQ(JournalEntries().size(), kept);
+    EXPECT_EQ(JournalEntries().front().text, "note " + std::to_string(limits::kJournalEntriesDropped));
+    EXPECT_EQ(JournalEntries().back().text, "one more");
+    EXPECT_EQ(JournalSnapshot().informationsShown, -1);   // its entry is gone
+    JournalRecord("shown now", at);
+    JournalRecord("shown now", at);   // set again: no second entry
+    EXPECT_EQ(JournalEntries().size(), kept + 1);
+    JournalClear();
 }
 
 }  // namespace
