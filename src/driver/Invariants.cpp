@@ -75,6 +75,6 @@ std::string CheckInvariants() {
     }
     for (int c = 1; c <= count; ++c)
         if (!(FixedPart(gd.CharacterRecords[c]) == gFixed[c]))
-            return Where(c) + "a field written only at creation changed: " + ToUtf8(gd.CharacterRecords[c]);
+            return "character " + std::to_string(c) + ": a field written only at creation changed: " + ToUtf8(gd.CharacterRecords[c]);
     return {};
 }

@@ -349,8 +349,9 @@ bool Parse(const std::string& text, Json& root, std::string& why) {
     try {
         root = Json::parse(text, std::ref(keys));
     } catch (const Json::parse_error& e) {
-        // Input that ends where more was expected is a file cut short.
-        const bool atEnd = std::string_view(e.what()).find("unexpected end of input") != std::string_view::npos;
+        // Input that ends where more was expected is a file cut short (in a string as well).
+        const bool atEnd = std::string_view(e.what()).find("unexpected end of input") != std::string_view::npos ||
+                           e.byte > text.size();
         why = atEnd ? Say(SaveText::Truncated) : Say(SaveText::Malformed) + std::to_string(e.byte) + ").";
         return false;
     } catch (const Json::out_of_range&) {
