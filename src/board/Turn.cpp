@@ -2,6 +2,7 @@
 // that keep a character from playing or end at the start of its turn.
 #include "board/Board.h"
 #include "board/HandOver.h"
+#include "state/GameLimits.h"
 #include "state/Classes.h"
 #include "state/Journal.h"
 #include "board/MapTables.h"
@@ -101,7 +102,7 @@ bool IsDayHour(int hour) { return hour >= 7 && hour <= 19; }
 void AdvanceClock() {
     frmJeu* b = Jeu();
     if (!b) return;
-    ++b->HourCounter;
+    b->HourCounter = limits::NextHour(b->HourCounter);
     const int hour = HourOfDay(b->HourCounter);
     b->C("TimeIsOnMySide").caption =
         Msg(104) + NumberText(DayNumber(b->HourCounter)) + Msg(105) + NumberText(hour) + "H";

@@ -4,6 +4,7 @@
 #include "items/Shop.h"
 #include "items/ShopNotes.h"
 #include "items/ShopCommon.h"
+#include "state/GameLimits.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -91,8 +92,8 @@ void ForgeItem(Screen& combat, int k, const std::array<int, 7>& materials, int t
     if (recipe.discards) DiscardItemGroup(recipe.discardFirst, recipe.discardLast);
     for (int r = 1; r <= 7; ++r) rec::SetResource(c, r, rec::Resource(c, r) - materials[r - 1]);
     gd.Status[c] = status::kForgingFirst + t;
-    gd.AttackBonus[c] += att;
-    gd.DefenseBonus[c] += def;
-    gd.AgilityBonus[c] += ag;
+    gd.AttackBonus[c] = limits::Grown(gd.AttackBonus[c], att, -limits::kMostBonus, limits::kMostBonus);
+    gd.DefenseBonus[c] = limits::Grown(gd.DefenseBonus[c], def, -limits::kMostBonus, limits::kMostBonus);
+    gd.AgilityBonus[c] = limits::Grown(gd.AgilityBonus[c], ag, -limits::kMostBonus, limits::kMostBonus);
     rec::AddItemBack(c, recipe.item, att);
 }

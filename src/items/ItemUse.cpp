@@ -8,6 +8,7 @@
 #include "board/MapTables.h"
 #include "items/Graveyard.h"
 #include "items/ItemCatalogue.h"
+#include "state/GameLimits.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -71,9 +72,10 @@ void LifePotion() {
     RefreshPanel(Me());
 }
 
-void Potion(int n, int& value, int amount) {
+// A potion adds to one of the character's values, up to its limit.
+void Potion(int n, int& value, int amount, int most) {
     UseUp(n);
-    value += amount;
+    value = limits::Grown(value, amount, 0, std::max(value, most));
     RefreshPanel(Me());
 }
 
@@ -133,14 +135,14 @@ void Use(int n) {
         case items::kMagicRing: MagicRing(); break;
         case items::kTalisman: LifeItem(n, 2); break;
         case items::kHealingOintment: LifeItem(n, 2); break;
-        case items::kMagicPotion: Potion(n, gd.MagicPoints[Me()], 4); break;
+        case items::kMagicPotion: Potion(n, gd.MagicPoints[Me()], 4, limits::kMostMagic); break;
         case items::kLifePotion: LifePotion(); break;
         case items::kFirePotion: ElementPotion(n, 10, 560); break;
         case items::kWaterPotion: ElementPotion(n, 11, 561); break;
         case items::kAirPotion: ElementPotion(n, 12, 563); break;
         case items::kEarthPotion: ElementPotion(n, 13, 562); break;
-        case items::kStrengthPotion: Potion(n, gd.AttackBonus[Me()], 4); break;
-        case items::kDefencePotion: Potion(n, gd.DefenseBonus[Me()], 4); break;
+        case items::kStrengthPotion: Potion(n, gd.AttackBonus[Me()], 4, limits::kMostBonus); break;
+        case items::kDefencePotion: Potion(n, gd.DefenseBonus[Me()], 4, limits::kMostBonus); break;
         case items::kShadowKey:
         case items::kGoldKey:
         case items::kRunicKey: DoorKey(n); break;

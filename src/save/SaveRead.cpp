@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
+#include <set>
 #include <string_view>
+#include <vector>
 
 #include "save/SaveTexts.h"
 #include "save/SavedGame.h"
 #include "state/CharacterRecord.h"
-#include "state/Status.h"
+#include "state/GameLimits.h"
+#include "state/GameRules.h"
 #include "state/Text.h"
 
 namespace {
@@ -18,15 +22,11 @@ using Json = nlohmann::json;
 
 constexpr int kDeepest = 8;               // the format nests four deep
 constexpr size_t kLongestMessage = 2000;  // bytes of an information line or journal text
-constexpr size_t kMostEntries = 1000000;  // journal entries
 constexpr size_t kLongestLabel = 200;    // bytes of a panel text
-constexpr int kMostItems = 250;
-constexpr size_t kMostMarks = 64;         // drawings on one zone thumbnail (16 markers and a frame)           // item entries of one record
-// Values the game counts up or down without a bound of its own (moves, bonuses, magic points,
-// the clock) are only kept far from what an int holds.
-constexpr long long kLargeCount = 1000000;
-constexpr int kLatestHour = 1000000;
-constexpr uint64_t kMostDraws = 1000000000;  // fractions made since the seed (a long game makes thousands)
+constexpr size_t kMostMarks = 64;         // drawings on one zone thumbnail (16 markers and a frame)
+// Fractions a version-1 file's dice replay from their seed (a long game makes thousands; a
+// million takes a few milliseconds).
+constexpr uint64_t kMostReplayedDraws = 10000000;
 
 // The deepest nesting of arrays and objects, counted without parsing (strings skipped), so
 // that no parser ever walks a hostile depth.
@@ -148,40 +148,6 @@ bool Digits(std::u32string_view text) {
     return std::all_of(text.begin(), text.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
 }
 
-long Number(std::u32string_view text) {
-    long n = 0;
-    for (char32_t c : text) n = n * 10 + static_cast<long>(c - U'0');
-    return n;
-}
-
-// A record as the record operations keep it: every field at its place and width. owner is the
-// player number the slot must carry (0 for a slot out of play, which any player may have left).
-bool RecordShape(const std::u32string& r, int owner) {
-    const size_t length = r.size();
-    if (length < static_cast<size_t>(rec::kFixedLength) || (length - rec::kFixedLength) % 4 != 0 ||
-        length > static_cast<size_t>(rec::kFixedLength + 4 * kMostItems))
-        return false;
-    auto field = [&r](int position, int width) { return std::u32string_view(r).substr(position - 1, width); };
-    const std::u32string_view player = field(rec::kPlayerNumber, 2), cls = field(rec::kClassNumber, 2);
-    if (!Digits(player) || Number(player) < 1 || Number(player) > 4) return false;
-    if (owner != 0 && Number(player) != owner) return false;
-    if (!Digits(cls) || Number(cls) < 1 || Number(cls) > 16) return false;
-    for (int position : {rec::kPlayerName, rec::kCharacterName})
-        for (char32_t c : field(position, rec::kNameWidth))
-            if (c == 0) return false;
-    // Dice to gold, the items and life are digits; the last two are "0" or "1".
-    if (!Digits(field(rec::kMoveDice, static_cast<int>(length) - rec::kMoveDice - 1))) return false;
-    for (char32_t flag : {r[length - 2], r[length - 1]})
-        if (flag != U'0' && flag != U'1') return false;
-    return true;
-}
-
-bool ValidStatus(int code) {
-    using namespace status;
-    return (code >= kFree && code <= kLosesNextTurn) || (code >= kElementFirst && code <= kElementLast) ||
-           code == kControlled || (code >= kAsleep && code <= kForgingLast);
-}
-
 void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     const int language = static_cast<int>(r.IntAt(s, "LanguageOffset", 1000, 2000));
     if (language != 1000 && language != 2000) r.Fail(r.Name("LanguageOffset"), SaveText::FieldRange);
@@ -191,16 +157,16 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     const int perPlayer = 8 - g.PlayerCount;
     g.CurrentCharacter = static_cast<int>(r.IntAt(s, "CurrentCharacter", 1, inPlay));
     g.ShownCharacter = static_cast<int>(r.IntAt(s, "ShownCharacter", 1, inPlay));
-    g.MovesLeft = static_cast<int>(r.IntAt(s, "MovesLeft", -kLargeCount, kLargeCount));
-    g.InventoryScroll = static_cast<int16_t>(r.IntAt(s, "InventoryScroll", 0, kMostItems));
+    g.MovesLeft = static_cast<int>(r.IntAt(s, "MovesLeft", 0, limits::kMostMoves));
+    g.InventoryScroll = static_cast<int16_t>(r.IntAt(s, "InventoryScroll", 0, limits::kMostItems));
     g.CombatMode = static_cast<int>(r.IntAt(s, "CombatMode", 0, 4));
     g.FreeMoveCharacter = static_cast<int>(r.IntAt(s, "FreeMoveCharacter", 0, kMaxCharacters));
     g.FightResult = static_cast<int>(r.IntAt(s, "FightResult", -1, 1));
     g.PendingSpell = static_cast<int>(r.IntAt(s, "PendingSpell", 0, 999));
     g.EnemyNumber = static_cast<int>(r.IntAt(s, "EnemyNumber", 0, 19));
-    g.EnemyAttack = static_cast<int>(r.IntAt(s, "EnemyAttack", -kLargeCount, kLargeCount));
-    g.EnemyDefense = static_cast<int>(r.IntAt(s, "EnemyDefense", -kLargeCount, kLargeCount));
-    g.EnemyAgility = static_cast<int>(r.IntAt(s, "EnemyAgility", -kLargeCount, kLargeCount));
+    g.EnemyAttack = static_cast<int>(r.IntAt(s, "EnemyAttack", 0, limits::kMostEnemyValue));
+    g.EnemyDefense = static_cast<int>(r.IntAt(s, "EnemyDefense", 0, limits::kMostEnemyValue));
+    g.EnemyAgility = static_cast<int>(r.IntAt(s, "EnemyAgility", 0, limits::kMostEnemyValue));
     g.CapacityAvailable = r.Bool(s, "CapacityAvailable");
     g.MagicAvailable = r.Bool(s, "MagicAvailable");
     g.EndTurnAvailable = r.Bool(s, "EndTurnAvailable");
@@ -209,10 +175,10 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     const Json& records = r.Array(s, "CharacterRecords", slots);
     for (size_t c = 0; c < slots; ++c) {
         const std::string field = r.Element("CharacterRecords", c);
-        const std::u32string record = FromUtf8(r.Text(records[c], field, 4 * (rec::kFixedLength + 4 * kMostItems)));
+        const std::u32string record = FromUtf8(r.Text(records[c], field, 4 * (rec::kFixedLength + 4 * limits::kMostItems)));
         const bool played = c >= 1 && static_cast<int>(c) <= inPlay;
         const int owner = played ? static_cast<int>(c - 1) / perPlayer + 1 : 0;
-        if ((played || !record.empty()) && !RecordShape(record, owner)) r.Fail(field, SaveText::FieldRecord);
+        if ((played || !record.empty()) && RecordRule(record, owner) != Rule::None) r.Fail(field, SaveText::FieldRecord);
         g.CharacterRecords[c] = record;
     }
     const Json& resources = r.Array(s, "Resources", slots);
@@ -227,14 +193,14 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     auto within = [](long long lo, long long hi) {
         return [lo, hi](int, long long& from, long long& to) { from = lo, to = hi; };
     };
-    r.Ints(s, "AttackBonus", g.AttackBonus, within(-kLargeCount, kLargeCount));
-    r.Ints(s, "DefenseBonus", g.DefenseBonus, within(-kLargeCount, kLargeCount));
-    r.Ints(s, "AgilityBonus", g.AgilityBonus, within(-kLargeCount, kLargeCount));
-    r.Ints(s, "MagicPoints", g.MagicPoints, within(-kLargeCount, kLargeCount));
+    r.Ints(s, "AttackBonus", g.AttackBonus, within(-limits::kMostBonus, limits::kMostBonus));
+    r.Ints(s, "DefenseBonus", g.DefenseBonus, within(-limits::kMostBonus, limits::kMostBonus));
+    r.Ints(s, "AgilityBonus", g.AgilityBonus, within(-limits::kMostBonus, limits::kMostBonus));
+    r.Ints(s, "MagicPoints", g.MagicPoints, within(0, limits::kMostMagic));
     // Slot 0 of Status holds the controlling character; the others hold status codes.
     r.Ints(s, "Status", g.Status, [](int i, long long& lo, long long& hi) { lo = 0, hi = i == 0 ? kMaxCharacters : 29; });
     for (int c = 1; c <= kMaxCharacters; ++c)
-        if (!ValidStatus(g.Status[c])) r.Fail(r.Element("Status", c), SaveText::FieldRange);
+        if (!KnownStatus(g.Status[c])) r.Fail(r.Element("Status", c), SaveText::FieldRange);
     r.Ints(s, "Zone", g.Zone, [inPlay](int i, long long& lo, long long& hi) { lo = i >= 1 && i <= inPlay ? 1 : 0, hi = 4; });
     // On the 20 x 15 grid, or just past its edge while a zone change carries a character over.
     r.Ints(s, "PosX", g.PosX, within(-1, 22));
@@ -254,7 +220,7 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
 }
 
 void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
-    v.HourCounter = static_cast<int>(r.IntAt(b, "HourCounter", 13, kLatestHour));
+    v.HourCounter = static_cast<int>(r.IntAt(b, "HourCounter", limits::kFirstHour, limits::kLastHour));
     v.DisplayedZone = static_cast<int>(r.IntAt(b, "DisplayedZone", 0, 4));
     auto blocks = [](int hi) { return [hi](int, long long& lo, long long& to) { lo = 0, to = hi; }; };
     r.Ints(b, "BlockX", v.BlockX, blocks(22));
@@ -299,13 +265,13 @@ void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
 void ReadJournal(const Reader& r, const Json& j, JournalState& journal) {
     const Json& entries = r.Get(j, "entries");
     if (!entries.is_array()) r.Fail(r.Name("entries"), SaveText::FieldType);
-    if (entries.size() > kMostEntries) r.Fail(r.Name("entries"), SaveText::FieldRange);
+    if (entries.size() > static_cast<size_t>(limits::kMostJournalEntries)) r.Fail(r.Name("entries"), SaveText::FieldRange);
     journal.entries.clear();
     journal.entries.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const Reader e(r.Element("entries", i));
         JournalEntry entry;
-        entry.day = static_cast<int>(e.IntAt(entries[i], "day", 1, kLatestHour / 24 + 1));
+        entry.day = static_cast<int>(e.IntAt(entries[i], "day", 1, limits::kLastDay));
         entry.hour = static_cast<int>(e.IntAt(entries[i], "hour", 0, 23));
         entry.characterName = e.TextAt(entries[i], "character", 4 * rec::kNameWidth);
         entry.text = e.TextAt(entries[i], "text", kLongestMessage);
@@ -316,17 +282,128 @@ void ReadJournal(const Reader& r, const Json& j, JournalState& journal) {
     journal.fightShown = static_cast<int>(r.IntAt(j, "FightLineShows", -1, last));
 }
 
-void ReadDice(const Reader& r, const Json& d, rnd::Position& dice) {
+// Version 2 keeps the engine's own state, which is set as it is; version 1 kept the seed and
+// the fractions made since, which are replayed.
+void ReadDice(const Reader& r, const Json& d, rnd::Position& dice, int version) {
+    if (version >= 2) {
+        dice.engine = r.TextAt(d, "engine", 8000);
+        if (!rnd::IsEngineState(dice.engine)) r.Fail(r.Name("engine"), SaveText::DiceState);
+        return;
+    }
     const std::string seed = r.TextAt(d, "seed", 20);
     uint64_t value = 0;
     const auto [end, error] = std::from_chars(seed.data(), seed.data() + seed.size(), value);
     if (seed.empty() || error != std::errc() || end != seed.data() + seed.size() || seed[0] == '-' || seed[0] == '+')
         r.Fail(r.Name("seed"), SaveText::FieldRange);
     dice.seed = value;
-    dice.made = static_cast<uint64_t>(r.IntAt(d, "made", 0, static_cast<long long>(kMostDraws)));
+    dice.made = static_cast<uint64_t>(r.IntAt(d, "made", 0, static_cast<long long>(kMostReplayedDraws)));
+    dice.engine = rnd::EngineStateAfter(dice.seed, dice.made);
 }
 
 std::string FieldFault(const Fault& f) { return Say(SaveText::BadField) + f.field + Say(f.what); }
+
+// Notes the first key that an object of the file gives twice (the parser would keep the last
+// one silently), by its place: "state.PosX".
+class KeyTracker {
+public:
+    bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start:
+                open_.push_back({});
+                break;
+            case Json::parse_event_t::object_end:
+                if (!open_.empty()) open_.pop_back();
+                break;
+            case Json::parse_event_t::key:
+                if (!open_.empty() && parsed.is_string()) {
+                    Object& o = open_.back();
+                    o.current = parsed.get<std::string>();
+                    if (!o.keys.insert(o.current).second && duplicate_.empty()) duplicate_ = Place();
+                }
+                break;
+            default:
+                break;
+        }
+        (void)depth;
+        return true;
+    }
+    const std::string& duplicate() const { return duplicate_; }
+
+private:
+    struct Object {
+        std::set<std::string> keys;
+        std::string current;
+    };
+    std::string Place() const {
+        std::string place;
+        for (const Object& o : open_) place += (place.empty() ? "" : ".") + o.current;
+        return place;
+    }
+    std::vector<Object> open_;
+    std::string duplicate_;
+};
+
+// The file's text as JSON, or why it is not.
+bool Parse(const std::string& text, Json& root, std::string& why) {
+    KeyTracker keys;
+    try {
+        root = Json::parse(text, std::ref(keys));
+    } catch (const Json::parse_error& e) {
+        // Input that ends where more was expected is a file cut short (in a string as well).
+        const bool atEnd = std::string_view(e.what()).find("unexpected end of input") != std::string_view::npos ||
+                           e.byte > text.size();
+        why = atEnd ? Say(SaveText::Truncated) : Say(SaveText::Malformed) + std::to_string(e.byte) + ").";
+        return false;
+    } catch (const Json::out_of_range&) {
+        why = Say(SaveText::NumberTooLarge);   // beyond what a double holds
+        return false;
+    } catch (const Json::exception& e) {
+        why = Say(SaveText::JsonFault) + e.what() + ").";
+        return false;
+    }
+    if (!keys.duplicate().empty()) {
+        why = Say(SaveText::DuplicateKey) + keys.duplicate() + ".";
+        return false;
+    }
+    return true;
+}
+
+bool ReadGame(const Json& root, SavedGame& game, std::string& why) {
+    auto format = root.is_object() ? root.find("format") : root.end();
+    if (!root.is_object() || format == root.end() || *format != "quelmor-save") {
+        why = Say(SaveText::NotASave);
+        return false;
+    }
+    auto version = root.find("version");
+    const bool known = version != root.end() && version->is_number_integer() &&
+                       (*version == kSaveVersion || *version == kFirstSaveVersion);
+    if (!known) {
+        why = Say(SaveText::OtherVersion) + (version != root.end() && version->is_number() ? version->dump() : "?") + ".";
+        return false;
+    }
+    try {
+        const Reader top("");
+        ReadState(top.Into("state"), top.Get(root, "state"), game.state);
+        ReadBoard(top.Into("board"), top.Get(root, "board"), game.board);
+        ReadDice(top.Into("dice"), top.Get(root, "dice"), game.dice, version->get<int>());
+        ReadJournal(top.Into("journal"), top.Get(root, "journal"), game.journal);
+    } catch (const Fault& f) {
+        why = FieldFault(f);
+        return false;
+    }
+    // Every value is in its range: the state as a whole must be one the game can go on from.
+    BoardNumbers board;
+    board.hourCounter = game.board.HourCounter;
+    board.displayedZone = game.board.DisplayedZone;
+    board.blockX = game.board.BlockX;
+    board.blockY = game.board.BlockY;
+    board.blockZone = game.board.BlockZone;
+    if (const RuleBreak broken = CheckGameGoesOn(game.state, board)) {
+        why = Say(SaveText::RuleBroken) + SayRule(broken.rule, broken.slot);
+        return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -344,33 +421,12 @@ bool ReadSaveText(const std::string& text, SavedGame& out, std::string& why) {
         return false;
     }
     Json root;
-    try {
-        root = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        // Input that ends where more was expected is a file cut short.
-        const bool atEnd = std::string_view(e.what()).find("unexpected end of input") != std::string_view::npos;
-        why = atEnd ? Say(SaveText::Truncated) : Say(SaveText::Malformed) + std::to_string(e.byte) + ").";
-        return false;
-    }
-    auto format = root.is_object() ? root.find("format") : root.end();
-    if (!root.is_object() || format == root.end() || *format != "quelmor-save") {
-        why = Say(SaveText::NotASave);
-        return false;
-    }
-    auto version = root.find("version");
-    if (version == root.end() || !version->is_number_integer() || *version != kSaveVersion) {
-        why = Say(SaveText::OtherVersion) + (version != root.end() && version->is_number() ? version->dump() : "?") + ".";
-        return false;
-    }
+    if (!Parse(text, root, why)) return false;
     SavedGame game;
     try {
-        const Reader top("");
-        ReadState(top.Into("state"), top.Get(root, "state"), game.state);
-        ReadBoard(top.Into("board"), top.Get(root, "board"), game.board);
-        ReadDice(top.Into("dice"), top.Get(root, "dice"), game.dice);
-        ReadJournal(top.Into("journal"), top.Get(root, "journal"), game.journal);
-    } catch (const Fault& f) {
-        why = FieldFault(f);
+        if (!ReadGame(root, game, why)) return false;
+    } catch (const Json::exception& e) {   // a value read as what it is not: nothing is kept
+        why = Say(SaveText::JsonFault) + e.what() + ").";
         return false;
     }
     out = std::move(game);

@@ -58,6 +58,14 @@ constexpr Pair kTexts[] = {
     {SaveText::FieldText, " n'est pas un texte permis (trop long ou avec des caractères interdits).",
      " is not an allowed text (too long, or with forbidden characters)."},
     {SaveText::FieldRecord, " n'est pas une fiche de personnage valable.", " is not a valid character record."},
+    {SaveText::NumberTooLarge, "le fichier contient un nombre bien trop grand pour une partie sauvegardée.",
+     "the file holds a number far too large for a saved game."},
+    {SaveText::JsonFault, "le fichier est abîmé (lecture JSON impossible : ",
+     "the file is damaged (it cannot be read as JSON: "},
+    {SaveText::DuplicateKey, "le fichier donne deux fois la même valeur : ",
+     "the file gives the same value twice: "},
+    {SaveText::RuleBroken, "la partie ne pourrait pas continuer : ", "the game could not go on: "},
+    {SaveText::DiceState, " n'est pas un état des dés.", " is not a state of the dice."},
 };
 
 }  // namespace

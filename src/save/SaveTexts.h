@@ -2,6 +2,8 @@
 // What saving and loading say to the player, in the language of the game.
 #include <string>
 
+#include "state/GameRules.h"
+
 enum class SaveText {
     // Captions of the entries and of the file dialogs.
     SaveEntry,        // the board's save button (tooltip) and the dialog's title
@@ -43,7 +45,16 @@ enum class SaveText {
     FieldRange,
     FieldText,
     FieldRecord,
+    // Files the JSON reader refuses, and games that cannot go on.
+    NumberTooLarge,
+    JsonFault,        // followed by the reader's own words
+    DuplicateKey,     // followed by the key's place in the file
+    RuleBroken,       // followed by the rule (SayRule)
+    DiceState,
 };
 
 // The text in the game's current language (French unless English is chosen).
 std::string Say(SaveText text);
+// A rule of the game that a saved state breaks, in the game's current language, with the
+// character or player it concerns.
+std::string SayRule(Rule rule, int slot);

@@ -104,8 +104,8 @@ std::string SaveFileText(const SavedGame& game) {
     root["version"] = kSaveVersion;
     root["state"] = StateJson(game.state);
     root["board"] = BoardJson(game.board);
-    // The seed is written as text: it takes all 64 bits, more than many JSON readers keep.
-    root["dice"] = Json{{"seed", std::to_string(game.dice.seed)}, {"made", game.dice.made}};
+    // The generator's whole state, as text: its 64-bit words are more than many JSON readers keep.
+    root["dice"] = Json{{"engine", game.dice.engine}};
     root["journal"] = JournalJson(game.journal);
     // Text that is not valid UTF-8 cannot come from the game; should it, it is written as U+FFFD.
     return root.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -14,8 +14,10 @@ struct SavedGame {
     rnd::Position dice;         // where the dice generator stands
 };
 
-// The format's version; a file of another version is refused.
-constexpr int kSaveVersion = 1;
+// The format's version; a file of another version is refused, but for the first, which is
+// still read (its dice are replayed from their seed).
+constexpr int kSaveVersion = 2;
+constexpr int kFirstSaveVersion = 1;
 // The file's suffix, without the dot.
 constexpr const char* kSaveSuffix = "quelmor";
 // The largest file a loader reads (a long game's journal stays far below it).

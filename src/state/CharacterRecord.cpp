@@ -1,4 +1,5 @@
 #include "state/CharacterRecord.h"
+#include "state/GameLimits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -145,13 +146,16 @@ void AddItemBack(int c, int itemNumber, int itemValue) {
 void InsertItemTextFront(int c, const std::u32string& entry) {
     std::u32string& r = R(c);
     if (r.size() < static_cast<size_t>(kFixedLength) || entry.size() != 4) return;
+    if (ItemCount(c) >= limits::kMostItems) return;   // a full list takes nothing more
     r.insert(kItems - 1, entry);
 }
 
 void AppendItemsText(int c, const std::u32string& entries) {
     std::u32string& r = R(c);
     if (r.size() < static_cast<size_t>(kFixedLength) || entries.size() % 4 != 0) return;
-    r.insert(ItemsEnd(r), entries);
+    // A full list takes what it has room for.
+    const size_t room = 4 * static_cast<size_t>(std::max(0, limits::kMostItems - ItemCount(c)));
+    r.insert(ItemsEnd(r), entries.substr(0, room));
 }
 
 void RemoveItem(int c, int pos) {

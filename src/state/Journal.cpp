@@ -1,5 +1,7 @@
 #include "state/Journal.h"
 
+#include "state/GameLimits.h"
+
 namespace {
 
 std::vector<JournalEntry> entries;
@@ -18,6 +20,16 @@ JournalEntry EntryOf(const std::string& text, const JournalMoment& at) {
     return JournalEntry{text, at.day, at.hour, Trimmed(at.characterName)};
 }
 
+// A new entry; a full journal first forgets its oldest ones, and the lines' entries move with it.
+void Keep(JournalEntry entry) {
+    if (entries.size() >= static_cast<size_t>(limits::kMostJournalEntries)) {
+        const int dropped = limits::kJournalEntriesDropped;
+        entries.erase(entries.begin(), entries.begin() + dropped);
+        for (int& shown : onShow) shown = shown >= dropped ? shown - dropped : -1;
+    }
+    entries.push_back(std::move(entry));
+}
+
 bool Same(const JournalEntry& a, const JournalEntry& b) {
     return a.text == b.text && a.day == b.day && a.hour == b.hour && a.characterName == b.characterName;
 }
@@ -32,7 +44,7 @@ void JournalRecord(const std::string& text, const JournalMoment& at, JournalLine
     }
     JournalEntry entry = EntryOf(text, at);
     if (shown >= 0 && Same(entries[static_cast<size_t>(shown)], entry)) return;  // set again to what it showed
-    entries.push_back(std::move(entry));
+    Keep(std::move(entry));
     shown = static_cast<int>(entries.size()) - 1;
 }
 
@@ -41,7 +53,7 @@ void JournalRecord(const std::string& text, int day, int hour, const std::string
 }
 
 void JournalNote(const std::string& text, const JournalMoment& at) {
-    if (!text.empty()) entries.push_back(EntryOf(text, at));
+    if (!text.empty()) Keep(EntryOf(text, at));
 }
 
 const std::vector<JournalEntry>& JournalEntries() { return entries; }

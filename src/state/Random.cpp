@@ -3,6 +3,8 @@
 #include <chrono>
 #include <deque>
 #include <random>
+#include <sstream>
+#include <charconv>
 
 namespace rnd {
 namespace {
@@ -82,9 +84,51 @@ int D6() { return Below(6) + 1; }
 
 uint64_t DrawCount() { return S().draws; }
 
-Position Where() { return Position{S().seed, S().made}; }
+Position Where() {
+    std::ostringstream text;
+    text << S().engine;
+    return Position{text.str(), S().seed, S().made};
+}
+
+bool IsEngineState(const std::string& text) {
+    constexpr size_t kWords = std::mt19937_64::state_size;
+    size_t count = 0;
+    bool someWord = false;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at < end) {
+        if (count > 0 && *at++ != ' ') return false;
+        uint64_t n = 0;
+        const auto [next, error] = std::from_chars(at, end, n);
+        if (error != std::errc() || next == at || (*at == '0' && next - at > 1)) return false;
+        at = next;
+        if (count < kWords) someWord = someWord || n != 0;
+        else if (n > kWords) return false;
+        if (++count > kWords + 1) return false;
+    }
+    return count == kWords + 1 && someWord;
+}
+
+std::string EngineStateAfter(uint64_t seed, uint64_t made) {
+    std::mt19937_64 engine(seed);
+    engine.discard(made);
+    std::ostringstream text;
+    text << engine;
+    return text.str();
+}
 
 void Restore(const Position& at) {
+    if (!at.engine.empty() && IsEngineState(at.engine)) {
+        std::istringstream text(at.engine);
+        std::mt19937_64 engine;
+        if (text >> engine) {
+            S().engine = engine;
+            S().seed = at.seed;
+            S().made = at.made;
+            S().draws = 0;
+            return;
+        }
+    }
     Seed(at.seed);
     S().engine.discard(at.made);
     S().made = at.made;

@@ -3,6 +3,7 @@
 // queued with Queue are handed out first, so tests and scripts can fix every die.
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 namespace rnd {
 
@@ -28,14 +29,22 @@ int D6();
 // Number of draws since the last Seed (for replay checks).
 uint64_t DrawCount();
 
-// Where the seeded generator stands: the seed it was last given and how many fractions it has
-// made since (queued fractions are not counted). Restoring it goes on with exactly the
-// fractions the generator would have made next; the queue is left as it is.
+// Where the seeded generator stands: its whole state as text (the engine's 312 words and its
+// place among them, in decimal, blank-separated), and the seed it was last given with how many
+// fractions it has made since (queued fractions are not counted). Restoring it goes on with
+// exactly the fractions the generator would have made next; the queue is left as it is.
 struct Position {
+    std::string engine;   // when empty, the seed and the fractions made are replayed instead
     uint64_t seed = 0;
     uint64_t made = 0;
 };
 Position Where();
 void Restore(const Position& at);
+// Whether text is a state the engine can be put in (Restore takes only such text): 313
+// decimal numbers of 64 bits at most, one blank between two, the last (the place) at most 312,
+// the words not all zero.
+bool IsEngineState(const std::string& text);
+// The engine's state once seeded with seed and past made fractions (it takes time in made).
+std::string EngineStateAfter(uint64_t seed, uint64_t made);
 
 }  // namespace rnd

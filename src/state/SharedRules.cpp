@@ -1,6 +1,7 @@
 // The character panel, the item list, the level rewards and the action buttons. They
 // paint the board's controls while the board is open, and only change the state otherwise.
 #include "state/SharedRules.h"
+#include "state/GameLimits.h"
 
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
@@ -73,9 +74,9 @@ void ApplyLevelMilestones() {
         const long ratio = experience / gain;
         for (const Milestone& m : kMilestones) {
             if (m.ratio != ratio || c < 0 || c > kMaxCharacters) continue;
-            gd.AttackBonus[c] += m.attack;
-            gd.DefenseBonus[c] += m.defense;
-            gd.AgilityBonus[c] += m.agility;
+            gd.AttackBonus[c] = limits::Grown(gd.AttackBonus[c], m.attack, -limits::kMostBonus, limits::kMostBonus);
+            gd.DefenseBonus[c] = limits::Grown(gd.DefenseBonus[c], m.defense, -limits::kMostBonus, limits::kMostBonus);
+            gd.AgilityBonus[c] = limits::Grown(gd.AgilityBonus[c], m.agility, -limits::kMostBonus, limits::kMostBonus);
         }
     }
     RefreshPanel(c);

@@ -14,6 +14,7 @@
 #include "driver/Dump.h"
 #include "save/SavedGame.h"
 #include "setup/frmBegin.h"
+#include "state/GameLimits.h"
 #include "state/Journal.h"
 #include "support/Game.h"
 #include "ui/Navigation.h"
@@ -199,4 +200,63 @@ TEST(SaveRoundTrip, ALoadedGameGoesOnAsTheGameThatWasNeverSaved) {
     if (!HasFailure()) std::filesystem::remove(file);  // kept to look into otherwise
     std::cout << count << " saved states loaded and replayed\n";
     EXPECT_GT(count, 100);
+}
+
+// A game at the limits of what the game counts (the clock on its last day, magic points and
+// bonuses at theirs) plays on, and every save it makes loads: the clock's hours go round on
+// the last day and the values stop at their limits.
+TEST(SaveRoundTrip, AGameAtTheLimitsPlaysOnAndEverySaveItMakesLoads) {
+    const std::vector<Snapshot> snaps = Play(21, "newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12", 30);
+    ASSERT_FALSE(snaps.empty());
+    nlohmann::json j = nlohmann::json::parse(snaps.front().save);
+    j["board"]["HourCounter"] = limits::kLastHour - 1;
+    for (int c = 1; c <= 12; ++c) {
+        j["state"]["MagicPoints"][c] = limits::kMostMagic - 1;
+        for (const char* bonus : {"AttackBonus", "DefenseBonus", "AgilityBonus"}) j["state"][bonus][c] = limits::kMostBonus - 1;
+    }
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("quelmor-limits-" + std::to_string(::getpid()) + ".quelmor");
+    { std::ofstream(file) << j.dump(); }
+
+    FreshProcess();
+    rnd::FixSeed(77);
+    std::istringstream none;
+    std::ostringstream out, err;
+    Walker walker(77);
+    int done = 0, saves = 0, wraps = 0, lastHour = -1;
+    Driver driver(none, out, err);
+    driver.SetOpening([] { OpenTitleScreen(); });
+    driver.SetLineSource([&](std::string& line) {
+        if (done == 0) {
+            line = "load " + file.string();
+        } else {
+            if (done > 1500) return false;
+            if (BetweenActions(driver)) {
+                const SavedGame now = CaptureGame();
+                const int hour = now.board.HourCounter;
+                EXPECT_LE(hour, limits::kLastHour);
+                EXPECT_EQ(hour / 24 + 1, limits::kLastDay);
+                if (hour < lastHour) ++wraps;
+                lastHour = hour;
+                if (done % 10 == 0) {
+                    SavedGame again;
+                    std::string why;
+                    EXPECT_TRUE(ReadSaveText(SaveFileText(now), again, why)) << "after " << done << " actions: " << why;
+                    ++saves;
+                    if (HasFailure()) return false;
+                }
+            }
+            line = walker.Next(driver);
+        }
+        ++done;
+        return true;
+    });
+    EXPECT_EQ(driver.Run(), 0) << err.str();
+    std::filesystem::remove(file);
+    EXPECT_GT(saves, 20);
+    EXPECT_GE(wraps, 1) << "the clock never went round on the last day";
+    for (int c = 1; c <= 12; ++c) {
+        EXPECT_LE(gd.MagicPoints[c], limits::kMostMagic);
+        EXPECT_LE(gd.AttackBonus[c], limits::kMostBonus);
+    }
 }
