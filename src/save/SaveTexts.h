@@ -43,7 +43,19 @@ enum class SaveText {
     FieldRange,
     FieldText,
     FieldRecord,
+    // Why the system did not write a file (see SayWriteFault).
+    FaultNoSpace,
+    FaultNoRight,
+    FaultReadOnly,
+    FaultNoFolder,
+    FaultNameTooLong,
+    FaultTooLarge,
+    FaultIsFolder,
+    FaultDevice,
+    FaultOther,       // followed by the system's error number
 };
 
 // The text in the game's current language (French unless English is chosen).
 std::string Say(SaveText text);
+// Why a file was not written, from the system's error number (errno), in the game's language.
+std::string SayWriteFault(int error);
