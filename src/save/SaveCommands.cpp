@@ -75,9 +75,11 @@ void TellSaved(const std::string& name) {
     const std::string whole = Say(SaveText::Saved) + name;
     JournalMoment now;
     if (BoardMoment(now)) JournalNote(whole, now);
-    constexpr size_t kHead = 48, kTail = 24;
+    // A name without blanks wraps as one word: kept within one line of the notice, the notice
+    // keeps to its two lines.
+    constexpr size_t kHead = 30, kTail = 20;
     std::string shown = name;
-    if (name.size() > kHead + kTail + 3) {
+    if (name.size() > kHead + kTail + 4) {
         size_t head = kHead, tail = name.size() - kTail;
         while (head > 0 && (name[head] & 0xC0) == 0x80) --head;  // whole UTF-8 characters only
         while (tail < name.size() && (name[tail] & 0xC0) == 0x80) ++tail;

@@ -88,7 +88,7 @@ TEST_F(SaveFileTest, AnyNameTheFileSystemTakesIsSavedAndTheNoticeSaysSo) {
     EXPECT_TRUE(board->C("Avis").visible);
     const std::string notice = board->C("AvisTexte").caption;
     EXPECT_EQ(notice.rfind("Partie sauvegardée : nnn", 0), 0u) << notice;
-    EXPECT_LT(notice.size(), 120u);
+    EXPECT_LT(notice.size(), 80u);
     EXPECT_EQ(JournalEntries().back().text, "Partie sauvegardée : " + name);
     // A name one byte longer is the file system's refusal, told in the game's words.
     ASSERT_EQ(s.Run("save " + (dir / ("n" + name)).string() + "\ndump\nclick MsgBox.OK\n"), 0) << s.err();
