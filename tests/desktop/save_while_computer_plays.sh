@@ -59,11 +59,11 @@ grep -q "^computer: waits  -- the player's window is open" "$scratch/err" || fai
 echo "the dialog open 3 s: the computer waited ($before actions before, none during)"
 
 xdotool windowactivate --sync "$dialog" 2> /dev/null || true
-xdotool type --window "$dialog" --delay 20 midturn
+xdotool type --window "$dialog" --delay 20 hunt  # an h: the key that hurries the computer, typed here
 xdotool key --window "$dialog" Return
-within 100 test -s "$saves/midturn.quelmor" || fail "the file was not written: $(ls -a "$saves")"
+within 100 test -s "$saves/hunt.quelmor" || fail "the file was not written: $(ls -a "$saves")"
 # Nothing but the file: the temporary file took its place.
-[[ $(ls -A "$saves") == midturn.quelmor ]] || fail "more than the file in the folder: $(ls -A "$saves")"
+[[ $(ls -A "$saves") == hunt.quelmor ]] || fail "more than the file in the folder: $(ls -A "$saves")"
 # The computer goes on by itself, and has no box of the player's to close.
 within 100 sh -c "[ \$(grep '^computer: ' '$scratch/err' | grep -vc '^computer: waits ') -gt $during ]" \
     || fail "the computer did not go on after the save"
@@ -71,7 +71,7 @@ if sed -n "/^computer: waits /,\$p" "$scratch/err" | sed -n 2p | grep -q 'MsgBox
     fail "the computer answered a message box after the save"
 fi
 # The file is a game between two actions: it loads, on the board, with no fight open.
-printf 'load %s\ndump\n' "$saves/midturn.quelmor" | QT_QPA_PLATFORM=offscreen "$driver" > "$scratch/load.out" 2> "$scratch/load.err" \
+printf 'load %s\ndump\n' "$saves/hunt.quelmor" | QT_QPA_PLATFORM=offscreen "$driver" > "$scratch/load.out" 2> "$scratch/load.err" \
     || fail "the driver failed on the file: $(cat "$scratch/load.err")"
 grep -q '"frmJeu"' "$scratch/load.out" || fail "the saved game does not load: $(head -c 600 "$scratch/load.out")"
 grep -q '"MsgBox"' "$scratch/load.out" && fail "loading the saved game was refused: $(head -c 600 "$scratch/load.out")"
