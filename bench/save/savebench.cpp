@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <vector>
@@ -60,7 +61,8 @@ int main(int argc, char** argv) {
         auto t = std::chrono::steady_clock::now();
         const std::string text = SaveFileText(CaptureGame());
         std::string why;
-        if (!WriteFileAtomically(file, text, why)) return std::fprintf(stderr, "write: %s\n", why.c_str()), 1;
+        int error = 0;
+        if (!WriteFileAtomically(file, text, error)) return std::fprintf(stderr, "write: %s\n", std::strerror(error)), 1;
         saves.push_back(Ms(t));
         bytes = text.size();
         t = std::chrono::steady_clock::now();

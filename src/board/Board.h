@@ -34,8 +34,8 @@ void SetMovesLeft(int n);
 void EnableEndTurn();
 // How a fight ended, for the colour of its notice.
 enum class FightNoticeTone { Victory, Defeat, Other };
-// A notice over the map that says how a fight ended; it fades by itself (the next turn's
-// banner takes it away).
+// A notice over the map that says how a fight ended (or that the game was saved); it fades by
+// itself (the next turn's banner takes it away).
 void ShowFightNotice(const std::string& text, FightNoticeTone tone);
 // Places character i's obstacle on a cell of a zone and shows it where that zone is shown.
 void PlaceObstacle(int i, int zone, int column, int row);

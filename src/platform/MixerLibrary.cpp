@@ -36,7 +36,8 @@ const MixerLibrary* Open() {
               Resolve(handle, "Mix_LoadWAV", lib.LoadWAV) &&
               Resolve(handle, "Mix_FreeChunk", lib.FreeChunk) &&
               Resolve(handle, "Mix_PlayChannel", lib.PlayChannel) &&
-              Resolve(handle, "Mix_HaltChannel", lib.HaltChannel);
+              Resolve(handle, "Mix_HaltChannel", lib.HaltChannel) && Resolve(handle, "Mix_Playing", lib.Playing) &&
+              Resolve(handle, "Mix_PlayingMusic", lib.PlayingMusic);
     // The library stays open for the rest of the run even when unusable: its code may
     // still be referenced by the sound server's threads.
     return ok ? &lib : nullptr;

@@ -26,6 +26,8 @@ struct MixerLibrary {
     decltype(&Mix_FreeChunk) FreeChunk = nullptr;
     decltype(&Mix_PlayChannel) PlayChannel = nullptr;
     decltype(&Mix_HaltChannel) HaltChannel = nullptr;
+    decltype(&Mix_Playing) Playing = nullptr;
+    decltype(&Mix_PlayingMusic) PlayingMusic = nullptr;
 };
 
 // The library's entry points, loaded on the first call (later calls return the same table);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDesktopServices>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <climits>
@@ -97,7 +98,10 @@ public:
             if (owner_.audioReady()) Play();
         } else if (command == "stop") {
             wantPlaying_ = false;
-            if (playing_) gMix->HaltMusic();
+            if (playing_) {
+                gMix->HaltMusic();
+                owner_.RestLater();
+            }
             playing_ = false;
         } else if (command == "close") {
             Release();
@@ -116,22 +120,31 @@ public:
         Play();
     }
 
+    // The device rested in silence: nothing of this player's sounds any more.
+    void Silenced() { playing_ = false; }
+
 private:
     void Open() {
-        opened_ = LoadMusic(wanted_) ? wanted_ : std::string();
+        opened_ = owner_.Awake() && LoadMusic(wanted_) ? wanted_ : std::string();
+        owner_.RestLater();  // should it never be played
     }
     void Play() {
-        // Another screen may have loaded its own piece since: this one is loaded again then.
-        Mix_Music* music = opened_.empty() ? nullptr : LoadMusic(opened_);
+        // Another screen may have loaded its own piece since (or the device rested and let it
+        // go): this one is loaded again then.
+        Mix_Music* music = opened_.empty() || !owner_.Awake() ? nullptr : LoadMusic(opened_);
         if (music && !owner_.musicMuted()) {
             // Round and round until the screen stops it or closes: FluidSynth's own player
             // starts the piece again the moment it ends.
             gMix->PlayMusic(music, Loaded().repeats ? -1 : 0);
             playing_ = true;
+            if (!Loaded().repeats) owner_.RestLater();  // once it has ended
         }
     }
     void Release() {
-        if (playing_) gMix->HaltMusic();
+        if (playing_) {
+            gMix->HaltMusic();
+            owner_.RestLater();
+        }
         playing_ = false;
         wantPlaying_ = false;
         wanted_.clear();
@@ -162,6 +175,7 @@ bool SdlServices::Start() {
     if (!mix) return false;
     for (const char* sf : kSoundFonts) {
         if (access(sf, R_OK) == 0) {
+            soundFont_ = sf;
             mix->SetSoundFonts(sf);
             break;
         }
@@ -173,31 +187,75 @@ bool SdlServices::Start() {
         std::fprintf(stderr, "quelmor: no sound (%s)\n", mix->GetError());
         return false;
     }
-    // A short buffer so that blows and spells sound the moment they are clicked.
-    if (mix->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        std::fprintf(stderr, "quelmor: no sound (%s)\n", mix->GetError());
+    gMix = mix;
+    if (!OpenDevice()) {
+        gMix = nullptr;
         mix->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     mix->InitMixer(MIX_INIT_MID);
-    mix->AllocateChannels(8);
-    mix->Volume(-1, kEffectVolume);
-    gMix = mix;
     ready_ = true;
-    gMix->VolumeMusic(musicMuted_ ? 0 : kMusicVolume);
+    rest_ = std::make_unique<QTimer>();
+    rest_->setSingleShot(true);
+    QObject::connect(rest_.get(), &QTimer::timeout, [this] { Rest(); });
     const std::vector<SdlMusicPlayer*> waiting = players_;
     for (SdlMusicPlayer* player : waiting) player->CatchUp();
+    if (!gMix->PlayingMusic()) RestLater();  // no screen asked for music
     return true;
+}
+
+bool SdlServices::OpenDevice() {
+    // The soundfont is named again: closing the device forgets it.
+    if (soundFont_) gMix->SetSoundFonts(soundFont_);
+    // A short buffer so that blows and spells sound the moment they are clicked.
+    if (gMix->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        std::fprintf(stderr, "quelmor: no sound (%s)\n", gMix->GetError());
+        return false;
+    }
+    gMix->AllocateChannels(8);
+    gMix->Volume(-1, kEffectVolume);
+    gMix->VolumeMusic(musicMuted_ ? 0 : kMusicVolume);
+    deviceOpen_ = true;
+    return true;
+}
+
+bool SdlServices::Awake() {
+    if (!ready_) return false;
+    return deviceOpen_ || OpenDevice();
+}
+
+void SdlServices::RestLater() {
+    if (rest_) rest_->start(kRestMs);
+}
+
+void SdlServices::Rest() {
+    if (!deviceOpen_) return;
+    if (gMix->PlayingMusic() || gMix->Playing(-1) > 0) {
+        RestLater();  // a piece that plays once, or an effect, is not over yet
+        return;
+    }
+    // Nothing sounds: the device closes. The loaded piece and the effects go with it (they
+    // belong to the device's mixer) and load again when next asked for.
+    FreeLoadedMusic();
+    for (auto& [name, chunk] : cache_->chunks)
+        if (chunk) gMix->FreeChunk(chunk);
+    cache_->chunks.clear();
+    for (SdlMusicPlayer* player : players_) player->Silenced();
+    gMix->CloseAudio();
+    deviceOpen_ = false;
 }
 
 SdlServices::~SdlServices() {
     if (!ready_) return;
-    gMix->HaltChannel(-1);
-    gMix->HaltMusic();
+    rest_.reset();
+    if (deviceOpen_) {
+        gMix->HaltChannel(-1);
+        gMix->HaltMusic();
+    }
     FreeLoadedMusic();
     for (auto& [name, chunk] : cache_->chunks)
         if (chunk) gMix->FreeChunk(chunk);
-    gMix->CloseAudio();
+    if (deviceOpen_) gMix->CloseAudio();
     gMix->QuitMixer();
     gMix->QuitSubSystem(SDL_INIT_AUDIO);
     gMix = nullptr;
@@ -212,11 +270,12 @@ std::unique_ptr<MusicPlayer> SdlServices::NewMusicPlayer() { return std::make_un
 
 void SdlServices::PlaySound(const std::string& file, int /*flags*/) {
     // Every wave is played without waiting; the flag only says so.
-    if (!ready_ || effectsMuted_) return;
+    if (!ready_ || effectsMuted_ || !Awake()) return;
     auto it = cache_->chunks.find(file);
     if (it == cache_->chunks.end())
         it = cache_->chunks.emplace(file, gMix->LoadWAV(PathOf(file).c_str())).first;
     if (it->second) gMix->PlayChannel(-1, it->second, 0);
+    RestLater();
 }
 
 void SdlServices::OpenMail(const std::string& address, const std::string& subject) {
@@ -233,12 +292,12 @@ std::string SdlServices::SavesFolder() { return UserSavesFolder(); }
 
 void SdlServices::SetMusicMuted(bool muted) {
     musicMuted_ = muted;
-    if (ready_) gMix->VolumeMusic(muted ? 0 : kMusicVolume);
+    if (ready_ && deviceOpen_) gMix->VolumeMusic(muted ? 0 : kMusicVolume);
 }
 
 void SdlServices::SetEffectsMuted(bool muted) {
     effectsMuted_ = muted;
-    if (ready_ && muted) gMix->HaltChannel(-1);
+    if (ready_ && deviceOpen_ && muted) gMix->HaltChannel(-1);
 }
 
 std::string ProgramFolder() {

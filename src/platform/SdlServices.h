@@ -9,6 +9,7 @@
 
 #include "ui/Services.h"
 
+class QTimer;
 class SdlMusicPlayer;
 
 class SdlServices : public Services {
@@ -31,6 +32,11 @@ public:
     void SetFileDialog(std::function<std::string(const FileQuestion&)> dialog) { fileDialog_ = std::move(dialog); }
 
     bool audioReady() const { return ready_; }
+    // Is the sound device open? Once nothing has sounded for kRestMs it closes, so that its
+    // mixing thread stops waking (some forty times a second, music or not); the next sound or
+    // piece opens it again. Screens see no difference.
+    bool deviceOpen() const { return deviceOpen_; }
+    static constexpr int kRestMs = 5000;
     // For this run only: silence the music, the effects, or both.
     void SetMusicMuted(bool muted);
     void SetEffectsMuted(bool muted);
@@ -42,6 +48,15 @@ public:
 private:
     friend class SdlMusicPlayer;
     struct Cache;
+    bool OpenDevice();
+    // Opens the device again if it rested; false when sound does not work.
+    bool Awake();
+    // Looks again in kRestMs whether anything still sounds; the device closes if not.
+    void RestLater();
+    void Rest();
+    bool deviceOpen_ = false;
+    const char* soundFont_ = nullptr;
+    std::unique_ptr<QTimer> rest_;
     std::string folder_;
     bool started_ = false;
     bool ready_ = false;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "board/Board.h"
 #include "board/frmJeu.h"
 #include "save/AtomicFile.h"
 #include "save/SaveQuestion.h"
@@ -12,6 +13,7 @@
 #include "save/SavedGame.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
+#include "state/Journal.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -67,6 +69,25 @@ std::string WithSuffix(const std::string& name) {
 
 std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
 
+// A game saved needs no click: a notice on the board says so, and the journal keeps it. A
+// very long name is shortened in the notice (its start and its end), never in the journal.
+void TellSaved(const std::string& name) {
+    const std::string whole = Say(SaveText::Saved) + name;
+    JournalMoment now;
+    if (BoardMoment(now)) JournalNote(whole, now);
+    // A name without blanks wraps as one word: kept within one line of the notice, the notice
+    // keeps to its two lines.
+    constexpr size_t kHead = 30, kTail = 20;
+    std::string shown = name;
+    if (name.size() > kHead + kTail + 4) {
+        size_t head = kHead, tail = name.size() - kTail;
+        while (head > 0 && (name[head] & 0xC0) == 0x80) --head;  // whole UTF-8 characters only
+        while (tail < name.size() && (name[tail] & 0xC0) == 0x80) ++tail;
+        shown = name.substr(0, head) + "\u2026" + name.substr(tail);
+    }
+    ShowFightNotice(Say(SaveText::Saved) + shown, FightNoticeTone::Other);
+}
+
 std::string ReadFault(ReadResult result) {
     switch (result) {
         case ReadResult::Missing: return Say(SaveText::Missing);
@@ -97,16 +118,29 @@ bool RequestSave() {
                                      {Say(SaveText::Replace), Say(SaveText::Keep)});
         if (choice != 0) return false;
     }
+    // The file dialog and the question ran their own loops: the game must still stand between
+    // two actions now that it is written (nothing may have opened meanwhile).
+    const std::string lateRefusal = WhyNotNow();
+    if (!lateRefusal.empty()) {
+        Ui::Get().MessageBox(Say(SaveText::NotWritten) + lateRefusal);
+        return false;
+    }
     const std::string text = SaveFileText(CaptureGame());
     std::string why;
     // Only a file that loads is written: a state the checks do not take is reported, not saved.
     SavedGame check;
-    if (!ReadSaveText(text, check, why) || !WriteFileAtomically(path, text, why)) {
+    int error = 0;
+    if (!ReadSaveText(text, check, why)) {
         Ui::Get().MessageBox(Say(SaveText::NotWritten) + why);
         return false;
     }
-    LastSaved() = text;
-    Ui::Get().MessageBox(Say(SaveText::Saved) + FileName(path));
+    if (!WriteFileAtomically(path, text, error)) {
+        Ui::Get().MessageBox(Say(SaveText::NotWritten) + SayWriteFault(error));
+        return false;
+    }
+    TellSaved(FileName(path));
+    // The journal now holds the notice too: it is part of the game as saved.
+    LastSaved() = SaveFileText(CaptureGame());
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Saving and loading's own texts, French and English.
 #include "save/SaveTexts.h"
 
+#include <cerrno>
+
 #include "state/GlobalDecl.h"
 
 namespace {
@@ -66,6 +68,16 @@ constexpr Pair kTexts[] = {
      "the file gives the same value twice: "},
     {SaveText::RuleBroken, "la partie ne pourrait pas continuer : ", "the game could not go on: "},
     {SaveText::DiceState, " n'est pas un état des dés.", " is not a state of the dice."},
+    {SaveText::FaultNoSpace, "le disque est plein.", "the disk is full."},
+    {SaveText::FaultNoRight, "vous n'avez pas le droit d'écrire dans ce dossier.",
+     "you are not allowed to write in this folder."},
+    {SaveText::FaultReadOnly, "ce disque ou ce dossier est en lecture seule.", "this disk or folder is read-only."},
+    {SaveText::FaultNoFolder, "le dossier n'existe pas.", "the folder does not exist."},
+    {SaveText::FaultNameTooLong, "le nom du fichier est trop long.", "the file's name is too long."},
+    {SaveText::FaultTooLarge, "le fichier serait trop grand pour ce disque.", "the file would be too large for this disk."},
+    {SaveText::FaultIsFolder, "ce nom est déjà celui d'un dossier.", "this name is already a folder's."},
+    {SaveText::FaultDevice, "le disque a signalé une erreur d'écriture.", "the disk reported a write error."},
+    {SaveText::FaultOther, "erreur du système n° ", "system error number "},
 };
 
 }  // namespace
@@ -75,4 +87,21 @@ std::string Say(SaveText text) {
     for (const Pair& p : kTexts)
         if (p.id == text) return english ? p.english : p.french;
     return "";
+}
+
+std::string SayWriteFault(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT: return Say(SaveText::FaultNoSpace);
+        case EACCES:
+        case EPERM: return Say(SaveText::FaultNoRight);
+        case EROFS: return Say(SaveText::FaultReadOnly);
+        case ENOENT:
+        case ENOTDIR: return Say(SaveText::FaultNoFolder);
+        case ENAMETOOLONG: return Say(SaveText::FaultNameTooLong);
+        case EFBIG: return Say(SaveText::FaultTooLarge);
+        case EISDIR: return Say(SaveText::FaultIsFolder);
+        case EIO: return Say(SaveText::FaultDevice);
+        default: return Say(SaveText::FaultOther) + std::to_string(error) + ".";
+    }
 }

@@ -51,6 +51,16 @@ enum class SaveText {
     DuplicateKey,     // followed by the key's place in the file
     RuleBroken,       // followed by the rule (SayRule)
     DiceState,
+    // Why the system did not write a file (see SayWriteFault).
+    FaultNoSpace,
+    FaultNoRight,
+    FaultReadOnly,
+    FaultNoFolder,
+    FaultNameTooLong,
+    FaultTooLarge,
+    FaultIsFolder,
+    FaultDevice,
+    FaultOther,       // followed by the system's error number
 };
 
 // The text in the game's current language (French unless English is chosen).
@@ -58,3 +68,5 @@ std::string Say(SaveText text);
 // A rule of the game that a saved state breaks, in the game's current language, with the
 // character or player it concerns.
 std::string SayRule(Rule rule, int slot);
+// Why a file was not written, from the system's error number (errno), in the game's language.
+std::string SayWriteFault(int error);

@@ -9,18 +9,27 @@
 
 #include "ai/Act.h"
 #include "ai/Computer.h"
+#include "ui/PlayerInput.h"
 #include "view/QtHost.h"
 
 ComputerPace::ComputerPace(QtHost& host) : host_(host) {
     timer_.setInterval(kPauseMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
-    timer_.start();
     qApp->installEventFilter(this);
+    // Whatever the screens change may hand the turn to a computer party.
+    host_.SetAfterSync([this] { Wake(); });
+    Wake();
+}
+
+ComputerPace::~ComputerPace() { host_.SetAfterSync(nullptr); }
+
+void ComputerPace::Wake() {
+    if (!timer_.isActive() && ai::ComputerToAct()) timer_.start();
 }
 
 bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_H &&
-        static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && ai::ComputerToAct()) {
+        static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && ai::ComputerToAct() && !PlayerWindowOpen()) {
         hurry_ = !hurry_;
         timer_.setInterval(hurry_ ? kHurryMs : kPauseMs);
         return true;
@@ -30,26 +39,43 @@ bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
 
 void ComputerPace::Tick() {
     if (!ai::ComputerToAct()) {
+        // Nobody to play for: the pace sleeps until the screens hand a computer party the turn.
         hurry_ = false;
         timer_.setInterval(kPauseMs);
+        timer_.stop();
         return;
     }
-    Screen* popup = host_.popupScreen();
-    ai::Decision d = ai::Decide(popup, host_.popupMenu());
-    // QUELMOR_COMPUTER_VERBOSE=1: each decision with its reason on the standard error.
+    // QUELMOR_COMPUTER_VERBOSE=1: each decision with its reason on the standard error, and
+    // each wait for a window of the player's.
     static const bool verbose = [] {
         const char* v = std::getenv("QUELMOR_COMPUTER_VERBOSE");
         return v && *v && std::string(v) != "0";
     }();
+    // The player's file dialog, question, help, journal or message box is open: wait.
+    if (PlayerWindowOpen()) {
+        if (verbose && !waiting_) std::fprintf(stderr, "computer: waits  -- the player's window is open\n");
+        waiting_ = true;
+        return;
+    }
+    waiting_ = false;
+    Screen* popup = host_.popupScreen();
+    ai::Decision d = ai::Decide(popup, host_.popupMenu());
     if (verbose) std::fprintf(stderr, "computer: %s  -- %s\n", d.line.c_str(), d.reason.c_str());
+    // The action runs at the next pause between events: should a key of the player's come
+    // first and open a window of his, the action is dropped, and decided again once it closes.
+    auto mayStillAct = [] { return ai::ComputerToAct() && !PlayerWindowOpen(); };
     if (popup) {
         // The pop-up menu waits in its own loop: close it, then choose once it has returned.
         if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
         if (d.line.rfind("menu ", 0) == 0)
-            QTimer::singleShot(0, this, [popup, line = d.line] { ai::Act(line, popup); });
+            QTimer::singleShot(0, this, [popup, line = d.line, mayStillAct] {
+                if (mayStillAct()) ai::Act(line, popup);
+            });
         return;
     }
     // Acted on once this tick is over: an action may open a modal screen whose own loop runs
     // until the screen closes, and a timer never fires again while its handler still runs.
-    QTimer::singleShot(0, this, [line = d.line] { ai::Act(line, nullptr); });
+    QTimer::singleShot(0, this, [line = d.line, mayStillAct] {
+        if (mayStillAct()) ai::Act(line, nullptr);
+    });
 }

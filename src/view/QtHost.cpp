@@ -144,6 +144,7 @@ void QtHost::Changed() {
             if (screen->visible && !window->isVisible() && !AwaitsItsScreen(*screen)) window->show();
             if (!screen->visible && window->isVisible()) window->hide();
         }
+        if (afterSync_) afterSync_();
     });
 }
 

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -35,6 +36,9 @@ public:
     const std::string& popupMenu() const { return popupMenu_; }
     double scale() const { return scale_; }
     void SetScale(double scale);
+    // What runs once the windows show what the handlers changed (the computer's pace looks
+    // whether a computer party is now to act); nullptr for nothing.
+    void SetAfterSync(std::function<void()> afterSync) { afterSync_ = std::move(afterSync); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -52,4 +56,5 @@ private:
     bool syncQueued_ = false;
     Screen* popupScreen_ = nullptr;
     std::string popupMenu_;
+    std::function<void()> afterSync_;
 };

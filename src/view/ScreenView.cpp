@@ -20,6 +20,7 @@
 
 #include "ui/Screen.h"
 #include "ui/Ui.h"
+#include "ui/PlayerInput.h"
 #include "view/InputHook.h"
 #include "view/Pictures.h"
 
@@ -335,12 +336,14 @@ QLineEdit* ScreenCanvas::EditFor(Control& c) {
     e->installEventFilter(this);
     connect(e, &QLineEdit::textEdited, this, [this, key](const QString& t) {
         if (syncing_ || detached_) return;
+        const PlayerInput input;
         RunBeforeInputHook();
         if (detached_) return;
         screen_.Type(key, t.toStdString());
     });
     connect(e, &QLineEdit::returnPressed, this, [this, key] {
         if (detached_) return;
+        const PlayerInput input;
         RunBeforeInputHook();
         if (detached_) return;
         screen_.Enter(key);
@@ -358,6 +361,7 @@ QTabBar* ScreenCanvas::TabsFor(Control& c) {
     std::string key = c.Key();
     connect(t, &QTabBar::currentChanged, this, [this, key](int index) {
         if (syncing_ || index < 0 || detached_) return;
+        const PlayerInput input;
         RunBeforeInputHook();
         if (detached_) return;
         screen_.Tab(key, index);
@@ -431,6 +435,7 @@ static std::string KeyOf(Control* c) { return c ? c->Key() : std::string("Form")
 
 void ScreenCanvas::mousePressEvent(QMouseEvent* e) {
     if (detached_) return;
+    const PlayerInput input;
     RunBeforeInputHook();
     if (detached_) return;  // a timer that fell due meanwhile closed the screen
     const QPoint form = FormPixel(e->position());
@@ -460,6 +465,7 @@ void ScreenCanvas::mousePressEvent(QMouseEvent* e) {
 
 void ScreenCanvas::mouseReleaseEvent(QMouseEvent* e) {
     if (detached_ || pressed_.empty()) return;
+    const PlayerInput input;
     RunBeforeInputHook();
     if (detached_) return;
     const QPoint form = FormPixel(e->position());
@@ -483,6 +489,7 @@ void ScreenCanvas::mouseReleaseEvent(QMouseEvent* e) {
 
 void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (detached_) return;
+    const PlayerInput input;
     RunBeforeInputHook();
     if (detached_) return;
     const QPoint form = FormPixel(e->position());
@@ -511,6 +518,7 @@ void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
     Control* c = screen_.HitTest(fx, fy);
     std::string name = c ? c->name : "Form";
     if (!screen_.HasHandler(name + "_MouseMove")) return;
+    const PlayerInput input;
     RunBeforeInputHook();
     if (detached_) return;
     int ax = 0, ay = 0;
@@ -610,6 +618,7 @@ QMenu* ScreenWindow::BuildMenu(const std::string& menu, QWidget* parent) {
 
 void ScreenWindow::MenuChosen(const std::string& key) {
     if (detached_) return;
+    const PlayerInput input;
     RunBeforeInputHook();
     if (!detached_) screen_.Menu(key);
 }
@@ -675,6 +684,7 @@ void ScreenWindow::Popup(const std::string& menu, int x, int y) {
 
 void ScreenWindow::closeEvent(QCloseEvent* e) {
     // The window's close button closes the screen, as a dialog's close box does.
+    const PlayerInput input;
     if (!detached_) RunBeforeInputHook();
     if (!detached_) {
         if (screen_.HasHandler("Form_QueryClose")) {
@@ -703,6 +713,7 @@ void ScreenWindow::keyPressEvent(QKeyEvent* e) {
     if (detached_) return;
     QString name = KeyName(e);
     if (name.isEmpty()) return;
+    const PlayerInput input;  // Ctrl+S, and any window a key opens, is the player's
     if (RunGlobalKeyHook(name.toStdString(), *this)) return;
     RunBeforeInputHook();
     if (detached_) return;
@@ -715,6 +726,7 @@ void ScreenWindow::keyPressEvent(QKeyEvent* e) {
 
 bool ScreenWindow::focusNextPrevChild(bool next) {
     if (detached_) return QWidget::focusNextPrevChild(next);
+    const PlayerInput input;
     RunBeforeInputHook();
     if (detached_) return true;
     screen_.PressKey(next ? Screen::kFocusNextKey : Screen::kFocusPreviousKey);

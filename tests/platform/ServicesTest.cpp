@@ -1,8 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include <SDL2/SDL_mixer.h>
+
+#include <functional>
+#include <string>
 
 #include "platform/SdlServices.h"
 #include "ui/Services.h"
@@ -101,5 +110,59 @@ TEST(Services, MutedMusicBeforeTheDeviceOpensStaysSilent) {
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     sdl.SetMusicMuted(false);
     title->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+}
+
+namespace {
+
+// The sound device's mixing threads of this process (SDL names them SDLAudioP1, P2...).
+int MixingThreads() {
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
+        if (name.rfind("SDLAudio", 0) == 0) ++count;
+    }
+    return count;
+}
+
+// Runs the events for up to ms milliseconds, until done() holds; whether it does.
+bool EventsUntil(int ms, const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
+    }
+    return done();
+}
+
+}  // namespace
+
+// In silence the sound device closes, so that its mixing thread stops waking the machine; the
+// next effect or piece opens it again, and sounds.
+TEST(Services, TheSoundDeviceRestsInSilenceAndWakesForTheNextSound) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlServices sdl(QUELMOR_BIN_DIR);
+    if (!sdl.Start()) GTEST_SKIP() << "no audio device, even the dummy one";
+    sdl.PlaySound("cmbsnd1.wav", 1);
+    ASSERT_GE(MixingThreads(), 1);
+    const int wait = SdlServices::kRestMs * 3;
+    EXPECT_TRUE(EventsUntil(wait, [] { return MixingThreads() == 0; })) << "the device never rests";
+    sdl.PlaySound("cmbsnd1.wav", 1);
+    EXPECT_GE(Mix_Playing(-1), 1);
+    EXPECT_GE(MixingThreads(), 1);
+    // A piece that plays round and round keeps it open; stopped, the device rests again.
+    auto player = sdl.NewMusicPlayer();
+    player->SetFileName("start.mid");
+    player->Command("open");
+    player->Command("play");
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_FALSE(EventsUntil(SdlServices::kRestMs + 1500, [] { return MixingThreads() == 0; }));
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    player->Command("stop");
+    EXPECT_TRUE(EventsUntil(wait, [] { return MixingThreads() == 0; }));
+    player->Command("play");  // loaded again, from the file it opened
     EXPECT_EQ(Mix_PlayingMusic(), 1);
 }

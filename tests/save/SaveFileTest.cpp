@@ -3,20 +3,32 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "save/AtomicFile.h"
+#include "state/Journal.h"
 #include "support/Game.h"
 #include "ui/Screen.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// The names in a folder, sorted.
+std::vector<std::string> Names(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 std::string Read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -41,8 +53,8 @@ constexpr const char* kNewGame = "newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,1
 TEST_F(SaveFileTest, AWriteThatFailsLeavesTheOldFileWholeAndNoTemporaryFile) {
     const fs::path file = dir / "game.quelmor";
     const std::string old(3000, 'o');
-    std::string why;
-    ASSERT_TRUE(WriteFileAtomically(file.string(), old, why)) << why;
+    int error = 0;
+    ASSERT_TRUE(WriteFileAtomically(file.string(), old, error)) << error;
     // The disk "fills" after 4 KiB: the process may write no larger file.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit before{};
@@ -50,15 +62,38 @@ TEST_F(SaveFileTest, AWriteThatFailsLeavesTheOldFileWholeAndNoTemporaryFile) {
     rlimit small = before;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteFileAtomically(file.string(), std::string(100000, 'n'), why);
+    const bool written = WriteFileAtomically(file.string(), std::string(100000, 'n'), error);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_FALSE(written);
-    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(Read(file), old);
-    EXPECT_FALSE(fs::exists(dir / "game.quelmor.part"));
-    ASSERT_TRUE(WriteFileAtomically(file.string(), "new", why)) << why;
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"game.quelmor"});
+    ASSERT_TRUE(WriteFileAtomically(file.string(), "new", error)) << error;
     EXPECT_EQ(Read(file), "new");
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"game.quelmor"});
+}
+
+TEST_F(SaveFileTest, AnyNameTheFileSystemTakesIsSavedAndTheNoticeSaysSo) {
+    // The longest name a file may have, suffix included: its temporary file must not be longer.
+    const std::string name = std::string(255 - 8, 'n') + ".quelmor";
+    Session s;
+    ASSERT_EQ(s.Run(kNewGame + std::string("save ") + (dir / name).string() + "\n"), 0) << s.err();
+    EXPECT_EQ(s.screen("MsgBox"), nullptr);
+    ASSERT_EQ(Names(dir), std::vector<std::string>{name});
+    EXPECT_NE(Read(dir / name).find("\"format\": \"quelmor-save\""), std::string::npos);
+    // No click asked: the board's notice says it, shortened; the journal keeps the whole name.
+    Screen* board = s.screen("frmJeu");
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(board->C("Avis").visible);
+    const std::string notice = board->C("AvisTexte").caption;
+    EXPECT_EQ(notice.rfind("Partie sauvegardée : nnn", 0), 0u) << notice;
+    EXPECT_LT(notice.size(), 80u);
+    EXPECT_EQ(JournalEntries().back().text, "Partie sauvegardée : " + name);
+    // A name one byte longer is the file system's refusal, told in the game's words.
+    ASSERT_EQ(s.Run("save " + (dir / ("n" + name)).string() + "\ndump\nclick MsgBox.OK\n"), 0) << s.err();
+    EXPECT_NE(s.out().find("La partie n'a pas été sauvegardée : le nom du fichier est trop long."), std::string::npos);
+    EXPECT_EQ(Names(dir), std::vector<std::string>{name});
 }
 
 TEST_F(SaveFileTest, AnExistingFileIsReplacedOnlyWhenThePlayerAgrees) {
@@ -69,7 +104,7 @@ TEST_F(SaveFileTest, AnExistingFileIsReplacedOnlyWhenThePlayerAgrees) {
     // The suffix is added to a name without it; the player says no, then yes.
     ASSERT_EQ(s.Run("save " + (dir / "mine").string() + "\nclick SaveAsk.Bouton(1)\n"), 0) << s.err();
     EXPECT_EQ(Read(file), "keep me");
-    ASSERT_EQ(s.Run("save " + file.string() + "\nclick SaveAsk.Bouton(0)\nclick MsgBox.OK\n"), 0) << s.err();
+    ASSERT_EQ(s.Run("save " + file.string() + "\nclick SaveAsk.Bouton(0)\n"), 0) << s.err();
     EXPECT_NE(Read(file).find("\"format\": \"quelmor-save\""), std::string::npos);
 }
 
@@ -78,7 +113,7 @@ TEST_F(SaveFileTest, ASaveMovedToAnotherMachineLoadsTheSameGame) {
     fs::create_directories(here.parent_path());
     Session first;
     ASSERT_EQ(first.Run(kNewGame + std::string("press frmJeu.Left\nclick frmJeu.EndTurn\nsave ") + here.string() +
-                        "\nclick MsgBox.OK\n"), 0) << first.err();
+                        "\n"), 0) << first.err();
     const std::string text = Read(here);
     // Nothing of this machine is in it: no folder, no user.
     EXPECT_EQ(text.find(dir.string()), std::string::npos);
@@ -102,7 +137,7 @@ TEST_F(SaveFileTest, ASaveMovedToAnotherMachineLoadsTheSameGame) {
 TEST_F(SaveFileTest, ComputerPartiesStayComputersAndOldFilesHaveNone) {
     const fs::path file = dir / "computer.quelmor";
     Session first;
-    ASSERT_EQ(first.Run(kNewGame + std::string("computer 2\nsave ") + file.string() + "\nclick MsgBox.OK\n"), 0) << first.err();
+    ASSERT_EQ(first.Run(kNewGame + std::string("computer 2\nsave ") + file.string() + "\n"), 0) << first.err();
     Session second;
     ResetGlobalDecl();
     ASSERT_EQ(second.Run("load " + file.string() + "\n"), 0) << second.err();
@@ -139,7 +174,7 @@ TEST_F(SaveFileTest, ClosingTheBoardAsksFirstUnlessTheGameIsSaved) {
 
     Session again;
     const fs::path file = dir / "closing.quelmor";
-    ASSERT_EQ(again.Run(kNewGame + std::string("save ") + file.string() + "\nclick MsgBox.OK\nclose\n"), 0) << again.err();
+    ASSERT_EQ(again.Run(kNewGame + std::string("save ") + file.string() + "\nclose\n"), 0) << again.err();
     EXPECT_EQ(again.screen("frmJeu"), nullptr);  // saved and unchanged: no question
     EXPECT_EQ(again.screen("SaveAsk"), nullptr);
 }

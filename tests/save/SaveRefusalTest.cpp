@@ -4,13 +4,18 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <set>
 #include <fstream>
 #include <functional>
 #include <regex>
 
 #include "board/Encounter.h"
 #include "driver/Dump.h"
+#include "board/Board.h"
+#include "save/SaveTexts.h"
 #include "save/SavedGame.h"
 #include "state/GameRules.h"
 #include "support/Game.h"
@@ -38,7 +43,7 @@ protected:
         // A good save of a game a few turns in.
         Session game;
         ASSERT_EQ(game.Run("newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12\nclick frmJeu.EndTurn\npress frmJeu.Up\n"
-                           "save " + (dir / "good.quelmor").string() + "\nclick MsgBox.OK\n"), 0) << game.err();
+                           "save " + (dir / "good.quelmor").string() + "\n"), 0) << game.err();
         std::ifstream in(dir / "good.quelmor");
         good = std::string(std::istreambuf_iterator<char>(in), {});
         ASSERT_FALSE(good.empty());
@@ -362,6 +367,61 @@ TEST_F(SaveRefusalTest, SavingIsRefusedDuringAFightOrADialogAndWritesNothing) {
     EXPECT_TRUE(std::none_of(fs::directory_iterator(dir), fs::directory_iterator(), [](const fs::directory_entry& e) {
         return e.path().filename().string().find("refused") != std::string::npos;
     }));
+}
+
+// The file dialog runs its own loop: whatever came meanwhile, the game is written only if it
+// still stands between two actions when it is, and the player is told why not otherwise.
+class DialogMeanwhile : public RecordingServices {
+public:
+    std::string AskFileName(const FileQuestion&) override {
+        meanwhile();
+        return answer;
+    }
+    std::function<void()> meanwhile;
+    std::string answer;
+};
+
+TEST_F(SaveRefusalTest, TheGameIsCheckedAgainJustBeforeItIsWritten) {
+    Session s;
+    ASSERT_EQ(s.Run("newgame \"Ann\" 7,2,3,4,5,6 \"Bob\" 8,9,10,11,12,13\n"), 0);
+    DialogMeanwhile dialog;
+    dialog.answer = (dir / "late.quelmor").string();
+    dialog.meanwhile = [] { SetBoardVisible(false); };  // a fight began behind the dialog
+    Ui::Get().SetServices(&dialog);
+    s.ClearOutput();
+    const int status = s.Run("save " + dialog.answer + "\ndump\nclick MsgBox.OK\n");
+    Ui::Get().SetServices(&s.services());
+    SetBoardVisible(true);
+    ASSERT_EQ(status, 0) << s.err();
+    EXPECT_EQ(MessageShown(s.out()), Say(SaveText::NotWritten) + Say(SaveText::DuringFight));
+    EXPECT_FALSE(fs::exists(dialog.answer));
+}
+
+TEST_F(SaveRefusalTest, TheSystemsRefusalIsToldInTheGamesLanguage) {
+    // A folder that cannot be, under a plain file (even root may not write there).
+    { std::ofstream(dir / "plain") << "a file"; }
+    const std::string file = (dir / "plain" / "game.quelmor").string();
+    Session s;
+    ASSERT_EQ(s.Run("newgame \"Ann\" 7,2,3,4,5,6 \"Bob\" 8,9,10,11,12,13\n"), 0);
+    s.ClearOutput();
+    ASSERT_EQ(s.Run("save " + file + "\ndump\nclick MsgBox.OK\n"), 0) << s.err();
+    EXPECT_EQ(MessageShown(s.out()), "La partie n'a pas été sauvegardée : le dossier n'existe pas.");
+    gd.LanguageOffset = 2000;
+    s.ClearOutput();
+    ASSERT_EQ(s.Run("save " + file + "\ndump\nclick MsgBox.OK\n"), 0) << s.err();
+    EXPECT_EQ(MessageShown(s.out()), "The game was not saved: the folder does not exist.");
+    gd.LanguageOffset = 0;
+    // Every common fault has its own words in both languages, none the system's English.
+    std::set<std::string> french, english;
+    const int faults[] = {ENOSPC, EACCES, EROFS, ENOENT, ENAMETOOLONG, EFBIG, EISDIR, EIO};
+    for (int fault : faults) french.insert(SayWriteFault(fault));
+    gd.LanguageOffset = 2000;
+    for (int fault : faults) english.insert(SayWriteFault(fault));
+    EXPECT_EQ(SayWriteFault(EXDEV), "system error number " + std::to_string(EXDEV) + ".");
+    gd.LanguageOffset = 0;
+    EXPECT_EQ(french.size(), std::size(faults));
+    EXPECT_EQ(english.size(), std::size(faults));
+    for (int fault : faults) EXPECT_EQ(english.count(std::strerror(fault)), 0u) << std::strerror(fault);
 }
 
 }  // namespace
