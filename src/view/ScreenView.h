@@ -2,6 +2,7 @@
 // The one Qt view of every screen model: paints the form, its picture and its controls,
 // and forwards presses, releases, moves, menu choices and typing to the screen's handlers.
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <map>
@@ -103,4 +104,5 @@ private:
     std::map<std::string, QAction*> actions_;
     bool detached_ = false;
     bool fixedFrame_ = false;
+    QRect normalPlace_;  // the window's place before it went full screen
 };
