@@ -7,6 +7,8 @@
 //                  (the fight's screen as the forge or the market), Help (F1), Journal (F2),
 //                  Message (a message box, as the close question) or File (the file dialog)
 //                  through its opener: prints "shown NAME id=ID" once its window is up
+//   english        chooses English in the title's language menu
+//   shoot FILE     saves a picture of the whole display as FILE: prints "shot"
 //   scale          prints "scale title=S", the factor the title window is drawn at
 //   close          closes the screen in front (or the file dialog); prints "closed" once the
 //                  dialog's opener has returned
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdlib>
@@ -98,9 +101,14 @@ public:
             if (Screen* title = Ui::Get().Find("frmBegin"))
                 Say("shown title id=" + std::to_string(host_.WindowOf(*title)->winId()));
         }
-        else if (line == "scale") {
+        else if (line == "english") {  // as chosen in the title's language menu
+            if (Screen* title = Ui::Get().Find("frmBegin")) title->Menu(title->C("lang", 1).Key());
+        } else if (line == "scale") {
             if (Screen* title = Ui::Get().Find("frmBegin"))
                 Say("scale title=" + std::to_string(host_.WindowOf(*title)->canvas()->scale()));
+        } else if (line.rfind("shoot ", 0) == 0) {  // the whole display, frames included
+            QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(line.substr(6)));
+            Say("shot");
         } else if (line == "quit") QCoreApplication::exit(0);
     }
 
