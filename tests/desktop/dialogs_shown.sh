@@ -24,7 +24,7 @@ openbox --sm-disable > "$scratch/wm.log" 2>&1 &
 pids+=($!)
 within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
 
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb QUELMOR_FILE_FOLDER=$scratch  # the file dialog lists an empty folder
 coproc HELPER { exec "$helper" 2> "$scratch/err"; }
 pids+=($HELPER_PID)
 exec 4>&"${HELPER[1]}" 5<&"${HELPER[0]}"

@@ -4,7 +4,7 @@
 # Pictures of the help, the journal, a message box and the market over the title window as a
 # window manager (openbox on a virtual X server of 1920 x 1080) shows them at QUELMOR_SCALE:
 # OUTDIR/window-NAME.png, then the same over the title in full screen (F11), the whole display:
-# OUTDIR/full-NAME.png. With "english", in English. HELPER is tests/desktop/windows_helper.cpp
+# OUTDIR/full-NAME.png, and the fight over it, OUTDIR/full-fight.png. With "english", in English. HELPER is tests/desktop/windows_helper.cpp
 # built, which takes the pictures. Not a test: the pictures are to be looked at.
 set -euo pipefail
 
@@ -47,8 +47,15 @@ for mode in window full; do
         echo close >&4
         expect closed > /dev/null
     done
+    [[ $mode == full ]] && break
     xdotool windowactivate --sync "$title" 2> /dev/null || true
     xdotool key F11
     sleep 1
 done
+# The fight and its action panel over the full screen (the fight's window closes with the helper).
+echo fight >&4
+expect "ready " > /dev/null
+sleep 1
+shoot "$out/full-fight.png"
+echo "$out/full-fight.png"
 echo quit >&4

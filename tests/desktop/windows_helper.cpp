@@ -176,7 +176,10 @@ private:
             {"Help", {"frmAide", [] { OpenHelp(); }}},
             {"Journal", {"frmJournal", [] { OpenJournal(); }}},
             {"Message", {"MsgBox", [] { Ui::Get().MessageBox("Sauvegarder la partie ?"); }}},
-            {"File", {"", [] { AskFileNameByDialog({FileQuestion::Open, "/tmp", "Charger", "Quelmor", "qlm"}); }}},
+            {"File", {"", [] {
+                 const char* folder = std::getenv("QUELMOR_FILE_FOLDER");  // /tmp unless told
+                 AskFileNameByDialog({FileQuestion::Open, folder ? folder : "/tmp", "Charger", "Quelmor", "qlm"});
+             }}},
         };
         auto it = kOpeners.find(name);
         if (it == kOpeners.end()) {
