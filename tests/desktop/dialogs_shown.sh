@@ -59,7 +59,7 @@ echo title >&4
 within 100 sh -c "xprop -root _NET_CLIENT_LIST | grep -q 0x" || fail "the title window did not show"
 
 failures=0
-for kind in Help Journal Message Market File; do
+for kind in Help Journal Message Question Market File; do
     start=$SECONDS missed=0
     for ((n = 1; n <= times; n++)); do
         echo "open $kind" >&4

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # snap_dialogs.sh HELPER OUTDIR [english]
 #
-# Pictures of the help, the journal, a message box and the market over the title window as a
+# Pictures of the help, the journal, a message box, the close question and the market over the
+# title window as a
 # window manager (openbox on a virtual X server of 1920 x 1080) shows them at QUELMOR_SCALE:
 # OUTDIR/window-NAME.png, then the same over the title in full screen (F11), the whole display:
 # OUTDIR/full-NAME.png, and the fight over it, OUTDIR/full-fight.png. With "english", in English. HELPER is tests/desktop/windows_helper.cpp
@@ -38,7 +39,7 @@ shown=$(expect "shown title ")
 title=${shown##*id=} title=${title%% *}
 sleep 1
 for mode in window full; do
-    for dialog in Help Journal Message Market; do
+    for dialog in Help Journal Message Question Market; do
         echo "open $dialog" >&4
         expect "shown $dialog "
         sleep 0.8

@@ -5,7 +5,8 @@
 //                  "shown title id=ID"
 //   open NAME      opens the dialog Detail, ALaMinaNoVoy, Resource, Graveyard, Forge or Market
 //                  (the fight's screen as the forge or the market), Help (F1), Journal (F2),
-//                  Message (a message box, as the close question) or File (the file dialog)
+//                  Message (a message box), Question (the board's close question) or File (the
+//                  file dialog)
 //                  through its opener: prints "shown NAME id=ID" once its window is up
 //   english        chooses English in the title's language menu
 //   shoot FILE     saves a picture of the whole display as FILE: prints "shot"
@@ -41,6 +42,7 @@
 #include "items/Graveyard.h"
 #include "items/Mine.h"
 #include "items/Resource.h"
+#include "save/SaveQuestion.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
@@ -175,7 +177,10 @@ private:
              }}},
             {"Help", {"frmAide", [] { OpenHelp(); }}},
             {"Journal", {"frmJournal", [] { OpenJournal(); }}},
-            {"Message", {"MsgBox", [] { Ui::Get().MessageBox("Sauvegarder la partie ?"); }}},
+            {"Message", {"MsgBox", [] { Ui::Get().MessageBox("Partie sauvegardée."); }}},
+            {"Question", {"SaveAsk", [] {  // as closing the board asks it
+                 AskPlayer("Sauvegarder la partie avant de quitter ?", {"Sauvegarder", "Quitter", "Annuler"});
+             }}},
             {"File", {"", [] {
                  const char* folder = std::getenv("QUELMOR_FILE_FOLDER");  // /tmp unless told
                  AskFileNameByDialog({FileQuestion::Open, folder ? folder : "/tmp", "Charger", "Quelmor", "qlm"});
