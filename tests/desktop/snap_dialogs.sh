@@ -2,11 +2,11 @@
 # snap_dialogs.sh HELPER OUTDIR [english]
 #
 # Pictures of the help, the journal, a message box, the close question and the market over the
-# title window as a
-# window manager (openbox on a virtual X server of 1920 x 1080) shows them at QUELMOR_SCALE:
-# OUTDIR/window-NAME.png, then the same over the title in full screen (F11), the whole display:
-# OUTDIR/full-NAME.png, and the fight over it, OUTDIR/full-fight.png. With "english", in English. HELPER is tests/desktop/windows_helper.cpp
-# built, which takes the pictures. Not a test: the pictures are to be looked at.
+# title window as a window manager (openbox on a virtual X server of 1920 x 1080) shows them at
+# QUELMOR_SCALE: OUTDIR/window-NAME.png; then the same over the title in full screen (F11), the
+# whole display: OUTDIR/full-NAME.png, and the fight over it, OUTDIR/full-fight.png. With
+# "english", in English. HELPER is tests/desktop/windows_helper.cpp built, which takes the
+# pictures. Not a test: the pictures are to be looked at.
 set -euo pipefail
 
 helper=$1 out=$2 language=${3:-french}
