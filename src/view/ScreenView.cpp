@@ -49,7 +49,8 @@ int Flags(const Control& c) {
     return flags;
 }
 
-// The menus' font at the windows' scale: the application's font grown by the same factor.
+}  // namespace
+
 QFont MenuFont(double scale) {
     QFont font = QApplication::font();
     if (scale <= 1) return font;
@@ -57,8 +58,6 @@ QFont MenuFont(double scale) {
     else font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
     return font;
 }
-
-}  // namespace
 
 // The arrow keys are shown as their arrows: their names would only repeat the entries' captions
 // ("Up  Up", "Haut  Up"). Other keys keep their names.

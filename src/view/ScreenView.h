@@ -23,6 +23,9 @@ QFont MakeFont(const Font& f);
 QString MenuText(const Control& c);
 // A key as the menus show it beside an entry.
 QString ShortcutText(const std::string& key);
+// The menus' font at a window's scale: the application's font grown by the same factor (the file
+// dialog's too, over a window drawn larger).
+QFont MenuFont(double scale);
 
 class ScreenCanvas : public QWidget {
     Q_OBJECT

@@ -39,7 +39,7 @@ shown=$(expect "shown title ")
 title=${shown##*id=} title=${title%% *}
 sleep 1
 for mode in window full; do
-    for dialog in Help Journal Message Question Market; do
+    for dialog in Help Journal Message Question Market File; do
         echo "open $dialog" >&4
         expect "shown $dialog "
         sleep 0.8
