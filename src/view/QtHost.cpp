@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -82,9 +84,30 @@ void QtHost::Place(Screen& screen, ScreenWindow& window) {
     }
 }
 
+// A new window is drawn at the scale of a window shown full screen (the board drawn large), as far
+// as it fits on the display with its title bar and edges; otherwise at the windows' own scale.
+double QtHost::ScaleFor(const Screen& screen) const {
+    double scale = scale_;
+    for (const auto& [other, window] : windows_)
+        if (window->isFullScreen()) scale = std::max(scale, window->canvas()->scale());
+    if (scale == scale_) return scale_;
+    if (const QScreen* display = QGuiApplication::primaryScreen()) {
+        constexpr int kFrame = 40;  // a title bar, or the edges of a window on both sides
+        const QRect area = display->availableGeometry();
+        const double fit = std::min(double(area.width() - kFrame) / screen.width,
+                                    double(area.height() - 2 * kFrame) / screen.height);
+        scale = std::min(scale, std::floor(fit * 100) / 100);
+    }
+    return std::max(scale_, scale);
+}
+
 void QtHost::ScreenOpened(Screen& screen) {
-    auto* window = new ScreenWindow(screen, scale_);
+    auto* window = new ScreenWindow(screen, ScaleFor(screen));
     window->setWindowFlags(WindowKind(screen));
+    // A dialog is modal from its first showing. Made modal once shown, its window would have to
+    // be unmapped and mapped again at once, and a window manager may then never show it: the
+    // game waits for a dialog nobody sees, the windows behind it deaf to keys and clicks.
+    if (screen.modal) window->setWindowModality(Qt::ApplicationModal);
     window->SetFixedFrame(screen.modal || screen.topMost);
     windows_[&screen] = window;
     window->installEventFilter(this);
@@ -151,9 +174,7 @@ void QtHost::Changed() {
 void QtHost::RunModal(Screen& screen) {
     ScreenWindow* window = WindowOf(screen);
     if (!window) return;
-    window->setWindowModality(Qt::ApplicationModal);
-    window->hide();
-    window->show();
+    if (!window->isVisible()) window->show();
     QEventLoop loop;
     // The loop ends when the screen is closed, whoever closes it (see ScreenClosed).
     loops_[&screen] = &loop;

@@ -45,6 +45,7 @@ protected:
 
 private:
     bool AwaitsItsScreen(Screen& screen);
+    double ScaleFor(const Screen& screen) const;
     void Tick();
     void BringClockUpToDate();
     void Place(Screen& screen, ScreenWindow& window);

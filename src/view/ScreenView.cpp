@@ -50,7 +50,8 @@ int Flags(const Control& c) {
     return flags;
 }
 
-// The menus' font at the windows' scale: the application's font grown by the same factor.
+}  // namespace
+
 QFont MenuFont(double scale) {
     QFont font = QApplication::font();
     if (scale <= 1) return font;
@@ -58,8 +59,6 @@ QFont MenuFont(double scale) {
     else font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
     return font;
 }
-
-}  // namespace
 
 // The arrow keys are shown as their arrows: their names would only repeat the entries' captions
 // ("Up  Up", "Haut  Up"). Other keys keep their names.
@@ -759,13 +758,16 @@ void ScreenWindow::SetFixedFrame(bool fixed) {
 
 void ScreenWindow::ToggleFullScreen(double normalScale) {
     if (isFullScreen()) {
-        showNormal();
         canvas_->SetScale(normalScale);
         if (fixedFrame_) layout()->setSizeConstraint(QLayout::SetFixedSize);
-        adjustSize();
         setStyleSheet({});
+        layout()->activate();  // the window's smallest size is the smaller picture's at once
+        showNormal();
+        // Back where it was, as large as it was (a window manager may not remember it).
+        if (normalPlace_.isValid()) setGeometry(normalPlace_);
         return;
     }
+    normalPlace_ = geometry();
     // A window of fixed size may grow to the whole screen while it is shown there.
     if (fixedFrame_) {
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
@@ -779,7 +781,11 @@ void ScreenWindow::ToggleFullScreen(double normalScale) {
     // their sharpest drawing (never below the game's own size).
     const double fit = std::max(1.0, std::min(double(area.width()) / screen_.width,
                                               double(area.height() - menu) / screen_.height));
-    canvas_->SetScale(std::floor(fit * 100) / 100);
     setStyleSheet("ScreenWindow { background: black; }");
+    // The display's size asked for with full screen, before the picture grows: a window that
+    // asks for another size once full screen is taken out of it by a window manager (openbox),
+    // and left as large as the picture, running off the display.
+    setGeometry(area);
     showFullScreen();
+    canvas_->SetScale(std::floor(fit * 100) / 100);
 }

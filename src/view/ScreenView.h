@@ -2,6 +2,7 @@
 // The one Qt view of every screen model: paints the form, its picture and its controls,
 // and forwards presses, releases, moves, menu choices and typing to the screen's handlers.
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <map>
@@ -22,6 +23,9 @@ QFont MakeFont(const Font& f);
 QString MenuText(const Control& c);
 // A key as the menus show it beside an entry.
 QString ShortcutText(const std::string& key);
+// The menus' font at a window's scale: the application's font grown by the same factor (the file
+// dialog's too, over a window drawn larger).
+QFont MenuFont(double scale);
 
 class ScreenCanvas : public QWidget {
     Q_OBJECT
@@ -103,4 +107,5 @@ private:
     std::map<std::string, QAction*> actions_;
     bool detached_ = false;
     bool fixedFrame_ = false;
+    QRect normalPlace_;  // the window's place before it went full screen
 };

@@ -46,7 +46,7 @@ fixed_kind() {
     fi
     echo "$name: a fixed window without minimise or maximise"
 }
-fixed_kind "$(sed -n 's/^shown Graveyard id=//p' "$scratch/out")" Graveyard
+fixed_kind "$(sed -n 's/^shown Graveyard id=\([0-9]*\).*/\1/p' "$scratch/out")" Graveyard
 echo close >&4
 echo fight >&4
 within 200 grep -q '^ready ' "$scratch/out" || fail "the fight did not open"

@@ -44,7 +44,7 @@ snap() {
 for dialog in Detail ALaMinaNoVoy Resource Graveyard; do
     echo "open $dialog" >&4
     within 100 grep -q "^shown $dialog " "$scratch/out"
-    snap "$(sed -n "s/^shown $dialog id=//p" "$scratch/out")" "$dialog"
+    snap "$(sed -n "s/^shown $dialog id=\([0-9]*\).*/\1/p" "$scratch/out")" "$dialog"
     echo close >&4
 done
 echo fight >&4
@@ -56,5 +56,5 @@ echo title >&4
 within 100 sh -c "xdotool search --onlyvisible --name '^Quelmor\$'"
 echo "open Forge" >&4
 within 100 grep -q "^shown Forge " "$scratch/out"
-snap "$(sed -n "s/^shown Forge id=//p" "$scratch/out")" Forge
+snap "$(sed -n "s/^shown Forge id=\([0-9]*\).*/\1/p" "$scratch/out")" Forge
 echo quit >&4

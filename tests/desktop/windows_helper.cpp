@@ -1,20 +1,31 @@
 // windows_helper: the game's screens in real windows, for a window manager to handle, driven
 // by lines on standard input:
 //   fight          opens a monster fight: prints "ready combat=ID panel=ID" (X window ids)
-//   title          opens the title screen, the window the game starts with
-//   open NAME      opens the dialog Detail, ALaMinaNoVoy, Resource, Graveyard or Forge (the
-//                  fight's screen as the forge) through its opener: prints "shown NAME id=ID"
-//                  once its window is up
-//   close          closes the screen in front
+//   title          opens the title screen, the window the game starts with: prints
+//                  "shown title id=ID"
+//   open NAME      opens the dialog Detail, ALaMinaNoVoy, Resource, Graveyard, Forge or Market
+//                  (the fight's screen as the forge or the market), Help (F1), Journal (F2),
+//                  Message (a message box), Question (the board's close question) or File (the
+//                  file dialog)
+//                  through its opener: prints "shown NAME id=ID" once its window is up
+//   english        chooses English in the title's language menu
+//   shoot FILE     saves a picture of the whole display as FILE: prints "shot"
+//   scale          prints "scale title=S", the factor the title window is drawn at
+//   close          closes the screen in front (or the file dialog); prints "closed" once the
+//                  dialog's opener has returned
 //   quit           ends (so does the end of the input)
 // and reporting what reaches the windows:
 //   press NAME     a mouse press on the window of screen NAME
 //   acted MESSAGE  an action of the fight panel ran (its message on the fight screen)
-// It ends by itself after 5 minutes, with status 1.
+// The windows are shown at QUELMOR_SCALE (1 without it), and F11 toggles full screen as in the
+// game. It ends by itself after 5 minutes, with status 1.
 #include <QApplication>
 #include <QEvent>
+#include <QFileDialog>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <vector>
@@ -24,11 +35,14 @@
 #include <unistd.h>
 
 #include "board/Detail.h"
+#include "ending/frmAide.h"
+#include "ending/frmJournal.h"
 #include "combat/Combat.h"
 #include "combat/Enemies.h"
 #include "items/Graveyard.h"
 #include "items/Mine.h"
 #include "items/Resource.h"
+#include "save/SaveQuestion.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
@@ -36,7 +50,9 @@
 #include "state/Random.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
+#include "view/FileDialog.h"
 #include "view/Pictures.h"
+#include "view/ProgramKeys.h"
 #include "view/QtHost.h"
 #include "view/ScreenView.h"
 
@@ -80,9 +96,22 @@ public:
         if (line == "fight") Fight();
         else if (line.rfind("open ", 0) == 0) Open(line.substr(5));
         else if (line == "close") {
-            if (Screen* top = Ui::Get().Top()) Ui::Get().Close(*top);
-        } else if (line == "title") OpenTitleScreen();
-        else if (line == "quit") QCoreApplication::exit(0);
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) files->reject();
+            else if (Screen* top = Ui::Get().Top()) Ui::Get().Close(*top);
+        } else if (line == "title") {
+            OpenTitleScreen();
+            if (Screen* title = Ui::Get().Find("frmBegin"))
+                Say("shown title id=" + std::to_string(host_.WindowOf(*title)->winId()));
+        }
+        else if (line == "english") {  // as chosen in the title's language menu
+            if (Screen* title = Ui::Get().Find("frmBegin")) title->Menu(title->C("lang", 1).Key());
+        } else if (line == "scale") {
+            if (Screen* title = Ui::Get().Find("frmBegin"))
+                Say("scale title=" + std::to_string(host_.WindowOf(*title)->canvas()->scale()));
+        } else if (line.rfind("shoot ", 0) == 0) {  // the whole display, frames included
+            QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(line.substr(6)));
+            Say("shot");
+        } else if (line == "quit") QCoreApplication::exit(0);
     }
 
 private:
@@ -141,6 +170,21 @@ private:
                  OpenCombatModal();
                  gd.CombatMode = combat_mode::kFight;
              }}},
+            {"Market", {"Combat", [] {
+                 gd.CombatMode = combat_mode::kMarket;
+                 OpenCombatModal();
+                 gd.CombatMode = combat_mode::kFight;
+             }}},
+            {"Help", {"frmAide", [] { OpenHelp(); }}},
+            {"Journal", {"frmJournal", [] { OpenJournal(); }}},
+            {"Message", {"MsgBox", [] { Ui::Get().MessageBox("Partie sauvegardée."); }}},
+            {"Question", {"SaveAsk", [] {  // as closing the board asks it
+                 AskPlayer("Sauvegarder la partie avant de quitter ?", {"Sauvegarder", "Quitter", "Annuler"});
+             }}},
+            {"File", {"", [] {
+                 const char* folder = std::getenv("QUELMOR_FILE_FOLDER");  // /tmp unless told
+                 AskFileNameByDialog({FileQuestion::Open, folder ? folder : "/tmp", "Charger", "Quelmor", "qlm"});
+             }}},
         };
         auto it = kOpeners.find(name);
         if (it == kOpeners.end()) {
@@ -148,12 +192,18 @@ private:
             return;
         }
         QTimer::singleShot(0, [this, name, screen = it->second.screen] {
-            if (Screen* s = Ui::Get().Find(screen)) {
+            if (screen.empty()) {  // a window of Qt's own, not a screen
+                if (QWidget* w = QApplication::activeModalWidget())
+                    Say("shown " + name + " id=" + std::to_string(w->winId()));
+            } else if (Screen* s = Ui::Get().Find(screen)) {
                 Watch(*s);
-                Say("shown " + name + " id=" + std::to_string(host_.WindowOf(*s)->winId()));
+                ScreenWindow* w = host_.WindowOf(*s);
+                Say("shown " + name + " id=" + std::to_string(w->winId()) + " scale=" +
+                    std::to_string(w->canvas()->scale()));
             }
         });
         it->second.open();
+        Say("closed");
     }
 
     QtHost& host_;
@@ -165,8 +215,14 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     pictures::SetFolder(QUELMOR_BIN_DIR);
-    QtHost host(1);
+    const char* scaleText = std::getenv("QUELMOR_SCALE");
+    const double scale = scaleText ? std::atof(scaleText) : 1;
+    QtHost host(scale);
     Ui::Get().SetHost(&host);
+    bool muted = false;
+    InstallProgramKeys({[&] { return muted; }, [&] { return muted; }, [&](bool m) { muted = m; },
+                        [&](bool m) { muted = m; }},
+                       host.scale());
     SetUpParties();
     Helper helper(host);
     // Lines are read straight from the descriptor, each run from the event loop (a dialog's

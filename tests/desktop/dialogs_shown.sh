@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# dialogs_shown.sh HELPER [TIMES]
+#
+# Every kind of dialog, opened TIMES times (100 by default) over the title window under a real
+# window manager (openbox on a virtual X server), is mapped and managed each time: it lies in a
+# frame of the window manager and is viewable within 1.5 s. A dialog the window manager never
+# shows leaves the game waiting for it, the other windows deaf to keys and clicks.
+# HELPER is tests/desktop/windows_helper.cpp built. Exits with 77 (skipped) when Xvfb, openbox,
+# xprop or xwininfo is missing.
+set -euo pipefail
+
+helper=$1 times=${2:-100}
+for tool in Xvfb openbox xprop xwininfo; do
+    command -v "$tool" > /dev/null || { echo "skipped: no $tool (scripts/setup.sh installs it)"; exit 77; }
+done
+source "$(dirname "$0")/xsession.sh"
+fail() { echo "FAIL: $*" >&2; sed 's/^/helper: /' "$scratch/err" >&2 || true; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
+pids+=($!)
+within 100 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=:$(head -1 "$scratch/display")
+openbox --sm-disable > "$scratch/wm.log" 2>&1 &
+pids+=($!)
+within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+
+export QT_QPA_PLATFORM=xcb QUELMOR_FILE_FOLDER=$scratch  # the file dialog lists an empty folder
+coproc HELPER { exec "$helper" 2> "$scratch/err"; }
+pids+=($HELPER_PID)
+exec 4>&"${HELPER[1]}" 5<&"${HELPER[0]}"
+
+# The next line of the helper that starts with $1 (other lines, such as presses, are passed over).
+expect() {
+    local line
+    while read -r -t 10 line <&5; do
+        [[ $line == "$1"* ]] && { echo "$line"; return 0; }
+    done
+    return 1
+}
+
+# Mapped and managed: viewable on the screen, inside a frame of the window manager (its parent
+# is no longer the root window).
+managed() {
+    local info
+    info=$(xwininfo -tree -stats -id "$1" 2> /dev/null) || return 1
+    [[ $info == *"Map State: IsViewable"* && $info != *"Parent window id: "*"(the root window)"* ]]
+}
+
+# Waits up to 1.5 s for a window to be mapped and managed, looking every 20 ms.
+managed_soon() {
+    local until=$(( ${EPOCHREALTIME/./} + 1500000 ))
+    until managed "$1"; do
+        (( ${EPOCHREALTIME/./} < until )) || return 1
+        sleep 0.02
+    done
+}
+
+echo title >&4
+within 100 sh -c "xprop -root _NET_CLIENT_LIST | grep -q 0x" || fail "the title window did not show"
+
+failures=0
+for kind in Help Journal Message Question Market File; do
+    start=$SECONDS missed=0
+    for ((n = 1; n <= times; n++)); do
+        echo "open $kind" >&4
+        shown=$(expect "shown $kind ") || fail "$kind did not open ($n of $times)"
+        id=${shown##*id=} id=${id%% *}
+        managed_soon "$id" || { echo "$kind ($n of $times): not shown by the window manager within 1.5 s"; ((++missed)); }
+        echo close >&4
+        expect closed > /dev/null || fail "$kind did not close ($n of $times)"
+    done
+    echo "$kind: shown $((times - missed)) times of $times ($((SECONDS - start)) s)"
+    ((failures += missed)) || true
+done
+echo quit >&4
+((failures == 0)) || fail "$failures dialogs never shown"
+echo "dialogs under a window manager: passed"
