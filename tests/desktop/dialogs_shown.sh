@@ -16,27 +16,13 @@ done
 source "$(dirname "$0")/xsession.sh"
 fail() { echo "FAIL: $*" >&2; sed 's/^/helper: /' "$scratch/err" >&2 || true; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
-pids+=($!)
-within 100 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(head -1 "$scratch/display")
-openbox --sm-disable > "$scratch/wm.log" 2>&1 &
-pids+=($!)
-within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+start_desktop 1024x768
 
 export QT_QPA_PLATFORM=xcb QUELMOR_FILE_FOLDER=$scratch  # the file dialog lists an empty folder
 coproc HELPER { exec "$helper" 2> "$scratch/err"; }
 pids+=($HELPER_PID)
 exec 4>&"${HELPER[1]}" 5<&"${HELPER[0]}"
 
-# The next line of the helper that starts with $1 (other lines, such as presses, are passed over).
-expect() {
-    local line
-    while read -r -t 10 line <&5; do
-        [[ $line == "$1"* ]] && { echo "$line"; return 0; }
-    done
-    return 1
-}
 
 # Mapped and managed: viewable on the screen, inside a frame of the window manager (its parent
 # is no longer the root window).

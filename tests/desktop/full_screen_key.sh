@@ -17,25 +17,12 @@ source "$(dirname "$0")/xsession.sh"
 fail() { echo "FAIL: $*" >&2; sed 's/^/helper: /' "$scratch/err" >&2 || true; exit 1; }
 
 display_size=1280x960
-Xvfb -displayfd 3 -screen 0 ${display_size}x24 -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
-pids+=($!)
-within 100 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(head -1 "$scratch/display")
-openbox --sm-disable > "$scratch/wm.log" 2>&1 &
-pids+=($!)
-within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+start_desktop "$display_size"
 
 export QT_QPA_PLATFORM=xcb
 coproc HELPER { exec "$helper" 2> "$scratch/err"; }
 pids+=($HELPER_PID)
 exec 4>&"${HELPER[1]}" 5<&"${HELPER[0]}"
-expect() {
-    local line
-    while read -r -t 10 line <&5; do
-        [[ $line == "$1"* ]] && { echo "$line"; return 0; }
-    done
-    return 1
-}
 
 echo title >&4
 shown=$(expect "shown title ") || fail "the title did not open"

@@ -16,13 +16,7 @@ done
 source "$(dirname "$0")/xsession.sh"
 fail() { echo "FAIL: $*" >&2; [[ -f $scratch/err ]] && grep -v '^$' "$scratch/err" | tail -40 | sed 's/^/game: /' >&2; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
-pids+=($!)
-within 100 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=:$(head -1 "$scratch/display")
-openbox --sm-disable > "$scratch/wm.log" 2>&1 &
-pids+=($!)
-within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+start_desktop 1280x1024
 
 # A two-player game where the computer plays both parties, its every action in the log.
 saves=$scratch/data/quelmor/saves

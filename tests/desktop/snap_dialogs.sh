@@ -13,24 +13,11 @@ helper=$1 out=$2 language=${3:-french}
 mkdir -p "$out"
 source "$(dirname "$0")/xsession.sh"
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3> "$scratch/display" 2> /dev/null &
-pids+=($!)
-within 100 test -s "$scratch/display"
-export DISPLAY=:$(head -1 "$scratch/display")
-openbox --sm-disable > /dev/null 2>&1 &
-pids+=($!)
-within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+start_desktop 1920x1080
 export QT_QPA_PLATFORM=xcb QUELMOR_SCALE=${QUELMOR_SCALE:-1}
 coproc HELPER { exec "$helper" 2> "$scratch/err"; }
 pids+=($HELPER_PID)
 exec 4>&"${HELPER[1]}" 5<&"${HELPER[0]}"
-expect() {
-    local line
-    while read -r -t 10 line <&5; do
-        [[ $line == "$1"* ]] && { echo "$line"; return 0; }
-    done
-    return 1
-}
 shoot() { echo "shoot $1" >&4; expect shot > /dev/null; }
 
 echo title >&4

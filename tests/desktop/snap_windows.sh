@@ -13,13 +13,7 @@ helper=$1 out=$2
 mkdir -p "$out"
 source "$(dirname "$0")/xsession.sh"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" 2> /dev/null &
-pids+=($!)
-within 100 test -s "$scratch/display"
-export DISPLAY=:$(head -1 "$scratch/display")
-openbox --sm-disable > /dev/null 2>&1 &
-pids+=($!)
-within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+start_desktop 1024x768
 export QT_QPA_PLATFORM=xcb QUELMOR_SCALE=${QUELMOR_SCALE:-1}
 mkfifo "$scratch/in"
 "$helper" < "$scratch/in" > "$scratch/out" 2> "$scratch/err" &

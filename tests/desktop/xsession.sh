@@ -17,3 +17,30 @@ within() {
     done
     return 1
 }
+
+# A virtual X server of SIZE (WIDTHxHEIGHT) with openbox managing its windows, DISPLAY set to it.
+# Stops the script through its own fail, when it has one, if either does not start.
+start_desktop() {
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3> "$scratch/display" 2> "$scratch/xvfb.log" &
+    pids+=($!)
+    within 100 test -s "$scratch/display" || desktop_fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+    export DISPLAY=:$(head -1 "$scratch/display")
+    openbox --sm-disable > "$scratch/wm.log" 2>&1 &
+    pids+=($!)
+    within 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || desktop_fail "openbox did not start"
+}
+desktop_fail() {
+    if declare -F fail > /dev/null; then fail "$@"; fi
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The next line of the windows helper (read from descriptor 5) that starts with $1; other
+# lines, such as presses, are passed over.
+expect() {
+    local line
+    while read -r -t 10 line <&5; do
+        [[ $line == "$1"* ]] && { echo "$line"; return 0; }
+    done
+    return 1
+}

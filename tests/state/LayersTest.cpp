@@ -61,8 +61,9 @@ const std::map<std::string, std::set<std::string>> kSharedHeaders = {
     {"combat", {"board/Board.h", "items/ItemCatalogue.h", "items/Shop.h", "items/Spells.h"}},
     {"setup", {}},
     {"ending", {}},
-    // Saving reads the board's own values and resumes a board from them.
-    {"save", {"board/BoardResume.h", "board/frmJeu.h"}},
+    // Saving reads the board's own values and resumes a board from them; a save is told by the
+    // board's notice and kept in the journal at the board's hour.
+    {"save", {"board/Board.h", "board/BoardResume.h", "board/frmJeu.h"}},
 };
 
 TEST(Layers, ThePartsOfTheGameShareOnlyTheirListedHeaders) {
