@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/GlobalDecl.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "ui/PlayerInput.h"
@@ -78,6 +79,15 @@ void FitCaption(QFont& font, QString& text, int width, double scale) {
     for (int keep = static_cast<int>(text.size()) - 1; keep > 0 && wide(font, cut) > room; --keep)
         cut = text.left(keep).trimmed() + QChar(0x2026);
     text = cut;
+}
+
+// On the board the character whose turn it is stands above the others on its cell: its icon,
+// with the base in it, is painted after theirs.
+void RaiseCurrentCharacter(const Screen& screen, std::vector<Control*>& order) {
+    if (screen.Name() != "frmJeu" || gd.CurrentCharacter < 1) return;
+    const std::string icon = "Perso1(" + std::to_string(gd.CurrentCharacter) + ")";
+    std::stable_partition(order.begin(), order.end(),
+                          [&](const Control* c) { return c->Key() != icon && c->parent != icon; });
 }
 
 }  // namespace
@@ -171,6 +181,7 @@ void ScreenCanvas::paintEvent(QPaintEvent*) {
     std::vector<Control*> order;
     for (Control& c : screen_.Controls()) order.push_back(&c);
     std::sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->order < b->order; });
+    RaiseCurrentCharacter(screen_, order);
     const long long now = ViewClock();
     long long repaintIn = -1;
     for (Control* c : order) {
