@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/GlobalDecl.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "ui/PlayerInput.h"
@@ -48,6 +49,45 @@ int Flags(const Control& c) {
     flags |= c.align == Align::Right ? Qt::AlignRight : c.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     if (c.wordWrap) flags |= Qt::TextWordWrap;
     return flags;
+}
+
+// A caption wider than its label is painted in a smaller size, down to a floor, and then, if it
+// still does not fit, cut short with an ellipsis: it is never clipped at its ends. A caption
+// that fits keeps the label's own font. The width is measured at the window's scale too, where
+// the glyphs may round wider than at the game's own size.
+void FitCaption(QFont& font, QString& text, int width, double scale) {
+    if (width <= 0 || text.isEmpty() || text.contains('\n')) return;
+    auto wide = [&](const QFont& f, const QString& t) {
+        qreal w = QFontMetricsF(f).horizontalAdvance(t);
+        if (scale != 1) {
+            QFont big = f;
+            big.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * scale))));
+            w = std::max(w, QFontMetricsF(big).horizontalAdvance(t) / scale);
+        }
+        return w;
+    };
+    const qreal room = width - 2;  // a pixel free at each end
+    if (wide(font, text) <= room) return;
+    const int size = font.pixelSize();
+    const int floor = std::min(size, std::max(9, static_cast<int>(std::ceil(size * 0.7))));
+    for (int px = size - 1; px >= floor; --px) {
+        font.setPixelSize(px);
+        if (wide(font, text) <= room) return;
+    }
+    font.setPixelSize(floor);
+    QString cut = text;
+    for (int keep = static_cast<int>(text.size()) - 1; keep > 0 && wide(font, cut) > room; --keep)
+        cut = text.left(keep).trimmed() + QChar(0x2026);
+    text = cut;
+}
+
+// On the board the character whose turn it is stands above the others on its cell: its icon,
+// with the base in it, is painted after theirs.
+void RaiseCurrentCharacter(const Screen& screen, std::vector<Control*>& order) {
+    if (screen.Name() != "frmJeu" || gd.CurrentCharacter < 1) return;
+    const std::string icon = "Perso1(" + std::to_string(gd.CurrentCharacter) + ")";
+    std::stable_partition(order.begin(), order.end(),
+                          [&](const Control* c) { return c->Key() != icon && c->parent != icon; });
 }
 
 }  // namespace
@@ -141,6 +181,7 @@ void ScreenCanvas::paintEvent(QPaintEvent*) {
     std::vector<Control*> order;
     for (Control& c : screen_.Controls()) order.push_back(&c);
     std::sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->order < b->order; });
+    RaiseCurrentCharacter(screen_, order);
     const long long now = ViewClock();
     long long repaintIn = -1;
     for (Control* c : order) {
@@ -239,9 +280,12 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
         }
         case Kind::Label: {
             if (c.opaque) p.fillRect(r, Q(c.back));
-            p.setFont(MakeFont(c.font));
+            QFont font = MakeFont(c.font);
+            QString text = S(c.caption);
+            if (!c.wordWrap) FitCaption(font, text, c.width, scale_ * devicePixelRatioF());
+            p.setFont(font);
             p.setPen(c.enabled ? Q(c.fore) : QColor(128, 128, 128));
-            p.drawText(r, Flags(c), S(c.caption));
+            p.drawText(r, Flags(c), text);
             break;
         }
         case Kind::Button: {
