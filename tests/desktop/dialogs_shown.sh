@@ -5,13 +5,13 @@
 # window manager (openbox on a virtual X server), is mapped and managed each time: it lies in a
 # frame of the window manager and is viewable within 1.5 s. A dialog the window manager never
 # shows leaves the game waiting for it, the other windows deaf to keys and clicks.
-# HELPER is tests/desktop/windows_helper.cpp built. Exits with 77 (skipped) when Xvfb, openbox,
-# xprop or xwininfo is missing.
+# HELPER is tests/desktop/windows_helper.cpp built. Fails when Xvfb, openbox,
+# xprop or xwininfo is missing (the set-up installs them).
 set -euo pipefail
 
 helper=$1 times=${2:-100}
 for tool in Xvfb openbox xprop xwininfo; do
-    command -v "$tool" > /dev/null || { echo "skipped: no $tool (scripts/setup.sh installs it)"; exit 77; }
+    command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 source "$(dirname "$0")/xsession.sh"
 fail() { echo "FAIL: $*" >&2; sed 's/^/helper: /' "$scratch/err" >&2 || true; exit 1; }

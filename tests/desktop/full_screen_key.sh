@@ -5,13 +5,13 @@
 # the title window goes to a true full screen (marked _NET_WM_STATE_FULLSCREEN, the display's
 # whole size) and back to the window where it was, as large as it was, three times over; a
 # dialog opened over the full screen is drawn at its scale. HELPER is
-# tests/desktop/windows_helper.cpp built. Exits with 77 (skipped) when Xvfb, openbox, xdotool,
-# xprop or xwininfo is missing.
+# tests/desktop/windows_helper.cpp built. Fails when Xvfb, openbox, xdotool,
+# xprop or xwininfo is missing (the set-up installs them).
 set -euo pipefail
 
 helper=$1
 for tool in Xvfb openbox xdotool xprop xwininfo; do
-    command -v "$tool" > /dev/null || { echo "skipped: no $tool (scripts/setup.sh installs it)"; exit 77; }
+    command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 source "$(dirname "$0")/xsession.sh"
 fail() { echo "FAIL: $*" >&2; sed 's/^/helper: /' "$scratch/err" >&2 || true; exit 1; }

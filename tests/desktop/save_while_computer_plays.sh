@@ -6,12 +6,12 @@
 # the computer does nothing (its verbose log says it waits, and no action follows); the name
 # typed and Return, the file is written, no message box asks for a click, the file loads, and
 # the computer goes on. GAME is the game's program, DRIVER quelmor-driver (to load the file).
-# Skipped (status 77) when Xvfb, openbox, xdotool or xprop is missing.
+# Fails when Xvfb, openbox, xdotool or xprop is missing (the set-up installs them).
 set -euo pipefail
 
 game=$1 driver=$2
 for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" > /dev/null || { echo "SKIP: no $tool"; exit 77; }
+    command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 source "$(dirname "$0")/xsession.sh"
 fail() { echo "FAIL: $*" >&2; [[ -f $scratch/err ]] && grep -v '^$' "$scratch/err" | tail -40 | sed 's/^/game: /' >&2; exit 1; }
