@@ -90,7 +90,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/quelmor")
 # The music needs a General MIDI soundfont; without one the game plays its sounds only.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, timgm6mb-soundfont | fluid-soundfont-gm")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, timgm6mb-soundfont | fluid-soundfont-gm, qt6-translations-l10n")
 find_program(QUELMOR_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QUELMOR_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

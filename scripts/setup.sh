@@ -3,7 +3,7 @@
 
 QUELMOR_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libsdl2-mixer-dev fluidsynth timgm6mb-soundfont libfontconfig-dev
   libgif-dev libpng-dev googletest libgtest-dev nlohmann-json3-dev
   fonts-liberation strace

@@ -8,6 +8,7 @@
 #include "board/Board.h"
 #include "board/frmJeu.h"
 #include "save/AtomicFile.h"
+#include "save/SaveName.h"
 #include "save/SaveQuestion.h"
 #include "save/SaveTexts.h"
 #include "save/SavedGame.h"
@@ -58,6 +59,7 @@ FileQuestion Question(FileQuestion::Kind kind, const std::string& title) {
     q.title = title;
     q.filterName = Say(SaveText::FileKind);
     q.suffix = kSaveSuffix;
+    q.language = gd.LanguageOffset == 2000 ? "en" : "fr";
     return q;
 }
 
@@ -106,7 +108,8 @@ bool RequestSave() {
         Ui::Get().MessageBox(refusal);
         return false;
     }
-    const FileQuestion question = Question(FileQuestion::Save, Say(SaveText::SaveEntry));
+    FileQuestion question = Question(FileQuestion::Save, Say(SaveText::SaveEntry));
+    question.name = SuggestedSaveName();
     // The saves' folder is made only now that the player asks to save (the dialog opens there).
     std::error_code ec;
     if (!question.folder.empty()) fs::create_directories(question.folder, ec);

@@ -78,6 +78,7 @@ constexpr Pair kTexts[] = {
     {SaveText::FaultIsFolder, "ce nom est déjà celui d'un dossier.", "this name is already a folder's."},
     {SaveText::FaultDevice, "le disque a signalé une erreur d'écriture.", "the disk reported a write error."},
     {SaveText::FaultOther, "erreur du système n° ", "system error number "},
+    {SaveText::DayInName, " - jour ", " - day "},
 };
 
 }  // namespace

@@ -61,6 +61,8 @@ enum class SaveText {
     FaultIsFolder,
     FaultDevice,
     FaultOther,       // followed by the system's error number
+    // The file name a save dialog offers: the players' names, then this and the day.
+    DayInName,
 };
 
 // The text in the game's current language (French unless English is chosen).

@@ -47,6 +47,7 @@ void RecordingServices::OpenMail(const std::string& address, const std::string& 
 std::string RecordingServices::AskFileName(const FileQuestion& question) {
     log.push_back(std::string("file ") + (question.kind == FileQuestion::Save ? "save " : "open ") + question.folder);
     fileDialogTitle = question.title;
+    lastFileQuestion = question;
     if (fileAnswers.empty()) return "";
     std::string answer = fileAnswers.front();
     fileAnswers.pop_front();

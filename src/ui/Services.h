@@ -16,14 +16,17 @@ public:
     virtual void Command(const std::string& command) = 0;
 };
 
-// A file name asked of the player: where the dialog opens, its title, and the one kind of
-// file it shows (its name and its suffix, without the dot).
+// A file name asked of the player: where the dialog opens, its title, the one kind of file it
+// shows (its name and its suffix, without the dot), the name it offers (a save dialog; "" for
+// none) and the language of the dialog's own words ("fr" or "en").
 struct FileQuestion {
     enum Kind { Save, Open } kind = Save;
     std::string folder;
     std::string title;
     std::string filterName;
     std::string suffix;
+    std::string name;
+    std::string language = "fr";
 };
 
 class Services {
@@ -69,5 +72,6 @@ public:
     std::string savesFolder;   // "" for none: nothing is made
     std::vector<std::string> log;
     std::string fileDialogTitle;   // the title of the last file dialog asked for
+    FileQuestion lastFileQuestion; // and the whole question
     std::vector<ServiceRequest> requests;
 };

@@ -24,6 +24,7 @@
 #include "ui/PlayerInput.h"
 #include "view/InputHook.h"
 #include "view/Pictures.h"
+#include "view/QtLanguage.h"
 
 namespace {
 
@@ -170,6 +171,8 @@ QPoint ScreenCanvas::FormPixel(const QPointF& at) const {
 
 void ScreenCanvas::paintEvent(QPaintEvent*) {
     if (detached_) return;
+    // Qt's own words follow a change of the game's language, once this painting is over.
+    QTimer::singleShot(0, qApp, FollowGameLanguage);
     QPainter p(this);
     p.scale(scale_, scale_);
     // The pictures come from their drawing nearest above the device's pixels: at a whole scale

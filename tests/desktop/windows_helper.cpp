@@ -183,7 +183,9 @@ private:
              }}},
             {"File", {"", [] {
                  const char* folder = std::getenv("QUELMOR_FILE_FOLDER");  // /tmp unless told
-                 AskFileNameByDialog({FileQuestion::Open, folder ? folder : "/tmp", "Charger", "Quelmor", "qlm"});
+                 // As the board's save asks it, in French: the name offered, the words translated.
+                 AskFileNameByDialog({FileQuestion::Save, folder ? folder : "/tmp", "Sauvegarder la partie",
+                                      "Parties de Quelmor", "quelmor", "Ann-Bob - jour 3", "fr"});
              }}},
         };
         auto it = kOpeners.find(name);

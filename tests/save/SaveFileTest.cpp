@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "save/AtomicFile.h"
+#include "save/SaveName.h"
 #include "state/Journal.h"
 #include "support/Game.h"
 #include "ui/Screen.h"
@@ -198,4 +199,24 @@ TEST_F(SaveFileTest, TheTitleOffersLoadingAfterNewGameInBothLanguages) {
     EXPECT_EQ(s.services().fileDialogTitle, "Load a game...");
 }
 
+TEST_F(SaveFileTest, TheSaveDialogOffersThePlayersAndTheDayInTheGamesLanguage) {
+    Session s;
+    ASSERT_EQ(s.Run(kNewGame + std::string("save ") + (dir / "a").string() + "\n"), 0) << s.err();
+    EXPECT_EQ(s.services().lastFileQuestion.name, "Ann-Bob - jour 1");
+    EXPECT_EQ(s.services().lastFileQuestion.language, "fr");
+    // Two days on, in English.
+    ASSERT_EQ(s.Run("set HourCounter 61\nset LanguageOffset 2000\nsave " + (dir / "b").string() + "\n"), 0) << s.err();
+    EXPECT_EQ(s.services().lastFileQuestion.name, "Ann-Bob - day 3");
+    EXPECT_EQ(s.services().lastFileQuestion.language, "en");
+}
+
+TEST(SaveName, NamesAFileSystemWouldMisreadAreMadeHarmless) {
+    EXPECT_EQ(SaveNameFrom({"../etc", "a\\b:c"}, 2, " - day "), "_._etc-a_b_c - day 2");
+    EXPECT_EQ(SaveNameFrom({".hidden"}, 1, " - jour "), "_hidden - jour 1");
+    EXPECT_EQ(SaveNameFrom({"  ", std::string("x\ny\x7f")}, 4, "-"), "x_y_-4");
+    EXPECT_EQ(SaveNameFrom({}, 9, " - day "), "Quelmor - day 9");
+    EXPECT_EQ(SaveNameFrom({"Élodie", "Zoë"}, 12, " - jour "), "Élodie-Zoë - jour 12");
+}
+
 }  // namespace
+

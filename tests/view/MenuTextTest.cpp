@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "state/Messages.h"
 #include "support/Game.h"
 #include "ui/Ui.h"
+#include "view/QtLanguage.h"
 #include "view/ScreenView.h"
 
 namespace {
@@ -40,4 +42,21 @@ TEST(MenuText, OtherKeysKeepTheirNames) {
     for (const char* key : {"Ctrl+M", "Esc", "PgUp", "Return", "1"}) EXPECT_EQ(ShortcutText(key).toStdString(), key);
 }
 
+// Qt's own words (the file dialogs' labels and buttons) follow the game's language, from the
+// translations the set-up installs.
+TEST(MenuText, QtsOwnWordsFollowTheGamesLanguage) {
+    FreshProcess();
+    const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:").toStdString(); };
+    gd.LanguageOffset = 1000;
+    FollowGameLanguage();
+    EXPECT_EQ(QtLanguageInUse(), "fr");
+    EXPECT_NE(lookIn(), "Look in:");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Save").toStdString(), "&Enregistrer");
+    gd.LanguageOffset = 2000;
+    FollowGameLanguage();
+    EXPECT_EQ(QtLanguageInUse(), "en");
+    EXPECT_EQ(lookIn(), "Look in:");
+}
+
 }  // namespace
+
