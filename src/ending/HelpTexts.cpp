@@ -53,7 +53,11 @@ const Page kFrench[] = {
      "- La forêt : un vieux coffre sylvin, la fontaine et le temple, qui n'ouvre pas ses portes à "
      "toutes les classes.\n\n"
      "Un coffre ne cède que sur un 6, mais rien n'empêche de revenir tenter sa chance. Une nuit à "
-     "l'auberge ou au camp vous endort jusqu'à 7 h du matin."},
+     "l'auberge ou au camp vous endort jusqu'à 7 h du matin.\n\n"
+     "Le journal ({KEYJOURNAL}) garde chaque message montré, un par entrée : ceux de la carte, des "
+     "combats, du marché, de la forge, de l'arène et de la tour, chaque achat et la fin de chaque "
+     "combat. Le nom du personnage y prend la couleur de son joueur ; au bas du journal, le compte "
+     "des entrées affichées."},
     {"Clés", "Les clés et la tour noire",
      "Le but du jeu : ouvrir la porte de la tour noire, dans la ville, puis vaincre ses cinq étages. "
      "Le premier groupe qui triomphe du cinquième, où Quelmor garde les clés, gagne la partie.\n\n"
@@ -105,8 +109,9 @@ const Page kFrench[] = {
      "armure neuve remplace celle du même genre. Le {69} et le {73} n'y sont pas les bienvenus, et le "
      "{63} comme la {65} ne portent qu'une armure à leur taille. L'arène et les larcins du {75} "
      "remplissent les bourses. Chaque article affiche son prix et l'attaque ou la défense qu'il "
-     "donne ; un disque rouge marque ce qui est en rupture de stock ou refusé à votre classe, et "
-     "l'offre rappelle le nom de l'objet.\n\n"
+     "donne ; un disque rouge marque ce qui est en rupture de stock, refusé à votre classe ou trop "
+     "cher pour votre or, et l'offre rappelle le nom de l'objet. Le panneau de la carte montre votre "
+     "or et vos objets dès chaque achat.\n\n"
      "La forge change vos matières premières en armes de fer, de bronze, d'or ou d'argent, en arcs, en "
      "flèches de feu et même en armure de feu. Il y faut le {380} (le {70} s'en passe) et l'{348}. "
      "Diamants, mercure et bois se ramassent sur les routes de la plaine, de la montagne et de la "
@@ -173,7 +178,11 @@ const Page kEnglish[] = {
      "- The forest: an old sylvan chest, the fountain and the temple, which does not open its doors "
      "to every class.\n\n"
      "A chest only gives way on a 6, but nothing stops you from coming back to try again. A night at "
-     "the inn or at the camp puts you to sleep until 7 in the morning."},
+     "the inn or at the camp puts you to sleep until 7 in the morning.\n\n"
+     "The journal ({KEYJOURNAL}) keeps every message shown, one per entry: those of the map, the "
+     "fights, the market, the forge, the arena and the tower, every purchase and the end of every "
+     "fight. The character's name takes its player's colour; at the journal's foot, the count of "
+     "the entries shown."},
     {"Tower keys", "The keys and the black tower",
      "The aim of the game: open the door of the black tower, in the town, then beat its five floors. "
      "The first party to triumph over the fifth, where Quelmor keeps the keys, wins the game.\n\n"
@@ -225,7 +234,8 @@ const Page kEnglish[] = {
      "replaces the one of the same kind. The {69} and the {73} are not welcome there, and the {63} "
      "and the {65} only wear an armour of their size. The arena and the {75}'s thefts fill the "
      "purses. Every article shows its price and the attack or defence it gives; a red disc marks what "
-     "is out of stock or refused to your class, and the offer names the item.\n\n"
+     "is out of stock, refused to your class or too dear for your gold, and the offer names the item. "
+     "The map's panel shows your gold and items as soon as you buy.\n\n"
      "The forge turns your raw materials into weapons of iron, bronze, gold or silver, into bows, "
      "fire arrows and even a fire armour. It takes the {380} (the {70} does without) and the {348}. "
      "Diamonds, mercury and wood are picked up on the roads of the plain, the mountain and the "

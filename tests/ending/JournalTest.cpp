@@ -145,7 +145,7 @@ TEST(JournalWindow, ListsMessagesNewestLastWithDayHourAndName) {
     EXPECT_EQ(journal->C("lblJour", last).caption, "2");
     EXPECT_EQ(journal->C("lblHeure", last).caption, "7 h");
     EXPECT_EQ(journal->C("lblNom", last).caption, "Tarik");
-    EXPECT_EQ(journal->C("lblLignes").caption, "Lignes 1 à " + DigitText(last + 1) + " sur " + DigitText(last + 1));
+    EXPECT_EQ(journal->C("lblEntrees").caption, "Entrées 1 à 3 sur 3");  // messages, not lines
     EXPECT_FALSE(journal->C("ScrollUp").enabled);
     EXPECT_FALSE(journal->C("ScrollDn").enabled);
 }
@@ -190,6 +190,51 @@ TEST(JournalWindow, OpensOnTheNewestAndScrollsBackToTheOldest) {
     journal->Menu("MNU_Fin");
     EXPECT_EQ(journal->C("lblTexte", kRows - 1).caption, "Message 39");
     EXPECT_EQ(journal->C("lblJour", kRows - 1).caption, "2");
+}
+
+TEST(JournalWindow, CountsTheMessagesItShowsAndColoursOnlyThePlayersNames) {
+    FreshProcess();
+    JournalClear();
+    const JournalMoment ann{1, 13, "Kayla", 1}, bob{1, 14, "Yvain", 2}, unknown{1, 15, "Tarik", 0};
+    for (int k = 0; k < 30; ++k) JournalNote("Message " + DigitText(k), k % 2 ? bob : ann);
+    JournalNote(MsgId(1110), unknown);   // several lines, from a game saved before the players were kept
+    auto journal = JournalIn(1000);
+    const int lines = Var(*journal, "LineCount");
+    ASSERT_GT(lines, 31);
+    EXPECT_EQ(Var(*journal, "EntryCount"), 31);
+    // The newest page: its top row is the message numbered by the lines below it.
+    const int firstEntry = 31 - (kRows - (lines - 30));
+    EXPECT_EQ(journal->C("lblTexte", 0).caption, "Message " + DigitText(firstEntry - 1));
+    EXPECT_EQ(journal->C("lblEntrees").caption, "Entrées " + DigitText(firstEntry) + " à 31 sur 31");
+    journal->Menu("MNU_Debut");
+    EXPECT_EQ(journal->C("lblEntrees").caption, "Entrées 1 à " + DigitText(kRows) + " sur 31");
+
+    // One ink for every message; the name alone in its player's colour, whichever it is.
+    const Rgb ink = journal->C("lblTexte", 0).fore;
+    for (int row = 0; row < kRows; ++row) {
+        EXPECT_EQ(journal->C("lblTexte", row).fore, ink) << row;
+        EXPECT_EQ(journal->C("lblJour", row).fore, ink) << row;
+    }
+    const Rgb annInk = journal->C("lblNom", 0).fore, bobInk = journal->C("lblNom", 1).fore;
+    EXPECT_NE(annInk, bobInk);
+    EXPECT_NE(annInk, ink);
+    EXPECT_EQ(journal->C("lblNom", 2).fore, annInk);
+    EXPECT_GT(annInk.r, annInk.b);   // red, for the first player
+    EXPECT_GT(bobInk.b, bobInk.r);   // blue, for the second
+    // A thin rule over every row that begins a message, none inside one.
+    EXPECT_TRUE(journal->C("Separation", 1).visible);
+    journal->Menu("MNU_Fin");
+    const int last = kRows - 1;
+    EXPECT_EQ(journal->C("lblNom", last).fore, ink);   // no player known: no colour
+    EXPECT_FALSE(journal->C("Separation", last).visible);   // the long message's last line
+    EXPECT_EQ(journal->C("lblEntrees").caption.substr(0, 8), "Entrées ");
+
+    gd.LanguageOffset = 2000;
+    JournalClear();
+    JournalNote("Only one", ann);
+    auto english = JournalIn(2000);
+    EXPECT_EQ(english->C("lblEntrees").caption, "Entry 1 of 1");
+    gd.LanguageOffset = 1000;
 }
 
 TEST(JournalWindow, LookingAtItDuringAGameChangesNothing) {
