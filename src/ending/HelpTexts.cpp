@@ -53,11 +53,7 @@ const Page kFrench[] = {
      "- La forêt : un vieux coffre sylvin, la fontaine et le temple, qui n'ouvre pas ses portes à "
      "toutes les classes.\n\n"
      "Un coffre ne cède que sur un 6, mais rien n'empêche de revenir tenter sa chance. Une nuit à "
-     "l'auberge ou au camp vous endort jusqu'à 7 h du matin.\n\n"
-     "Le journal ({KEYJOURNAL}) garde chaque message montré, un par entrée : ceux de la carte, des "
-     "combats, du marché, de la forge, de l'arène et de la tour, chaque achat et la fin de chaque "
-     "combat. Le nom du personnage y prend la couleur de son joueur ; au bas du journal, le compte "
-     "des entrées affichées."},
+     "l'auberge ou au camp vous endort jusqu'à 7 h du matin."},
     {"Clés", "Les clés et la tour noire",
      "Le but du jeu : ouvrir la porte de la tour noire, dans la ville, puis vaincre ses cinq étages. "
      "Le premier groupe qui triomphe du cinquième, où Quelmor garde les clés, gagne la partie.\n\n"
@@ -70,7 +66,9 @@ const Page kFrench[] = {
      "du monde : l'or apporte la paix, l'ombre le chaos. Les clés ne s'usent jamais.\n\n"
      "Porte ouverte, cliquez sur la case au-dessus de votre personnage posté devant elle pour monter. "
      "Chaque étage a son gardien, toujours plus redoutable ; un étage vaincu le reste pour tout le "
-     "groupe. Sur l'écran de l'étage, cliquez sur le gardien (ou pressez Échap) pour l'affronter."},
+     "groupe. Sur l'écran de l'étage, cliquez sur le gardien (ou pressez Échap) pour l'affronter.\n\n"
+     "Le journal ({KEYJOURNAL}) garde chaque message montré, un par entrée, achats et étages compris ; "
+     "le nom du personnage y prend la couleur de son joueur."},
     {"Combats", "Les combats",
      "Un monstre rencontré fait paraître les épées croisées : cliquez dessus pour combattre. L'écran "
      "du combat s'ouvre avec son petit panneau : Attaque, Magie, Défense et Fuite.\n\n"
@@ -178,11 +176,7 @@ const Page kEnglish[] = {
      "- The forest: an old sylvan chest, the fountain and the temple, which does not open its doors "
      "to every class.\n\n"
      "A chest only gives way on a 6, but nothing stops you from coming back to try again. A night at "
-     "the inn or at the camp puts you to sleep until 7 in the morning.\n\n"
-     "The journal ({KEYJOURNAL}) keeps every message shown, one per entry: those of the map, the "
-     "fights, the market, the forge, the arena and the tower, every purchase and the end of every "
-     "fight. The character's name takes its player's colour; at the journal's foot, the count of "
-     "the entries shown."},
+     "the inn or at the camp puts you to sleep until 7 in the morning."},
     {"Tower keys", "The keys and the black tower",
      "The aim of the game: open the door of the black tower, in the town, then beat its five floors. "
      "The first party to triumph over the fifth, where Quelmor keeps the keys, wins the game.\n\n"
@@ -195,7 +189,9 @@ const Page kEnglish[] = {
      "brings peace, shadow brings chaos. Keys never wear out.\n\n"
      "Once the door is open, click the cell above your character standing before it to climb. Every "
      "floor has its guardian, each fiercer than the last; a floor once beaten stays beaten for the "
-     "whole party. On the floor's screen, click the guardian (or press Esc) to face it."},
+     "whole party. On the floor's screen, click the guardian (or press Esc) to face it.\n\n"
+     "The journal ({KEYJOURNAL}) keeps every message shown, one per entry, purchases and floors "
+     "included; the character's name takes its player's colour."},
     {"Fights", "Fights",
      "A monster met brings up the crossed swords: click them to fight. The fight screen opens with "
      "its small panel: Attack, Magic, Defence and Flight.\n\n"

@@ -13,10 +13,10 @@ struct NoteWords {
     const char *attack, *defence, *outOfStock, *forgedOnly, *refused, *tooDear, *turn, *turns;
     const char* materials[7];  // short names, in storage order, so that a recipe fits a menu line
 };
-const NoteWords kFrench{"Att", "Déf", "rupture de stock", "à forger", "refusé à votre classe", "or insuffisant", "tour",
+const NoteWords kFrench{"Att", "Déf", "rupture de stock", "à forger", "refusé à votre classe", "trop cher", "tour",
                         "tours",
                         {"Diam", "Bois", "Fer", "Merc", "Bron", "Or", "Arg"}};
-const NoteWords kEnglish{"Att", "Def", "out of stock", "forged only", "not sold to your class", "not enough gold", "turn",
+const NoteWords kEnglish{"Att", "Def", "out of stock", "forged only", "not sold to your class", "too dear", "turn",
                          "turns",
                          {"Diam", "Wood", "Iron", "Merc", "Bron", "Gold", "Silv"}};
 
