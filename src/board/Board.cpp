@@ -28,7 +28,9 @@ void frmJeu::AfterInput() {
 }
 
 void frmJeu::SetCaption(const std::string& control, const std::string& text) {
-    C(control).caption = text;
+    Control& label = C(control);
+    label.caption = text;
+    label.live = false;  // the panel's own refresh: what was shown ahead of it ends
     ShowMagicPoints(*this);  // the panel is being written: its magic points follow
 }
 
@@ -36,6 +38,13 @@ void frmJeu::SetButton(const std::string& control, bool enabled, const std::stri
     Control& c = C(control);
     c.enabled = enabled;
     c.picture = picture;
+}
+
+void frmJeu::SetLiveCaption(const std::string& control, const std::string& text) {
+    Control& label = C(control);
+    label.liveCaption = text;
+    label.liveOver = label.caption;
+    label.live = true;
 }
 
 void frmJeu::SetPicture(const std::string& control, const std::string& picture) {
@@ -58,8 +67,13 @@ bool BoardMoment(JournalMoment& at) {
     frmJeu* b = Jeu();
     if (!b) return false;
     at = JournalMoment{DayNumber(b->HourCounter), HourOfDay(b->HourCounter),
-                       rec::ReadName(gd.CurrentCharacter, rec::Name::Character)};
+                       rec::ReadName(gd.CurrentCharacter, rec::Name::Character), rec::Owner(gd.CurrentCharacter)};
     return true;
+}
+
+void NoteInJournal(const std::string& text) {
+    JournalMoment now;
+    if (BoardMoment(now)) JournalNote(text, now);
 }
 
 void SetInformations(const std::string& text) {

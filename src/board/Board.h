@@ -14,6 +14,9 @@ std::string Informations();
 // The moment the journal gives a message shown now: the board clock's day and hour and the
 // character whose turn it is. False while the board is closed.
 bool BoardMoment(JournalMoment& at);
+// Notes in the game's journal, at the board's moment, something no line shows (a purchase,
+// the message box at the tower door). Nothing while the board is closed.
+void NoteInJournal(const std::string& text);
 // The sum of count six-sided dice plus bonus.
 int RollDice(int count, int bonus);
 // Kills the current character (a Cavalier Noir survives).

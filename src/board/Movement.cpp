@@ -39,7 +39,9 @@ int KeyCount(int c) {
 void AtTowerDoor(int c) {
     ShowCharacterOnMap(c);
     if (KeyCount(c) != 3) {
-        Ui::Get().MessageBox("Il vous manque les clés requises.");
+        const std::string missing = "Il vous manque les clés requises.";
+        NoteInJournal(missing);
+        Ui::Get().MessageBox(missing);
         return;
     }
     ShowTowerDoorDialog();

@@ -28,6 +28,7 @@ public:
     void SetCaption(const std::string& control, const std::string& text) override;
     void SetButton(const std::string& control, bool enabled, const std::string& picture) override;
     void SetPicture(const std::string& control, const std::string& picture) override;
+    void SetLiveCaption(const std::string& control, const std::string& text) override;
 
     // Values owned by the board (the driver dumps and sets them by these names).
     int HourCounter = 0;        // hours since the game began

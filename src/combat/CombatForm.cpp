@@ -156,7 +156,10 @@ void CombatForm::WriteMessage(const std::string& text) {
     }
 }
 
-void CombatForm::AfterInput() { RefreshFightStatus(*this); }
+void CombatForm::AfterInput() {
+    JournalMessageLine();
+    RefreshFightStatus(*this);
+}
 
 void CombatForm::ShowMessage(const std::string& text, int ms) {
     WriteMessage(text);
@@ -203,6 +206,14 @@ void CombatForm::Load() {
         default: break;
     }
     ShowPlaceKeys();
+    JournalMessageLine();
+}
+
+void CombatForm::JournalMessageLine() {
+    if (openedMode == combat_mode::kFight) return;
+    const Control& message = C("Message");
+    if (message.visible) JournalFightMessage(message.caption);
+    else JournalFightMessageHidden();
 }
 
 bool CombatForm::PlacePoint(int place, int& x, int& y) {
@@ -244,7 +255,10 @@ void CombatForm::LoadFight() {
 }
 
 void CombatForm::Unload() {
-    if (openedMode != combat_mode::kFight) return;
+    if (openedMode != combat_mode::kFight) {
+        JournalFightMessageHidden();  // the line goes with the screen
+        return;
+    }
     JournalFightMessageHidden();
     const FightBefore before = BeforeFightOutcome();
     WriteFightOutcome();

@@ -41,6 +41,9 @@ private:
     void ShowPlaceKeys();
     void PlaceKey(int place);
     void Forward(const std::string& control, const EventArgs& a);
+    // Outside a fight (the shops, the arena's entrance, a tower floor) the journal keeps what
+    // the message line shows, as the fight's own messages are kept when they are written.
+    void JournalMessageLine();
 };
 
 std::unique_ptr<Screen> MakeCombatForm();

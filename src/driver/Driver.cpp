@@ -294,7 +294,7 @@ void Driver::Execute(const std::string& raw) {
         openMenu_ = w[1];
     } else if (cmd == "snap") {
         need(2);
-        Snap(w[1]);
+        Snap(w[1], w.size() > 2 ? w[2] : "");
     } else if (cmd == "save" || cmd == "load") {
         // The player's command, with the file dialog answering FILE.
         need(2);
@@ -347,10 +347,19 @@ void Driver::NewGame(const std::vector<std::string>& w) {
     pending_.insert(pending_.begin(), cmds.begin(), cmds.end());
 }
 
-void Driver::Snap(const std::string& name) {
+void Driver::Snap(const std::string& name, const std::string& screenName) {
     if (snapFolder_.empty()) Fail("snap: start the driver with --snap DIR");
     if (!QDir().mkpath(QString::fromStdString(snapFolder_))) Fail("snap: cannot make the folder " + snapFolder_);
-    QImage image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
+    QImage image;
+    if (screenName.empty()) {
+        image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
+    } else {
+        // An open screen under the top one, as the player sees it beside a dialog (the board's
+        // panel beside the market).
+        Screen* under = Ui::Get().Find(screenName);
+        if (!under) Fail("snap: no open screen " + screenName);
+        image = RenderScreen(*under, snapScale_);
+    }
     openMenu_.clear();
     if (image.isNull()) Fail("snap: no screen to paint");
     const std::string file = snapFolder_ + "/" + name + ".png";

@@ -64,7 +64,8 @@ private:
     Screen* ScreenNamed(const std::string& name);
     void NewGame(const std::vector<std::string>& words);
     void SetComputerPlayer(int p, bool on);
-    void Snap(const std::string& name);
+    // The top screen's picture, or that of the open screen named screenName.
+    void Snap(const std::string& name, const std::string& screenName = "");
 
     std::istream& in_;
     std::ostream& out_;

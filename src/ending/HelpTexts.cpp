@@ -66,7 +66,9 @@ const Page kFrench[] = {
      "du monde : l'or apporte la paix, l'ombre le chaos. Les clés ne s'usent jamais.\n\n"
      "Porte ouverte, cliquez sur la case au-dessus de votre personnage posté devant elle pour monter. "
      "Chaque étage a son gardien, toujours plus redoutable ; un étage vaincu le reste pour tout le "
-     "groupe. Sur l'écran de l'étage, cliquez sur le gardien (ou pressez Échap) pour l'affronter."},
+     "groupe. Sur l'écran de l'étage, cliquez sur le gardien (ou pressez Échap) pour l'affronter.\n\n"
+     "Le journal ({KEYJOURNAL}) garde chaque message montré, un par entrée, achats et étages compris ; "
+     "le nom du personnage y prend la couleur de son joueur."},
     {"Combats", "Les combats",
      "Un monstre rencontré fait paraître les épées croisées : cliquez dessus pour combattre. L'écran "
      "du combat s'ouvre avec son petit panneau : Attaque, Magie, Défense et Fuite.\n\n"
@@ -105,8 +107,9 @@ const Page kFrench[] = {
      "armure neuve remplace celle du même genre. Le {69} et le {73} n'y sont pas les bienvenus, et le "
      "{63} comme la {65} ne portent qu'une armure à leur taille. L'arène et les larcins du {75} "
      "remplissent les bourses. Chaque article affiche son prix et l'attaque ou la défense qu'il "
-     "donne ; un disque rouge marque ce qui est en rupture de stock ou refusé à votre classe, et "
-     "l'offre rappelle le nom de l'objet.\n\n"
+     "donne ; un disque rouge marque ce qui est en rupture de stock, refusé à votre classe ou trop "
+     "cher pour votre or, et l'offre rappelle le nom de l'objet. Le panneau de la carte montre votre "
+     "or et vos objets dès chaque achat.\n\n"
      "La forge change vos matières premières en armes de fer, de bronze, d'or ou d'argent, en arcs, en "
      "flèches de feu et même en armure de feu. Il y faut le {380} (le {70} s'en passe) et l'{348}. "
      "Diamants, mercure et bois se ramassent sur les routes de la plaine, de la montagne et de la "
@@ -186,7 +189,9 @@ const Page kEnglish[] = {
      "brings peace, shadow brings chaos. Keys never wear out.\n\n"
      "Once the door is open, click the cell above your character standing before it to climb. Every "
      "floor has its guardian, each fiercer than the last; a floor once beaten stays beaten for the "
-     "whole party. On the floor's screen, click the guardian (or press Esc) to face it."},
+     "whole party. On the floor's screen, click the guardian (or press Esc) to face it.\n\n"
+     "The journal ({KEYJOURNAL}) keeps every message shown, one per entry, purchases and floors "
+     "included; the character's name takes its player's colour."},
     {"Fights", "Fights",
      "A monster met brings up the crossed swords: click them to fight. The fight screen opens with "
      "its small panel: Attack, Magic, Defence and Flight.\n\n"
@@ -225,7 +230,8 @@ const Page kEnglish[] = {
      "replaces the one of the same kind. The {69} and the {73} are not welcome there, and the {63} "
      "and the {65} only wear an armour of their size. The arena and the {75}'s thefts fill the "
      "purses. Every article shows its price and the attack or defence it gives; a red disc marks what "
-     "is out of stock or refused to your class, and the offer names the item.\n\n"
+     "is out of stock, refused to your class or too dear for your gold, and the offer names the item. "
+     "The map's panel shows your gold and items as soon as you buy.\n\n"
      "The forge turns your raw materials into weapons of iron, bronze, gold or silver, into bows, "
      "fire arrows and even a fire armour. It takes the {380} (the {70} does without) and the {348}. "
      "Diamonds, mercury and wood are picked up on the roads of the plain, the mountain and the "

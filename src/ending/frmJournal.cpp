@@ -1,5 +1,6 @@
 // The journal: the recorded messages broken into lines under four headings, a window of
-// kRows lines scrolled by buttons and keys.
+// kRows lines scrolled by buttons and keys. The messages are written in one ink; only the
+// character's name takes its player's colour, and a thin rule parts one message from the next.
 #include "ending/frmJournal.h"
 
 #include <algorithm>
@@ -19,21 +20,27 @@ constexpr int kRows = 23, kRowTop = 30, kRowPitch = 16;
 constexpr int kTextChars = 66;   // fits the message column in the journal's font
 constexpr int kNameChars = 16;
 constexpr Rgb kParchment{246, 238, 218};
-constexpr Rgb kInk[2] = {{44, 32, 20}, {24, 44, 104}};   // alternate messages
+constexpr Rgb kInk{44, 32, 20};
 constexpr Rgb kHeading{110, 30, 18};
+constexpr Rgb kRule{214, 198, 166};   // between two messages: barely darker than the parchment
+// The players' colours (red, blue, green, yellow) deep enough to read on the parchment; 0 is
+// a message whose player is not known (a game saved before the journal kept it).
+constexpr Rgb kPlayerInk[5] = {kInk, {172, 24, 24}, {28, 48, 176}, {22, 112, 34}, {128, 92, 0}};
 
 struct Words {
-    const char *caption, *day, *hour, *character, *message, *empty, *lines, *close;
+    const char *caption, *day, *hour, *character, *message, *empty, *entries, *entry, *close;
 };
 const Words kFrench{"Journal de la partie", "Jour", "Heure", "Personnage", "Message",
-                    "Aucun message n'a encore été affiché.", "Lignes %1 à %2 sur %3", "Fermer"};
+                    "Aucun message n'a encore été affiché.", "Entrées %1 à %2 sur %3", "Entrée %1 sur %3", "Fermer"};
 const Words kEnglish{"Game journal", "Day", "Hour", "Character", "Message",
-                     "No message has been shown yet.", "Lines %1 to %2 of %3", "Close"};
+                     "No message has been shown yet.", "Entries %1 to %2 of %3", "Entry %1 of %3", "Close"};
 
 // One line of the list: the first line of a message carries its day, hour and character.
 struct Line {
     std::string day, hour, name, text;
     int message;   // which message, from 0
+    int player;    // its character's player, 0 when not known
+    bool first;    // the message's first line
 };
 
 struct Column {
@@ -68,8 +75,10 @@ public:
         On("MNU_Fin_Click", [this](const EventArgs&) { ScrollTo(LastFirst()); });
         On("MNU_Fermer_Click", [this](const EventArgs&) { Ui::Get().Close(*this); });
         lineCount_ = static_cast<int>(lines_.size());
+        entryCount_ = static_cast<int>(JournalEntries().size());
         ExposeVar("FirstLine", &first_);
         ExposeVar("LineCount", &lineCount_);
+        ExposeVar("EntryCount", &entryCount_);
         ScrollTo(LastFirst());
     }
 
@@ -86,9 +95,10 @@ private:
             const JournalEntry& e = entries[k];
             std::u32string name = FromUtf8(e.characterName);
             if (name.size() > static_cast<size_t>(kNameChars)) name.resize(kNameChars);
+            const int player = e.player >= 1 && e.player <= 4 ? e.player : 0;
             bool first = true;
             for (const std::string& text : WrapLines(e.text, kTextChars)) {
-                Line line{"", "", "", text, static_cast<int>(k)};
+                Line line{"", "", "", text, static_cast<int>(k), player, first};
                 if (first) {
                     line.day = DigitText(e.day);
                     line.hour = HourText(e.hour);
@@ -121,13 +131,21 @@ private:
                                         col.width, kRowPitch);
                 cell.font = Font{"Arial", 8.25, false, false};
             }
+        // The rules between messages, over the top of the row a new message begins on.
+        for (int row = 1; row < kRows; ++row) {
+            const int y = 8 + kRowTop + kRowPitch * row;
+            Control& rule = Place(Add(Kind::Line, "Separation", row), 16, y, kWidth - 16, y);
+            rule.fore = kRule;
+            rule.decoration = true;
+            rule.visible = false;
+        }
         Control& empty = InFrame(Kind::Label, "lblVide", -1, kColumns[3].left, kRowTop + 8, kColumns[3].width, 18);
         empty.caption = words_.empty;
         empty.font.italic = true;
         empty.visible = lines_.empty();
         Place(Add(Kind::Button, "ScrollUp"), 8, 430, 32, 28).caption = "\u25B2";
         Place(Add(Kind::Button, "ScrollDn"), 46, 430, 32, 28).caption = "\u25BC";
-        Place(Add(Kind::Label, "lblLignes"), 90, 436, 300, 18).caption = "";
+        Place(Add(Kind::Label, "lblEntrees"), 90, 436, 300, 18).caption = "";
         Place(Add(Kind::Button, "OK"), kWidth - 118, 430, 110, 28).caption = words_.close;
         AddKeys();
     }
@@ -157,27 +175,35 @@ private:
         for (int row = 0; row < kRows; ++row) {
             const int k = first_ + row;
             const bool used = k < static_cast<int>(lines_.size());
-            const Line blank{"", "", "", "", 0};
+            const Line blank{"", "", "", "", 0, 0, false};
             const Line& line = used ? lines_[k] : blank;
             const std::string* texts[] = {&line.day, &line.hour, &line.name, &line.text};
             for (int c = 0; c < 4; ++c) {
                 Control& cell = C(kColumns[c].name, row);
                 cell.caption = *texts[c];
-                cell.fore = kInk[line.message % 2];
+                cell.fore = c == 2 ? kPlayerInk[line.player] : kInk;
             }
+            if (row > 0) C("Separation", row).visible = used && line.first;
         }
         C("ScrollUp").enabled = first_ > 0;
         C("ScrollDn").enabled = first_ < LastFirst();
+        C("lblEntrees").caption = EntriesText();
+    }
+
+    // Which messages the window shows, counted from 1, of how many: a message shows when one
+    // of its lines does.
+    std::string EntriesText() const {
+        if (lines_.empty()) return "";
         const int shown = std::min(kRows, static_cast<int>(lines_.size()) - first_);
-        C("lblLignes").caption =
-            lines_.empty() ? "" : Fill(words_.lines, DigitText(first_ + 1), DigitText(first_ + shown),
-                                       DigitText(static_cast<long long>(lines_.size())));
+        const int from = lines_[first_].message + 1, to = lines_[first_ + shown - 1].message + 1;
+        return Fill(from == to ? words_.entry : words_.entries, DigitText(from), DigitText(to), DigitText(entryCount_));
     }
 
     Words words_;
     std::vector<Line> lines_;
     int first_ = 0;
     int lineCount_ = 0;
+    int entryCount_ = 0;
 };
 
 }  // namespace

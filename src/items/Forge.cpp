@@ -9,6 +9,7 @@
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/SharedRules.h"
 #include "state/Status.h"
 #include "ui/Screen.h"
 
@@ -96,4 +97,5 @@ void ForgeItem(Screen& combat, int k, const std::array<int, 7>& materials, int t
     gd.DefenseBonus[c] = limits::Grown(gd.DefenseBonus[c], def, -limits::kMostBonus, limits::kMostBonus);
     gd.AgilityBonus[c] = limits::Grown(gd.AgilityBonus[c], ag, -limits::kMostBonus, limits::kMostBonus);
     rec::AddItemBack(c, recipe.item, att);
+    ShowPanelAhead(c);  // the panel shows the stocks and values left at once
 }

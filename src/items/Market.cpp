@@ -5,6 +5,8 @@
 #include "items/ShopCommon.h"
 #include "items/ItemCatalogue.h"
 #include "items/ShopNotes.h"
+#include "board/Board.h"
+#include "state/SharedRules.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -14,6 +16,18 @@
 namespace shop {
 
 namespace {
+
+// The notes beside the seller's items (price, value, and the mark of what the buyer cannot
+// have or afford), from the buyer's gold now.
+void NoteSellerMenu(Screen& combat, const ShopState& st) {
+    const int c = gd.CurrentCharacter;
+    for (int p = 0; p < st.menuCount - 1; ++p) {
+        Control& entry = combat.C("Item", p);
+        const EntryNote note = SellerEntryNote(st.seller, p, rec::ClassNumber(c), rec::Gold(c));
+        entry.note = note.text;
+        entry.noteWarning = note.warning;
+    }
+}
 
 // The seller's menu: one entry per item name up to the first "--", then "Quitter" after a gap.
 void ShowSellerMenu(Screen& combat, ShopState& st) {
@@ -25,9 +39,6 @@ void ShowSellerMenu(Screen& combat, ShopState& st) {
         Control& entry = combat.C("Item", st.menuCount);
         entry.caption = name;
         entry.visible = true;
-        const EntryNote note = SellerEntryNote(st.seller, p, rec::ClassNumber(gd.CurrentCharacter));
-        entry.note = note.text;
-        entry.noteWarning = note.warning;
         ++st.menuCount;
     }
     ++st.menuCount;
@@ -36,7 +47,15 @@ void ShowSellerMenu(Screen& combat, ShopState& st) {
     quit.note.clear();
     quit.noteWarning = false;
     quit.visible = true;
+    NoteSellerMenu(combat, st);
     PopupMenu(combat);
+}
+
+// The journal's line for a purchase: what was bought and for how much.
+std::string PurchaseNote(const std::string& name, long price) {
+    const bool english = gd.LanguageOffset == 2000;
+    return std::string(english ? "Bought: " : "Achat\u00A0: ") + name + (english ? " for " : " pour ") +
+           DigitText(price) + " " + Msg(8) + ".";
 }
 
 // A refusal at the counter: the seller's answer, and the buyer walks back.
@@ -137,7 +156,11 @@ void Oui_Click(Screen& combat, ShopState& st) {
     rec::WriteGold(c, gold - st.offeredPrice);
     if (st.groupLast != 0) DiscardItemGroup(st.groupFirst, st.groupLast);
     rec::InsertItemTextFront(c, FromUtf8(st.offeredEntry));
+    NoteInJournal(shop::PurchaseNote(shop::OfferedName(st.offeredEntry), st.offeredPrice));
+    // The board's panel shows the new gold and items at once; its captions wait for the way out.
+    ShowPanelAhead(c);
     combat.C("Message").caption = shop::Greeting();
+    shop::NoteSellerMenu(combat, st);  // what the gold left affords
     shop::PopupMenu(combat);
 }
 

@@ -8,6 +8,7 @@
 #include "state/Classes.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
+#include "state/Journal.h"
 #include "state/Messages.h"
 #include "state/Random.h"
 #include "ui/Screen.h"
@@ -38,7 +39,13 @@ void ShowMessage(Screen& combat, const std::string& text) {
 
 std::string Greeting() { return Msg(401 + rnd::Below(3)); }
 
-void PopupMenu(Screen& combat) { Ui::Get().Popup(combat, "MNU_Item", 150, 50); }
+void PopupMenu(Screen& combat) {
+    // The menu waits for the player's choice: the journal keeps the message shown above it first.
+    const Control& message = combat.C("Message");
+    JournalMoment now;
+    if (BoardMoment(now)) JournalRecord(message.visible ? message.caption : "", now, JournalLine::Fight);
+    Ui::Get().Popup(combat, "MNU_Item", 150, 50);
+}
 
 void ShowOfferName(Screen& combat, const std::string& name) {
     Control& label = combat.C("lblOffre");

@@ -10,12 +10,14 @@
 namespace {
 
 struct NoteWords {
-    const char *attack, *defence, *outOfStock, *forgedOnly, *refused, *turn, *turns;
+    const char *attack, *defence, *outOfStock, *forgedOnly, *refused, *tooDear, *turn, *turns;
     const char* materials[7];  // short names, in storage order, so that a recipe fits a menu line
 };
-const NoteWords kFrench{"Att", "Déf", "rupture de stock", "à forger", "refusé à votre classe", "tour", "tours",
+const NoteWords kFrench{"Att", "Déf", "rupture de stock", "à forger", "refusé à votre classe", "trop cher", "tour",
+                        "tours",
                         {"Diam", "Bois", "Fer", "Merc", "Bron", "Or", "Arg"}};
-const NoteWords kEnglish{"Att", "Def", "out of stock", "forged only", "not sold to your class", "turn", "turns",
+const NoteWords kEnglish{"Att", "Def", "out of stock", "forged only", "not sold to your class", "too dear", "turn",
+                         "turns",
                          {"Diam", "Wood", "Iron", "Merc", "Bron", "Gold", "Silv"}};
 
 const NoteWords& Words() { return gd.LanguageOffset == 2000 ? kEnglish : kFrench; }
@@ -24,7 +26,7 @@ constexpr const char* kDot = " · ";
 
 }  // namespace
 
-EntryNote SellerEntryNote(int seller, int position, int classNumber) {
+EntryNote SellerEntryNote(int seller, int position, int classNumber, long gold) {
     const items::CatalogueItem* item = items::SellerItem(seller, position);
     if (!item) return {};
     const NoteWords& w = Words();
@@ -40,6 +42,8 @@ EntryNote SellerEntryNote(int seller, int position, int classNumber) {
     else if (item->value != 0 && items::AddsToDefense(item->number))
         text += kDot + std::string(w.defence) + " +" + std::to_string(item->value);
     if (items::RefusalMessage(item->number, classNumber) != 0) return {text + kDot + w.refused, true};
+    // A price equal to the gold is affordable.
+    if (item->price > gold) return {text + kDot + w.tooDear, true};
     return {text, false};
 }
 

@@ -9,7 +9,8 @@ struct EntryNote {
     bool warning = false;  // out of stock, refused to the buyer's class, materials missing
 };
 
-// Menu position p of seller s, for a buyer of class classNumber.
-EntryNote SellerEntryNote(int seller, int position, int classNumber);
+// Menu position p of seller s, for a buyer of class classNumber who holds gold pieces: an
+// item dearer than the buyer's gold is marked too.
+EntryNote SellerEntryNote(int seller, int position, int classNumber, long gold);
 // Forge recipe k (1-18) for character c.
 EntryNote RecipeNote(int k, int c);

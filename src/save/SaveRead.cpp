@@ -274,6 +274,9 @@ void ReadJournal(const Reader& r, const Json& j, JournalState& journal) {
         entry.day = static_cast<int>(e.IntAt(entries[i], "day", 1, limits::kLastDay));
         entry.hour = static_cast<int>(e.IntAt(entries[i], "hour", 0, 23));
         entry.characterName = e.TextAt(entries[i], "character", 4 * rec::kNameWidth);
+        // Games saved before the journal knew the player have no "player": no colour then.
+        if (entries[i].is_object() && entries[i].contains("player"))
+            entry.player = static_cast<int>(e.IntAt(entries[i], "player", 0, 4));
         entry.text = e.TextAt(entries[i], "text", kLongestMessage);
         journal.entries.push_back(std::move(entry));
     }

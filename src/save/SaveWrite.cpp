@@ -88,7 +88,8 @@ Json BoardJson(const BoardValues& b) {
 Json JournalJson(const JournalState& journal) {
     Json entries = Json::array();
     for (const JournalEntry& e : journal.entries)
-        entries.push_back(Json{{"day", e.day}, {"hour", e.hour}, {"character", e.characterName}, {"text", e.text}});
+        entries.push_back(
+            Json{{"day", e.day}, {"hour", e.hour}, {"character", e.characterName}, {"player", e.player}, {"text", e.text}});
     Json j;
     j["InformationsShows"] = journal.informationsShown;
     j["FightLineShows"] = journal.fightShown;

@@ -17,7 +17,7 @@ std::string Trimmed(const std::string& name) {
 }
 
 JournalEntry EntryOf(const std::string& text, const JournalMoment& at) {
-    return JournalEntry{text, at.day, at.hour, Trimmed(at.characterName)};
+    return JournalEntry{text, at.day, at.hour, Trimmed(at.characterName), at.player};
 }
 
 // A new entry; a full journal first forgets its oldest ones, and the lines' entries move with it.
@@ -31,7 +31,8 @@ void Keep(JournalEntry entry) {
 }
 
 bool Same(const JournalEntry& a, const JournalEntry& b) {
-    return a.text == b.text && a.day == b.day && a.hour == b.hour && a.characterName == b.characterName;
+    return a.text == b.text && a.day == b.day && a.hour == b.hour && a.characterName == b.characterName &&
+           a.player == b.player;
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ struct JournalEntry {
     int day = 0;                 // day number, from 1
     int hour = 0;                // hour of the day, 0-23
     std::string characterName;   // without the blanks of its record field
+    int player = 0;              // the character's player, 1-4; 0 when not known (older saves)
 };
 
 // When a message is shown: the board clock's day and hour and the acting character's name.
@@ -30,6 +31,7 @@ struct JournalMoment {
     int day = 0;
     int hour = 0;
     std::string characterName;   // as in its record field; the journal trims the blanks
+    int player = 0;              // the character's player, 0 when none
 };
 
 // The places that show one message at a time.

@@ -33,6 +33,32 @@ void PaintButton(PanelView& b, const char* key, bool enabled, int picture, int g
 
 std::string ItemLine(int line) { return "Inventaire(" + std::to_string(line) + ")"; }
 
+// The panel labels' texts for character c, label by label in RefreshPanel's order (the
+// movement label as the dice; the current character's moves come after the item list).
+template <typename Write>
+void PanelLabels(int c, Write write) {
+    write("lblNom", rec::ReadName(c, rec::Name::Character));
+    write("lblNiv", NumberText(rec::Experience(c)));
+    write("lblClasse", Msg(59 + rec::ClassNumber(c)));
+    std::string moves = DigitText(Digit(c, rec::kMoveDice)) + " D6";
+    if (Digit(c, rec::kMoveBonus) != 0) moves += " +" + NumberText(Digit(c, rec::kMoveBonus));
+    write("lblMvt", moves);
+    write("lblAtt", NumberText(rec::EffectiveAttack(c)));
+    write("lblDef", NumberText(rec::EffectiveDefense(c)));
+    write("LblAg", NumberText(rec::EffectiveAgility(c)));
+    write("lblPognon", NumberText(rec::Gold(c)));
+    write("lblLife", " " + DigitText(rec::Life(c)));
+    write("lblResource", NumberText(rec::ResourceMean(c)) + "%");
+}
+
+// The three item lines of c from its entry first on.
+template <typename Write>
+void ItemLines(int c, int first, Write write) {
+    const int count = rec::ItemCount(c);
+    for (int line = 0, k = first; line < 3; ++line, ++k)
+        write(ItemLine(line), k >= 0 && k < count ? Msg(300 + rec::ItemAt(c, k).number) : std::string());
+}
+
 }  // namespace
 
 void SetPanelView(PanelView* view) { gPanel = view; }
@@ -40,18 +66,7 @@ PanelView* CurrentPanelView() { return gPanel; }
 
 void RefreshPanel(int c) {
     PanelView* b = gPanel;
-    SetCaption(b, "lblNom", rec::ReadName(c, rec::Name::Character));
-    SetCaption(b, "lblNiv", NumberText(rec::Experience(c)));
-    SetCaption(b, "lblClasse", Msg(59 + rec::ClassNumber(c)));
-    std::string moves = DigitText(Digit(c, rec::kMoveDice)) + " D6";
-    if (Digit(c, rec::kMoveBonus) != 0) moves += " +" + NumberText(Digit(c, rec::kMoveBonus));
-    SetCaption(b, "lblMvt", moves);
-    SetCaption(b, "lblAtt", NumberText(rec::EffectiveAttack(c)));
-    SetCaption(b, "lblDef", NumberText(rec::EffectiveDefense(c)));
-    SetCaption(b, "LblAg", NumberText(rec::EffectiveAgility(c)));
-    SetCaption(b, "lblPognon", NumberText(rec::Gold(c)));
-    SetCaption(b, "lblLife", " " + DigitText(rec::Life(c)));
-    SetCaption(b, "lblResource", NumberText(rec::ResourceMean(c)) + "%");
+    PanelLabels(c, [b](const std::string& key, const std::string& text) { SetCaption(b, key, text); });
     gd.InventoryScroll = 0;
     ShowItemList(c);
     if (c == gd.CurrentCharacter) SetCaption(b, "lblMvt", NumberText(gd.MovesLeft));
@@ -60,9 +75,16 @@ void RefreshPanel(int c) {
 void ShowItemList(int c) {
     PanelView* b = gPanel;
     if (!b) return;
-    const int count = rec::ItemCount(c);
-    for (int line = 0, k = gd.InventoryScroll; line < 3; ++line, ++k)
-        b->SetCaption(ItemLine(line), k >= 0 && k < count ? Msg(300 + rec::ItemAt(c, k).number) : std::string());
+    ItemLines(c, gd.InventoryScroll, [b](const std::string& key, const std::string& text) { b->SetCaption(key, text); });
+}
+
+void ShowPanelAhead(int c) {
+    PanelView* b = gPanel;
+    if (!b) return;
+    auto live = [b](const std::string& key, const std::string& text) { b->SetLiveCaption(key, text); };
+    PanelLabels(c, live);
+    ItemLines(c, 0, live);
+    if (c == gd.CurrentCharacter) live("lblMvt", NumberText(gd.MovesLeft));
 }
 
 void ApplyLevelMilestones() {

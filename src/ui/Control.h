@@ -86,6 +86,12 @@ struct Control {
     bool noteWarning = false;
     bool gameLook = false;
     std::string hotkey;               // other controls: the key that clicks them, e.g. "Return"
+    // Presentation only: a label's text painted instead of its caption while live is set and
+    // the caption is still liveOver (the caption it was shown over). The rules, the dump and
+    // whatever reads the caption never see it; writing another caption ends it.
+    std::string liveCaption;
+    std::string liveOver;
+    bool live = false;
 
     int order = 0;                    // creation order: later controls are drawn on top
 
@@ -114,6 +120,11 @@ inline double FadeAlpha(const Control& c, long long now) {
     if (age <= 0) return 1.0;
     if (age >= c.fadeMs) return 0.0;
     return 1.0 - static_cast<double>(age) / c.fadeMs;
+}
+
+// The text a label shows: its live text over the caption it was set over, else its caption.
+inline const std::string& ShownCaption(const Control& c) {
+    return c.live && c.liveOver == c.caption ? c.liveCaption : c.caption;
 }
 
 // Sets a control's position and size in its container's pixels.

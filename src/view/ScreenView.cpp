@@ -284,7 +284,7 @@ void ScreenCanvas::PaintControl(QPainter& p, Control& c) {
         case Kind::Label: {
             if (c.opaque) p.fillRect(r, Q(c.back));
             QFont font = MakeFont(c.font);
-            QString text = S(c.caption);
+            QString text = S(ShownCaption(c));  // a text shown ahead of the caption, if any
             if (!c.wordWrap) FitCaption(font, text, c.width, scale_ * devicePixelRatioF());
             p.setFont(font);
             p.setPen(c.enabled ? Q(c.fore) : QColor(128, 128, 128));

@@ -145,7 +145,7 @@ TEST(JournalWindow, ListsMessagesNewestLastWithDayHourAndName) {
     EXPECT_EQ(journal->C("lblJour", last).caption, "2");
     EXPECT_EQ(journal->C("lblHeure", last).caption, "7 h");
     EXPECT_EQ(journal->C("lblNom", last).caption, "Tarik");
-    EXPECT_EQ(journal->C("lblLignes").caption, "Lignes 1 à " + DigitText(last + 1) + " sur " + DigitText(last + 1));
+    EXPECT_EQ(journal->C("lblEntrees").caption, "Entrées 1 à 3 sur 3");  // messages, not lines
     EXPECT_FALSE(journal->C("ScrollUp").enabled);
     EXPECT_FALSE(journal->C("ScrollDn").enabled);
 }
@@ -190,6 +190,26 @@ TEST(JournalWindow, OpensOnTheNewestAndScrollsBackToTheOldest) {
     journal->Menu("MNU_Fin");
     EXPECT_EQ(journal->C("lblTexte", kRows - 1).caption, "Message 39");
     EXPECT_EQ(journal->C("lblJour", kRows - 1).caption, "2");
+}
+
+TEST(JournalWindow, CountsTheMessagesItShowsAndColoursOnlyThePlayersNames) {
+    FreshProcess();
+    JournalClear();
+    for (int k = 0; k < 30; ++k) JournalNote("Message " + DigitText(k), JournalMoment{1, 13, "Kayla", 1 + k % 2});
+    JournalNote(MsgId(1110), JournalMoment{1, 15, "Tarik", 0});   // several lines, player not known
+    auto journal = JournalIn(1000);
+    journal->Menu("MNU_Debut");
+    EXPECT_EQ(journal->C("lblEntrees").caption, "Entrées 1 à " + DigitText(kRows) + " sur 31");
+    const Rgb ink = journal->C("lblTexte", 0).fore;
+    EXPECT_EQ(journal->C("lblTexte", 1).fore, ink);
+    EXPECT_NE(journal->C("lblNom", 0).fore, journal->C("lblNom", 1).fore);   // red, then blue
+    EXPECT_NE(journal->C("lblNom", 0).fore, ink);
+    EXPECT_TRUE(journal->C("Separation", 1).visible);   // a rule where a message begins
+    journal->Menu("MNU_Fin");
+    const int lines = Var(*journal, "LineCount");
+    EXPECT_EQ(journal->C("lblEntrees").caption, "Entrées " + DigitText(31 - (kRows - (lines - 30))) + " à 31 sur 31");
+    EXPECT_FALSE(journal->C("Separation", kRows - 1).visible);   // none inside one
+    EXPECT_EQ(journal->C("lblNom", kRows - 1).fore, ink);
 }
 
 TEST(JournalWindow, LookingAtItDuringAGameChangesNothing) {

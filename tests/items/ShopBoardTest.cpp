@@ -6,6 +6,7 @@
 
 #include "board/Board.h"
 #include "board/frmJeu.h"
+#include "combat/CombatForm.h"
 #include "state/CharacterRecord.h"
 #include "state/Messages.h"
 #include "state/Text.h"
@@ -42,6 +43,25 @@ TEST_F(ShopBoardTest, EnteringTheMarketOpensItAndLeavingGivesTheTurnBack) {
     EXPECT_TRUE(gd.EndTurnAvailable);
     EXPECT_TRUE(Jeu()->C("Perso1", 1).visible);
     EXPECT_EQ(rec::Gold(1), 3000);  // the tools were offered, not bought
+}
+
+// The panel shows the new gold and items at once; its captions (read by the rules, dumped by
+// the driver) change only when the board takes the turn back, as before.
+TEST_F(ShopBoardTest, ThePanelShowsEachPurchaseAtOnceWhileItsCaptionsWaitForTheWayOut) {
+    frmJeu& board = *Jeu();
+    const Control& gold = board.C("lblPognon");
+    const std::string firstItem = board.C("Inventaire", 0).caption;
+    gd.CombatMode = 1;
+    Ui::Get().Show(MakeCombatForm());   // over the board, as the market's square opens it
+    Run("click Combat.Form 80 110\nwait 1500\nmenu Item(3)\nselect List1 0\nclose\n");
+    EXPECT_EQ(gold.caption, " 3000");
+    EXPECT_EQ(ShownCaption(gold), " 2400");
+    EXPECT_EQ(board.C("Inventaire", 0).caption, firstItem);
+    EXPECT_EQ(ShownCaption(board.C("Inventaire", 0)), Msg(303));
+    Run("click Combat.Form 100 300\n");
+    ShowCharacterOnMap(1);   // what the board does when the market has closed
+    EXPECT_EQ(gold.caption, " 2400");
+    EXPECT_FALSE(gold.live);
 }
 
 TEST_F(ShopBoardTest, AForgedDaggerCostsFourTurnsAndIsAnnouncedAtTheFifth) {

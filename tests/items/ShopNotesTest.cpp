@@ -67,6 +67,22 @@ TEST_F(ShopTest, ForgeRecipesShowMaterialsAndTimeAndMarkMissingMaterials) {
     EXPECT_TRUE(s.C("Item", 17).noteWarning);
 }
 
+TEST_F(ShopTest, WhatTheGoldCannotPayIsMarkedAndTheMarksFollowEachPurchase) {
+    Hero(7, 8800);
+    Screen& s = Open(1);
+    Run(AtSeller(1) + "close\n");
+    EXPECT_EQ(s.C("Item", 1).note, "15000 PO · Att +10 · trop cher");
+    EXPECT_TRUE(s.C("Item", 1).noteWarning);
+    EXPECT_FALSE(s.C("Item", 0).noteWarning);  // 8000
+    // 800 spent: 8000 left still pays the 8000 dagger; 600 more and the same menu marks it.
+    Run("menu Item(4)\nselect List1 0\n");
+    EXPECT_FALSE(s.C("Item", 0).noteWarning);
+    Run("menu Item(3)\nselect List1 0\n");
+    ASSERT_EQ(rec::Gold(1), 7400);
+    EXPECT_TRUE(s.C("Item", 0).noteWarning);
+    EXPECT_FALSE(s.C("Item", 3).noteWarning);
+}
+
 TEST(MineDialogNames, EachMetalCarriesItsName) {
     Session session(false);
     gd.CurrentCharacter = 1;

@@ -164,6 +164,29 @@ TEST_F(SaveFileTest, ComputerPartiesStayComputersAndOldFilesHaveNone) {
     EXPECT_NE(fourth.screen("frmJeu"), nullptr);
 }
 
+TEST_F(SaveFileTest, TheJournalKeepsEachEntrysPlayerAndOlderFilesLoadWithoutIt) {
+    const fs::path file = dir / "journal.quelmor";
+    Session first;
+    ASSERT_EQ(first.Run(kNewGame), 0) << first.err();
+    JournalNote("Achat", JournalMoment{1, 13, "Yvain", 2});
+    ASSERT_EQ(first.Run("save " + file.string() + "\n"), 0) << first.err();
+    nlohmann::json saved = nlohmann::json::parse(Read(file));
+    for (auto& e : saved["journal"]["entries"]) e.erase("player");   // as saved before
+    const fs::path older = dir / "older.quelmor";
+    std::ofstream(older) << saved.dump();
+    auto player = [](const std::string& f) {
+        Session s;
+        ResetGlobalDecl();
+        JournalClear();
+        EXPECT_EQ(s.Run("load " + f + "\n"), 0) << s.err();
+        for (const JournalEntry& e : JournalEntries())
+            if (e.text == "Achat") return e.player;
+        return -1;
+    };
+    EXPECT_EQ(player(file.string()), 2);
+    EXPECT_EQ(player(older.string()), 0);
+}
+
 TEST_F(SaveFileTest, ClosingTheBoardAsksFirstUnlessTheGameIsSaved) {
     Session s;
     ASSERT_EQ(s.Run(kNewGame), 0);
