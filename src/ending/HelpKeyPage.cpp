@@ -71,7 +71,8 @@ const std::vector<Section>& Sections() {
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
               "faire défiler les objets", "scroll the items"},
              {{{"frmJeu", "MNU_RelaisRevoir"}}, "à qui le tour", "whose turn"},
-             {{{"*", "Save"}}, "sauvegarder", "save the game"}},
+             {{{"*", "Save"}}, "sauvegarder", "save the game"},
+             {{{"frmJeu", "MenuJeu"}}, "le menu du jeu", "the game menu"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},
@@ -112,7 +113,7 @@ const std::vector<Section>& Sections() {
             {{{{"*", "Help"}}, "cette aide", "this help"},
              {{{"*", "Journal"}}, "le journal de la partie", "the journal of the game"},
              {{{"*", "FullScreen"}}, "le plein écran", "full screen"},
-             {{{"frmBegin", "MNU_Load"}}, "reprendre une partie", "load a game"}},
+             {{{"frmBegin", "MNU_Load"}, {"frmJeu", "MNU_JeuReprendre"}}, "reprendre une partie", "load a game"}},
             {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
              {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
              {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},

@@ -85,7 +85,13 @@ struct Control {
     std::string note;
     bool noteWarning = false;
     bool gameLook = false;
-    std::string hotkey;               // other controls: the key that clicks them, e.g. "Return"
+    std::string hotkey;               // other controls: the key that clicks them, e.g. "Return";
+                                      // menu entries: a key of the program shown beside the entry
+                                      // (the program takes the key itself, the entry does not)
+    // Presentation only too: what the control does, shown in its tip with its key, and why it
+    // cannot be used now, shown in its tip while it is disabled.
+    std::string purpose;
+    std::string whyNot;
 
     int order = 0;                    // creation order: later controls are drawn on top
 
