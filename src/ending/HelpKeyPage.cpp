@@ -62,8 +62,9 @@ const std::vector<Section>& Sections() {
     static const std::vector<Section> sections = {
         {"Sur la carte", "On the map", {
             {{{{"frmJeu", "MNU_Up"}, {"frmJeu", "MNU_Down"}, {"frmJeu", "MNU_Left"}, {"frmJeu", "MNU_Right"}},
-              "déplacer le personnage dont c'est le tour", "move the character whose turn it is"},
-             {{{"*", "HurryComputer"}}, "presser l'ordinateur", "hurry the computer"}},
+              "déplacer qui joue", "move who plays"},
+             {{{"*", "HurryComputer"}}, "presser l'ordinateur", "hurry the computer"},
+             {{{"frmJeu", "MenuJeu"}}, "le menu", "the menu"}},
             {{{{"frmJeu", "EndTurn"}}, "finir le tour", "end the turn"},
              {{{"frmJeu", "Capacity"}}, "la capacité de la classe", "the class capacity"},
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
@@ -71,8 +72,7 @@ const std::vector<Section>& Sections() {
             {{{{"frmJeu", "ScrollUp"}, {"frmJeu", "ScrollDn"}},
               "faire défiler les objets", "scroll the items"},
              {{{"frmJeu", "MNU_RelaisRevoir"}}, "à qui le tour", "whose turn"},
-             {{{"*", "Save"}}, "sauvegarder", "save the game"},
-             {{{"frmJeu", "MenuJeu"}}, "le menu du jeu", "the game menu"}},
+             {{{"*", "Save"}}, "sauvegarder", "save the game"}},
         }},
         {"En combat, au marché, à la forge, à l'arène", "In a fight, at the market, the forge, the arena", {
             {{{{"ChCmb", "StepPix(0)"}, {"ChCmb", "StepPix(1)"}, {"ChCmb", "StepPix(2)"}, {"ChCmb", "StepPix(3)"}},
