@@ -17,6 +17,10 @@ namespace {
 
 constexpr const char* kMenu = "MNU_Jeu";
 constexpr const char* kButton = "MenuJeu";
+constexpr const char* kWord = "MenuJeuTexte";
+constexpr Rgb kPlate{48, 32, 20};
+constexpr Rgb kGold{200, 168, 88};
+constexpr Rgb kLightYellow{255, 255, 128};
 constexpr int kLanguages = 5;
 
 struct Entry {
@@ -112,9 +116,19 @@ void OpenMenu(Screen& board, MenuState& state) {
 }  // namespace
 
 void AddGameMenu(Screen& board) {
-    // Bottom left, on the band under the map, left of the information line.
-    Control& button = Place(board.Add(Kind::Button, kButton), 4, 500, 40, 24);
-    button.font = Font{"Arial", 8.25, true};
+    // Bottom left, on the band under the map, left of the information line: a framed plate in
+    // the panel's colours with its word on it (a plate, not a push button, so that the board's
+    // pictures stay out of the keyboard's Tab walk, as on a screen without buttons).
+    Control& button = Place(board.Add(Kind::PictureBox, kButton), 3, 500, 40, 22);
+    button.opaque = true;
+    button.back = kPlate;
+    board.DrawBox(button, 0, 0, button.width - 1, button.height - 1, kGold, false);
+    Control& word = Place(board.Add(Kind::Label, kWord), 0, 2, button.width, button.height - 4);
+    word.parent = kButton;
+    word.decoration = true;
+    word.align = Align::Center;
+    word.fore = kLightYellow;
+    word.font = Font{"Arial", 9, true};
     Control& menu = board.Add(Kind::Menu, kMenu);
     menu.popupMenu = true;
     menu.caption = "Menu";
@@ -158,8 +172,7 @@ void CaptionGameMenu(Screen& board) {
     const bool english = English();
     for (const Entry& e : kEntries)
         if (e.name && !IsLanguages(e)) board.C(e.name).caption = english ? e.english : e.french;
-    Control& button = board.C(kButton);
-    button.caption = "Menu";
-    button.purpose = english ? "Game menu: save, load, language, full screen, sound, help, journal, quit"
+    board.C(kWord).caption = "Menu";
+    board.C(kButton).purpose = english ? "Game menu: save, load, language, full screen, sound, help, journal, quit"
                              : "Menu du jeu : sauvegarder, reprendre, langue, plein écran, son, aide, journal, quitter";
 }
