@@ -25,6 +25,7 @@ void frmJeu::AfterInput() {
     KeepTurnEndable();
     RefreshIconBases();
     ShowMagicPoints(*this);
+    ExplainBoardButtons(*this);
 }
 
 void frmJeu::SetCaption(const std::string& control, const std::string& text) {

@@ -74,4 +74,5 @@ void frmJeu::Resume(const BoardValues& v) {
     // A game taken up again says whose turn it is, and the icons stand on their bases.
     ShowTurnBanner();
     RefreshIconBases();
+    ExplainBoardButtons(*this);
 }

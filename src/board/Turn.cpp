@@ -16,6 +16,7 @@
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 
 namespace {
 
@@ -36,6 +37,20 @@ void SetBoardCaptions(frmJeu& b) {
     b.C("MNU_Down").caption = Msg(11);
     b.C("MNU_Left").caption = Msg(12);
     b.C("MNU_Right").caption = Msg(13);
+}
+
+void RecaptionBoard(frmJeu& b) {
+    SetBoardCaptions(b);
+    ShowClock(b);
+    const int shown = gd.ShownCharacter;
+    if (shown >= 1 && shown <= 16) {
+        b.C("lblClasse").caption = Msg(59 + rec::ClassNumber(shown));
+        ShowItemList(shown);
+    }
+    CaptionHelpKeys(b);
+    CaptionSaveEntries(b);
+    ShowMagicPoints(b);
+    ExplainBoardButtons(b);
 }
 
 namespace {
@@ -92,6 +107,7 @@ void frmJeu::Load() {
     if (!Jeu()) return;  // the game ended at once
     RefreshTurnFlags();
     RefreshIconBases();
+    ExplainBoardButtons(*this);
     ShowTurnBanner();
 }
 
@@ -103,11 +119,15 @@ void AdvanceClock() {
     frmJeu* b = Jeu();
     if (!b) return;
     b->HourCounter = limits::NextHour(b->HourCounter);
-    const int hour = HourOfDay(b->HourCounter);
-    b->C("TimeIsOnMySide").caption =
-        Msg(104) + NumberText(DayNumber(b->HourCounter)) + Msg(105) + NumberText(hour) + "H";
+    ShowClock(*b);
+}
+
+void ShowClock(frmJeu& board) {
+    const int hour = HourOfDay(board.HourCounter);
+    board.C("TimeIsOnMySide").caption =
+        Msg(104) + NumberText(DayNumber(board.HourCounter)) + Msg(105) + NumberText(hour) + "H";
     const int h = hour > 12 ? hour - 12 : hour;
-    b->C("CadranSoleil").picture = "soleil" + std::to_string(h) + ".bmp";
+    board.C("CadranSoleil").picture = "soleil" + std::to_string(h) + ".bmp";
 }
 
 int RollDice(int count, int bonus) {
@@ -122,21 +142,30 @@ void RollMovement() {
                           static_cast<int>(rec::ReadNumber(c, rec::kMoveBonus, 1))));
 }
 
-void RefreshTurnFlags() {
-    const int c = gd.CurrentCharacter;
-    gd.CapacityAvailable = false;
-    gd.MagicAvailable = false;
-    gd.EndTurnAvailable = false;
+bool CastsSpells(int c) {
     const int cls = rec::ClassNumber(c);
     using namespace classes;
-    const bool spellCaster = cls == kCavalierNoir || cls == kFee || cls == kMagicien || cls == kNecromancien ||
-                             cls == kNain || cls == kSorcier;
-    if (spellCaster) gd.MagicAvailable = true;
+    if (cls == kCavalierNoir || cls == kFee || cls == kMagicien || cls == kNecromancien || cls == kNain ||
+        cls == kSorcier)
+        return true;
     for (int k = 0, n = rec::ItemCount(c); k < n; ++k) {
         const int item = rec::ItemAt(c, k).number;
-        if (item >= items::kFireBook && item <= items::kBlackHandBook) gd.MagicAvailable = true;
+        if (item >= items::kFireBook && item <= items::kBlackHandBook) return true;
     }
-    if (cls == kDiablotin || cls == kFee || cls == kNecromancien || cls == kVampire) gd.CapacityAvailable = true;
+    return false;
+}
+
+bool HasTurnCapacity(int c) {
+    const int cls = rec::ClassNumber(c);
+    using namespace classes;
+    return cls == kDiablotin || cls == kFee || cls == kNecromancien || cls == kVampire;
+}
+
+void RefreshTurnFlags() {
+    const int c = gd.CurrentCharacter;
+    gd.CapacityAvailable = HasTurnCapacity(c);
+    gd.MagicAvailable = CastsSpells(c);
+    gd.EndTurnAvailable = false;
     RefreshActionButtons();
 }
 

@@ -38,8 +38,8 @@ public:
     int BlockZone[17] = {};
 
 protected:
-    // Every turn stays endable, the bases under the icons follow who plays whom, and the
-    // panel's magic points follow the shown character.
+    // Every turn stays endable, the bases under the icons follow who plays whom, the panel's
+    // magic points follow the shown character and the buttons' tips the turn.
     void AfterInput() override;
 
 private:
@@ -54,6 +54,10 @@ void AddMagicPointsLabel(frmJeu& board);
 
 // The captions that come from the catalogue: the value icons' tooltips, the direction menu.
 void SetBoardCaptions(frmJeu& board);
+
+// Every text of the board in the language now chosen (the game menu changes it during a game):
+// the captions above, the clock, the shown character's class and items, the entries, the tips.
+void RecaptionBoard(frmJeu& board);
 
 // The open board, nullptr when none is open.
 frmJeu* Jeu();
@@ -73,6 +77,15 @@ void AdvanceClock();
 void RollMovement();
 // Recomputes the capacity, magic and end-of-turn flags for the current character.
 void RefreshTurnFlags();
+// Does character c cast spells (by its class or a book of magic it carries)? Does its class
+// have a capacity at the start of every turn?
+bool CastsSpells(int c);
+bool HasTurnCapacity(int c);
+// The clock label and the sundial show the board's hour (in the current language).
+void ShowClock(frmJeu& board);
+// Each action button's tip says what it does and, while it cannot be used, why (in the
+// current language); the board runs it after every input.
+void ExplainBoardButtons(frmJeu& board);
 // Puts character i on the start cell of its class.
 void PlaceAtStart(int i);
 // The hour of the day (0-23) and the day number (from 1) of an hour counter.

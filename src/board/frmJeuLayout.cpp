@@ -132,6 +132,7 @@ frmJeu::frmJeu(const BoardValues* resume) : Screen("frmJeu", 792, 570), resume_(
     AddDirectionMenu(*this);
     AddHelpKeys(*this);
     AddSaveEntry(*this);
+    AddGameMenu(*this);
 
     ExposeVar("HourCounter", &HourCounter);
     ExposeVar("DisplayedZone", &DisplayedZone);

@@ -292,6 +292,14 @@ void Driver::Execute(const std::string& raw) {
     } else if (cmd == "openmenu") {
         need(2);
         openMenu_ = w[1];
+    } else if (cmd == "tip") {
+        // The next snap shows the tip of a control of the top screen, as the pointer resting on
+        // it would.
+        need(2);
+        Screen* top = Ui::Get().Top();
+        if (!top) Fail("tip: no screen is open");
+        control(*top, w[1]);
+        tip_ = w[1];
     } else if (cmd == "snap") {
         need(2);
         Snap(w[1], w.size() > 2 ? w[2] : "");
@@ -352,7 +360,7 @@ void Driver::Snap(const std::string& name, const std::string& screenName) {
     if (!QDir().mkpath(QString::fromStdString(snapFolder_))) Fail("snap: cannot make the folder " + snapFolder_);
     QImage image;
     if (screenName.empty()) {
-        image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_);
+        image = RenderTop(snapScale_, openMenu_, popupScreen_ ? popupMenu_ : "", popupX_, popupY_, tip_);
     } else {
         // An open screen under the top one, as the player sees it beside a dialog (the board's
         // panel beside the market).
@@ -361,6 +369,7 @@ void Driver::Snap(const std::string& name, const std::string& screenName) {
         image = RenderScreen(*under, snapScale_);
     }
     openMenu_.clear();
+    tip_.clear();
     if (image.isNull()) Fail("snap: no screen to paint");
     const std::string file = snapFolder_ + "/" + name + ".png";
     if (!image.save(QString::fromStdString(file))) Fail("snap: cannot write " + file);

@@ -81,6 +81,7 @@ private:
     std::string popupMenu_;
     int popupX_ = 0, popupY_ = 0;
     std::string openMenu_;                // a menu-bar menu drawn opened by the next snap
+    std::string tip_;                     // a control whose tip the next snap draws
     PopupPlace lastPopup_;                // where the last pop-up menu opened
     bool popupSeen_ = false;
     long long playLeft_ = 0;              // `play N`: computer actions still allowed

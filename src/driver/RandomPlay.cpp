@@ -130,6 +130,12 @@ private:
         return line;
     }
 
+    // The board's game menu can leave the game or load another: random play keeps its game
+    // (as it never quits from the title).
+    static bool EndsTheGame(const Control& entry) {
+        return entry.name == "MNU_JeuQuitter" || entry.name == "MNU_JeuReprendre";
+    }
+
     // A menu entry the player can reach through the menu bar: it and every menu above it are
     // shown and enabled, and none of them is a pop-up menu (those open only from their handlers).
     static bool Reachable(Screen& screen, Control& entry) {
@@ -175,7 +181,8 @@ private:
         if (Screen* popup = d_.popupScreen()) {
             std::vector<std::string> entries;
             for (Control& c : popup->Controls())
-                if (c.kind == Kind::Menu && c.parent == d_.popupMenu() && c.visible) entries.push_back(c.Key());
+                if (c.kind == Kind::Menu && c.parent == d_.popupMenu() && c.visible && !c.separator && !EndsTheGame(c))
+                    entries.push_back(c.Key());
             // Timers go on running while a pop-up menu waits for its choice.
             if (Pick(s_, 5) == 0) return Pick(s_, 2) ? "wait 150" : "wait 500";
             if (entries.empty() || Pick(s_, 8) == 0) return "close";

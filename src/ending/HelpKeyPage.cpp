@@ -62,8 +62,9 @@ const std::vector<Section>& Sections() {
     static const std::vector<Section> sections = {
         {"Sur la carte", "On the map", {
             {{{{"frmJeu", "MNU_Up"}, {"frmJeu", "MNU_Down"}, {"frmJeu", "MNU_Left"}, {"frmJeu", "MNU_Right"}},
-              "déplacer le personnage dont c'est le tour", "move the character whose turn it is"},
-             {{{"*", "HurryComputer"}}, "presser l'ordinateur", "hurry the computer"}},
+              "déplacer qui joue", "move who plays"},
+             {{{"*", "HurryComputer"}}, "presser l'ordinateur", "hurry the computer"},
+             {{{"frmJeu", "MenuJeu"}}, "le menu", "the menu"}},
             {{{{"frmJeu", "EndTurn"}}, "finir le tour", "end the turn"},
              {{{"frmJeu", "Capacity"}}, "la capacité de la classe", "the class capacity"},
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
@@ -112,7 +113,7 @@ const std::vector<Section>& Sections() {
             {{{{"*", "Help"}}, "cette aide", "this help"},
              {{{"*", "Journal"}}, "le journal de la partie", "the journal of the game"},
              {{{"*", "FullScreen"}}, "le plein écran", "full screen"},
-             {{{"frmBegin", "MNU_Load"}}, "reprendre une partie", "load a game"}},
+             {{{"frmBegin", "MNU_Load"}, {"frmJeu", "MNU_JeuReprendre"}}, "reprendre une partie", "load a game"}},
             {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
              {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
              {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},

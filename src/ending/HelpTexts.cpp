@@ -35,7 +35,8 @@ const Page kFrench[] = {
      "({KEYTURN} la remontre). Cliquez sur les valeurs du panneau pour en voir le "
      "détail. Un tour ne finit qu'une fois que le personnage a agi : le bouton de fin de tour passe "
      "alors la main au suivant.\n\n"
-     "{KEYHELP} ouvre cette aide à tout moment ; la page Clavier donne toutes les touches."},
+     "{KEYHELP} ouvre cette aide à tout moment ; la page Clavier donne toutes les touches. Bouton Menu "
+     "({KEYMENU}) : sauvegarde, langue, son, sortie."},
     {"Lieux", "Ce qui attend le voyageur",
      "Là où la marche s'achève, la route réserve parfois une surprise : des diamants, du mercure ou du "
      "bois à ramasser, une source qui rend un point de vie, un passant généreux ou indifférent, une "
@@ -159,7 +160,8 @@ const Page kEnglish[] = {
      "it again). Click the values of the panel to see them in detail. A turn "
      "only ends once the character has acted: the end-of-turn button then hands over to the next "
      "one.\n\n"
-     "{KEYHELP} opens this help at any time; the Keyboard page gives every key."},
+     "{KEYHELP} opens this help at any time; the Keyboard page gives every key. The Menu "
+     "button ({KEYMENU}): save, language, sound, quit."},
     {"Places", "What awaits the traveller",
      "Where a walk ends, the road sometimes holds a surprise: diamonds, mercury or wood to pick up, a "
      "spring that gives back a life point, a generous or an indifferent passer-by, an avalanche, a "
@@ -294,6 +296,8 @@ std::string Expand(const char* text) {
                     out += kHelpKey;
                 } else if (word == "KEYJOURNAL") {
                     out += kJournalKey;
+                } else if (word == "KEYMENU") {
+                    out += KeyName(BoundKey("frmJeu", "MenuJeu"), HelpInEnglish());
                 } else if (word == "KEYTURN") {
                     out += BoundKey("frmJeu", "MNU_RelaisRevoir");
                 } else if (word == "KEYBOARD") {

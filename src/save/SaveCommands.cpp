@@ -147,6 +147,35 @@ bool RequestSave() {
     return true;
 }
 
+namespace {
+
+// The game in a file the player names; false (the fault told) when none was chosen or it does
+// not load.
+bool AskForGame(SavedGame& game) {
+    // The menu entry's words, without the sign of its underlined letter, name the dialog.
+    std::string dialogTitle = Say(SaveText::LoadEntry);
+    std::erase(dialogTitle, '&');
+    const std::string path = Ui::Get().services().AskFileName(Question(FileQuestion::Open, dialogTitle));
+    if (path.empty()) return false;
+    std::string text, why;
+    const ReadResult read = ReadWholeFile(path, kLargestSave, text);
+    if (read != ReadResult::Read) why = ReadFault(read);
+    else ReadSaveText(text, game, why);
+    if (!why.empty()) {
+        Ui::Get().MessageBox(Say(SaveText::NotLoaded) + FileName(path) + Say(SaveText::Separator) + why);
+        return false;
+    }
+    return true;
+}
+
+void GoOnWith(SavedGame game) {
+    const std::string loaded = SaveFileText(game);
+    ResumeGame(std::move(game));
+    LastSaved() = loaded;
+}
+
+}  // namespace
+
 void RequestLoad() {
     if (Busy()) return;
     Guard guard;
@@ -155,27 +184,38 @@ void RequestLoad() {
         Ui::Get().MessageBox(Say(SaveText::LoadOnTitleOnly));
         return;
     }
-    // The menu entry's words, without the sign of its underlined letter, name the dialog.
-    std::string dialogTitle = Say(SaveText::LoadEntry);
-    std::erase(dialogTitle, '&');
-    const std::string path = Ui::Get().services().AskFileName(Question(FileQuestion::Open, dialogTitle));
-    if (path.empty()) return;
-    std::string text, why;
     SavedGame game;
-    const ReadResult read = ReadWholeFile(path, kLargestSave, text);
-    if (read != ReadResult::Read) why = ReadFault(read);
-    else ReadSaveText(text, game, why);
-    if (!why.empty()) {
-        Ui::Get().MessageBox(Say(SaveText::NotLoaded) + FileName(path) + Say(SaveText::Separator) + why);
-        return;
-    }
+    if (!AskForGame(game)) return;
     // As for a new game: the title's music stops and the title closes.
     title->Music().Command("stop");
     title->Music().Command("close");
     Ui::Get().Close(*title);
-    const std::string loaded = SaveFileText(game);
-    ResumeGame(std::move(game));
-    LastSaved() = loaded;
+    GoOnWith(std::move(game));
+}
+
+void RequestLoadOnBoard(Screen& board) {
+    if (Busy()) return;
+    // Between two actions only, as for saving: never over a fight, a shop or a dialog.
+    const std::string refusal = WhyNotNow();
+    if (!refusal.empty() && refusal != Say(SaveText::NoGame)) {
+        Guard guard;
+        Ui::Get().MessageBox(refusal);
+        return;
+    }
+    if (SaveFileText(CaptureGame()) != LastSaved()) {
+        int choice = 0;
+        {
+            Guard guard;
+            choice = AskPlayer(Say(SaveText::LoadOverQuestion), {Say(SaveText::SaveAndLeave),
+                               Say(SaveText::LoadWithoutSaving), Say(SaveText::Cancel)});
+        }
+        if (choice == 2 || (choice == 0 && !RequestSave())) return;
+    }
+    Guard guard;
+    SavedGame game;
+    if (!AskForGame(game) || !Ui::Get().IsOpen(&board)) return;
+    Ui::Get().Close(board);
+    GoOnWith(std::move(game));
 }
 
 void RequestLeaveBoard(Screen& board) {

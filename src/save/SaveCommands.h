@@ -12,6 +12,10 @@ bool RequestSave();
 // Loads a game the player names, from the title screen: the board opens on it. A file that
 // cannot be loaded is named with its fault, and nothing changes.
 void RequestLoad();
+// Loads a game the player names from the board's game menu: unless nothing changed since the
+// game was saved or loaded, asks whether to save first; then, once a file loads, the board goes
+// on with it. Cancelled or refused, the running game goes on untouched.
+void RequestLoadOnBoard(Screen& board);
 // The board's close box: unless nothing changed since the game was saved or loaded, asks
 // whether to save first; closes the board unless the player cancels (or the save fails).
 void RequestLeaveBoard(Screen& board);

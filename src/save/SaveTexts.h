@@ -23,6 +23,8 @@ enum class SaveText {
     SaveAndLeave,
     LeaveWithoutSaving,
     Cancel,
+    LoadOverQuestion,  // loading another game from the board
+    LoadWithoutSaving,
     // Outcomes.
     Saved,            // followed by the file's name
     NotWritten,       // followed by the reason

@@ -85,7 +85,13 @@ struct Control {
     std::string note;
     bool noteWarning = false;
     bool gameLook = false;
-    std::string hotkey;               // other controls: the key that clicks them, e.g. "Return"
+    std::string hotkey;               // other controls: the key that clicks them, e.g. "Return";
+                                      // menu entries: a key of the program shown beside the entry
+                                      // (the program takes the key itself, the entry does not)
+    // Presentation only too: what the control does, shown in its tip with its key, and why it
+    // cannot be used now, shown in its tip while it is disabled.
+    std::string purpose;
+    std::string whyNot;
     // Presentation only: a label's text painted instead of its caption while live is set and
     // the caption is still liveOver (the caption it was shown over). The rules, the dump and
     // whatever reads the caption never see it; writing another caption ends it.

@@ -1,5 +1,7 @@
 #include "ui/KeyBindings.h"
 
+#include <utility>
+
 #include "ui/Screen.h"
 
 namespace {
@@ -14,6 +16,7 @@ constexpr KeyBinding kBindings[] = {
     {"frmJeu", "EndTurn", "Return"},   {"frmJeu", "Capacity", "C"},   {"frmJeu", "Magic", "M"},
     {"frmJeu", "BattleNow", "F"},      {"frmJeu", "ScrollUp", "PgUp"}, {"frmJeu", "ScrollDn", "PgDown"},
     {"frmJeu", "MNU_RelaisRevoir", "T"},
+    {"frmJeu", "MenuJeu", "Esc"},      {"frmJeu", "MNU_JeuReprendre", "Ctrl+O"},
     {"ChCmb", "StepPix(0)", "1"},      {"ChCmb", "StepPix(1)", "2"},  {"ChCmb", "StepPix(2)", "3"},
     {"ChCmb", "StepPix(3)", "4"},      {"Detail", "Command1", "Return"}, {"Resource", "Command1", "Return"},
     {"frmAbout", "Command1", "Return"}, {"frmFini", "Command1", "Return"}, {"MsgBox", "OK", "Return"},
@@ -62,4 +65,21 @@ std::optional<ProgramKey> ProgramKeyFor(const std::string& key) {
     for (const ProgramKeyBinding& b : kProgramKeys)
         if (key == b.key) return b.action;
     return std::nullopt;
+}
+
+namespace {
+ProgramActions& Actions() {
+    static ProgramActions actions;
+    return actions;
+}
+}  // namespace
+
+void SetProgramActions(ProgramActions actions) { Actions() = std::move(actions); }
+
+void RunProgramAction(ProgramKey action, Screen& from) {
+    if (Actions().run) Actions().run(action, from);
+}
+
+bool ProgramSwitchOn(ProgramKey action, Screen& from) {
+    return Actions().isOn ? Actions().isOn(action, from) : false;
 }

@@ -3,6 +3,7 @@
 // game, applied to every screen when it opens; the windows' tooltips name the keys. Beside
 // it, the keys of the program itself (help, journal, full screen, sound), which work on
 // every window. The help's keyboard page is written from both tables.
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -43,3 +44,15 @@ constexpr const char* ProgramKeyText(ProgramKey action) {
 }
 // The program action a key stands for, if any.
 std::optional<ProgramKey> ProgramKeyFor(const std::string& key);
+
+// The program's actions as a menu chooses them (the board's game menu). The window runs them,
+// on the window of the screen whose menu chose them (full screen and the sound are the
+// window's); where no window runs them (the driver), nothing happens. isOn tells whether a
+// switch is on (full screen; a mute) for the menu's marks.
+struct ProgramActions {
+    std::function<void(ProgramKey, Screen&)> run;
+    std::function<bool(ProgramKey, Screen&)> isOn;
+};
+void SetProgramActions(ProgramActions actions);
+void RunProgramAction(ProgramKey action, Screen& from);
+bool ProgramSwitchOn(ProgramKey action, Screen& from);

@@ -48,3 +48,8 @@ void AddSaveEntry(Screen& board);
 void AddLoadEntry(Screen& title);
 // Their captions in the current language.
 void CaptionSaveEntries(Screen& screen);
+// The board's game menu "MNU_Jeu" and its button "MenuJeu" (Esc): save, load, language, full
+// screen, sound, help, journal and leaving, each showing its key (save: the saved-game part).
+void AddGameMenu(Screen& board);
+// Its captions in the current language.
+void CaptionGameMenu(Screen& board);

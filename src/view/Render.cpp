@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 #include "ui/Screen.h"
@@ -33,10 +34,30 @@ QImage WithTitle(const QImage& body, const std::string& caption, double scale) {
     return out;
 }
 
+// A tip as the desktop shows one under the pointer: dark text on a pale box, at the window's
+// scale, kept inside the picture.
+void DrawTip(QPainter& p, const QString& text, QPoint at, double scale, QSize bounds) {
+    if (text.isEmpty()) return;
+    QFont f = QToolTip::font();
+    f.setPixelSize(Scaled(12, scale));
+    p.setFont(f);
+    const int pad = Scaled(4, scale);
+    QRect box = p.fontMetrics().boundingRect(QRect(0, 0, bounds.width(), bounds.height()), Qt::AlignLeft, text);
+    box.adjust(-pad, -pad, pad, pad);
+    box.moveTopLeft(at + QPoint(Scaled(8, scale), Scaled(12, scale)));
+    if (box.right() >= bounds.width()) box.moveRight(bounds.width() - 1);
+    if (box.bottom() >= bounds.height()) box.moveBottom(at.y() - Scaled(40, scale));
+    p.fillRect(box, QColor(255, 255, 225));
+    p.setPen(QColor(90, 90, 90));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    p.drawText(box.adjusted(pad, pad, -pad, -pad), Qt::AlignLeft, text);
+}
+
 }  // namespace
 
 QImage RenderScreen(Screen& screen, double scale, const std::string& openMenu, const std::string& popup, int px,
-                    int py) {
+                    int py, const std::string& tip) {
     ScreenWindow window(screen, scale);
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
@@ -82,12 +103,19 @@ QImage RenderScreen(Screen& screen, double scale, const std::string& openMenu, c
         }
         p.drawImage(mx, my, menu);
     }
+    if (Control* c = tip.empty() ? nullptr : screen.Find(tip)) {
+        int x = 0, y = 0;
+        screen.AbsolutePosition(*c, x, y);
+        DrawTip(p, TipText(screen, *c), QPoint(Scaled(x + c->width / 2, scale), menuBarHeight + Scaled(y + c->height, scale)),
+                scale, body.size());
+    }
     p.end();
     window.hide();
     return WithTitle(body, screen.caption, scale);
 }
 
-QImage RenderTop(double scale, const std::string& openMenu, const std::string& popup, int px, int py) {
+QImage RenderTop(double scale, const std::string& openMenu, const std::string& popup, int px, int py,
+                 const std::string& tip) {
     Screen* top = Ui::Get().Top();
     if (!top) return QImage();
     Screen* panel = nullptr;
@@ -99,9 +127,10 @@ QImage RenderTop(double scale, const std::string& openMenu, const std::string& p
         }
     }
     bool popupOnMain = main == top;
-    QImage a = RenderScreen(*main, scale, popupOnMain ? openMenu : "", popupOnMain ? popup : "", px, py);
+    QImage a = RenderScreen(*main, scale, popupOnMain ? openMenu : "", popupOnMain ? popup : "", px, py,
+                            popupOnMain ? tip : "");
     if (!panel) return a;
-    QImage b = RenderScreen(*panel, scale, openMenu, popup, px, py);
+    QImage b = RenderScreen(*panel, scale, openMenu, popup, px, py, tip);
     QImage out(a.width() + 8 + b.width(), std::max(a.height(), b.height() + 40), QImage::Format_RGB32);
     out.fill(QColor(40, 40, 48));
     QPainter p(&out);

@@ -117,7 +117,9 @@ QString ShortcutText(const std::string& key) {
 QString MenuText(const Control& c) {
     QString text = S(c.caption);
     if (!c.note.empty()) text += QString::fromUtf8(" \u2014 ") + S(c.note);
-    if (!c.shortcut.empty()) text += "\t" + ShortcutText(c.shortcut);
+    // An entry's own key, or the program's key that does the same (shown only).
+    const std::string& key = c.shortcut.empty() ? c.hotkey : c.shortcut;
+    if (!key.empty()) text += "\t" + ShortcutText(key);
     return text;
 }
 
@@ -593,13 +595,19 @@ void ScreenCanvas::FollowFocus() {
     if (!target->hasFocus()) target->setFocus(Qt::TabFocusReason);
 }
 
+QString TipText(Screen& screen, const Control& c) {
+    QString tip = S(c.purpose.empty() ? c.tooltip : c.purpose);
+    if (!c.hotkey.empty()) tip += (tip.isEmpty() ? "" : "  ") + QString("[%1]").arg(S(c.hotkey));
+    if (!c.whyNot.empty() && !screen.Usable(c)) tip += (tip.isEmpty() ? "" : "\n") + S(c.whyNot);
+    return tip;
+}
+
 bool ScreenCanvas::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip && !detached_) {
         auto* he = static_cast<QHelpEvent*>(e);
         const QPoint form = FormPixel(he->pos());
         Control* c = screen_.HitTest(form.x(), form.y());
-        QString tip = c ? S(c->tooltip) : QString();
-        if (c && !c->hotkey.empty()) tip += (tip.isEmpty() ? "" : "  ") + QString("[%1]").arg(S(c->hotkey));
+        const QString tip = c ? TipText(screen_, *c) : QString();
         if (!tip.isEmpty()) {
             // The tip's text is as large as the window's own.
             QFont font = QToolTip::font();

@@ -21,6 +21,9 @@ struct Font;
 QFont MakeFont(const Font& f);
 // A menu entry's text as the menus show it: its caption, then its key after a tab.
 QString MenuText(const Control& c);
+// A control's tip: what it does (or its tooltip) and its key, then, while it cannot be used,
+// why not.
+QString TipText(Screen& screen, const Control& c);
 // A key as the menus show it beside an entry.
 QString ShortcutText(const std::string& key);
 // The menus' font at a window's scale: the application's font grown by the same factor (the file

@@ -60,3 +60,32 @@ TEST(MenuText, QtsOwnWordsFollowTheGamesLanguage) {
 
 }  // namespace
 
+// A button's tip: what it does and its key; while it is grey, why.
+TEST(MenuText, TipsSayWhatAButtonDoesItsKeyAndWhyItIsGrey) {
+    Screen s("Tips", 100, 100);
+    Control& end = s.Add(Kind::Image, "EndTurn");
+    end.purpose = "End the turn";
+    end.hotkey = "Return";
+    end.whyNot = "2 movement points left.";
+    EXPECT_EQ(TipText(s, end).toStdString(), "End the turn  [Return]");
+    end.enabled = false;
+    EXPECT_EQ(TipText(s, end).toStdString(), "End the turn  [Return]\n2 movement points left.");
+    // A control without a purpose keeps its own tooltip.
+    Control& value = s.Add(Kind::Image, "Image2");
+    value.tooltip = "Attack";
+    value.enabled = false;
+    EXPECT_EQ(TipText(s, value).toStdString(), "Attack");
+}
+
+// An entry that the program's key runs shows that key, though the entry does not take it.
+TEST(MenuText, AnEntryShowsTheProgramsKey) {
+    Control entry;
+    entry.kind = Kind::Menu;
+    entry.caption = "&Save the game...";
+    entry.hotkey = "Ctrl+S";
+    EXPECT_EQ(MenuText(entry).toStdString(), "&Save the game...\tCtrl+S");
+    Screen s("Keys", 10, 10);
+    Control& added = s.Add(Kind::Menu, "MNU_X");
+    added.hotkey = "Ctrl+S";
+    EXPECT_FALSE(s.PressKey("Ctrl+S"));
+}
