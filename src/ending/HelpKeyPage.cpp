@@ -63,7 +63,7 @@ const std::vector<Section>& Sections() {
         {"Sur la carte", "On the map", {
             {{{{"frmJeu", "MNU_Up"}, {"frmJeu", "MNU_Down"}, {"frmJeu", "MNU_Left"}, {"frmJeu", "MNU_Right"}},
               "déplacer le personnage dont c'est le tour", "move the character whose turn it is"},
-             {{{"*", "HurryComputer"}}, "presser l'ordinateur et ses combats", "hurry the computer and its fights"}},
+             {{{"*", "HurryComputer"}}, "presser l'ordinateur", "hurry the computer"}},
             {{{{"frmJeu", "EndTurn"}}, "finir le tour", "end the turn"},
              {{{"frmJeu", "Capacity"}}, "la capacité de la classe", "the class capacity"},
              {{{"frmJeu", "Magic"}}, "la magie", "magic"},
