@@ -136,7 +136,7 @@ Decision FightMove(Screen* popup, const std::string& popupMenu) {
         return {"click ChCmb.StepPix(3)", std::string("flee, my blows cannot land: ") + odds};
     m.awaiting = true;
     if (sides.monstre) return {"click ChCmb.StepPix(0)", std::string("breathe: ") + odds};
-    if (now.best == FightMove::Defend) return {"click ChCmb.StepPix(2)", std::string("defend: ") + odds};
+    if (now.best == odds::FightMove::Defend) return {"click ChCmb.StepPix(2)", std::string("defend: ") + odds};
     return {"click ChCmb.StepPix(0)", std::string("attack: ") + odds};
 }
 

@@ -32,21 +32,6 @@ PartyKeys KeysOf(int player) {
     return k;
 }
 
-FightSides SidesAgainst(int c, int a, int d, int g) {
-    FightSides s;
-    s.attack = rec::EffectiveAttack(c);
-    s.defense = rec::EffectiveDefense(c);
-    s.agility = rec::EffectiveAgility(c);
-    s.life = rec::Life(c);
-    s.monstre = rec::ClassNumber(c) == classes::kMonstre;
-    s.enemyAttack = a;
-    s.enemyDefense = d;
-    s.enemyAgility = g;
-    return s;
-}
-
-double WinAgainst(int c, int a, int d, int g) { return WinChance(SidesAgainst(c, a, d, g)).win; }
-
 void Guardian(int floor, int& a, int& d, int& g) {
     static const int kValues[5][3] = {{32, 32, 16}, {23, 23, 61}, {43, 43, 22}, {54, 54, 32}, {52, 52, 30}};
     if (floor < 0) floor = 0;

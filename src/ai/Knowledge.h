@@ -1,9 +1,20 @@
 #pragma once
 // What the computer player reads off the board about a party and a character: keys held,
 // the door's state, fighting values, and the chance of beating a given enemy.
-#include "ai/FightOdds.h"
+#include "state/FightOdds.h"
 
 namespace ai {
+
+// The fight odds are the game's own arithmetic (state/FightOdds.h); the computer weighs its
+// fights with them.
+using odds::EnemyHitChance;
+using odds::FightOutlook;
+using odds::FightSides;
+using odds::FirstMoveChance;
+using odds::PlayerHitChance;
+using odds::SidesAgainst;
+using odds::WinAgainst;
+using odds::WinChance;
 
 struct PartyKeys {
     int runic = 0, gold = 0, shadow = 0, master = 0;
@@ -15,9 +26,6 @@ struct PartyKeys {
 bool Alive(int c);
 int FirstOf(int player);   // first character number of a player
 PartyKeys KeysOf(int player);
-// c's fighting values against an enemy (attack, defence, agility).
-FightSides SidesAgainst(int c, int enemyAttack, int enemyDefense, int enemyAgility);
-double WinAgainst(int c, int enemyAttack, int enemyDefense, int enemyAgility);
 // The tower guardian of a floor (0-4): attack, defence, agility.
 void Guardian(int floor, int& attack, int& defense, int& agility);
 // The party's best character for the next tower floor, 0 if none is alive.

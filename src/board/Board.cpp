@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "board/FightForecast.h"
 #include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
@@ -22,10 +23,12 @@ void frmJeu::Unload() {
 }
 
 void frmJeu::AfterInput() {
+    BannerSeesInput();
     KeepTurnEndable();
     RefreshIconBases();
     ShowMagicPoints(*this);
     ExplainBoardButtons(*this);
+    RefreshFightForecast(*this);
 }
 
 void frmJeu::SetCaption(const std::string& control, const std::string& text) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "board/Board.h"
+#include "board/FightForecast.h"
 #include "board/frmJeu.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
@@ -70,6 +71,7 @@ void frmJeu::Resume(const BoardValues& v) {
     Control& fight = C("BattleNow");
     fight.visible = fight.enabled = v.fightPending;
     if (v.fightPending) fight.picture = "combat1.bmp";
+    RefreshFightForecast(*this);
     C("Informations").caption = v.informations;
     // A game taken up again says whose turn it is, and the icons stand on their bases.
     ShowTurnBanner();

@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "board/Board.h"
+#include "board/FightForecast.h"
+#include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
@@ -59,6 +61,7 @@ void MeetMonster(int e, int attack, int defense, int agility) {
         button->enabled = true;
     }
     SetInformations(Msg(580) + " " + EnemyName(e) + " " + Msg(581));
+    if (frmJeu* board = Jeu()) RefreshFightForecast(*board);
     if (rec::ClassNumber(gd.CurrentCharacter) == classes::kAmazone) {
         gd.CapacityAvailable = true;
         RefreshActionButtons();

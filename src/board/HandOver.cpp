@@ -20,8 +20,10 @@ constexpr Rgb kLightYellow{255, 255, 128};
 constexpr Rgb kVictory{110, 210, 110}, kDefeat{230, 70, 60}, kNeutral{230, 190, 90};
 
 // The banner stays a moment and fades within a few seconds; the notice stays longer, as it
-// has more to read.
+// has more to read. A banner waiting for the player's input holds "for a day", that is until
+// the input comes, and at least 4 s when the computer played before.
 constexpr int kBannerHoldMs = 1500, kBannerFadeMs = 1000;
+constexpr int kBannerUntilInputMs = 24 * 3600 * 1000, kBannerAfterComputerMs = 4000;
 constexpr int kNoticeHoldMs = 5000, kNoticeFadeMs = 1000;
 // The notice stands on the lower part of the map, as high as its lines need.
 constexpr int kNoticeLeft = 100, kNoticeWidth = 440, kNoticeBottom = 460;
@@ -119,8 +121,34 @@ void ShowTurnBanner() {
     std::string line = rec::ReadName(c, rec::Name::Character) + " (" + classes::Name(rec::ClassNumber(c)) + ")";
     if (player != c) line += English() ? ", under your control" : ", sous votre contrôle";
     b->C("RelaisPerso").caption = line;
-    StartFade(plate, kBannerHoldMs, kBannerFadeMs);
+
+    // A person's turn after another party's waits for that person; otherwise a moment.
+    BannerWatch& w = b->bannerWatch;
+    const bool computer = owner >= 1 && owner <= kMaxPlayers && gd.ComputerPlayer[owner];
+    const bool sameParty = w.announced != 0 && rec::Owner(w.announced) == owner && w.announcedComputer == computer;
+    w.holdsForInput = !computer && !sameParty;
+    w.leastMs = w.announced != 0 && w.announcedComputer ? kBannerAfterComputerMs : kBannerHoldMs;
+    w.announced = player;
+    w.announcedComputer = computer;
+    // The input that brought the banner (an end of turn) is not the one it waits for.
+    w.fresh = b->Handling();
+    StartFade(plate, w.holdsForInput ? kBannerUntilInputMs : kBannerHoldMs, kBannerFadeMs);
     b->C("Avis").visible = false;
+}
+
+void BannerSeesInput() {
+    frmJeu* b = Jeu();
+    if (!b) return;
+    BannerWatch& w = b->bannerWatch;
+    if (w.fresh) {
+        w.fresh = false;
+        return;
+    }
+    if (!w.holdsForInput) return;
+    w.holdsForInput = false;
+    Control& plate = b->C("Relais");
+    const long long shown = Ui::Get().Now() - plate.shownAt;
+    plate.holdMs = static_cast<int>(std::max<long long>(w.leastMs, shown));
 }
 
 void ShowFightNotice(const std::string& text, FightNoticeTone tone) {

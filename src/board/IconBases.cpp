@@ -28,11 +28,7 @@ void AddIconBases(frmJeu& b) {
     }
 }
 
-int Controller(int i) {
-    const int by = gd.Status[0];
-    if (i >= 1 && i <= 16 && gd.Status[i] == status::kControlled && by >= 1 && by <= 16) return by;
-    return i;
-}
+int Controller(int i) { return rec::Controller(i); }
 
 void DrawIconBase(int i) {
     frmJeu* b = Jeu();

@@ -3,6 +3,7 @@
 // display, movement and the character panel. Other parts of the game use board/Board.h.
 #include <string>
 
+#include "board/HandOver.h"
 #include "state/SharedRules.h"
 #include "ui/Screen.h"
 
@@ -36,6 +37,8 @@ public:
     int BlockX[17] = {};        // obstacle of character i: cell and zone, 0 = none
     int BlockY[17] = {};
     int BlockZone[17] = {};
+    // How long the hand-over banner stays (presentation only, never read by a rule).
+    BannerWatch bannerWatch;
 
 protected:
     // Every turn stays endable, the bases under the icons follow who plays whom, the panel's

@@ -4,6 +4,7 @@
 
 
 #include "board/Encounter.h"
+#include "board/FightForecast.h"
 #include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "items/Capacities.h"
@@ -129,6 +130,7 @@ frmJeu::frmJeu(const BoardValues* resume) : Screen("frmJeu", 792, 570), resume_(
     AddMap(*this);
     AddPanel(*this);
     AddHandOverControls(*this);
+    AddFightForecast(*this);
     AddDirectionMenu(*this);
     AddHelpKeys(*this);
     AddSaveEntry(*this);

@@ -25,6 +25,8 @@ public:
     void EnemyAttacks();
     // Adds spell n (SpellIndex + 1) with its listed cost as the next spell menu entry.
     void AddSpellEntry(int n, int cost);
+    // A hurried fight's enemy comes sooner (combat/FightPace.cpp).
+    int TimerDelay(const Control& timer) const override;
 
 protected:
     // The fight screen's display of the fight follows every input of the panel.

@@ -23,6 +23,8 @@ public:
     void HideMessage();
     // Is a message shown or a spell's animation running? The panel waits for either.
     bool Busy();
+    // A hurried fight's pauses are shorter (combat/FightPace.cpp).
+    int TimerDelay(const Control& timer) const override;
 
     int openedMode = 0;   // CombatMode when the form loaded
     int Seller = 0;       // the market's seller, or the tournament level chosen

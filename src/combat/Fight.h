@@ -22,6 +22,10 @@ void WriteFightOutcome();
 void JournalFightMessage(const std::string& text);
 void JournalFightMessageHidden();
 
+// Is the fight hurried: the player pressed H and a computer party plays the fighter? Its
+// timers then wait a fraction of their intervals (the intervals themselves stay).
+bool FightHurried();
+
 // The spell cast last in this fight (PendingSpell / 3 − 1 once its animation is over), −1 for none.
 int LastSpellCast();
 // One 150 ms step of the spell animation; at its end the spell takes effect.

@@ -1,6 +1,8 @@
 // What the fight screen shows of the fight itself, beside its message line: the character's
-// life and magic points and what its spells on itself add for this fight, and the enemy's
-// remaining blows as six pips. Drawn over the picture, they never take a click.
+// life and magic points and what its spells on itself add for this fight, the enemy's
+// remaining blows as six pips and its values, and the chance of winning as the fight stands
+// (the computer players' own reckoning, state/FightOdds.h). Drawn over the picture, they
+// never take a click.
 #include "combat/FightStatus.h"
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include "combat/Fight.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
+#include "state/FightOdds.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 
@@ -22,14 +25,17 @@ constexpr Rgb kFrame{200, 160, 80};
 constexpr Rgb kLightYellow{255, 255, 128};
 constexpr Rgb kGain{140, 230, 140};
 constexpr Rgb kPipLeft{220, 40, 30}, kPipStruck{90, 80, 70}, kPipEdge{10, 8, 4};
+constexpr Rgb kValues{230, 215, 180};
+// Poor, even and good odds.
+constexpr Rgb kOdds[3] = {{240, 110, 90}, {240, 200, 90}, {120, 220, 120}};
 constexpr int kPips = 6, kPipSize = 13, kPipPitch = 18;
 constexpr int kPlateHeight = 64;  // the character's plate without a line of gains
 
 struct Words {
-    const char *life, *magic, *gains, *attack, *defence, *blows;
+    const char *life, *magic, *gains, *attack, *defence, *blows, *agility;
 };
-const Words kFrench{"Vie", "Magie", "Sorts\u00A0:", "Att", "Déf", "Coups à porter\u00A0:"};
-const Words kEnglish{"Life", "Magic", "Spells:", "Att", "Def", "Blows to land:"};
+const Words kFrench{"Vie", "Magie", "Sorts\u00A0:", "Att", "Déf", "Coups à porter\u00A0:", "Agi"};
+const Words kEnglish{"Life", "Magic", "Spells:", "Att", "Def", "Blows to land:", "Agi"};
 const Words& Text() { return gd.LanguageOffset == 2000 ? kEnglish : kFrench; }
 
 void Frame(CombatForm& f, Control& plate, int height) {
@@ -82,7 +88,7 @@ void AddFightStatus(CombatForm& f) {
     gains.font.size = 8;
     gains.visible = false;
 
-    Plate(f, "EtatMechant", 282, 6, 128, 64);
+    Plate(f, "EtatMechant", 282, 6, 128, 80);
     Control& enemy = On(f, Kind::Label, "EtatMechantNom", "EtatMechant", 4, 4, 120, 18);
     enemy.font = Font{"Times New Roman", 11, true};
     enemy.fore = kLightYellow;
@@ -91,12 +97,26 @@ void AddFightStatus(CombatForm& f) {
     Control& blows = On(f, Kind::Label, "CoupsTexte", "EtatMechant", 4, 42, 120, 16);
     blows.align = Align::Center;
     blows.font.bold = false;
+    Control& values = On(f, Kind::Label, "EtatMechantValeurs", "EtatMechant", 4, 60, 120, 16);
+    values.align = Align::Center;
+    values.fore = kValues;
+    values.font = Font{"Arial", 8, false};
+
+    // The chance of winning, under the enemy's plate.
+    Plate(f, "Pronostic", 282, 90, 128, 42);
+    Control& words = On(f, Kind::Label, "PronosticMots", "Pronostic", 4, 4, 120, 15);
+    words.align = Align::Center;
+    words.font = Font{"Arial", 8, false};
+    Control& figure = On(f, Kind::Label, "PronosticChiffre", "Pronostic", 4, 19, 120, 20);
+    figure.align = Align::Center;
+    figure.font = Font{"Arial", 12, true};
 }
 
 void ShowFightStatus(CombatForm& f) {
     f.C("EtatPerso").visible = true;
     // The young girl does not fight: she has no blows to count.
     f.C("EtatMechant").visible = gd.EnemyNumber != 4;
+    f.C("Pronostic").visible = gd.EnemyNumber != 4;
     f.C("EtatNom").caption = rec::ReadName(gd.CurrentCharacter, rec::Name::Character);
     f.C("EtatMechantNom").caption = EnemyName(gd.EnemyNumber);
     RefreshFightStatus(f);
@@ -131,4 +151,28 @@ void RefreshFightStatus(CombatForm& f) {
         f.DrawEllipse(pips, x + 1, 1, x + kPipSize - 1, kPipSize - 1, k < left ? kPipLeft : kPipStruck, k < left);
     }
     f.C("CoupsTexte").caption = std::string(w.blows) + " " + std::to_string(left);
+    f.C("EtatMechantValeurs").caption = std::string(w.attack) + " " + std::to_string(gd.EnemyAttack) + "  " +
+                                        w.defence + " " + std::to_string(gd.EnemyDefense) + "  " + w.agility + " " +
+                                        std::to_string(gd.EnemyAgility);
+    const double win = ChanceNow(*panel);
+    f.C("PronosticMots").caption = odds::ChanceWords();
+    Control& figure = f.C("PronosticChiffre");
+    figure.caption = odds::ChanceFigure(win);
+    figure.fore = kOdds[odds::ChanceBand(win)];
+}
+
+double ChanceNow(ChCmb& panel) {
+    const int c = gd.CurrentCharacter;
+    if (rec::Life(c) == 0) return 0.0;        // lost at the end of the message
+    if (LastSpellCast() == 9) return 1.0;     // Armagueddon: won at the end of the message
+    odds::FightSides sides = odds::SidesAgainst(c, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility);
+    sides.attack += panel.FightAttackBonus;
+    sides.defense += panel.FightDefenseBonus;
+    sides.hitsLeft = std::max(1, panel.EnemyHitsLeft);
+    const odds::FightOutlook outlook = odds::WinChance(sides);
+    // The enemy's blow on its way comes first, unless Main noire holds it back.
+    const Control* enemyTurn = panel.Find("MechantTimer");
+    if (enemyTurn && enemyTurn->enabled && LastSpellCast() != 11)
+        return panel.Defending ? outlook.winEnemyNextDefended : outlook.winEnemyNext;
+    return outlook.winToAct;
 }

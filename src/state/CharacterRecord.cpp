@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "state/GlobalDecl.h"
+#include "state/Status.h"
 #include "state/Text.h"
 
 namespace rec {
@@ -214,6 +215,19 @@ int Owner(int c) {
         case 4: return c < 5 ? 1 : (c < 9 ? 2 : (c < 13 ? 3 : 4));
         default: return 1;
     }
+}
+
+int Controller(int c) {
+    const int by = gd.Status[0];
+    if (c >= 1 && c <= kMaxCharacters && gd.Status[c] == status::kControlled && by >= 1 && by <= kMaxCharacters)
+        return by;
+    return c;
+}
+
+bool PlayedByComputer(int c) {
+    if (c < 1 || c > kMaxCharacters) return false;
+    const int p = Owner(Controller(c));
+    return p >= 1 && p <= kMaxPlayers && gd.ComputerPlayer[p];
 }
 
 static std::string& Res(int c) {

@@ -85,6 +85,11 @@ bool CountsForDefense(int itemNumber);
 
 // Owner of character c by the fixed ranges of the player count.
 int Owner(int c);
+// The character whose player plays c now: the controlling character while c is under
+// another's control (status 15, slot 0 of Status holds it), otherwise c itself.
+int Controller(int c);
+// Is c played by a computer party now (the party of its controller)?
+bool PlayedByComputer(int c);
 
 // Resources: seven two-digit amounts, resource r (1-7) at positions 2r − 1 and 2r.
 int Resource(int c, int r);

@@ -135,6 +135,14 @@ public:
     virtual void Load() {}
     virtual void Unload() {}
 
+    // How long a running timer of this screen waits before its next tick: its interval, unless
+    // the player has chosen a quicker pace for the screen (the fight screens of a computer
+    // party hurried by H). The interval itself, which the rules read, never changes.
+    virtual int TimerDelay(const Control& timer) const { return timer.interval; }
+
+    // Is a handler of this screen running (AfterInput follows once the outermost returns)?
+    bool Handling() const { return running_ > 0; }
+
     bool closed = false;
 
 protected:

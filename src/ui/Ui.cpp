@@ -125,7 +125,7 @@ void Ui::SyncTimers() {
                 c.due = -1;
             } else if (c.due < 0 || c.interval != c.armedInterval || c.restarts != c.armedRestarts ||
                        !c.armedEnabled) {
-                c.due = now_ + c.interval;
+                c.due = now_ + s->TimerDelay(c);
                 changed = true;
             }
             c.armedInterval = c.interval;
@@ -159,7 +159,7 @@ void Ui::AdvanceTo(long long t) {
         if (!timer) break;
         if (timer->due > now_) now_ = timer->due;
         // The next tick falls due one interval after this one, unless the handler changes it.
-        timer->due = now_ + timer->interval;
+        timer->due = now_ + screen->TimerDelay(*timer);
         timer->armedInterval = timer->interval;
         timer->armedRestarts = timer->restarts;
         screen->TimerTick(*timer);

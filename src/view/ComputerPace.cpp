@@ -9,6 +9,7 @@
 
 #include "ai/Act.h"
 #include "ai/Computer.h"
+#include "ui/ComputerHurry.h"
 #include "ui/PlayerInput.h"
 #include "view/QtHost.h"
 
@@ -21,7 +22,10 @@ ComputerPace::ComputerPace(QtHost& host) : host_(host) {
     Wake();
 }
 
-ComputerPace::~ComputerPace() { host_.SetAfterSync(nullptr); }
+ComputerPace::~ComputerPace() {
+    host_.SetAfterSync(nullptr);
+    SetComputerHurried(false);
+}
 
 void ComputerPace::Wake() {
     if (!timer_.isActive() && ai::ComputerToAct()) timer_.start();
@@ -32,6 +36,7 @@ bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
         static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && ai::ComputerToAct() && !PlayerWindowOpen()) {
         hurry_ = !hurry_;
         timer_.setInterval(hurry_ ? kHurryMs : kPauseMs);
+        SetComputerHurried(hurry_);  // the computer's fights hurry as well
         return true;
     }
     return QObject::eventFilter(watched, e);
@@ -41,6 +46,7 @@ void ComputerPace::Tick() {
     if (!ai::ComputerToAct()) {
         // Nobody to play for: the pace sleeps until the screens hand a computer party the turn.
         hurry_ = false;
+        SetComputerHurried(false);
         timer_.setInterval(kPauseMs);
         timer_.stop();
         return;

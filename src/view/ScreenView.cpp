@@ -199,11 +199,14 @@ void ScreenCanvas::paintEvent(QPaintEvent*) {
         PaintControl(p, *c);
     }
     p.setOpacity(1.0);
-    // While something fades, the window paints again a few times a second, then sleeps.
-    if (repaintIn >= 0 && !fadeQueued_) {
-        fadeQueued_ = true;
-        QTimer::singleShot(static_cast<int>(repaintIn), this, [this] {
-            fadeQueued_ = false;
+    // While something fades, the window paints again a few times a second, then sleeps. A
+    // fade that now comes sooner than the repaint queued (a banner held until an input, then
+    // let go) queues its own.
+    if (repaintIn >= 0 && (fadeDue_ < 0 || now + repaintIn < fadeDue_)) {
+        const long long due = now + repaintIn;
+        fadeDue_ = due;
+        QTimer::singleShot(static_cast<int>(repaintIn), this, [this, due] {
+            if (fadeDue_ == due) fadeDue_ = -1;
             if (!detached_) update();
         });
     }

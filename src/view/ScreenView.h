@@ -60,7 +60,7 @@ private:
     void FollowFocus();  // the keyboard goes where the screen's focus is
     long long NextFadeFrame(const Control& c, long long now);
     static constexpr int kFadeFrameMs = 40;
-    bool fadeQueued_ = false;
+    long long fadeDue_ = -1;  // when the queued fade repaint comes (view clock), -1 none
     QLineEdit* EditFor(Control& c);
     QTabBar* TabsFor(Control& c);
     Screen& screen_;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/Computer.h"
-#include "ai/FightOdds.h"
+#include "ai/Knowledge.h"
 #include "combat/Combat.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -50,6 +50,33 @@ TEST(FightOddsTest, MoreLifeOrAttackNeverLowersTheChance) {
     m.monstre = true;
     m.life = 3;
     EXPECT_DOUBLE_EQ(ai::WinChance(m).win, 1.0);
+}
+
+// The chance from the start is the first move's chance of each side times the chance with
+// that side to move; the forecast reads it in whole per cents, never rounding to a sure thing.
+TEST(FightOddsTest, TheChanceWithTheEnemyFirstAndItsText) {
+    ai::FightSides s;
+    s.attack = 16;
+    s.defense = 12;
+    s.agility = 6;
+    s.life = 4;
+    s.enemyAttack = 15;
+    s.enemyDefense = 14;
+    s.enemyAgility = 9;
+    const ai::FightOutlook o = ai::WinChance(s);
+    const double first = ai::FirstMoveChance(6, 9);
+    EXPECT_NEAR(o.win, first * o.winToAct + (1 - first) * o.winEnemyNext, 1e-12);
+    EXPECT_GT(o.winEnemyNextDefended, o.winEnemyNext) << "defending blunts the blow to come";
+    EXPECT_LT(o.winEnemyNext, o.winToAct);
+
+    gd.LanguageOffset = 1000;
+    EXPECT_EQ(odds::ChanceText(0.734), "Chance de victoire\u00A0: 73\u00A0%");
+    EXPECT_EQ(odds::ChanceFigure(0.996), "> 99\u00A0%");
+    EXPECT_EQ(odds::ChanceFigure(1.0), "100\u00A0%");
+    gd.LanguageOffset = 2000;
+    EXPECT_EQ(odds::ChanceText(0.004), "Chance of winning: < 1%");
+    EXPECT_EQ(odds::ChanceFigure(0.0), "0%");
+    gd.LanguageOffset = 1000;
 }
 
 // One fight on the real screens, at the arena (no flight), played by the computer; true if won.

@@ -33,7 +33,10 @@ TEST(HandOver, TheBannerNamesWhoseTurnItIsAndFollowsTheTurn) {
     EXPECT_TRUE(board.Shown(board.C("RelaisJoueur")));
     const Rgb ann = board.C("RelaisJoueur").fore;
 
+    // The first turn's banner waits for Ann's first input, then goes by itself.
     ASSERT_EQ(s.Run("wait 3000\n"), 0) << s.err();
+    EXPECT_TRUE(board.Shown(board.C("Relais"))) << "the banner waits for the player";
+    ASSERT_EQ(s.Run("click Carte(1)\nwait 1100\n"), 0) << s.err();
     EXPECT_FALSE(board.Shown(board.C("Relais"))) << "the banner fades by itself";
     EXPECT_TRUE(board.C("Relais").visible) << "no rule waits for it";
 
@@ -106,6 +109,37 @@ TEST(HandOver, BasesTakeTheControllersColourAndTheRingFollowsTheTurn) {
     // The control ends with that turn: Bob's blue again.
     ASSERT_EQ(s.Run("call EndTurn_Click\n"), 0) << s.err();
     EXPECT_EQ(BaseColor(board, 7), colors::kBlue);
+}
+
+// After the computer's turn the banner naming the person stays until that person's first
+// input, and at least 4 s even when the input comes at once; the computer's own banner and
+// the banner of the same player's next character go by themselves.
+TEST(HandOver, ThePersonsBannerAfterTheComputersWaitsForTheFirstInput) {
+    Session s(false);
+    Screen& board = StartBoardAlways(TwoPlayers());
+    gd.ComputerPlayer[2] = true;
+    ASSERT_EQ(s.Run("click Carte(1)\ncall EndTurn_Click\n"), 0) << s.err();
+    ASSERT_EQ(gd.CurrentCharacter, 7);
+    ASSERT_EQ(s.Run("wait 2600\n"), 0) << s.err();
+    EXPECT_FALSE(board.Shown(board.C("Relais"))) << "the computer's banner goes by itself";
+
+    ASSERT_EQ(s.Run("call EndTurn_Click\n"), 0) << s.err();  // the computer ends its turn
+    ASSERT_EQ(gd.CurrentCharacter, 2);
+    EXPECT_EQ(board.C("RelaisJoueur").caption, "À vous, Ann\u00A0!");
+    ASSERT_EQ(s.Run("wait 60000\n"), 0) << s.err();
+    EXPECT_TRUE(board.Shown(board.C("Relais"))) << "nobody has looked up yet";
+    ASSERT_EQ(s.Run("click Carte(1)\nwait 900\n"), 0) << s.err();
+    EXPECT_TRUE(board.Shown(board.C("Relais"))) << "it fades after the input";
+    ASSERT_EQ(s.Run("wait 200\n"), 0) << s.err();
+    EXPECT_FALSE(board.Shown(board.C("Relais")));
+
+    // The same again, the input coming at once: the banner still holds 4 s.
+    ASSERT_EQ(s.Run("call EndTurn_Click\nwait 2600\ncall EndTurn_Click\n"), 0) << s.err();
+    ASSERT_EQ(gd.CurrentCharacter, 3);
+    ASSERT_EQ(s.Run("click Carte(1)\nwait 3900\n"), 0) << s.err();
+    EXPECT_TRUE(board.Shown(board.C("Relais"))) << "4 s at least after the computer's turn";
+    ASSERT_EQ(s.Run("wait 1200\n"), 0) << s.err();
+    EXPECT_FALSE(board.Shown(board.C("Relais")));
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QWidget>
 #include <QTimer>
 
 #include "state/CharacterRecord.h"
 #include "support/Game.h"
+#include "ui/ComputerHurry.h"
 #include "ui/Ui.h"
 #include "view/ComputerPace.h"
 #include "view/QtHost.h"
@@ -51,4 +54,43 @@ TEST(ComputerPaceView, TheComputerShopsInsideTheMarketItWalkedInto) {
     Ui::Get().SetHost(nullptr);
     EXPECT_TRUE(opened) << "the computer did not walk into the market";
     EXPECT_TRUE(closedByItself) << "the computer stopped acting inside the market";
+}
+
+// H while the computer plays hurries its fights too, H again brings the normal pace back; once
+// a person's turn comes, the hurry is over.
+TEST(ComputerPaceView, HTellsTheFightsToHurryAndAPersonsTurnEndsIt) {
+    Session s;
+    ASSERT_EQ(s.Run("newgame \"Ann\" 7,2,3,4,5,6 \"Bob\" 8,9,10,11,12,13\ncomputer 1\n"), 0) << s.err();
+    {
+        QtHost host;
+        Ui::Get().SetHost(&host);
+        ComputerPace pace(host);
+        QWidget target;
+        auto pressH = [&] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, "h");
+            QApplication::sendEvent(&target, &press);
+        };
+        EXPECT_FALSE(ComputerHurried());
+        pressH();
+        EXPECT_TRUE(ComputerHurried());
+        pressH();
+        EXPECT_FALSE(ComputerHurried());
+        pressH();
+        ASSERT_TRUE(ComputerHurried());
+        gd.ComputerPlayer[1] = false;  // the turn is a person's now
+        // The pace notices at its next tick (however slow the machine, the loop ends by itself).
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!ComputerHurried()) loop.quit();
+        });
+        poll.start(10);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_FALSE(ComputerHurried());
+        Ui::Get().CloseAll();
+        Ui::Get().Idle();
+    }
+    Ui::Get().SetHost(nullptr);
+    SetComputerHurried(false);
 }

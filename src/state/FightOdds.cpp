@@ -1,9 +1,13 @@
-#include "ai/FightOdds.h"
+#include "state/FightOdds.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace ai {
+#include "state/CharacterRecord.h"
+#include "state/Classes.h"
+#include "state/GlobalDecl.h"
+
+namespace odds {
 
 double PlayerHitChance(int attack, int enemyDefense) {
     int hits = 0;
@@ -43,6 +47,7 @@ FightOutlook WinChance(const FightSides& s) {
         out.winToAct = 1.0;
         double first = FirstMoveChance(s.agility, s.enemyAgility);
         out.win = first + (1 - first) * (life > 1 ? 1.0 : 1 - q);
+        out.winEnemyNext = out.winEnemyNextDefended = life > 1 ? 1.0 : 1 - q;
         return out;
     }
     const double p = PlayerHitChance(s.attack, s.enemyDefense);
@@ -73,7 +78,40 @@ FightOutlook WinChance(const FightSides& s) {
     out.winToAct = V[hits][life];
     const double first = FirstMoveChance(s.agility, s.enemyAgility);
     out.win = first * out.winToAct + (1 - first) * enemy(hits, life, q);
+    out.winEnemyNext = enemy(hits, life, q);
+    out.winEnemyNextDefended = enemy(hits, life, qd);
     return out;
 }
 
-}  // namespace ai
+FightSides SidesAgainst(int c, int a, int d, int g) {
+    FightSides s;
+    s.attack = rec::EffectiveAttack(c);
+    s.defense = rec::EffectiveDefense(c);
+    s.agility = rec::EffectiveAgility(c);
+    s.life = rec::Life(c);
+    s.monstre = rec::ClassNumber(c) == classes::kMonstre;
+    s.enemyAttack = a;
+    s.enemyDefense = d;
+    s.enemyAgility = g;
+    return s;
+}
+
+double WinAgainst(int c, int a, int d, int g) { return WinChance(SidesAgainst(c, a, d, g)).win; }
+
+std::string ChanceWords() { return gd.LanguageOffset == 2000 ? "Chance of winning" : "Chance de victoire"; }
+
+std::string ChanceFigure(double chance) {
+    const long percent = std::lround(std::clamp(chance, 0.0, 1.0) * 100);
+    std::string figure = std::to_string(percent);
+    if (percent == 0 && chance > 0) figure = "< 1";
+    if (percent == 100 && chance < 1) figure = "> 99";
+    return gd.LanguageOffset == 2000 ? figure + "%" : figure + "\u00A0%";
+}
+
+std::string ChanceText(double chance) {
+    return ChanceWords() + (gd.LanguageOffset == 2000 ? ": " : "\u00A0: ") + ChanceFigure(chance);
+}
+
+int ChanceBand(double chance) { return chance >= 0.6 ? 2 : (chance >= 0.3 ? 1 : 0); }
+
+}  // namespace odds
