@@ -17,6 +17,12 @@ constexpr int kFrameLeft = 5, kFrameRight = 125;
 
 int RowTop(int r) { return kRowHeight * r + 2; }
 
+// What each row does, for its tip beside its key (presentation only).
+constexpr const char* kRowPurposeFrench[4] = {
+    "Frapper l'ennemi", "Lancer un sort", "Parer les coups de l'ennemi", "Fuir le combat"};
+constexpr const char* kRowPurposeEnglish[4] = {
+    "Strike the enemy", "Cast a spell", "Parry the enemy's blows", "Flee the fight"};
+
 }  // namespace
 
 ChCmb::ChCmb() : Screen("ChCmb", 136, 175) {
@@ -77,6 +83,8 @@ ChCmb::ChCmb() : Screen("ChCmb", 136, 175) {
 std::unique_ptr<Screen> MakeChCmb() { return std::make_unique<ChCmb>(); }
 
 void ChCmb::Load() {
+    for (int r = 0; r < 4; ++r)
+        C("StepPix", r).purpose = gd.LanguageOffset == 2000 ? kRowPurposeEnglish[r] : kRowPurposeFrench[r];
     Defending = 0;
     FightAttackBonus = 0;
     FightDefenseBonus = 0;

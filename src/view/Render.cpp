@@ -46,6 +46,7 @@ void DrawTip(QPainter& p, const QString& text, QPoint at, double scale, QSize bo
     box.adjust(-pad, -pad, pad, pad);
     box.moveTopLeft(at + QPoint(Scaled(8, scale), Scaled(12, scale)));
     if (box.right() >= bounds.width()) box.moveRight(bounds.width() - 1);
+    if (box.left() < 0) box.moveLeft(0);  // a tip wider than a narrow window starts at its edge
     if (box.bottom() >= bounds.height()) box.moveBottom(at.y() - Scaled(40, scale));
     p.fillRect(box, QColor(255, 255, 225));
     p.setPen(QColor(90, 90, 90));

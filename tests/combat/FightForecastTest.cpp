@@ -28,6 +28,7 @@ TEST_F(FightForecastTest, TheChanceIsTheComputersAndFollowsTheBlows) {
     ASSERT_TRUE(Combat()->Shown(Combat()->C("Pronostic")));
     EXPECT_EQ(Caption("EtatMechantValeurs"), "Att 14  Déf 12  Agi 3");
     EXPECT_EQ(Caption("PronosticMots"), "Chance de victoire");
+    EXPECT_EQ(Ui::Get().Find("ChCmb")->C("StepPix", 0).purpose, "Frapper l'ennemi");
     const std::string start = Caption("PronosticChiffre");
     EXPECT_EQ(start, odds::ChanceFigure(Computers().winToAct));
 
@@ -53,6 +54,8 @@ TEST_F(FightForecastTest, EnglishWordsAndNoForecastForTheYoungGirl) {
                                                  std::to_string(gd.EnemyDefense) + "  Agi " +
                                                  std::to_string(gd.EnemyAgility));
     EXPECT_EQ(Caption("PronosticChiffre").back(), '%');
+    // The action rows' tips say what each does, in the fight's language.
+    EXPECT_EQ(Ui::Get().Find("ChCmb")->C("StepPix", 3).purpose, "Flee the fight");
     Run("click ChCmb.StepPix(3)\n");
     ASSERT_FALSE(FightOpen());
 
