@@ -168,6 +168,18 @@ bool AskForGame(SavedGame& game) {
     return true;
 }
 
+// Before the game on the board gives way: true when it is saved as it stands, or the player
+// saves it now or lets it go; false when the player cancels (or the save asked for fails).
+bool SavedOrLetGo(SaveText question, SaveText withoutSaving) {
+    if (SaveFileText(CaptureGame()) == LastSaved()) return true;
+    int choice = 0;
+    {
+        Guard guard;
+        choice = AskPlayer(Say(question), {Say(SaveText::SaveAndLeave), Say(withoutSaving), Say(SaveText::Cancel)});
+    }
+    return choice != 2 && (choice != 0 || RequestSave());
+}
+
 void GoOnWith(SavedGame game) {
     const std::string loaded = SaveFileText(game);
     ResumeGame(std::move(game));
@@ -202,15 +214,7 @@ void RequestLoadOnBoard(Screen& board) {
         Ui::Get().MessageBox(refusal);
         return;
     }
-    if (SaveFileText(CaptureGame()) != LastSaved()) {
-        int choice = 0;
-        {
-            Guard guard;
-            choice = AskPlayer(Say(SaveText::LoadOverQuestion), {Say(SaveText::SaveAndLeave),
-                               Say(SaveText::LoadWithoutSaving), Say(SaveText::Cancel)});
-        }
-        if (choice == 2 || (choice == 0 && !RequestSave())) return;
-    }
+    if (!SavedOrLetGo(SaveText::LoadOverQuestion, SaveText::LoadWithoutSaving)) return;
     Guard guard;
     SavedGame game;
     if (!AskForGame(game) || !Ui::Get().IsOpen(&board)) return;
@@ -220,15 +224,7 @@ void RequestLoadOnBoard(Screen& board) {
 
 void RequestLeaveBoard(Screen& board) {
     if (Busy()) return;
-    if (SaveFileText(CaptureGame()) != LastSaved()) {
-        int choice = 0;
-        {
-            Guard guard;
-            choice = AskPlayer(Say(SaveText::LeaveQuestion), {Say(SaveText::SaveAndLeave),
-                               Say(SaveText::LeaveWithoutSaving), Say(SaveText::Cancel)});
-        }
-        if (choice == 2 || (choice == 0 && !RequestSave())) return;
-    }
+    if (!SavedOrLetGo(SaveText::LeaveQuestion, SaveText::LeaveWithoutSaving)) return;
     Ui::Get().Close(board);
 }
 
