@@ -9,7 +9,7 @@
 #include "ai/Memory.h"
 #include "ai/Screens.h"
 #include "board/frmJeu.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"

@@ -7,7 +7,7 @@
 #include "ai/Knowledge.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

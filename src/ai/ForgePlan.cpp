@@ -2,8 +2,8 @@
 
 #include "ai/Forging.h"
 #include "items/ForgeRecipes.h"
-#include "items/ItemCatalogue.h"
-#include "items/ResourceKinds.h"
+#include "rules/ItemCatalogue.h"
+#include "rules/ResourceKinds.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "state/Classes.h"
 
 namespace ai {

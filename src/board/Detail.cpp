@@ -2,7 +2,7 @@
 // shortcuts on the text line.
 #include "board/Detail.h"
 
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"

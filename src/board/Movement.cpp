@@ -2,9 +2,9 @@
 // commands with their one- and two-cell steps and the check at the tower door.
 #include "board/Board.h"
 #include "board/Events.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "board/frmJeu.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -2,9 +2,9 @@
 // and on the zone thumbnails.
 #include "board/Board.h"
 #include "board/Encounter.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "board/frmJeu.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"

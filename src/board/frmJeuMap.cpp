@@ -5,7 +5,7 @@
 
 #include "board/Board.h"
 #include "board/HandOver.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"

@@ -1,7 +1,7 @@
 #include "combat/ChCmb.h"
 
 #include "combat/CombatForm.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "combat/Fight.h"
 #include "combat/FightStatus.h"
 #include "state/CharacterRecord.h"

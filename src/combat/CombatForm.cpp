@@ -2,7 +2,7 @@
 
 #include "board/Board.h"
 #include "combat/ChCmb.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "combat/Fight.h"
 #include "combat/FightNotice.h"
 #include "combat/FightStatus.h"

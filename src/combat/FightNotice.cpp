@@ -5,7 +5,7 @@
 #include <string>
 
 #include "board/Board.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Journal.h"

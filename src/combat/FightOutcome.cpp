@@ -1,7 +1,7 @@
 // What a fight leaves behind when its screen closes.
 #include "board/Board.h"
 #include "combat/Fight.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -5,7 +5,7 @@
 #include "combat/ChCmb.h"
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"

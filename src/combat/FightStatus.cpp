@@ -10,7 +10,7 @@
 
 #include "combat/ChCmb.h"
 #include "combat/CombatForm.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "combat/Fight.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"

@@ -1,6 +1,6 @@
 // The tower-floor screen: the floor reached and its guardian.
 #include "combat/CombatForm.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "combat/Fight.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"

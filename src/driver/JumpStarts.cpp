@@ -1,6 +1,6 @@
 #include "driver/JumpStarts.h"
 
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Text.h"

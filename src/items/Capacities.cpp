@@ -7,7 +7,7 @@
 #include "board/Board.h"
 #include "board/Encounter.h"
 #include "items/Graveyard.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -1,6 +1,6 @@
 // The forge: the walk to the anvil, the recipe menu and forging.
 #include "items/ForgeRecipes.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/Shop.h"
 #include "items/ShopNotes.h"
 #include "items/ShopCommon.h"

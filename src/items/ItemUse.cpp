@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "board/Board.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "items/Graveyard.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/GameLimits.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"

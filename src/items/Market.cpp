@@ -3,7 +3,7 @@
 
 #include "items/Shop.h"
 #include "items/ShopCommon.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/ShopNotes.h"
 #include "board/Board.h"
 #include "state/SharedRules.h"

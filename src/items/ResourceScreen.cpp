@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "items/Resource.h"
-#include "items/ResourceKinds.h"
+#include "rules/ResourceKinds.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"

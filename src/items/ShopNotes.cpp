@@ -2,7 +2,7 @@
 #include "items/ShopNotes.h"
 
 #include "items/ForgeRecipes.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"

@@ -1,7 +1,7 @@
 #include "items/Spells.h"
 
 #include "board/Board.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/frmMagic.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"

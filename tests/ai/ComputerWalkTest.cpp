@@ -8,7 +8,7 @@
 
 #include "ai/Computer.h"
 #include "ai/Paths.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "state/GlobalDecl.h"
 #include "support/Game.h"
 

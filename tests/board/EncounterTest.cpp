@@ -4,7 +4,7 @@
 #include "board/Encounter.h"
 #include "board/Events.h"
 #include "board/EventsGame.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"
 

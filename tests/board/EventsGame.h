@@ -11,7 +11,7 @@
 #include <string>
 
 #include "board/Board.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

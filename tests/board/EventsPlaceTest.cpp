@@ -4,7 +4,7 @@
 
 #include "board/Events.h"
 #include "board/EventsGame.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/Messages.h"
 
 using namespace events_test;

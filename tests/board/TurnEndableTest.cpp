@@ -4,7 +4,7 @@
 
 #include "board/Board.h"
 #include "board/BoardSupport.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/Random.h"

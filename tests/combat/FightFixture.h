@@ -8,7 +8,7 @@
 #include <string>
 
 #include "combat/Combat.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "support/Game.h"

@@ -38,7 +38,7 @@
 #include "ending/frmAide.h"
 #include "ending/frmJournal.h"
 #include "combat/Combat.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "items/Graveyard.h"
 #include "items/Mine.h"
 #include "items/Resource.h"

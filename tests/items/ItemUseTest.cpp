@@ -4,7 +4,7 @@
 #include "board/Events.h"
 #include "board/EventsGame.h"
 #include "items/Inventory.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/ItemUse.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board/EventsGame.h"
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "state/Classes.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"

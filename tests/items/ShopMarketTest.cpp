@@ -1,7 +1,7 @@
 // The market: the walk to a seller, the menus, offers, refusals and purchases.
 #include <gtest/gtest.h>
 
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 #include "items/ShopFixture.h"
 #include "state/Messages.h"
 

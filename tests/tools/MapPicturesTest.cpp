@@ -1,7 +1,7 @@
 // The zone maps agree with the road table: the painter's road mask is the table, and in
 // the generated pictures, at the game's own size and at each larger drawing, road cells look
 // like road and no other cell does.
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "maps.h"
 
 #include <QColor>

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "combat/Combat.h"
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 #include "support/Game.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"

@@ -1,4 +1,4 @@
-#include "items/ItemCatalogue.h"
+#include "rules/ItemCatalogue.h"
 
 #include "state/Messages.h"
 

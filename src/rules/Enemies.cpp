@@ -1,4 +1,4 @@
-#include "combat/Enemies.h"
+#include "rules/Enemies.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 
 namespace map {
 namespace {

@@ -1,4 +1,4 @@
-#include "items/ResourceKinds.h"
+#include "rules/ResourceKinds.h"
 
 #include "state/Messages.h"
 
