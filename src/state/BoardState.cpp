@@ -1,0 +1,5 @@
+#include "state/BoardState.h"
+
+BoardState gb;
+
+void ResetBoardState() { gb = BoardState{}; }
