@@ -139,7 +139,7 @@ TEST_F(BoardRules, IconsAndObstaclesFollowTheState) {
     gd.Status[5] = status::kDead;
     ShowCharacterOnMap(5);
     PlaceObstacle(2, 1, 5, 7);
-    EXPECT_EQ(board.told, (std::vector<std::string>{"icon 2", "thumb 1", "thumb 1", "hide 5", "block 2 in 1"}));
+    EXPECT_EQ(board.told, (std::vector<std::string>{"icon 2", "thumb 1", "hide 5", "block 2 in 1"}));
     EXPECT_EQ(gb.BlockX[2], 5);
     EXPECT_EQ(gb.BlockY[2], 7);
     EXPECT_EQ(gb.BlockZone[2], 1);
