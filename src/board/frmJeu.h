@@ -1,6 +1,8 @@
 #pragma once
 // The board screen `frmJeu` and the procedures its handlers share: the turn cycle, the map
-// display, movement and the character panel. Other parts of the game use board/Board.h.
+// display, movement and the character panel. The board's values live in the board state
+// (state/BoardState.h); other parts of the game change them through the rules (rules/Board*.h),
+// which tell the open board, registered as their BoardView, what to show.
 #include <string>
 #include <vector>
 
