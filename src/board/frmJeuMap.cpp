@@ -96,9 +96,12 @@ std::vector<ThumbnailMark> ThumbnailMarksOf(int k, const std::vector<DrawOp>& op
             if (at == op.x1 && dot.column == 0) dot.column = cell;
             if (at == op.y1 && dot.row == 0) dot.row = cell;
         }
-        for (int i = 1; i <= CharacterCount(); ++i)
-            if (gd.Zone[i] == k && gd.PosX[i] == dot.column && gd.PosY[i] == dot.row && rec::Owner(i) == dot.player)
+        // The character standing there in that colour (the first not marked yet when several do).
+        for (int i = 1; i <= CharacterCount() && dot.character == 0; ++i) {
+            const bool marked = std::any_of(marks.begin(), marks.end(), [i](const ThumbnailMark& m) { return m.character == i; });
+            if (!marked && gd.Zone[i] == k && gd.PosX[i] == dot.column && gd.PosY[i] == dot.row && rec::Owner(i) == dot.player)
                 dot.character = i;
+        }
         marks.push_back(dot);
     }
     return marks;
