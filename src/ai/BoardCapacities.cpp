@@ -11,7 +11,7 @@
 #include "ai/Forging.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
-#include "board/Board.h"
+#include "rules/BoardFight.h"
 #include "rules/MapTables.h"
 #include "board/frmJeu.h"
 #include "items/Capacities.h"
@@ -186,7 +186,7 @@ Decision FlightLanding(Screen& board) {
         land = Spot{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
         why = "complete the waiting flight where I stand";
     }
-    if (jeu && jeu->DisplayedZone != land.zone) return {"click frmJeu.Carte(" + std::to_string(land.zone) + ")", "show the zone of the landing"};
+    if (jeu && gb.DisplayedZone != land.zone) return {"click frmJeu.Carte(" + std::to_string(land.zone) + ")", "show the zone of the landing"};
     (void)board;
     return {MapClick(land.x, land.y), why};
 }

@@ -233,9 +233,9 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
 
 Obstacles BoardObstacles() {
     Obstacles o;
-    if (frmJeu* b = Jeu())
+    if (Jeu())
         for (int i = 1; i <= 16; ++i)
-            if (b->BlockZone[i]) o.push_back(Spot{b->BlockZone[i], b->BlockX[i], b->BlockY[i]});
+            if (gb.BlockZone[i]) o.push_back(Spot{gb.BlockZone[i], gb.BlockX[i], gb.BlockY[i]});
     return o;
 }
 
@@ -281,7 +281,7 @@ Decision BoardMove(Screen& board) {
     Memory& m = Mem();
     frmJeu* jeu = Jeu();
     const int c = gd.CurrentCharacter;
-    const int hour = jeu ? jeu->HourCounter : 0;
+    const int hour = jeu ? gb.HourCounter : 0;
     if (m.turnCharacter != c || m.turnHour != hour) {
         m.turnCharacter = c;
         m.turnHour = hour;
@@ -312,8 +312,8 @@ Decision BoardMove(Screen& board) {
             // An obstacle on a road could shut my own characters in: put it off the roads.
             for (int row = 1; row <= map::kRows; ++row)
                 for (int column = 1; column <= map::kColumns; ++column)
-                    if (jeu && !map::IsRoadCell(jeu->DisplayedZone, column, row) &&
-                        map::PlaceAt(jeu->DisplayedZone, column, row) == map::Place::None)
+                    if (jeu && !map::IsRoadCell(gb.DisplayedZone, column, row) &&
+                        map::PlaceAt(gb.DisplayedZone, column, row) == map::Place::None)
                         return {MapClick(column, row), "put the obstacle where no road runs"};
         }
         return {MapClick(gd.PosX[c], gd.PosY[c]), "complete the waiting action where I stand"};
@@ -321,7 +321,7 @@ Decision BoardMove(Screen& board) {
     Decision special;
     if (TheftMove(board, special)) return special;
     // The map shows my own zone again after a spell struck elsewhere.
-    if (jeu && jeu->DisplayedZone != 0 && jeu->DisplayedZone != gd.Zone[c])
+    if (jeu && gb.DisplayedZone != 0 && gb.DisplayedZone != gd.Zone[c])
         return {"click frmJeu.Carte(" + std::to_string(gd.Zone[c]) + ")", "show my own zone again"};
     // A fight waiting for the fight button.
     if (Visible(board, "BattleNow") && board.Usable(*board.Find("BattleNow"))) {

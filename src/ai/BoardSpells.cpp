@@ -117,7 +117,7 @@ Decision SpellTargetMove(Screen& board) {
     frmJeu* jeu = Jeu();
     const int t = m.spellTarget;
     if (t && Targetable(t) && m.spellClicks < 3) {
-        if (jeu && jeu->DisplayedZone != gd.Zone[t]) return {"click frmJeu.Carte(" + std::to_string(gd.Zone[t]) + ")", "show the target's zone"};
+        if (jeu && gb.DisplayedZone != gd.Zone[t]) return {"click frmJeu.Carte(" + std::to_string(gd.Zone[t]) + ")", "show the target's zone"};
         ++m.spellClicks;
         return {"click frmJeu.Perso1(" + std::to_string(t) + ")", "the spell strikes the " + classes::Name(rec::ClassNumber(t))};
     }

@@ -1,25 +1,27 @@
-// The board procedures that the other parts of the game call.
+// The board as a screen: it registers itself while open and shows what the rules tell it.
 #include "board/Board.h"
 
 #include <memory>
 
 #include "board/FightForecast.h"
-#include "board/HandOver.h"
 #include "board/frmJeu.h"
-#include "state/CharacterRecord.h"
+#include "state/BoardState.h"
 #include "state/GlobalDecl.h"
-#include "state/Journal.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
 
-frmJeu::~frmJeu() {
-    if (CurrentPanelView() == this) SetPanelView(nullptr);
-}
+frmJeu::~frmJeu() { Unload(); }
 
 void frmJeu::Unload() {
     if (CurrentPanelView() == this) SetPanelView(nullptr);
+    if (CurrentBoardView() == this) SetBoardView(nullptr);
+}
+
+void frmJeu::TakeOver() {
+    SetPanelView(this);
+    SetBoardView(this);
 }
 
 void frmJeu::AfterInput() {
@@ -67,61 +69,22 @@ void CloseBoard() {
 
 Screen* Board() { return Jeu(); }
 
-bool BoardMoment(JournalMoment& at) {
-    frmJeu* b = Jeu();
-    if (!b) return false;
-    at = JournalMoment{DayNumber(b->HourCounter), HourOfDay(b->HourCounter),
-                       rec::ReadName(gd.CurrentCharacter, rec::Name::Character), rec::Owner(gd.CurrentCharacter)};
-    return true;
+void frmJeu::DrawInformations() { C("Informations").caption = gb.informations; }
+
+void frmJeu::DrawFightButton(const std::string& picture) {
+    Control& button = C("BattleNow");
+    if (!picture.empty()) button.picture = picture;
+    button.visible = button.enabled = gb.fightPending;
 }
 
-void NoteInJournal(const std::string& text) {
-    JournalMoment now;
-    if (BoardMoment(now)) JournalNote(text, now);
-}
+void frmJeu::DrawMovesLeft() { C("lblMvt").caption = NumberText(gd.MovesLeft); }
 
-void SetInformations(const std::string& text) {
-    frmJeu* b = Jeu();
-    if (!b) return;
-    b->C("Informations").caption = text;
-    // Every message shown joins the game's journal.
-    JournalMoment now;
-    if (BoardMoment(now)) JournalRecord(text, now);
-}
-
-std::string Informations() {
-    frmJeu* b = Jeu();
-    return b ? b->C("Informations").caption : std::string();
-}
-
-bool FightPending() {
-    frmJeu* b = Jeu();
-    return b && b->C("BattleNow").visible;
-}
-
-void SetBoardVisible(bool visible) {
-    frmJeu* b = Jeu();
-    if (!b) return;
-    b->visible = visible;
+void frmJeu::DrawBoardShown(bool shown) {
+    visible = shown;
     // Back from a fight or a shop: what it left must not hold the turn, and the panel shows the
     // magic points the fight's spells left.
-    if (visible) {
+    if (shown) {
         KeepTurnEndable();
-        ShowMagicPoints(*b);
+        ShowMagicPoints(*this);
     }
-}
-
-int DisplayedZone() {
-    frmJeu* b = Jeu();
-    return b ? b->DisplayedZone : 0;
-}
-
-void SetMovesLeft(int n) {
-    gd.MovesLeft = n;
-    if (frmJeu* b = Jeu()) b->C("lblMvt").caption = NumberText(n);
-}
-
-void EnableEndTurn() {
-    gd.EndTurnAvailable = true;
-    RefreshActionButtons();
 }

@@ -18,12 +18,12 @@ BoardValues CurrentBoardValues() {
     BoardValues v;
     frmJeu* b = Jeu();
     if (!b) return v;
-    v.HourCounter = b->HourCounter;
-    v.DisplayedZone = b->DisplayedZone;
+    v.HourCounter = gb.HourCounter;
+    v.DisplayedZone = gb.DisplayedZone;
     for (int i = 0; i <= 16; ++i) {
-        v.BlockX[i] = b->BlockX[i];
-        v.BlockY[i] = b->BlockY[i];
-        v.BlockZone[i] = b->BlockZone[i];
+        v.BlockX[i] = gb.BlockX[i];
+        v.BlockY[i] = gb.BlockY[i];
+        v.BlockZone[i] = gb.BlockZone[i];
         v.iconsShown[i] = i >= 1 && b->C("Perso1", i).visible;
     }
     for (int k = 1; k <= 4; ++k) v.thumbnails[k] = b->C("Carte", k).drawOps;
@@ -36,21 +36,21 @@ BoardValues CurrentBoardValues() {
 void OpenBoardAt(const BoardValues& values) { Ui::Get().Show(std::make_unique<frmJeu>(&values)); }
 
 void frmJeu::Resume(const BoardValues& v) {
-    SetPanelView(this);
+    TakeOver();
     SetBoardCaptions(*this);
-    HourCounter = v.HourCounter - 1;
+    gb.HourCounter = v.HourCounter - 1;
     AdvanceClock();
     for (int i = 0; i <= 16; ++i) {
-        BlockX[i] = v.BlockX[i];
-        BlockY[i] = v.BlockY[i];
-        BlockZone[i] = v.BlockZone[i];
+        gb.BlockX[i] = v.BlockX[i];
+        gb.BlockY[i] = v.BlockY[i];
+        gb.BlockZone[i] = v.BlockZone[i];
     }
     // Showing the current character's icon shows it in the panel too: the panel is drawn
     // again afterwards for the character it showed, at the line its item list showed.
     const int shown = gd.ShownCharacter;
     const int16_t scroll = gd.InventoryScroll;
     // As at a turn's start: the zone's contents first, its thumbnail's frame last.
-    DisplayedZone = 0;
+    gb.DisplayedZone = 0;
     const int zone = v.DisplayedZone != 0 ? v.DisplayedZone : gd.Zone[gd.CurrentCharacter];
     ShowZonePicture(zone);
     // The icons the map showed: those of the zone shown, and the current character's, which a
@@ -60,19 +60,22 @@ void frmJeu::Resume(const BoardValues& v) {
         else HideCharacterIcon(i);
         ShowObstacle(i, zone);
     }
-    DisplayedZone = v.DisplayedZone;
-    for (int k = 1; k <= 4; ++k) C("Carte", k).drawOps = v.thumbnails[k];
+    gb.DisplayedZone = v.DisplayedZone;
+    for (int k = 1; k <= 4; ++k) {
+        C("Carte", k).drawOps = v.thumbnails[k];
+        gb.thumbnails[k] = ThumbnailMarksOf(k, v.thumbnails[k]);
+    }
     gd.ShownCharacter = shown;
     RefreshPanel(shown);
     gd.InventoryScroll = scroll;
     ShowItemList(shown);
     for (size_t k = 0; k < v.panel.size(); ++k) C(kPanelLabels[k]).caption = v.panel[k];
     RefreshActionButtons();
-    Control& fight = C("BattleNow");
-    fight.visible = fight.enabled = v.fightPending;
-    if (v.fightPending) fight.picture = "combat1.bmp";
+    gb.fightPending = v.fightPending;
+    DrawFightButton(v.fightPending ? "combat1.bmp" : "");
     RefreshFightForecast(*this);
-    C("Informations").caption = v.informations;
+    gb.informations = v.informations;
+    DrawInformations();
     // A game taken up again says whose turn it is, and the icons stand on their bases.
     ShowTurnBanner();
     RefreshIconBases();

@@ -2,8 +2,6 @@
 // beside the map starts the fight when it is pressed and released.
 #include "board/Encounter.h"
 
-#include <cstdlib>
-
 #include "board/Board.h"
 #include "board/FightForecast.h"
 #include "board/frmJeu.h"
@@ -18,8 +16,8 @@
 
 namespace {
 
-// The three faces of the fight button: waiting, held down, the fight begins.
-constexpr const char* kWaiting = "combat1.bmp";
+// The fight button's faces while it is held down and as the fight begins (the one it shows
+// while the fight waits is the rules' own).
 constexpr const char* kHeld = "combat2.bmp";
 constexpr const char* kStarting = "combat3.bmp";
 
@@ -39,10 +37,7 @@ void BattleNowMouseUp() {
     SetInformations(Msg(114));
     gd.CombatMode = combat_mode::kFight;
     StartFight();
-    if (Control* button = FightButton()) {
-        button->visible = false;
-        button->enabled = false;
-    }
+    CallOffFight();
     SetInformations("");
     gd.EndTurnAvailable = true;
     RefreshActionButtons();
@@ -55,27 +50,13 @@ void MeetMonster(int e, int attack, int defense, int agility) {
     gd.EnemyAttack = attack;
     gd.EnemyDefense = defense;
     gd.EnemyAgility = agility;
-    if (Control* button = FightButton()) {
-        button->picture = kWaiting;
-        button->visible = true;
-        button->enabled = true;
-    }
+    OfferFight();
     SetInformations(Msg(580) + " " + EnemyName(e) + " " + Msg(581));
     if (frmJeu* board = Jeu()) RefreshFightForecast(*board);
     if (rec::ClassNumber(gd.CurrentCharacter) == classes::kAmazone) {
         gd.CapacityAvailable = true;
         RefreshActionButtons();
     }
-}
-
-bool IsWithinReach(int t) {
-    const int a = gd.CurrentCharacter;
-    if (t == a) return false;
-    const int dx = gd.PosX[a] - gd.PosX[t];
-    const int dy = gd.PosY[a] - gd.PosY[t];
-    if (dy == 0 && (std::abs(dx) == 1 || std::abs(dx) == 2)) return true;
-    if (dx == 0 && (std::abs(dy) == 1 || std::abs(dy) == 2)) return true;
-    return false;
 }
 
 void AddEncounterHandlers(Screen& board) {

@@ -55,7 +55,7 @@ void RefreshFightForecast(frmJeu& b) {
     Control& plate = b.C("Pronostic");
     const int c = gd.CurrentCharacter;
     // The young girl does not fight: nothing to forecast.
-    const bool pending = b.C("BattleNow").visible && gd.EnemyNumber != 4 && c >= 1 && c <= CharacterCount();
+    const bool pending = FightPending() && gd.EnemyNumber != 4 && c >= 1 && c <= CharacterCount();
     plate.visible = pending;
     if (!pending) return;
     const double win = odds::WinAgainst(c, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility);

@@ -151,18 +151,16 @@ void BannerSeesInput() {
     plate.holdMs = static_cast<int>(std::max<long long>(w.leastMs, shown));
 }
 
-void ShowFightNotice(const std::string& text, FightNoticeTone tone) {
-    frmJeu* b = Jeu();
-    if (!b) return;
-    Control& plate = b->C("Avis");
+void frmJeu::DrawNotice(const std::string& text, FightNoticeTone tone) {
+    Control& plate = C("Avis");
     // Lines counted by characters (UTF-8 continuation bytes left out): the text wraps at about
     // this many in the notice's font.
     const long glyphs = std::count_if(text.begin(), text.end(), [](char ch) { return (ch & 0xC0) != 0x80; });
     const int lines = static_cast<int>(std::clamp((glyphs + kNoticeCharsPerLine - 1) / kNoticeCharsPerLine, 1L, 3L));
     plate.height = 20 + kNoticeLineHeight * lines;
     plate.top = kNoticeBottom - plate.height;
-    Frame(*b, plate, ToneColor(tone));
-    b->C("AvisTexte").caption = text;
+    Frame(*this, plate, ToneColor(tone));
+    C("AvisTexte").caption = text;
     StartFade(plate, kNoticeHoldMs, kNoticeFadeMs);
-    b->C("Relais").visible = false;
+    C("Relais").visible = false;
 }

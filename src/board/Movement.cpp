@@ -71,9 +71,9 @@ const map::ZoneExit* ExitAt(int zone, int column, int row) {
 // A zone exit, or a road cell with no obstacle on it; nothing moves.
 bool IsOpen(int zone, int column, int row) {
     if (ExitAt(zone, column, row)) return true;
-    if (frmJeu* b = Jeu())
+    if (Jeu())
         for (int i = 1; i <= 16; ++i)
-            if (b->BlockZone[i] == zone && b->BlockX[i] == column && b->BlockY[i] == row) return false;
+            if (gb.BlockZone[i] == zone && gb.BlockX[i] == column && gb.BlockY[i] == row) return false;
     return map::IsRoadCell(zone, column, row);
 }
 
@@ -115,13 +115,13 @@ void ChangeZone(int column, int row) {
     for (int e = 0; e < map::kZoneExitCount; ++e)
         if (exits[e].fromZone == oldZone && exits[e].exitColumn == column && exits[e].exitRow == row) exit = &exits[e];
     if (!exit || !b) return;
-    b->DisplayedZone = 0;
+    gb.DisplayedZone = 0;
     gd.Zone[c] = exit->toZone;
     RefreshThumbnails(oldZone);
     ShowZonePicture(exit->toZone);
     if (exit->newX >= 0) gd.PosX[c] = exit->newX;
     if (exit->newY >= 0) gd.PosY[c] = static_cast<int16_t>(exit->newY);
-    b->DisplayedZone = exit->toZone;
+    gb.DisplayedZone = exit->toZone;
     ShowZoneContents(exit->toZone);
 }
 

@@ -37,13 +37,13 @@ void EnterTower(int c) {
     MeetMonster(g.number, g.attack, g.defense, g.agility);
 }
 
-void Land(frmJeu& b, int column, int row) {
+void Land(frmJeu&, int column, int row) {
     const int c = gd.CurrentCharacter;
     SetInformations("");
     gd.PendingSpell = pending_spell::kNone;
     gd.PosX[c] = column;
     gd.PosY[c] = static_cast<int16_t>(row);
-    gd.Zone[c] = b.DisplayedZone;
+    gd.Zone[c] = gb.DisplayedZone;
     SetMovesLeft(0);
     gd.CapacityAvailable = false;
     gd.EndTurnAvailable = true;
@@ -54,10 +54,10 @@ void Land(frmJeu& b, int column, int row) {
 }
 
 // A click one or two cells away in a straight line runs that direction's command.
-void StepTowards(frmJeu& b, int column, int row) {
+void StepTowards(frmJeu&, int column, int row) {
     const int c = gd.CurrentCharacter;
     if (c == gd.FreeMoveCharacter) ++gd.MovesLeft;
-    if (b.DisplayedZone != gd.Zone[c]) return;
+    if (gb.DisplayedZone != gd.Zone[c]) return;
     const int x = gd.PosX[c], y = gd.PosY[c];
     if (row == y && (column == x - 1 || column == x - 2)) MoveDirection(-1, 0, false);
     else if (row == y && (column == x + 1 || column == x + 2)) MoveDirection(1, 0, false);
@@ -81,10 +81,10 @@ void Image1_MouseDown(const EventArgs& a) {
 void Carte_Click(int k) {
     frmJeu* b = Jeu();
     if (!b || k < 1 || k > 4) return;
-    const int shown = b->DisplayedZone;
-    b->DisplayedZone = 0;
+    const int shown = gb.DisplayedZone;
+    gb.DisplayedZone = 0;
     RefreshThumbnails(shown);
-    b->DisplayedZone = k;
+    gb.DisplayedZone = k;
     RefreshThumbnails(k);
     ShowZonePicture(k);
     ShowZoneContents(k);

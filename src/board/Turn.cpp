@@ -74,11 +74,13 @@ void frmJeu::Load() {
         resume_ = nullptr;
         return;
     }
-    SetPanelView(this);
+    // A new game: the board's values start again, and this board shows them.
+    ResetBoardState();
+    TakeOver();
     JournalClear();
     rnd::SeedFromClock();
     SetBoardCaptions(*this);
-    HourCounter = 0;
+    gb.HourCounter = 0;
     gd.CurrentCharacter = 1;
     gd.ShownCharacter = 1;
     for (int i = 1; i <= CharacterCount(); ++i) StartCharacter(i);
@@ -94,14 +96,14 @@ void frmJeu::Load() {
     gd.FreeMoveCharacter = 0;
     gd.PendingSpell = pending_spell::kNone;
     RollMovement();
-    DisplayedZone = gd.Zone[gd.CurrentCharacter];
-    HighlightThumbnail(DisplayedZone);
+    gb.DisplayedZone = gd.Zone[gd.CurrentCharacter];
+    HighlightThumbnail(gb.DisplayedZone);
     for (int i = 1; i <= 16; ++i) {
-        BlockX[i] = 0;
-        BlockY[i] = 0;
-        BlockZone[i] = 0;
+        gb.BlockX[i] = 0;
+        gb.BlockY[i] = 0;
+        gb.BlockZone[i] = 0;
     }
-    HourCounter = 12;
+    gb.HourCounter = 12;
     AdvanceClock();
     if (!rec::ActsByDay(gd.CurrentCharacter)) EndTurn_Click();
     if (!Jeu()) return;  // the game ended at once
@@ -111,29 +113,21 @@ void frmJeu::Load() {
     ShowTurnBanner();
 }
 
-int HourOfDay(int hourCounter) { return hourCounter - 24 * (hourCounter / 24); }
-int DayNumber(int hourCounter) { return hourCounter / 24 + 1; }
 bool IsDayHour(int hour) { return hour >= 7 && hour <= 19; }
 
 void AdvanceClock() {
     frmJeu* b = Jeu();
     if (!b) return;
-    b->HourCounter = limits::NextHour(b->HourCounter);
+    gb.HourCounter = limits::NextHour(gb.HourCounter);
     ShowClock(*b);
 }
 
 void ShowClock(frmJeu& board) {
-    const int hour = HourOfDay(board.HourCounter);
+    const int hour = HourOfDay(gb.HourCounter);
     board.C("TimeIsOnMySide").caption =
-        Msg(104) + NumberText(DayNumber(board.HourCounter)) + Msg(105) + NumberText(hour) + "H";
+        Msg(104) + NumberText(DayNumber(gb.HourCounter)) + Msg(105) + NumberText(hour) + "H";
     const int h = hour > 12 ? hour - 12 : hour;
     board.C("CadranSoleil").picture = "soleil" + std::to_string(h) + ".bmp";
-}
-
-int RollDice(int count, int bonus) {
-    int sum = bonus;
-    for (int i = 0; i < count; ++i) sum += rnd::D6();
-    return static_cast<int16_t>(sum);
 }
 
 void RollMovement() {
@@ -174,18 +168,6 @@ void PlaceAtStart(int i) {
     gd.Zone[i] = start.zone;
     gd.PosX[i] = start.column;
     gd.PosY[i] = static_cast<int16_t>(start.row);
-}
-
-void DeadlyDead() {
-    const int c = gd.CurrentCharacter;
-    if (rec::ClassNumber(c) == classes::kCavalierNoir) return;  // the Cavalier Noir cannot die
-    gd.Status[c] = status::kDead;
-    HideCharacterIcon(c);
-    SetMovesLeft(0);
-    gd.EndTurnAvailable = true;
-    gd.CapacityAvailable = false;
-    gd.MagicAvailable = false;
-    RefreshActionButtons();
 }
 
 void AddTurnHandlers(frmJeu& board) {

@@ -108,8 +108,8 @@ bool MayPlayNow(int c, int hourCounter) {
 
 // The new turn on screen: its zone, the icons and obstacles, the panel, the roll.
 void ShowNewTurn(frmJeu& b) {
-    const int shownZone = b.DisplayedZone;
-    b.DisplayedZone = 0;
+    const int shownZone = gb.DisplayedZone;
+    gb.DisplayedZone = 0;
     RefreshThumbnails(shownZone);
     const int c = gd.CurrentCharacter;
     const int zone = gd.Zone[c];
@@ -123,7 +123,7 @@ void ShowNewTurn(frmJeu& b) {
     }
     RefreshPanel(c);
     RollMovement();
-    b.DisplayedZone = zone;
+    gb.DisplayedZone = zone;
     HighlightThumbnail(zone);
     RefreshTurnFlags();
     RefreshIconBases();
@@ -160,7 +160,7 @@ void EndTurn_Click() {
             return;
         }
         NextInOrder();
-        if (MayPlayNow(gd.CurrentCharacter, b->HourCounter)) break;
+        if (MayPlayNow(gd.CurrentCharacter, gb.HourCounter)) break;
     }
     ShowNewTurn(*b);
 }

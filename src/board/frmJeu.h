@@ -1,9 +1,18 @@
 #pragma once
 // The board screen `frmJeu` and the procedures its handlers share: the turn cycle, the map
-// display, movement and the character panel. Other parts of the game use board/Board.h.
+// display, movement and the character panel. The board's values live in the board state
+// (state/BoardState.h); other parts of the game change them through the rules (rules/Board*.h),
+// which tell the open board, registered as their BoardView, what to show.
 #include <string>
+#include <vector>
 
 #include "board/HandOver.h"
+#include "rules/BoardFight.h"
+#include "rules/BoardInformation.h"
+#include "rules/BoardMap.h"
+#include "rules/BoardTurn.h"
+#include "rules/BoardView.h"
+#include "state/BoardState.h"
 #include "state/SharedRules.h"
 #include "ui/Screen.h"
 
@@ -16,7 +25,7 @@ class frmJeu;
 void ShowMagicPoints(frmJeu& board);
 struct BoardValues;
 
-class frmJeu : public Screen, public PanelView {
+class frmJeu : public Screen, public PanelView, public BoardView {
 public:
     // With values, the board goes on with a game (a loaded one) instead of starting one.
     explicit frmJeu(const BoardValues* resume = nullptr);
@@ -31,12 +40,17 @@ public:
     void SetPicture(const std::string& control, const std::string& picture) override;
     void SetLiveCaption(const std::string& control, const std::string& text) override;
 
-    // Values owned by the board (the driver dumps and sets them by these names).
-    int HourCounter = 0;        // hours since the game began
-    int DisplayedZone = 0;      // zone on the big map, 0 while the view is switched
-    int BlockX[17] = {};        // obstacle of character i: cell and zone, 0 = none
-    int BlockY[17] = {};
-    int BlockZone[17] = {};
+    // What the board's rules tell it to show (rules/BoardView.h).
+    void DrawInformations() override;
+    void DrawFightButton(const std::string& picture) override;
+    void DrawCharacterIcon(int i) override;
+    void DrawIconHidden(int i) override;
+    void DrawObstacle(int i, int z) override;
+    void DrawThumbnail(int k) override;
+    void DrawMovesLeft() override;
+    void DrawBoardShown(bool shown) override;
+    void DrawNotice(const std::string& text, FightNoticeTone tone) override;
+
     // How long the hand-over banner stays (presentation only, never read by a rule).
     BannerWatch bannerWatch;
 
@@ -46,6 +60,8 @@ protected:
     void AfterInput() override;
 
 private:
+    // The panel and the board's values are shown here from now on.
+    void TakeOver();
     // Draws the board from the shared state and these values of its own (BoardResume.cpp).
     void Resume(const BoardValues& values);
     const BoardValues* resume_ = nullptr;
@@ -91,9 +107,6 @@ void ShowClock(frmJeu& board);
 void ExplainBoardButtons(frmJeu& board);
 // Puts character i on the start cell of its class.
 void PlaceAtStart(int i);
-// The hour of the day (0-23) and the day number (from 1) of an hour counter.
-int HourOfDay(int hourCounter);
-int DayNumber(int hourCounter);
 // Is hour (0-23) a day hour (7 to 19)?
 bool IsDayHour(int hour);
 
@@ -102,18 +115,12 @@ bool IsDayHour(int hour);
 void LoadZonePicture(int i);
 // The big map shows zone z.
 void ShowZonePicture(int z);
-// Repaints thumbnail z (all four for 0) with the markers of the characters in it.
-void RefreshThumbnails(int z);
-// Frames thumbnail z in the highlight colour.
-void HighlightThumbnail(int z);
-// Marks character i on thumbnail z.
-void DrawThumbnailMarker(int i, int z, Rgb color);
 // The colour of player p: red, blue, green, yellow.
 Rgb PlayerColor(int p);
+// The marks a thumbnail's drawing shows (a board drawn before its marks were kept as values).
+std::vector<ThumbnailMark> ThumbnailMarksOf(int k, const std::vector<DrawOp>& ops);
 // Shows the icons and obstacles of zone z, hides all others.
 void ShowZoneContents(int z);
-// Shows or hides obstacle i where zone z is displayed.
-void ShowObstacle(int i, int z);
 
 // Map rules and movement.
 // Is (column, row) of the current character's zone a place cell?

@@ -136,11 +136,12 @@ frmJeu::frmJeu(const BoardValues* resume) : Screen("frmJeu", 792, 570), resume_(
     AddSaveEntry(*this);
     AddGameMenu(*this);
 
-    ExposeVar("HourCounter", &HourCounter);
-    ExposeVar("DisplayedZone", &DisplayedZone);
-    ExposeVar("BlockX", BlockX, 17);
-    ExposeVar("BlockY", BlockY, 17);
-    ExposeVar("BlockZone", BlockZone, 17);
+    // The board's values, by the names the driver dumps and sets them.
+    ExposeVar("HourCounter", &gb.HourCounter);
+    ExposeVar("DisplayedZone", &gb.DisplayedZone);
+    ExposeVar("BlockX", gb.BlockX.data(), static_cast<int>(gb.BlockX.size()));
+    ExposeVar("BlockY", gb.BlockY.data(), static_cast<int>(gb.BlockY.size()));
+    ExposeVar("BlockZone", gb.BlockZone.data(), static_cast<int>(gb.BlockZone.size()));
 
     AddTurnHandlers(*this);
     AddMovementHandlers(*this);

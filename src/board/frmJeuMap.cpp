@@ -1,5 +1,5 @@
-// What the map shows: the zone picture, the character icons, the obstacles and the four
-// zone thumbnails with their markers and the frame of the displayed zone.
+// How the map draws the board's values: the zone picture, the character icons, the obstacles
+// and the four zone thumbnails with their marks.
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +16,8 @@
 namespace {
 
 constexpr Rgb kHighlight{239, 117, 200};
+// Thumbnail pixels per map cell.
+constexpr double kThumbnailScale = 3.95;
 
 int Pixel(int cell) { return (cell - 1) * map::kCell; }
 
@@ -36,70 +38,38 @@ void ShowZonePicture(int z) {
 
 void LoadZonePicture(int i) { ShowZonePicture(gd.Zone[i]); }
 
-void ShowCharacterOnMap(int i) {
-    frmJeu* b = Jeu();
-    if (!b || i < 1 || i > 16) return;
-    Control& icon = b->C("Perso1", i);
-    if (gd.Status[i] == status::kPrison || gd.Status[i] == status::kDead) {
-        icon.visible = false;
-        return;
-    }
-    if (i == gd.CurrentCharacter) {
-        RefreshPanel(i);
-        gd.ShownCharacter = i;
-    }
+void frmJeu::DrawCharacterIcon(int i) {
+    Control& icon = C("Perso1", i);
     icon.picture = classes::IconFile(rec::ClassNumber(i));
     icon.left = Pixel(gd.PosX[i]);
     icon.top = Pixel(gd.PosY[i]);
     icon.visible = true;
     DrawIconBase(i);
-    RefreshThumbnails(gd.Zone[i]);
 }
 
-void HideCharacterIcon(int i) {
-    if (frmJeu* b = Jeu()) b->C("Perso1", i).visible = false;
-}
+void frmJeu::DrawIconHidden(int i) { C("Perso1", i).visible = false; }
 
-void RefreshThumbnails(int z) {
-    frmJeu* b = Jeu();
-    if (!b) return;
-    const int first = z == 0 ? 1 : z, last = z == 0 ? 4 : z;
-    for (int k = first; k <= last; ++k) {
-        Control& box = b->C("Carte", k);
-        b->Cls(box);
-        box.picture = "carte" + std::to_string(k) + ".bmp";
+void frmJeu::DrawThumbnail(int k) {
+    Control& box = C("Carte", k);
+    Cls(box);
+    box.picture = "carte" + std::to_string(k) + ".bmp";
+    for (const ThumbnailMark& m : gb.thumbnails[k]) {
+        if (m.frame) {
+            DrawBox(box, 0, 0, box.width - 1, box.height - 1, kHighlight, false);
+            DrawBox(box, 1, 1, box.width - 2, box.height - 2, kHighlight, false);
+            continue;
+        }
+        const double x = (m.column - 1) * kThumbnailScale, y = (m.row - 1) * kThumbnailScale;
+        DrawBox(box, static_cast<int>(std::lround(x - 1)), static_cast<int>(std::lround(y - 1)),
+                static_cast<int>(std::lround(x + 1)), static_cast<int>(std::lround(y + 1)), PlayerColor(m.player), true);
     }
-    if (b->DisplayedZone != 0) HighlightThumbnail(b->DisplayedZone);
-    for (int i = 1; i <= CharacterCount(); ++i)
-        for (int k = first; k <= last; ++k)
-            if (gd.Zone[i] == k) DrawThumbnailMarker(i, k, PlayerColor(rec::Owner(i)));
 }
 
-void HighlightThumbnail(int z) {
-    frmJeu* b = Jeu();
-    if (!b || z < 1 || z > 4) return;
-    Control& box = b->C("Carte", z);
-    // The frame is drawn once: an older frame of the same thumbnail is taken away first.
-    std::erase_if(box.drawOps, [](const DrawOp& op) { return op.type == DrawOp::Rect && op.color == kHighlight; });
-    b->DrawBox(box, 0, 0, box.width - 1, box.height - 1, kHighlight, false);
-    b->DrawBox(box, 1, 1, box.width - 2, box.height - 2, kHighlight, false);
-}
-
-void DrawThumbnailMarker(int i, int z, Rgb color) {
-    frmJeu* b = Jeu();
-    if (!b || gd.Status[i] == status::kPrison || gd.Status[i] == status::kDead) return;
-    const double x = (gd.PosX[i] - 1) * 3.95, y = (gd.PosY[i] - 1) * 3.95;
-    b->DrawBox(b->C("Carte", z), static_cast<int>(std::lround(x - 1)), static_cast<int>(std::lround(y - 1)),
-               static_cast<int>(std::lround(x + 1)), static_cast<int>(std::lround(y + 1)), color, true);
-}
-
-void ShowObstacle(int i, int z) {
-    frmJeu* b = Jeu();
-    if (!b) return;
-    Control& block = b->C("Bloc", i);
-    block.left = Pixel(b->BlockX[i]);
-    block.top = Pixel(b->BlockY[i]);
-    block.visible = b->BlockZone[i] != 0 && b->BlockZone[i] == z;
+void frmJeu::DrawObstacle(int i, int z) {
+    Control& block = C("Bloc", i);
+    block.left = Pixel(gb.BlockX[i]);
+    block.top = Pixel(gb.BlockY[i]);
+    block.visible = gb.BlockZone[i] != 0 && gb.BlockZone[i] == z;
 }
 
 void ShowZoneContents(int z) {
@@ -110,11 +80,29 @@ void ShowZoneContents(int z) {
     for (int i = 1; i <= 16; ++i) ShowObstacle(i, z);
 }
 
-void PlaceObstacle(int i, int zone, int column, int row) {
-    frmJeu* b = Jeu();
-    if (!b || i < 1 || i > 16) return;
-    b->BlockX[i] = column;
-    b->BlockY[i] = row;
-    b->BlockZone[i] = zone;
-    ShowObstacle(i, b->DisplayedZone);
+std::vector<ThumbnailMark> ThumbnailMarksOf(int k, const std::vector<DrawOp>& ops) {
+    std::vector<ThumbnailMark> marks;
+    for (const DrawOp& op : ops) {
+        if (op.type == DrawOp::Rect && op.color == kHighlight) {
+            // A frame is two rectangles, one inside the other: the outer one stands for it.
+            if (op.x1 == 0) marks.push_back(ThumbnailMark{true, 0, 0, 0, 0});
+            continue;
+        }
+        ThumbnailMark dot;
+        for (int p = 1; p <= kMaxPlayers; ++p)
+            if (PlayerColor(p) == op.color) dot.player = p;
+        for (int cell = 1; cell <= 40; ++cell) {
+            const int at = static_cast<int>(std::lround((cell - 1) * kThumbnailScale - 1));
+            if (at == op.x1 && dot.column == 0) dot.column = cell;
+            if (at == op.y1 && dot.row == 0) dot.row = cell;
+        }
+        // The character standing there in that colour (the first not marked yet when several do).
+        for (int i = 1; i <= CharacterCount() && dot.character == 0; ++i) {
+            const bool marked = std::any_of(marks.begin(), marks.end(), [i](const ThumbnailMark& m) { return m.character == i; });
+            if (!marked && gd.Zone[i] == k && gd.PosX[i] == dot.column && gd.PosY[i] == dot.row && rec::Owner(i) == dot.player)
+                dot.character = i;
+        }
+        marks.push_back(dot);
+    }
+    return marks;
 }

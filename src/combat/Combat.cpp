@@ -1,10 +1,10 @@
 // Opening and closing the Combat screen.
 #include "combat/Combat.h"
 
-#include "board/Board.h"
 #include "combat/ChCmb.h"
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
+#include "rules/BoardTurn.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "ui/Navigation.h"

@@ -1,11 +1,11 @@
 #include "combat/CombatForm.h"
 
-#include "board/Board.h"
 #include "combat/ChCmb.h"
-#include "rules/Enemies.h"
 #include "combat/Fight.h"
 #include "combat/FightNotice.h"
 #include "combat/FightStatus.h"
+#include "rules/BoardTurn.h"
+#include "rules/Enemies.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"

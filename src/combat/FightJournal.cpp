@@ -1,7 +1,7 @@
 // What a fight leaves in the game's journal: every message of its message line, at the board's
 // hour and under the name of the character who fought (how it ended is noted with its notice).
-#include "board/Board.h"
 #include "combat/Fight.h"
+#include "rules/BoardInformation.h"
 #include "state/GlobalDecl.h"
 #include "state/Journal.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "board/Board.h"
+#include "rules/BoardInformation.h"
 #include "rules/Enemies.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"

@@ -3,7 +3,7 @@
 // character died or got up again, flight, prison, the hermit's theft, the young girl's key.
 #include <string>
 
-#include "board/Board.h"
+#include "rules/BoardInformation.h"
 
 // What the outcome is told against: the fighter's values as the fight closes.
 struct FightBefore {

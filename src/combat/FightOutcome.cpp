@@ -1,6 +1,8 @@
 // What a fight leaves behind when its screen closes.
-#include "board/Board.h"
 #include "combat/Fight.h"
+#include "rules/BoardInformation.h"
+#include "rules/BoardMap.h"
+#include "rules/BoardTurn.h"
 #include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"

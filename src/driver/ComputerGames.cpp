@@ -95,7 +95,7 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
                 return false;
             }
             if (result.actions >= o.maxActions) return false;
-            const int hour = Jeu() ? Jeu()->HourCounter : 0;
+            const int hour = Jeu() ? gb.HourCounter : 0;
             if (gd.CurrentCharacter != lastCharacter || hour != lastHour) {
                 ++result.characterTurns;
                 lastCharacter = gd.CurrentCharacter;

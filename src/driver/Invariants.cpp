@@ -4,6 +4,7 @@
 
 #include "board/Board.h"
 #include "board/frmJeu.h"
+#include "state/BoardState.h"
 #include "state/GameRules.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
@@ -34,6 +35,7 @@ void StartRun(uint64_t seed) {
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     ResetGlobalDecl();
+    ResetBoardState();
     rnd::Reset();
     rnd::FixSeed(seed);
     ResetInvariants();
@@ -44,12 +46,12 @@ std::string CheckRecords() {
     BoardNumbers numbers;
     const frmJeu* b = Jeu();
     if (b) {
-        numbers.hourCounter = b->HourCounter;
-        numbers.displayedZone = b->DisplayedZone;
+        numbers.hourCounter = gb.HourCounter;
+        numbers.displayedZone = gb.DisplayedZone;
         for (int i = 0; i <= kMaxCharacters; ++i) {
-            numbers.blockX[i] = b->BlockX[i];
-            numbers.blockY[i] = b->BlockY[i];
-            numbers.blockZone[i] = b->BlockZone[i];
+            numbers.blockX[i] = gb.BlockX[i];
+            numbers.blockY[i] = gb.BlockY[i];
+            numbers.blockZone[i] = gb.BlockZone[i];
         }
     }
     if (RuleBreak broken = CheckGameRules(gd, b ? &numbers : nullptr)) return broken.detail;

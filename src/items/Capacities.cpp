@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
-#include "board/Board.h"
-#include "board/Encounter.h"
 #include "items/Graveyard.h"
+#include "rules/BoardFight.h"
+#include "rules/BoardInformation.h"
+#include "rules/BoardMap.h"
+#include "rules/BoardTurn.h"
 #include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -24,14 +26,6 @@ namespace {
 void SpendCapacity() {
     gd.CapacityAvailable = false;
     RefreshActionButtons();
-}
-
-// The fight button disappears: the pending fight is called off.
-void CallOffFight() {
-    if (Screen* board = Board()) {
-        board->C("BattleNow").visible = false;
-        board->C("BattleNow").enabled = false;
-    }
 }
 
 // Returns true when the click ends here.

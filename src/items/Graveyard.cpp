@@ -2,7 +2,7 @@
 // a slot brings that character back with one life point.
 #include "items/Graveyard.h"
 
-#include "board/Board.h"
+#include "rules/BoardInformation.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "board/Board.h"
 #include "items/Capacities.h"
 #include "items/ItemUse.h"
 #include "items/Resource.h"

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "board/Board.h"
-#include "rules/MapTables.h"
 #include "items/Graveyard.h"
+#include "rules/BoardInformation.h"
 #include "rules/ItemCatalogue.h"
-#include "state/GameLimits.h"
+#include "rules/MapTables.h"
 #include "state/CharacterRecord.h"
+#include "state/GameLimits.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
 #include "state/SharedRules.h"

@@ -3,13 +3,13 @@
 
 #include "items/Shop.h"
 #include "items/ShopCommon.h"
-#include "rules/ItemCatalogue.h"
 #include "items/ShopNotes.h"
-#include "board/Board.h"
-#include "state/SharedRules.h"
+#include "rules/BoardInformation.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "state/SharedRules.h"
 #include "state/Text.h"
 #include "ui/Screen.h"
 

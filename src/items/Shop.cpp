@@ -2,8 +2,9 @@
 // the picture, leaving.
 #include "items/Shop.h"
 
-#include "board/Board.h"
 #include "items/ShopCommon.h"
+#include "rules/BoardInformation.h"
+#include "rules/BoardTurn.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"

@@ -1,8 +1,11 @@
 #include "items/Spells.h"
 
-#include "board/Board.h"
-#include "rules/ItemCatalogue.h"
 #include "items/frmMagic.h"
+#include "rules/BoardFight.h"
+#include "rules/BoardInformation.h"
+#include "rules/BoardMap.h"
+#include "rules/BoardTurn.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "board/Board.h"
-#include "rules/ItemCatalogue.h"
 #include "items/Spells.h"
+#include "rules/BoardInformation.h"
+#include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

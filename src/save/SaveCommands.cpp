@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "board/Board.h"
+#include "rules/BoardInformation.h"
 #include "board/frmJeu.h"
 #include "save/AtomicFile.h"
 #include "save/SaveName.h"

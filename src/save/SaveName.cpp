@@ -2,8 +2,9 @@
 
 #include <string_view>
 
-#include "board/frmJeu.h"
+#include "rules/BoardInformation.h"
 #include "save/SaveTexts.h"
+#include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 
@@ -42,6 +43,5 @@ std::string SuggestedSaveName() {
                 players.push_back(rec::ReadName(c, rec::Name::Player));
                 break;
             }
-    frmJeu* board = Jeu();
-    return SaveNameFrom(players, board ? DayNumber(board->HourCounter) : 1, Say(SaveText::DayInName));
+    return SaveNameFrom(players, CurrentBoardView() ? DayNumber(gb.HourCounter) : 1, Say(SaveText::DayInName));
 }

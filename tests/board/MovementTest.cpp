@@ -3,7 +3,9 @@
 
 #include "board/Board.h"
 #include "board/BoardSupport.h"
+#include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
+#include "state/Status.h"
 
 namespace {
 
@@ -191,6 +193,33 @@ TEST(MapClicks, ClicksOnAnotherDisplayedZoneMoveNothing) {
     ExpectAt(1, 6, 3);
     Play(s, "menu MNU_Right\n");
     ExpectAt(1, 7, 3);  // the direction commands still work
+}
+
+// The thumbnails are drawn from their marks, and a drawing reads back as the same marks (a
+// board saved as drawings resumes with them).
+TEST(MapClicks, TheThumbnailsDrawTheirMarksAndReadBackFromTheirDrawing) {
+    Session s(false);
+    StartBoardAlways(GuerrierFirst());
+    Put(s, 1, 6, 3, 3);
+    Play(s, "click frmJeu.Carte(3)\nclick frmJeu.Carte(1)\nmenu MNU_Right\ncall EndTurn_Click\ncall EndTurn_Click\n");
+    frmJeu& board = *Jeu();
+    EXPECT_TRUE(ThumbnailFramed(gb.DisplayedZone));
+    for (int k = 1; k <= 4; ++k) {
+        const std::vector<DrawOp>& drawing = board.C("Carte", k).drawOps;
+        EXPECT_EQ(ThumbnailMarksOf(k, drawing), gb.thumbnails[k]) << k;
+        size_t dots = 0;
+        for (int c = 1; c <= CharacterCount(); ++c) dots += gd.Zone[c] == k && gd.Status[c] != status::kPrison && gd.Status[c] != status::kDead;
+        EXPECT_EQ(drawing.size(), dots + (ThumbnailFramed(k) ? 2 : 0)) << k;
+        // Drawn again from its marks, the thumbnail is the same drawing.
+        const std::vector<DrawOp> before = drawing;
+        board.DrawThumbnail(k);
+        const std::vector<DrawOp>& after = board.C("Carte", k).drawOps;
+        ASSERT_EQ(after.size(), before.size()) << k;
+        for (size_t n = 0; n < after.size(); ++n)
+            EXPECT_TRUE(after[n].type == before[n].type && after[n].x1 == before[n].x1 && after[n].y1 == before[n].y1 &&
+                        after[n].x2 == before[n].x2 && after[n].y2 == before[n].y2 && after[n].color == before[n].color)
+                << k << " " << n;
+    }
 }
 
 TEST(MapClicks, AnObstacleGoesWhereTheMapIsClicked) {

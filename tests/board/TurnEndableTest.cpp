@@ -53,13 +53,13 @@ TEST(TurnEndable, StepsThatLeaveMovementStillHoldTheTurn) {
 }
 
 // The road cells around (x, y) of a zone, and a character walled in there by obstacles.
-void WallIn(frmJeu& board, int zone, int x, int y) {
+void WallIn(int zone, int x, int y) {
     int slot = 1;
     for (auto [dx, dy] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}})
         if (map::IsRoadCell(zone, x + dx, y + dy)) {
-            board.BlockZone[slot] = zone;
-            board.BlockX[slot] = x + dx;
-            board.BlockY[slot] = y + dy;
+            gb.BlockZone[slot] = zone;
+            gb.BlockX[slot] = x + dx;
+            gb.BlockY[slot] = y + dy;
             ++slot;
         }
 }
@@ -75,7 +75,7 @@ TEST(TurnEndable, ACharacterWalledInByObstaclesMayEndItsTurn) {
     gd.PosX[next] = 6;
     gd.PosY[next] = 3;
     ASSERT_TRUE(map::IsRoadCell(1, 6, 3));
-    WallIn(board, 1, 6, 3);
+    WallIn(1, 6, 3);
     rnd::QueueOne(0.5);
     Play(s, "set EndTurnAvailable 1\ncall frmJeu.EndTurn_Click\n");
     ASSERT_EQ(gd.CurrentCharacter, next);
@@ -120,7 +120,7 @@ TEST(TurnEndable, ASpellGivenUpWithoutMovementLetsTheTurnEnd) {
 TEST(TurnEndable, WithAFightPendingOnlyTheFightButtonLetsTheTurnEnd) {
     Session s(false);
     Screen& board = StartBoardAlways(Parties());
-    board.C("BattleNow").visible = board.C("BattleNow").enabled = true;
+    OfferFight();
     Play(s, "set MovesLeft 0\nset EndTurnAvailable 0\nclick frmJeu.Magic\nclick frmMagic.lblMagic(2)\n");
     ASSERT_EQ(gd.PendingSpell, 2);
     Play(s, "click frmJeu.Perso1(1)\n");
@@ -163,11 +163,11 @@ TEST(TurnEndable, TheStepQueryAgreesWithTheDirectionCommands) {
                         if (map::PlaceAt(zone, x + ax, y + ay) != map::Place::None) nearPlace = true;
                 if (nearPlace || (zone == map::Town && x == 19 && y >= 10 && y <= 12)) continue;
                 for (int d = 0; d < 4; ++d) {
-                    for (int i = 1; i <= 16; ++i) board.BlockZone[i] = 0;
+                    for (int i = 1; i <= 16; ++i) gb.BlockZone[i] = 0;
                     if ((x + y + d) % 3 == 0) {  // now and then an obstacle on the way
-                        board.BlockZone[1] = zone;
-                        board.BlockX[1] = x + kDx[d];
-                        board.BlockY[1] = y + kDy[d];
+                        gb.BlockZone[1] = zone;
+                        gb.BlockX[1] = x + kDx[d];
+                        gb.BlockY[1] = y + kDy[d];
                     }
                     gd.Zone[1] = zone;
                     gd.PosX[1] = x;

@@ -43,6 +43,7 @@
 #include "items/Mine.h"
 #include "items/Resource.h"
 #include "save/SaveQuestion.h"
+#include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/CombatModes.h"
@@ -75,6 +76,7 @@ private:
 // Two parties of Guerriers (with a dead companion); the first warrior plays.
 void SetUpParties() {
     ResetGlobalDecl();
+    ResetBoardState();
     rnd::Reset();
     rnd::FixSeed(1);
     gd.PlayerCount = 2;

@@ -73,7 +73,7 @@ TEST_F(ShopBoardTest, AForgedDaggerCostsFourTurnsAndIsAnnouncedAtTheFifth) {
     EXPECT_EQ(ToUtf8(rec::ItemsText(1)), "060825054800" "7710");
     EXPECT_EQ(gd.Resources[1], "00000000000000");
 
-    int startHour = Jeu()->HourCounter;
+    int startHour = gb.HourCounter;
     int skipped = 0;  // the countdown passes each skipped turn
     for (int turn = 0; turn < 200; ++turn) {
         int before = gd.Status[1];
@@ -83,7 +83,7 @@ TEST_F(ShopBoardTest, AForgedDaggerCostsFourTurnsAndIsAnnouncedAtTheFifth) {
     }
     EXPECT_EQ(gd.CurrentCharacter, 1);
     EXPECT_EQ(skipped, 4);
-    EXPECT_EQ(Jeu()->HourCounter, startHour + 5);
+    EXPECT_EQ(gb.HourCounter, startHour + 5);
     EXPECT_EQ(gd.Status[1], 0);
     EXPECT_EQ(Informations(), "Votre nouvelle arme est forgée.");
 }

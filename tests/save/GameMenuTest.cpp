@@ -134,7 +134,7 @@ TEST_F(GameMenu, GreyButtonsSayWhy) {
     // The Amazon casts no spell and has no capacity of her own; a fight waiting comes first.
     EXPECT_EQ(board.C("Magic").whyNot, "Neither the class nor the items give spells.");
     EXPECT_EQ(board.C("Capacity").whyNot, "The class has no capacity to use here.");
-    board.C("BattleNow").visible = true;
+    OfferFight();
     ExplainBoardButtons(board);
     EXPECT_EQ(board.C("EndTurn").whyNot, "A monster is waiting: fight it first.");
     // The buttons' tips change nothing the driver dumps.

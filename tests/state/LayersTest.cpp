@@ -58,19 +58,36 @@ TEST(Layers, TheRulesStandOnTheStateAlone) {
     EXPECT_GT(files, 5);
 }
 
-// What one part of the game may include of another: the procedures and tables it shares. No
-// screen is opened through them (that goes through ui/Navigation.h), and the set-up and the
-// ending use nothing of the other parts.
+// What one part of the game may include of another part of the same layer: the procedures and
+// tables it shares. No screen is opened through them (that goes through ui/Navigation.h). What
+// items and fights need of the board goes through the rules (rules/BoardView.h), so they include
+// nothing of it; the set-up and the ending use nothing of the other parts.
 const std::map<std::string, std::set<std::string>> kSharedHeaders = {
     {"board", {"items/Capacities.h", "items/Inventory.h", "items/Spells.h"}},
-    {"items", {"board/Board.h", "board/Encounter.h"}},
-    {"combat", {"board/Board.h", "items/Shop.h", "items/Spells.h"}},
+    {"items", {}},
+    {"combat", {"items/Shop.h", "items/Spells.h"}},
     {"setup", {}},
     {"ending", {}},
-    // Saving reads the board's own values and resumes a board from them; a save is told by the
-    // board's notice and kept in the journal at the board's hour.
-    {"save", {"board/Board.h", "board/BoardResume.h", "board/frmJeu.h"}},
+    // Saving still reads the open board and resumes a board from its own values.
+    {"save", {"board/BoardResume.h", "board/frmJeu.h"}},
+    // The computer players act through the screens' handlers; what they still read of the
+    // board's screen and of the items' procedures.
+    {"ai", {"board/HandOver.h", "board/frmJeu.h", "items/Capacities.h", "items/ForgeRecipes.h", "items/Spells.h"}},
 };
+
+// Every folder of src/ and its layer: a folder includes only folders of lower layers, besides
+// the shared headers above within the parts' own layer.
+const std::map<std::string, int> kLayers = {
+    {"state", 0}, {"ui", 0},  {"rules", 1}, {"board", 2}, {"items", 2}, {"combat", 2}, {"setup", 2},
+    {"ending", 2}, {"save", 2}, {"ai", 3},  {"platform", 3}, {"view", 4}, {"driver", 5}, {"app", 6},
+};
+
+std::vector<std::string> AllFolders() {
+    std::vector<std::string> folders;
+    for (const auto& entry : fs::directory_iterator(fs::path(QUELMOR_SOURCE_DIR) / "src"))
+        if (entry.is_directory()) folders.push_back(entry.path().filename().string());
+    return folders;
+}
 
 TEST(Layers, ThePartsOfTheGameShareOnlyTheirListedHeaders) {
     int files = 0;
@@ -81,6 +98,46 @@ TEST(Layers, ThePartsOfTheGameShareOnlyTheirListedHeaders) {
         }
     }
     EXPECT_GT(files, 60);
+}
+
+TEST(Layers, ItemsAndFightsReachTheBoardThroughTheRulesAlone) {
+    int files = 0;
+    for (const Include& i : IncludesOf({"items", "combat"}, files))
+        EXPECT_NE(i.folder, "board") << i.where << " includes " << i.header;
+    EXPECT_GT(files, 30);
+}
+
+TEST(Layers, EveryFolderIncludesOnlyTheLayersBelowIt) {
+    int files = 0;
+    const std::vector<std::string> folders = AllFolders();
+    for (const std::string& folder : folders) {
+        ASSERT_TRUE(kLayers.count(folder)) << "src/" << folder << " has no layer";
+        for (const Include& i : IncludesOf({folder}, files)) {
+            if (i.folder == folder) continue;
+            ASSERT_TRUE(kLayers.count(i.folder)) << i.where << " includes " << i.header;
+            const int from = kLayers.at(folder), to = kLayers.at(i.folder);
+            if (from == to && (folder == "state" || folder == "ui")) {
+                EXPECT_EQ(folder, "ui") << i.where << " includes " << i.header;  // the state knows no screen
+                continue;
+            }
+            if (from == to && kSharedHeaders.count(folder) && kSharedHeaders.at(folder).count(i.header)) continue;
+            EXPECT_LT(to, from) << i.where << " includes " << i.header << ", a layer not below it";
+        }
+    }
+    EXPECT_GE(folders.size(), kLayers.size());
+    EXPECT_GT(files, 200);
+}
+
+TEST(Layers, NoTwoFoldersIncludeEachOther) {
+    int files = 0;
+    std::set<std::pair<std::string, std::string>> arrows;
+    for (const Include& i : IncludesOf(AllFolders(), files)) {
+        const std::string from = i.where.substr(0, i.where.find('/'));
+        if (from != i.folder) arrows.insert({from, i.folder});
+    }
+    for (const auto& [from, to] : arrows)
+        EXPECT_FALSE(arrows.count({to, from})) << from << " and " << to << " include each other";
+    EXPECT_GT(arrows.size(), 20u);
 }
 
 }  // namespace

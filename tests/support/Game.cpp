@@ -7,6 +7,7 @@ void FreshProcess() {
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     ResetGlobalDecl();
+    ResetBoardState();
     rnd::Reset();
     rnd::FixSeed(1);
     pictures::SetFolder(QUELMOR_BIN_DIR);

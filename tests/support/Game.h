@@ -5,6 +5,7 @@
 #include <string>
 
 #include "driver/Driver.h"
+#include "state/BoardState.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
 #include "ui/Ui.h"
