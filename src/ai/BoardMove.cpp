@@ -11,10 +11,12 @@
 #include "ai/Memory.h"
 #include "ai/Paths.h"
 #include "ai/Screens.h"
-#include "rules/MapTables.h"
 #include "board/frmJeu.h"
+#include "rules/Enemies.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/MapTables.h"
 #include "rules/Reach.h"
+#include "rules/RoadMonsters.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -37,13 +39,12 @@ const Spot kForge = PlaceSpot(map::Place::Forge);
 
 // The three monsters of a zone (attack, defence, agility), each met on a third of the dice.
 void ZoneMonsters(int zone, int out[3][3]) {
-    static const int kM[5][3][3] = {{},
-                                    {{16, 16, 6}, {18, 18, 8}, {20, 20, 10}},
-                                    {{22, 22, 12}, {18, 18, 9}, {14, 14, 9}},
-                                    {{20, 20, 10}, {18, 18, 8}, {16, 16, 6}},
-                                    {{20, 20, 10}, {18, 18, 8}, {16, 16, 6}}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = kM[zone][i][j];
+    for (int band = 0; band < 3; ++band) {
+        const EnemyValues e = EnemyTable(RoadMonster(zone, band));
+        out[band][0] = e.attack;
+        out[band][1] = e.defense;
+        out[band][2] = e.agility;
+    }
 }
 
 // Is a fight worth taking? Deaths count far more than a level's experience.
