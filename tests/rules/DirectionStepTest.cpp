@@ -106,16 +106,4 @@ TEST(DirectionStep, PlacesAreEnteredFromTwoCellsAwayAndLeftTwoCellsAtATime) {
     }
 }
 
-TEST(Reach, TheArenaTheTowerDoorAndSinglePlacesAreFoundByTheirCells) {
-    const map::Cell arena = reach::CellOf(map::Place::Arena);
-    EXPECT_EQ(map::PlaceAt(arena.zone, arena.column, arena.row), map::Place::Arena);
-    EXPECT_TRUE(reach::IsArena(arena));
-    EXPECT_FALSE(reach::IsArena(reach::CellOf(map::Place::Market)));
-    EXPECT_TRUE(reach::IsTowerDoor(map::kTowerDoor));
-    EXPECT_FALSE(reach::IsTowerDoor(map::Cell{map::Plain, map::kTowerDoor.column, map::kTowerDoor.row}));
-    // The door is on the road, below no place.
-    EXPECT_TRUE(map::IsRoadCell(map::kTowerDoor.zone, map::kTowerDoor.column, map::kTowerDoor.row));
-    EXPECT_EQ(reach::CellOf(map::Place::None).zone, 0);
-}
-
 }  // namespace

@@ -31,36 +31,19 @@ TEST(CommandLine, BlankLinesAndCommentsAreEmptyButAnOpenQuoteIsStillSeen) {
     EXPECT_TRUE(open.quoteLeftOpen);
 }
 
-TEST(CommandLine, NumbersAreWholeWordsOnly) {
+TEST(CommandLine, NumbersAreWholeWordsAndOnlyAnInnerDotNamesAScreen) {
     const CommandLine line = ReadCommandLine("click frmJeu.Image1 16 -48 1x 2.5 99999999999");
-    EXPECT_EQ(line.Command(), "click");
     int v = 0;
-    ASSERT_TRUE(line.Number(2, v));
-    EXPECT_EQ(v, 16);
-    ASSERT_TRUE(line.Number(3, v));
-    EXPECT_EQ(v, -48);
-    EXPECT_FALSE(line.Number(4, v));   // trailing letters
-    EXPECT_FALSE(line.Number(5, v));   // a fraction
-    EXPECT_FALSE(line.Number(6, v));   // too large
-    EXPECT_FALSE(line.Number(7, v));   // past the end
-    EXPECT_FALSE(line.Number(1, v));   // a control's name
-}
-
-TEST(CommandLine, AControlPathNamesItsScreenOnlyBeforeAnInnerDot) {
-    auto path = SplitControlPath("frmJeu.Carte(3)");
-    EXPECT_EQ(path.screen, "frmJeu");
-    EXPECT_EQ(path.key, "Carte(3)");
-    path = SplitControlPath("MNU_Up");
-    EXPECT_EQ(path.screen, "");
-    EXPECT_EQ(path.key, "MNU_Up");
-    // A leading dot names no screen: the word is the top screen's key as it stands.
-    path = SplitControlPath(".Up");
-    EXPECT_EQ(path.screen, "");
-    EXPECT_EQ(path.key, ".Up");
-    // Only the first dot separates.
-    path = SplitControlPath("Combat.Form.x");
-    EXPECT_EQ(path.screen, "Combat");
-    EXPECT_EQ(path.key, "Form.x");
+    EXPECT_TRUE(line.Number(3, v) && v == -48);
+    for (size_t i : {1, 4, 5, 6, 7}) EXPECT_FALSE(line.Number(i, v)) << i;   // a name, letters, a fraction, too large, none
+    EXPECT_EQ(SplitControlPath("frmJeu.Carte(3)").screen, "frmJeu");
+    EXPECT_EQ(SplitControlPath("frmJeu.Carte(3)").key, "Carte(3)");
+    EXPECT_EQ(SplitControlPath("Combat.Form.x").key, "Form.x");
+    // No dot, or a leading one: the word is a key of the top screen as it stands.
+    for (const char* word : {"MNU_Up", ".Up"}) {
+        EXPECT_EQ(SplitControlPath(word).screen, "");
+        EXPECT_EQ(SplitControlPath(word).key, word);
+    }
 }
 
 }  // namespace
