@@ -1,8 +1,8 @@
 #include "ai/Act.h"
 
-#include <sstream>
 #include <vector>
 
+#include "ui/CommandLine.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -12,23 +12,21 @@ namespace {
 
 // "Screen.Control" → the open screen and the control's key.
 Screen* Target(const std::string& word, std::string& key) {
-    size_t dot = word.find('.');
-    if (dot == std::string::npos) {
-        key = word;
-        return Ui::Get().Top();
-    }
-    key = word.substr(dot + 1);
-    return Ui::Get().Find(word.substr(0, dot));
+    const ControlPath path = SplitControlPath(word);
+    key = path.key;
+    return path.screen.empty() ? Ui::Get().Top() : Ui::Get().Find(path.screen);
 }
 
 }  // namespace
 
-bool Act(const std::string& line, Screen* popup) {
-    std::istringstream in(line);
-    std::string cmd, word;
-    in >> cmd >> word;
+bool Act(const std::string& text, Screen* popup) {
+    const CommandLine line = ReadCommandLine(text);
+    if (line.Empty()) return false;
+    const std::string& cmd = line.Command();
+    const std::string word = line.words.size() > 1 ? line.words[1] : "";
+    // The numbers after the control, up to the first word that is none.
     std::vector<int> n;
-    for (int v; in >> v;) n.push_back(v);
+    for (int v; line.Number(n.size() + 2, v);) n.push_back(v);
     if (cmd == "wait") return true;
     std::string key;
     if (cmd == "menu" && popup) {

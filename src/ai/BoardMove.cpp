@@ -11,9 +11,12 @@
 #include "ai/Memory.h"
 #include "ai/Paths.h"
 #include "ai/Screens.h"
-#include "rules/MapTables.h"
 #include "board/frmJeu.h"
+#include "rules/Enemies.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/MapTables.h"
+#include "rules/Reach.h"
+#include "rules/RoadMonsters.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -26,22 +29,22 @@ namespace ai {
 
 namespace {
 
-constexpr Spot kDoor{3, 19, 10};
-constexpr Spot kArena{3, 3, 5};
-constexpr Spot kMarket{3, 3, 13};
-constexpr Spot kForge{3, 16, 5};
+Spot SpotOf(const map::Cell& cell) { return Spot{cell.zone, cell.column, cell.row}; }
+Spot PlaceSpot(map::Place place) { return SpotOf(reach::CellOf(place)); }
 
-bool OnSpot(int c, const Spot& s) { return gd.Zone[c] == s.zone && gd.PosX[c] == s.x && gd.PosY[c] == s.y; }
+const Spot kDoor = SpotOf(map::kTowerDoor);
+const Spot kArena = PlaceSpot(map::Place::Arena);
+const Spot kMarket = PlaceSpot(map::Place::Market);
+const Spot kForge = PlaceSpot(map::Place::Forge);
 
 // The three monsters of a zone (attack, defence, agility), each met on a third of the dice.
 void ZoneMonsters(int zone, int out[3][3]) {
-    static const int kM[5][3][3] = {{},
-                                    {{16, 16, 6}, {18, 18, 8}, {20, 20, 10}},
-                                    {{22, 22, 12}, {18, 18, 9}, {14, 14, 9}},
-                                    {{20, 20, 10}, {18, 18, 8}, {16, 16, 6}},
-                                    {{20, 20, 10}, {18, 18, 8}, {16, 16, 6}}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) out[i][j] = kM[zone][i][j];
+    for (int band = 0; band < 3; ++band) {
+        const EnemyValues e = EnemyTable(RoadMonster(zone, band));
+        out[band][0] = e.attack;
+        out[band][1] = e.defense;
+        out[band][2] = e.agility;
+    }
 }
 
 // Is a fight worth taking? Deaths count far more than a level's experience.
@@ -58,7 +61,7 @@ bool WorthFighting(int c, int enemy, int a, int d, int g, std::string& why) {
         why = std::string(buf) + ", a lost floor only costs life";
         return true;
     }
-    if (OnSpot(c, kArena)) {
+    if (reach::IsArena(reach::Standing(c))) {
         why = std::string(buf) + " at the arena, where losing costs nothing";
         return true;
     }
@@ -193,10 +196,11 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
         goals.push_back({kDoor, 150, "bring my key to the tower door"});
     // A missing key holds the whole party back: its chests come before gold and levels.
     const double chest = keys.master > 0 ? 120 : 90;
-    if (keys.needRunic) goals.push_back({Spot{4, 6, 2}, chest, "the forest chest holds runic keys"});
+    if (keys.needRunic) goals.push_back({PlaceSpot(map::Place::ForestChest), chest, "the forest chest holds runic keys"});
     if (keys.needOther) {
-        goals.push_back({Spot{2, 11, 7}, chest, "the underground chest holds a shadow key"});
-        if (IsPlaceFor(Spot{4, 11, 9}, cls)) goals.push_back({Spot{4, 11, 9}, chest, "the temple chest holds a gold key"});
+        goals.push_back({PlaceSpot(map::Place::UndergroundChest), chest, "the underground chest holds a shadow key"});
+        const Spot temple = PlaceSpot(map::Place::TempleChest);
+        if (IsPlaceFor(temple, cls)) goals.push_back({temple, chest, "the temple chest holds a gold key"});
     }
     if (WantsMarketFor(c)) goals.push_back({kMarket, 45, "gold to spend at the market"});
     double forged = 0;
@@ -264,12 +268,18 @@ bool SameOwner(int a, int b) { return rec::Owner(a) == rec::Owner(b); }
 
 namespace {
 
+// Would direction d move the current character now?
+bool StepPossible(int d) {
+    const int c = gd.CurrentCharacter;
+    return gd.MovesLeft != 0 && Walk(SpotOf(reach::Standing(c)), d, rec::ClassNumber(c), BoardObstacles()).moved;
+}
+
+bool AnyStepPossible() { return StepPossible(Up) || StepPossible(Down) || StepPossible(Left) || StepPossible(Right); }
+
 Decision Fallback(Screen& board, const std::string& why) {
     if (gd.EndTurnAvailable) return {"click frmJeu.EndTurn", why};
-    for (int d = 0; d < 4; ++d) {
-        static const int dx[4] = {0, 0, -1, 1}, dy[4] = {-1, 1, 0, 0};
-        if (CanStep(dx[d], dy[d])) return {std::string("press frmJeu.") + DirectionKey(d), why + ": any step"};
-    }
+    for (int d = 0; d < 4; ++d)
+        if (StepPossible(d)) return {std::string("press frmJeu.") + DirectionKey(d), why + ": any step"};
     (void)board;
     return {"wait 250", why + ": waiting"};
 }
@@ -327,14 +337,14 @@ Decision BoardMove(Screen& board) {
     if (Visible(board, "BattleNow") && board.Usable(*board.Find("BattleNow"))) {
         std::string why;
         const int enemy = gd.EnemyNumber;
-        if (enemy != 4 && enemy < 15 && !OnSpot(c, kArena)) {
+        if (enemy != 4 && enemy < 15 && !reach::IsArena(reach::Standing(c))) {
             const double w = gd.Zone[c] == map::Town ? 0 : WinAgainst(c, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility);
             if (SeductionMove(board, w, special)) return special;
         }
         if (WorthFighting(c, gd.EnemyNumber, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility, why))
             return {"click frmJeu.BattleNow", "fight: " + why};
         if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why};
-        if (gd.MovesLeft == 0 && !CanStepAnywhere()) return {"click frmJeu.BattleNow", "fight, the only way on: " + why};
+        if (gd.MovesLeft == 0 && !AnyStepPossible()) return {"click frmJeu.BattleNow", "fight, the only way on: " + why};
     }
     // Strength and defence potions last: drink them at once.
     for (int potion : {items::kStrengthPotion, items::kDefencePotion, items::kMagicPotion})
@@ -347,12 +357,12 @@ Decision BoardMove(Screen& board) {
     }
     if (SpellMove(board, special) || CapacityMove(board, special)) return special;
     // At the tower door: the keys, then the floors.
-    if (OnSpot(c, kDoor)) {
+    if (reach::IsTowerDoor(reach::Standing(c))) {
         int key = UsefulKey(c, gd.DoorState[p]);
         if (key && gd.DoorState[p] < 5) return UseItem(board, c, key, "use " + items::ItemName(key) + " on the door");
         if (gd.DoorState[p] >= 5 && !m.towerTried && ((Climber(p) == c && TowerHope(c, p)) || TowerWin(c, p) >= 0.1)) {
             m.towerTried = true;
-            return {MapClick(19, 9), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
+            return {MapClick(kDoor.x, kDoor.y - 1), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
         }
     }
     if (gd.MovesLeft > 0) {

@@ -10,6 +10,7 @@
 #include "ai/Screens.h"
 #include "board/frmJeu.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/Reach.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
@@ -24,7 +25,6 @@ namespace ai {
 namespace {
 
 constexpr int kHeal = 1, kHealPlus = 2, kGlaceNoire = 3, kArmagueddon = 4;
-constexpr Spot kDoor{3, 19, 10};
 
 bool KnowsWaterSpells(int c) {
     const int k = rec::ClassNumber(c);
@@ -82,8 +82,7 @@ bool SpellMove(Screen& board, Decision& out) {
                 spell = kArmagueddon;
                 why = std::string("Armagueddon") + buf;
             } else if (KnowsWaterSpells(c) && Affordable(c, 6) && KeepsArmagueddon(c, 6) &&
-                       gd.Status[t] == status::kFree && gd.Zone[t] == kDoor.zone && gd.PosX[t] == kDoor.x &&
-                       gd.PosY[t] == kDoor.y) {
+                       gd.Status[t] == status::kFree && reach::IsTowerDoor(reach::Standing(t))) {
                 spell = kGlaceNoire;
                 why = std::string("Glace noire") + buf;
             }

@@ -5,7 +5,6 @@
 #include "ai/Memory.h"
 #include "ai/Screens.h"
 #include "board/HandOver.h"
-#include "board/frmJeu.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
@@ -30,7 +29,7 @@ std::string MapClick(int column, int row) {
     return "click frmJeu.Image1 " + std::to_string((column - 1) * 32 + 16) + " " + std::to_string((row - 1) * 32 + 16);
 }
 
-bool GameRunning() { return Jeu() != nullptr && Ui::Get().Find("frmFini") == nullptr && gd.PlayerCount >= 2; }
+bool GameRunning() { return Ui::Get().Find("frmJeu") != nullptr && Ui::Get().Find("frmFini") == nullptr && gd.PlayerCount >= 2; }
 
 bool ComputerToAct() {
     if (!GameRunning()) return false;

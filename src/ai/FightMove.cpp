@@ -8,6 +8,7 @@
 #include "ai/Memory.h"
 #include "ai/Screens.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/Reach.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -120,7 +121,7 @@ Decision FightMove(Screen* popup, const std::string& popupMenu) {
     const FightOutlook now = WinChance(sides);
     char odds[80];
     std::snprintf(odds, sizeof odds, "win chance %.0f%% with %d blows to go", now.winToAct * 100, sides.hitsLeft);
-    const bool onArena = gd.Zone[c] == 3 && gd.PosX[c] == 3 && gd.PosY[c] == 5;
+    const bool onArena = reach::IsArena(reach::Standing(c));
     const bool deadly = !onArena && gd.EnemyNumber < 15 && rec::ClassNumber(c) != classes::kCavalierNoir;
     if (deadly && now.winToAct < 0.25) return {"click ChCmb.StepPix(3)", std::string("flee: ") + odds};
     if (!sides.monstre && m.spellTries < 3) {

@@ -9,38 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "rules/DirectionStep.h"
 #include "rules/MapTables.h"
-#include "state/Classes.h"
+#include "rules/Reach.h"
 
 namespace ai {
 
 namespace {
-
-bool TempleRefused(int cls) {
-    using namespace classes;
-    return cls == kCavalierNoir || cls == kDiablotin || cls == kNecromancien || cls == kMonstre || cls == kOrc ||
-           cls == kSorcier || cls == kTroll || cls == kVampire;
-}
-
-const map::ZoneExit* ExitAt(int zone, int x, int y) {
-    const map::ZoneExit* exits = map::ZoneExits();
-    for (int e = 0; e < map::kZoneExitCount; ++e)
-        if (exits[e].fromZone == zone && exits[e].exitColumn == x && exits[e].exitRow == y) return &exits[e];
-    return nullptr;
-}
-
-// The board's passability test, with the zone change it makes on an exit.
-bool Passable(Spot& at, int x, int y, const Obstacles& obstacles) {
-    if (const map::ZoneExit* e = ExitAt(at.zone, x, y)) {
-        at.zone = e->toZone;
-        if (e->newX >= 0) at.x = e->newX;
-        if (e->newY >= 0) at.y = e->newY;
-        return true;
-    }
-    for (const Spot& o : obstacles)
-        if (o.zone == at.zone && o.x == x && o.y == y) return false;
-    return map::IsRoadCell(at.zone, x, y);
-}
 
 constexpr int kDx[4] = {0, 0, -1, 1};
 constexpr int kDy[4] = {-1, 1, 0, 0};
@@ -66,36 +41,34 @@ const char* DirectionKey(int d) {
     return d >= 0 && d < 4 ? kKeys[d] : "Up";
 }
 
-bool IsPlaceFor(const Spot& s, int cls) {
-    if (s.zone == map::Forest && s.x == 11 && s.y == 9 && TempleRefused(cls)) return false;
-    return map::PlaceAt(s.zone, s.x, s.y) != map::Place::None;
+bool IsPlaceFor(const Spot& s, int cls) { return reach::IsPlaceFor(s.zone, s.x, s.y, cls); }
+
+namespace {
+
+map::Cell CellOf(const Spot& s) { return map::Cell{s.zone, s.x, s.y}; }
+Spot SpotOf(const map::Cell& c) { return Spot{c.zone, c.column, c.row}; }
+
+std::vector<map::Cell> CellsOf(const Obstacles& obstacles) {
+    std::vector<map::Cell> cells;
+    for (const Spot& o : obstacles) cells.push_back(CellOf(o));
+    return cells;
 }
 
-Step Walk(const Spot& from, int d, int cls, const Obstacles& obstacles) {
+// A direction command with movement left, by the board's own rule.
+Step WalkAmong(const Spot& from, int d, int cls, reach::Obstacles obstacles) {
+    const reach::DirectionStep s = reach::Direction(CellOf(from), kDx[d], kDy[d], cls, true, obstacles);
     Step out;
-    Spot at = from;
-    const int dx = kDx[d], dy = kDy[d];
-    if (IsPlaceFor(Spot{at.zone, at.x + 2 * dx, at.y + 2 * dy}, cls)) {
-        out.to = Spot{at.zone, at.x + 2 * dx, at.y + 2 * dy};
-        out.moved = out.enteredPlace = true;
-        return out;
-    }
-    const bool onPlace = IsPlaceFor(at, cls);
-    const bool twoAhead = Passable(at, at.x + 2 * dx, at.y + 2 * dy, obstacles);
-    if (onPlace && twoAhead) {
-        at.x += 2 * dx;
-        at.y += 2 * dy;
-        out.to = at;
-        out.moved = true;
-        return out;
-    }
-    if (Passable(at, at.x + dx, at.y + dy, obstacles)) {
-        at.x += dx;
-        at.y += dy;
-        out.moved = true;
-    }
-    out.to = at;
+    out.to = SpotOf(s.to);
+    out.moved = s.Moved();
+    out.enteredPlace = s.kind == reach::StepKind::IntoPlace;
     return out;
+}
+
+}  // namespace
+
+Step Walk(const Spot& from, int d, int cls, const Obstacles& obstacles) {
+    const std::vector<map::Cell> cells = CellsOf(obstacles);
+    return WalkAmong(from, d, cls, cells);
 }
 
 namespace {
@@ -111,6 +84,7 @@ long long searchVisits = 0;
 // cost from an origin to every spot, per temple rule (the only way the class changes a walk).
 struct PathMemo {
     Obstacles obstacles;
+    std::vector<map::Cell> cells;   // the same, as the rules take them
     std::vector<std::array<Step, 4>> steps[2];
     std::vector<char> known[2];
     std::map<int, std::vector<int>> costs[2];   // by origin's key; -1 where it never gets
@@ -120,6 +94,7 @@ PathMemo& MemoFor(const Obstacles& obstacles) {
     static PathMemo memo;
     if (memo.steps[0].empty() || !(obstacles == memo.obstacles)) {
         memo.obstacles = obstacles;
+        memo.cells = CellsOf(obstacles);
         for (int rule = 0; rule < 2; ++rule) {
             memo.steps[rule].assign(kKeyCount, {});
             memo.known[rule].assign(kKeyCount, 0);
@@ -133,12 +108,12 @@ PathMemo& MemoFor(const Obstacles& obstacles) {
 class StepTable {
   public:
     StepTable(int cls, const Obstacles& obstacles)
-        : memo_(MemoFor(obstacles)), rule_(TempleRefused(cls) ? 1 : 0), cls_(cls), obstacles_(obstacles) {}
+        : memo_(MemoFor(obstacles)), rule_(reach::TempleRefuses(cls) ? 1 : 0), cls_(cls) {}
     const std::array<Step, 4>& From(const Spot& s) {
         const int key = Key(s);
         std::array<Step, 4>& four = memo_.steps[rule_][key];
         if (!memo_.known[rule_][key]) {
-            for (int d = 0; d < 4; ++d) four[d] = Walk(s, d, cls_, obstacles_);
+            for (int d = 0; d < 4; ++d) four[d] = WalkAmong(s, d, cls_, memo_.cells);
             memo_.known[rule_][key] = 1;
         }
         return four;
@@ -148,7 +123,6 @@ class StepTable {
   private:
     PathMemo& memo_;
     int rule_, cls_;
-    const Obstacles& obstacles_;
 };
 
 // The spots reached after k steps, by key, with the first direction that led to each.

@@ -2,31 +2,20 @@
 // commands with their one- and two-cell steps and the check at the tower door.
 #include "board/Board.h"
 #include "board/Events.h"
-#include "rules/MapTables.h"
 #include "board/frmJeu.h"
+#include "rules/DirectionStep.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/MapTables.h"
+#include "rules/Reach.h"
 #include "state/CharacterRecord.h"
-#include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "ui/Ui.h"
 
 namespace {
 
-// Classes for which the temple (11, 9) of the forest is no place at all.
-bool TempleRefused(int cls) {
-    using namespace classes;
-    return cls == kCavalierNoir || cls == kDiablotin || cls == kNecromancien || cls == kMonstre || cls == kOrc ||
-           cls == kSorcier || cls == kTroll || cls == kVampire;
-}
-
 void MoveBy(int c, int dx, int dy) {
     gd.PosX[c] += dx;
     gd.PosY[c] = static_cast<int16_t>(gd.PosY[c] + dy);
-}
-
-bool OnTowerDoor(int c) {
-    return gd.Zone[c] == map::kTowerDoor.zone && gd.PosX[c] == map::kTowerDoor.column &&
-           gd.PosY[c] == map::kTowerDoor.row;
 }
 
 int KeyCount(int c) {
@@ -50,59 +39,30 @@ void AtTowerDoor(int c) {
     ShowCharacterOnMap(c);
 }
 
-}  // namespace
+// The obstacles standing on the map.
+struct MapObstacles {
+    map::Cell cells[16];
+    int count = 0;
+    reach::Obstacles All() const { return reach::Obstacles(cells, static_cast<size_t>(count)); }
+};
 
-bool IsPlaceCell(int column, int row) {
-    const int c = gd.CurrentCharacter;
-    const int zone = gd.Zone[c];
-    if (zone == map::Forest && column == 11 && row == 9 && TempleRefused(rec::ClassNumber(c))) return false;
-    return map::PlaceAt(zone, column, row) != map::Place::None;
-}
-
-namespace {
-
-const map::ZoneExit* ExitAt(int zone, int column, int row) {
-    const map::ZoneExit* exits = map::ZoneExits();
-    for (int e = 0; e < map::kZoneExitCount; ++e)
-        if (exits[e].fromZone == zone && exits[e].exitColumn == column && exits[e].exitRow == row) return &exits[e];
-    return nullptr;
-}
-
-// A zone exit, or a road cell with no obstacle on it; nothing moves.
-bool IsOpen(int zone, int column, int row) {
-    if (ExitAt(zone, column, row)) return true;
+MapObstacles Obstacles() {
+    MapObstacles o;
     if (Jeu())
         for (int i = 1; i <= 16; ++i)
-            if (gb.BlockZone[i] == zone && gb.BlockX[i] == column && gb.BlockY[i] == row) return false;
-    return map::IsRoadCell(zone, column, row);
+            if (gb.BlockZone[i] != 0) o.cells[o.count++] = map::Cell{gb.BlockZone[i], gb.BlockX[i], gb.BlockY[i]};
+    return o;
+}
+
+// The direction command (dx, dy) for the current character where it stands now.
+reach::DirectionStep Step(int dx, int dy) {
+    const int c = gd.CurrentCharacter;
+    return reach::Direction(reach::Standing(c), dx, dy, rec::ClassNumber(c), gd.MovesLeft != 0, Obstacles().All());
 }
 
 }  // namespace
 
-bool IsPassable(int column, int row) {
-    const int zone = gd.Zone[gd.CurrentCharacter];
-    if (ExitAt(zone, column, row)) {
-        ChangeZone(column, row);
-        return true;
-    }
-    return IsOpen(zone, column, row);
-}
-
-// The same questions, in the same order, as MoveDirection asks them; an exit two cells ahead
-// carries the character into the next zone before the one-cell step is looked at there.
-bool CanStep(int dx, int dy) {
-    const int c = gd.CurrentCharacter;
-    if (gd.MovesLeft == 0) return false;
-    const int zone = gd.Zone[c], x = gd.PosX[c], y = gd.PosY[c];
-    if (IsPlaceCell(x + 2 * dx, y + 2 * dy)) return true;
-    const bool onPlace = IsPlaceCell(x, y);
-    if (const map::ZoneExit* exit = ExitAt(zone, x + 2 * dx, y + 2 * dy)) {
-        if (onPlace) return true;
-        const int nx = exit->newX >= 0 ? exit->newX : x, ny = exit->newY >= 0 ? exit->newY : y;
-        return IsOpen(exit->toZone, nx + dx, ny + dy);
-    }
-    return (onPlace && IsOpen(zone, x + 2 * dx, y + 2 * dy)) || IsOpen(zone, x + dx, y + dy);
-}
+bool CanStep(int dx, int dy) { return Step(dx, dy).Moved(); }
 
 bool CanStepAnywhere() { return CanStep(0, -1) || CanStep(0, 1) || CanStep(-1, 0) || CanStep(1, 0); }
 
@@ -110,45 +70,35 @@ void ChangeZone(int column, int row) {
     frmJeu* b = Jeu();
     const int c = gd.CurrentCharacter;
     const int oldZone = gd.Zone[c];
-    const map::ZoneExit* exits = map::ZoneExits();
-    const map::ZoneExit* exit = nullptr;
-    for (int e = 0; e < map::kZoneExitCount; ++e)
-        if (exits[e].fromZone == oldZone && exits[e].exitColumn == column && exits[e].exitRow == row) exit = &exits[e];
+    const map::ZoneExit* exit = reach::ExitAt(oldZone, column, row);
     if (!exit || !b) return;
+    const map::Cell to = reach::Through(*exit, reach::Standing(c));
     gb.DisplayedZone = 0;
-    gd.Zone[c] = exit->toZone;
+    gd.Zone[c] = to.zone;
     RefreshThumbnails(oldZone);
-    ShowZonePicture(exit->toZone);
-    if (exit->newX >= 0) gd.PosX[c] = exit->newX;
-    if (exit->newY >= 0) gd.PosY[c] = static_cast<int16_t>(exit->newY);
-    gb.DisplayedZone = exit->toZone;
-    ShowZoneContents(exit->toZone);
+    ShowZonePicture(to.zone);
+    gd.PosX[c] = to.column;
+    gd.PosY[c] = static_cast<int16_t>(to.row);
+    gb.DisplayedZone = to.zone;
+    ShowZoneContents(to.zone);
 }
 
 bool MoveDirection(int dx, int dy, bool keyRule) {
     const int c = gd.CurrentCharacter;
-    if (gd.MovesLeft != 0 && IsPlaceCell(gd.PosX[c] + 2 * dx, gd.PosY[c] + 2 * dy)) {
-        MoveBy(c, 2 * dx, 2 * dy);
+    const reach::DirectionStep step = Step(dx, dy);
+    for (int e = 0; e < step.exitCount; ++e) ChangeZone(step.exits[e]->exitColumn, step.exits[e]->exitRow);
+    if (!step.Moved()) return false;
+    MoveBy(c, step.dx, step.dy);
+    if (step.kind == reach::StepKind::IntoPlace) {
         ShowCharacterOnMap(c);
         SetMovesLeft(0);
         PlaceEvents();
         return true;
     }
-    // Both are asked even without movement: the second may carry the character to a new zone.
-    const bool onPlace = IsPlaceCell(gd.PosX[c], gd.PosY[c]);
-    const bool twoAhead = IsPassable(gd.PosX[c] + 2 * dx, gd.PosY[c] + 2 * dy);
-    if (gd.MovesLeft != 0 && onPlace && twoAhead) {
-        MoveBy(c, 2 * dx, 2 * dy);
-        SetMovesLeft(gd.MovesLeft - 1);
-    } else {
-        const bool oneAhead = IsPassable(gd.PosX[c] + dx, gd.PosY[c] + dy);
-        if (gd.MovesLeft == 0 || !oneAhead) return false;
-        MoveBy(c, dx, dy);
-        SetMovesLeft(gd.MovesLeft - 1);
-        if (keyRule && OnTowerDoor(c)) {
-            AtTowerDoor(c);
-            return true;
-        }
+    SetMovesLeft(gd.MovesLeft - 1);
+    if (step.kind == reach::StepKind::OneCell && keyRule && reach::IsTowerDoor(reach::Standing(c))) {
+        AtTowerDoor(c);
+        return true;
     }
     ShowCharacterOnMap(c);
     RoadEvents();

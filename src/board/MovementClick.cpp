@@ -2,9 +2,10 @@
 // and on the zone thumbnails.
 #include "board/Board.h"
 #include "board/Encounter.h"
-#include "rules/MapTables.h"
 #include "board/frmJeu.h"
 #include "rules/Enemies.h"
+#include "rules/MapTables.h"
+#include "rules/Reach.h"
 #include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
@@ -16,15 +17,10 @@
 
 namespace {
 
-bool OnTowerDoor(int c) {
-    return gd.Zone[c] == map::kTowerDoor.zone && gd.PosX[c] == map::kTowerDoor.column &&
-           gd.PosY[c] == map::kTowerDoor.row;
-}
-
 // A click above the character at an opened tower door: the floor screen, then its guardian.
 void EnterTower(int c) {
     const int owner = rec::Owner(c);
-    if (!OnTowerDoor(c) || gd.DoorState[owner] <= 4) return;
+    if (!reach::IsTowerDoor(reach::Standing(c)) || gd.DoorState[owner] <= 4) return;
     const int floor = gd.TowerFloor[owner];
     if (floor < 0 || floor > 4) return;
     gd.MovesLeft = 0;

@@ -9,6 +9,7 @@
 #include "rules/Enemies.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/ResourceKinds.h"
+#include "rules/RoadMonsters.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -152,13 +153,12 @@ void Hermit() {
 void Monsters(int zone) {
     int die = Die();
     int band = (die - 1) / 2;  // 0 for 1-2, 1 for 3-4, 2 for 5-6
-    static const int kByZone[5][3] = {{0, 0, 0}, {5, 6, 7}, {13, 12, 11}, {3, 2, 1}, {10, 9, 8}};
     int myClass = rec::ClassNumber(gd.CurrentCharacter);
     if (zone == 2 && band == 1 && (myClass == 12 || myClass == 14)) {
         SetInformations(Msg(126));
         return;
     }
-    if (zone >= 1 && zone <= 4) Meet(kByZone[zone][band]);
+    if (zone >= 1 && zone <= 4) Meet(RoadMonster(zone, band));
 }
 
 void TownMine() {

@@ -123,11 +123,8 @@ std::vector<ThumbnailMark> ThumbnailMarksOf(int k, const std::vector<DrawOp>& op
 void ShowZoneContents(int z);
 
 // Map rules and movement.
-// Is (column, row) of the current character's zone a place cell?
-bool IsPlaceCell(int column, int row);
-// May the current character step onto (column, row)? A zone exit moves it to the next zone.
-bool IsPassable(int column, int row);
-// Would the direction command (dx, dy) move the current character now? Nothing moves.
+// Would the direction command (dx, dy) move the current character now? Nothing moves (the
+// rule is reach::Direction, rules/DirectionStep.h).
 bool CanStep(int dx, int dy);
 // Would any of the four direction commands move it?
 bool CanStepAnywhere();

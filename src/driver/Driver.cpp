@@ -7,30 +7,16 @@
 
 #include "ai/Computer.h"
 #include "driver/Dump.h"
-#include "driver/Script.h"
 #include "driver/Variables.h"
 #include "save/SaveCommands.h"
 #include "setup/FairePerso.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
+#include "ui/CommandLine.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "view/Render.h"
-
-namespace {
-
-bool ToInt(const std::string& s, int& out) {
-    try {
-        size_t used = 0;
-        out = std::stoi(s, &used);
-        return used == s.size();
-    } catch (...) {
-        return false;
-    }
-}
-
-}  // namespace
 
 Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {
     Ui::Get().SetHost(this);
@@ -129,11 +115,11 @@ void Driver::Quit() { throw DriverExit{0}; }
 Screen* Driver::ScreenNamed(const std::string& name) { return Ui::Get().Find(name); }
 
 Screen& Driver::TargetScreen(std::string& key) {
-    size_t dot = key.find('.');
-    if (dot != std::string::npos && dot > 0) {
-        Screen* s = ScreenNamed(key.substr(0, dot));
-        if (!s) Fail("no open screen " + key.substr(0, dot));
-        key = key.substr(dot + 1);
+    const ControlPath path = SplitControlPath(key);
+    if (!path.screen.empty()) {
+        Screen* s = ScreenNamed(path.screen);
+        if (!s) Fail("no open screen " + path.screen);
+        key = path.key;
         return *s;
     }
     Screen* top = Ui::Get().Top();
@@ -142,17 +128,17 @@ Screen& Driver::TargetScreen(std::string& key) {
 }
 
 void Driver::Execute(const std::string& raw) {
-    bool ok = true;
-    std::vector<std::string> w = SplitWords(raw, ok);
-    if (!ok) Fail("unterminated quote");
-    if (w.empty() || w[0][0] == '#') return;
-    const std::string& cmd = w[0];
+    const CommandLine line = ReadCommandLine(raw);
+    if (line.quoteLeftOpen) Fail("unterminated quote");
+    if (line.Empty()) return;
+    const std::vector<std::string>& w = line.words;
+    const std::string& cmd = line.Command();
     auto need = [&](size_t n) {
         if (w.size() < n) Fail(cmd + ": missing argument");
     };
     auto integer = [&](size_t i) {
         int v;
-        if (i >= w.size() || !ToInt(w[i], v)) Fail(cmd + ": not a whole number: " + (i < w.size() ? w[i] : ""));
+        if (!line.Number(i, v)) Fail(cmd + ": not a whole number: " + (i < w.size() ? w[i] : ""));
         return v;
     };
     auto control = [&](Screen& s, const std::string& key) -> Control& {
@@ -345,7 +331,7 @@ void Driver::NewGame(const std::vector<std::string>& w) {
             size_t comma = list.find(',', start);
             std::string one = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
             int n;
-            if (!ToInt(one, n) || n < 1 || n > 16) Fail("newgame: not a class number: " + one);
+            if (!ToWholeNumber(one, n) || n < 1 || n > 16) Fail("newgame: not a class number: " + one);
             cmds.push_back("_pickclass " + one);
             if (comma == std::string::npos) break;
             start = comma + 1;

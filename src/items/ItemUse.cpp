@@ -7,7 +7,7 @@
 #include "items/Graveyard.h"
 #include "rules/BoardInformation.h"
 #include "rules/ItemCatalogue.h"
-#include "rules/MapTables.h"
+#include "rules/Reach.h"
 #include "state/CharacterRecord.h"
 #include "state/GameLimits.h"
 #include "state/GlobalDecl.h"
@@ -79,10 +79,7 @@ void Potion(int n, int& value, int amount, int most) {
     RefreshPanel(Me());
 }
 
-bool OnTowerDoor() {
-    return gd.Zone[Me()] == map::kTowerDoor.zone && gd.PosX[Me()] == map::kTowerDoor.column &&
-           gd.PosY[Me()] == map::kTowerDoor.row;
-}
+bool OnTowerDoor() { return reach::IsTowerDoor(reach::Standing(Me())); }
 
 // The checks run one after the other, each on the state the previous one left. Only a key
 // that moves the door on refreshes the panel; a reminder or an open door changes nothing.

@@ -1,14 +1,19 @@
 // The turn's walk search: however much movement is left, it costs what the map allows, and it
-// finds exactly the ends that taking every step one after another finds.
+// finds exactly the ends that taking every step one after another finds; each step it plans
+// is the one the board's direction command takes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "ai/BoardPlan.h"
 #include "ai/Computer.h"
 #include "ai/Paths.h"
+#include "rules/DirectionStep.h"
 #include "rules/MapTables.h"
+#include "rules/Reach.h"
+#include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "support/Game.h"
 
@@ -118,6 +123,65 @@ TEST(ComputerWalkTest, AMillionMovesLeftCostsTheDecisionWhatTheMapsWorthDoes) {
         EXPECT_LE(huge, atBound + kCells) << extra;
         EXPECT_LE(huge, 2LL * kCells) << extra;
     }
+}
+
+// For every cell a character may stand on and each direction command, the board ends where
+// the computer's plan said, spending one point per step, among obstacles, for a class the
+// temple refuses and one it takes in; without movement only a zone exit moves anyone. Steps
+// into a place or onto the tower door open dialogs and are left to the board's own tests.
+TEST(ComputerWalkTest, EveryPlannedStepIsTheStepTheBoardTakes) {
+    Session s;
+    ASSERT_EQ(s.Run("newgame \"Ann\" 13,2,3,4,5,1 \"Bob\" 8,6,9,10,11,12\nset BlockZone[16] 3\nset BlockX[16] 9\nset BlockY[16] 6\n"
+                    "set BlockZone[15] 1\nset BlockX[15] 5\nset BlockY[15] 7\n"),
+              0)
+        << s.err();
+    const ai::Obstacles obstacles = ai::BoardObstacles();
+    ASSERT_EQ(obstacles.size(), 2u);
+    std::vector<map::Cell> cells;
+    for (const Spot& o : obstacles) cells.push_back(map::Cell{o.zone, o.x, o.y});
+    static const char* const kMenus[4] = {"MNU_Up", "MNU_Down", "MNU_Left", "MNU_Right"};
+    static const int kDx[4] = {0, 0, -1, 1}, kDy[4] = {-1, 1, 0, 0};
+    int refused = 0, checked = 0, crossed = 0;
+    for (int c = 1; c <= CharacterCount(); ++c) {
+        const int cls = rec::ClassNumber(c);
+        if (cls != 13 && cls != 8) continue;   // the Sorcier, refused at the temple; the Magicien
+        refused += reach::TempleRefuses(cls);
+        gd.CurrentCharacter = c;
+        for (const Spot& from : StartCells())
+            for (int d = 0; d < 4; ++d)
+                for (int moves : {3, 0}) {
+                    if (moves == 0 && cls != 13) continue;   // without movement the class plays no part
+                    Spot to = from;
+                    bool moved = false;
+                    if (moves > 0) {
+                        const ai::Step plan = ai::Walk(from, d, cls, obstacles);
+                        if (plan.enteredPlace) continue;
+                        to = plan.to;
+                        moved = plan.moved;
+                    } else {
+                        const reach::DirectionStep still =
+                            reach::Direction(map::Cell{from.zone, from.x, from.y}, kDx[d], kDy[d], cls, false, cells);
+                        ASSERT_FALSE(still.Moved());
+                        to = Spot{still.to.zone, still.to.column, still.to.row};
+                    }
+                    if (reach::IsTowerDoor(map::Cell{to.zone, to.x, to.y}) && moved) continue;
+                    gd.Zone[c] = from.zone;
+                    gd.PosX[c] = from.x;
+                    gd.PosY[c] = static_cast<int16_t>(from.y);
+                    gd.MovesLeft = moves;
+                    ASSERT_EQ(s.Run(std::string("menu ") + kMenus[d] + "\n"), 0) << s.err();
+                    const Spot after{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
+                    EXPECT_TRUE(after == to) << "class " << cls << " from " << from.zone << ":" << from.x << "," << from.y
+                                             << " " << kMenus[d] << " moves " << moves << " ends at " << after.zone
+                                             << ":" << after.x << "," << after.y;
+                    EXPECT_EQ(gd.MovesLeft, moves - (moved ? 1 : 0));
+                    ++checked;
+                    crossed += after.zone != from.zone;
+                }
+    }
+    EXPECT_EQ(refused, 1);
+    EXPECT_GT(checked, 2000);
+    EXPECT_GT(crossed, 10);
 }
 
 }  // namespace

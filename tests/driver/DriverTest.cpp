@@ -4,7 +4,6 @@
 
 #include <QImage>
 
-#include "driver/Script.h"
 #include "support/DamagedFolder.h"
 #include "support/Game.h"
 
@@ -25,15 +24,6 @@ int RunProgram(const std::string& args, const std::string& script, std::string& 
 }
 
 }  // namespace
-
-TEST(Driver, SplitsQuotedWords) {
-    bool ok = true;
-    auto w = SplitWords(R"(key ReponseDuNom "Ann \"la\" Brave\\" 3)", ok);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(w, (std::vector<std::string>{"key", "ReponseDuNom", "Ann \"la\" Brave\\", "3"}));
-    SplitWords("key X \"open", ok);
-    EXPECT_FALSE(ok);
-}
 
 TEST(Driver, BadLinesStopWithStatusTwo) {
     for (const char* script : {"frobnicate\n", "click NoSuchControl\n", "set NoSuchVar 3\n", "rnd 1.5\n", "rnd 1\n",

@@ -1,4 +1,4 @@
-#include "driver/Script.h"
+#include "ui/CommandLine.h"
 
 std::vector<std::string> SplitWords(const std::string& line, bool& ok) {
     std::vector<std::string> words;
@@ -32,4 +32,30 @@ std::vector<std::string> SplitWords(const std::string& line, bool& ok) {
         words.push_back(word);
     }
     return words;
+}
+
+bool ToWholeNumber(const std::string& word, int& out) {
+    try {
+        size_t used = 0;
+        out = std::stoi(word, &used);
+        return used == word.size();
+    } catch (...) {
+        return false;
+    }
+}
+
+CommandLine ReadCommandLine(const std::string& line) {
+    CommandLine read;
+    bool ok = true;
+    read.words = SplitWords(line, ok);
+    read.quoteLeftOpen = !ok;
+    return read;
+}
+
+bool CommandLine::Number(size_t i, int& out) const { return i < words.size() && ToWholeNumber(words[i], out); }
+
+ControlPath SplitControlPath(const std::string& word) {
+    const size_t dot = word.find('.');
+    if (dot == std::string::npos || dot == 0) return ControlPath{"", word};
+    return ControlPath{word.substr(0, dot), word.substr(dot + 1)};
 }
