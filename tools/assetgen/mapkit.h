@@ -2,7 +2,7 @@
 // Internal pieces of the zone-map painter: road geometry, the keep-out test for scenery,
 // the scenery sprites, the four grounds and the places.
 #include "artkit.h"
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 #include "common.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 // players see as road is exactly where their characters may walk.
 #include "maps.h"
 
-#include "board/MapTables.h"
+#include "rules/MapTables.h"
 
 namespace assetgen {
 
