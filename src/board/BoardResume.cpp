@@ -46,12 +46,17 @@ void frmJeu::Resume(const BoardState& v) {
     // again afterwards for the character it showed, at the line its item list showed.
     const int shown = gd.ShownCharacter;
     const int16_t scroll = gd.InventoryScroll;
-    // The map: the zone shown with its characters and obstacles; then the four thumbnails with
-    // every character's marker where it stands, and the frame of the zone shown.
+    // As at a turn's start: the zone shown with its characters and obstacles; then the four
+    // thumbnails with every character's marker where it stands, the frame of the zone shown last.
     const int zone = DisplayedZone != 0 ? DisplayedZone : gd.Zone[gd.CurrentCharacter];
     ShowZonePicture(zone);
-    ShowZoneContents(zone);
+    for (int i = 1; i <= CharacterCount(); ++i) {
+        if (gd.Zone[i] == zone) ShowCharacterOnMap(i);
+        else HideCharacterIcon(i);
+        ShowObstacle(i, zone);
+    }
     RefreshThumbnails(0);
+    HighlightThumbnail(DisplayedZone);
     gd.ShownCharacter = shown;
     RefreshPanel(shown);
     gd.InventoryScroll = scroll;
