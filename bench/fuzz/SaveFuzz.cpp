@@ -16,16 +16,6 @@ namespace {
     std::abort();
 }
 
-BoardNumbers NumbersOf(const BoardValues& b) {
-    BoardNumbers n;
-    n.hourCounter = b.HourCounter;
-    n.displayedZone = b.DisplayedZone;
-    n.blockX = b.BlockX;
-    n.blockY = b.BlockY;
-    n.blockZone = b.BlockZone;
-    return n;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,46 +1,30 @@
-// A game that goes on: the board's own values read back, and the board drawn from the state
-// as the turn that was running left it.
+// A game that goes on: the board's own values taken back, and the whole board drawn again from
+// the game as a turn's start or a step would draw it; nothing of an earlier screen is kept.
 #include "board/BoardResume.h"
-
-#include "board/HandOver.h"
 
 #include <memory>
 
 #include "board/Board.h"
 #include "board/FightForecast.h"
+#include "board/HandOver.h"
 #include "board/frmJeu.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
-#include "state/Status.h"
 #include "ui/Ui.h"
 
-BoardValues CurrentBoardValues() {
-    BoardValues v;
-    frmJeu* b = Jeu();
-    if (!b) return v;
-    v.HourCounter = gb.HourCounter;
-    v.DisplayedZone = gb.DisplayedZone;
-    for (int i = 0; i <= 16; ++i) {
-        v.BlockX[i] = gb.BlockX[i];
-        v.BlockY[i] = gb.BlockY[i];
-        v.BlockZone[i] = gb.BlockZone[i];
-        v.iconsShown[i] = i >= 1 && b->C("Perso1", i).visible;
-    }
-    for (int k = 1; k <= 4; ++k) v.thumbnails[k] = b->C("Carte", k).drawOps;
-    for (size_t k = 0; k < v.panel.size(); ++k) v.panel[k] = b->C(kPanelLabels[k]).caption;
-    v.fightPending = FightPending();
-    v.informations = Informations();
-    return v;
-}
+// The one place that gathers the board's values from the open board.
+BoardState CurrentBoardValues() { return Jeu() ? gb : BoardState{}; }
 
-void OpenBoardAt(const BoardValues& values) { Ui::Get().Show(std::make_unique<frmJeu>(&values)); }
+void OpenBoardAt(const BoardState& values) { Ui::Get().Show(std::make_unique<frmJeu>(&values)); }
 
-void frmJeu::Resume(const BoardValues& v) {
+void frmJeu::Resume(const BoardState& values) {
+    const BoardState v = values;   // the values may be gb's own
     TakeOver();
     SetBoardCaptions(*this);
-    gb.HourCounter = v.HourCounter - 1;
-    AdvanceClock();
-    for (int i = 0; i <= 16; ++i) {
+    gb.HourCounter = v.HourCounter;
+    ShowClock(*this);
+    gb.DisplayedZone = v.DisplayedZone;
+    for (int i = 0; i <= kMaxCharacters; ++i) {
         gb.BlockX[i] = v.BlockX[i];
         gb.BlockY[i] = v.BlockY[i];
         gb.BlockZone[i] = v.BlockZone[i];
@@ -49,27 +33,21 @@ void frmJeu::Resume(const BoardValues& v) {
     // again afterwards for the character it showed, at the line its item list showed.
     const int shown = gd.ShownCharacter;
     const int16_t scroll = gd.InventoryScroll;
-    // As at a turn's start: the zone's contents first, its thumbnail's frame last.
-    gb.DisplayedZone = 0;
-    const int zone = v.DisplayedZone != 0 ? v.DisplayedZone : gd.Zone[gd.CurrentCharacter];
+    // As at a turn's start: the zone shown with its characters and obstacles; then the four
+    // thumbnails with every character's marker where it stands, the frame of the zone shown last.
+    const int zone = gb.DisplayedZone != 0 ? gb.DisplayedZone : gd.Zone[gd.CurrentCharacter];
     ShowZonePicture(zone);
-    // The icons the map showed: those of the zone shown, and the current character's, which a
-    // step shows even while the map shows another zone.
     for (int i = 1; i <= CharacterCount(); ++i) {
-        if (v.iconsShown[i]) ShowCharacterOnMap(i);
+        if (gd.Zone[i] == zone) ShowCharacterOnMap(i);
         else HideCharacterIcon(i);
         ShowObstacle(i, zone);
     }
-    gb.DisplayedZone = v.DisplayedZone;
-    for (int k = 1; k <= 4; ++k) {
-        C("Carte", k).drawOps = v.thumbnails[k];
-        gb.thumbnails[k] = ThumbnailMarksOf(k, v.thumbnails[k]);
-    }
+    RefreshThumbnails(0);
+    HighlightThumbnail(gb.DisplayedZone);
     gd.ShownCharacter = shown;
     RefreshPanel(shown);
     gd.InventoryScroll = scroll;
     ShowItemList(shown);
-    for (size_t k = 0; k < v.panel.size(); ++k) C(kPanelLabels[k]).caption = v.panel[k];
     RefreshActionButtons();
     gb.fightPending = v.fightPending;
     DrawFightButton(v.fightPending ? "combat1.bmp" : "");

@@ -23,12 +23,12 @@ void KeepTurnEndable();
 
 class frmJeu;
 void ShowMagicPoints(frmJeu& board);
-struct BoardValues;
+struct BoardState;
 
 class frmJeu : public Screen, public PanelView, public BoardView {
 public:
     // With values, the board goes on with a game (a loaded one) instead of starting one.
-    explicit frmJeu(const BoardValues* resume = nullptr);
+    explicit frmJeu(const BoardState* resume = nullptr);
     ~frmJeu() override;
     // Board start-up: placement and values of every character, then the first turn.
     void Load() override;
@@ -63,8 +63,8 @@ private:
     // The panel and the board's values are shown here from now on.
     void TakeOver();
     // Draws the board from the shared state and these values of its own (BoardResume.cpp).
-    void Resume(const BoardValues& values);
-    const BoardValues* resume_ = nullptr;
+    void Resume(const BoardState& values);
+    const BoardState* resume_ = nullptr;
 };
 
 // The panel's magic points of the shown character, beside the action buttons (ShowMagicPoints

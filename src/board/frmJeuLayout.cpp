@@ -123,7 +123,7 @@ void AddDirectionMenu(frmJeu& s) {
 
 }  // namespace
 
-frmJeu::frmJeu(const BoardValues* resume) : Screen("frmJeu", 792, 570), resume_(resume) {
+frmJeu::frmJeu(const BoardState* resume) : Screen("frmJeu", 792, 570), resume_(resume) {
     caption = "Quelmor";
     backColor = colors::kBlack;
     AddDecorations(*this);

@@ -3,12 +3,12 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 #include <set>
 #include <string_view>
 #include <vector>
 
+#include "save/SaveReader.h"
 #include "save/SaveTexts.h"
 #include "save/SavedGame.h"
 #include "state/CharacterRecord.h"
@@ -18,15 +18,10 @@
 
 namespace {
 
-using Json = nlohmann::json;
+using namespace save_read;
 
 constexpr int kDeepest = 8;               // the format nests four deep
 constexpr size_t kLongestMessage = 2000;  // bytes of an information line or journal text
-constexpr size_t kLongestLabel = 200;    // bytes of a panel text
-constexpr size_t kMostMarks = 64;         // drawings on one zone thumbnail (16 markers and a frame)
-// Fractions a version-1 file's dice replay from their seed (a long game makes thousands; a
-// million takes a few milliseconds).
-constexpr uint64_t kMostReplayedDraws = 10000000;
 
 // The deepest nesting of arrays and objects, counted without parsing (strings skipped), so
 // that no parser ever walks a hostile depth.
@@ -53,96 +48,6 @@ int Depth(std::string_view text) {
 bool Blank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; });
 }
-
-struct Fault {
-    std::string field;
-    SaveText what;
-};
-
-// Reads one part of the file; every reader throws a Fault naming the first bad value.
-class Reader {
-public:
-    explicit Reader(std::string path) : path_(std::move(path)) {}
-
-    [[noreturn]] void Fail(const std::string& field, SaveText what) const { throw Fault{field, what}; }
-
-    const Json& Get(const Json& object, const std::string& key) const {
-        if (!object.is_object()) Fail(path_, SaveText::FieldType);
-        auto it = object.find(key);
-        if (it == object.end()) Fail(Name(key), SaveText::FieldMissing);
-        return *it;
-    }
-
-    Reader Into(const std::string& key) const { return Reader(Name(key)); }
-
-    long long Int(const Json& v, const std::string& field, long long lo, long long hi) const {
-        if (!v.is_number_integer()) Fail(field, v.is_number() ? SaveText::FieldRange : SaveText::FieldType);
-        long long n = 0;
-        if (v.is_number_unsigned()) {
-            const auto u = v.get<uint64_t>();
-            if (u > static_cast<uint64_t>(hi)) Fail(field, SaveText::FieldRange);
-            n = static_cast<long long>(u);
-        } else {
-            n = v.get<long long>();
-        }
-        if (n < lo || n > hi) Fail(field, SaveText::FieldRange);
-        return n;
-    }
-    long long IntAt(const Json& object, const std::string& key, long long lo, long long hi) const {
-        return Int(Get(object, key), Name(key), lo, hi);
-    }
-
-    bool Bool(const Json& object, const std::string& key) const {
-        const Json& v = Get(object, key);
-        if (!v.is_boolean()) Fail(Name(key), SaveText::FieldType);
-        return v.get<bool>();
-    }
-
-    // Any text of at most most bytes without NUL (the parser has checked it is UTF-8).
-    std::string Text(const Json& v, const std::string& field, size_t most) const {
-        if (!v.is_string()) Fail(field, SaveText::FieldType);
-        const std::string& s = v.get_ref<const std::string&>();
-        if (s.size() > most || s.find('\0') != std::string::npos) Fail(field, SaveText::FieldText);
-        return s;
-    }
-    std::string TextAt(const Json& object, const std::string& key, size_t most) const {
-        return Text(Get(object, key), Name(key), most);
-    }
-
-    // An array of exactly count elements.
-    const Json& Array(const Json& object, const std::string& key, size_t count) const {
-        const Json& v = Get(object, key);
-        if (!v.is_array()) Fail(Name(key), SaveText::FieldType);
-        if (v.size() != count) Fail(Name(key), SaveText::FieldRange);
-        return v;
-    }
-
-    template <typename Slots, typename Check>
-    void Ints(const Json& object, const std::string& key, Slots& out, Check range) const {
-        const Json& a = Array(object, key, out.size());
-        for (size_t i = 0; i < out.size(); ++i) {
-            long long lo = 0, hi = 0;
-            range(static_cast<int>(i), lo, hi);
-            out[i] = static_cast<typename Slots::value_type>(Int(a[i], Element(key, i), lo, hi));
-        }
-    }
-
-    // An array of exactly as many true/false values as out holds.
-    template <typename Flags>
-    void Bools(const Json& object, const std::string& key, Flags& out) const {
-        const Json& a = Array(object, key, out.size());
-        for (size_t i = 0; i < out.size(); ++i) {
-            if (!a[i].is_boolean()) Fail(Element(key, i), SaveText::FieldType);
-            out[i] = a[i].get<bool>();
-        }
-    }
-
-    std::string Name(const std::string& key) const { return path_.empty() ? key : path_ + "." + key; }
-    std::string Element(const std::string& key, size_t i) const { return Name(key) + "[" + std::to_string(i) + "]"; }
-
-private:
-    std::string path_;
-};
 
 bool Digits(std::u32string_view text) {
     return std::all_of(text.begin(), text.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
@@ -219,45 +124,14 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
     }
 }
 
-void ReadBoard(const Reader& r, const Json& b, BoardValues& v) {
+void ReadBoard(const Reader& r, const Json& b, BoardState& v, int version) {
     v.HourCounter = static_cast<int>(r.IntAt(b, "HourCounter", limits::kFirstHour, limits::kLastHour));
     v.DisplayedZone = static_cast<int>(r.IntAt(b, "DisplayedZone", 0, 4));
     auto blocks = [](int hi) { return [hi](int, long long& lo, long long& to) { lo = 0, to = hi; }; };
     r.Ints(b, "BlockX", v.BlockX, blocks(22));
     r.Ints(b, "BlockY", v.BlockY, blocks(17));
     r.Ints(b, "BlockZone", v.BlockZone, blocks(4));
-    r.Bools(b, "IconsShown", v.iconsShown);
-    const Json& thumbnails = r.Array(b, "Thumbnails", 4);
-    for (int k = 1; k <= 4; ++k) {
-        const std::string field = r.Element("Thumbnails", static_cast<size_t>(k - 1));
-        const Json& ops = thumbnails[static_cast<size_t>(k - 1)];
-        if (!ops.is_array()) r.Fail(field, SaveText::FieldType);
-        if (ops.size() > kMostMarks) r.Fail(field, SaveText::FieldRange);
-        std::vector<DrawOp>& out = v.thumbnails[static_cast<size_t>(k)];
-        out.clear();
-        for (size_t n = 0; n < ops.size(); ++n) {
-            const std::string at = field + "[" + std::to_string(n) + "]";
-            const Json& op = ops[n];
-            if (!op.is_array() || op.size() != 8 || !op[0].is_string()) r.Fail(at, SaveText::FieldType);
-            DrawOp d;
-            const std::string type = op[0].get<std::string>();
-            if (type == "line") d.type = DrawOp::Line;
-            else if (type == "box") d.type = DrawOp::Rect;
-            else if (type == "fill") d.type = DrawOp::FillRect;
-            else r.Fail(at, SaveText::FieldRange);
-            // Within the thumbnail (76 x 57), give or take a marker's half width.
-            d.x1 = static_cast<int>(r.Int(op[1], at, -4, 80));
-            d.y1 = static_cast<int>(r.Int(op[2], at, -4, 61));
-            d.x2 = static_cast<int>(r.Int(op[3], at, -4, 80));
-            d.y2 = static_cast<int>(r.Int(op[4], at, -4, 61));
-            d.color = Rgb{static_cast<int>(r.Int(op[5], at, 0, 255)), static_cast<int>(r.Int(op[6], at, 0, 255)),
-                          static_cast<int>(r.Int(op[7], at, 0, 255))};
-            out.push_back(d);
-        }
-    }
-    const Reader panel = r.Into("Panel");
-    const Json& texts = r.Get(b, "Panel");
-    for (size_t k = 0; k < v.panel.size(); ++k) v.panel[k] = panel.TextAt(texts, kPanelLabels[k], kLongestLabel);
+    if (version < 3) CheckOlderScreenKeys(r, b);
     v.fightPending = r.Bool(b, "FightPending");
     v.informations = r.TextAt(b, "Informations", kLongestMessage);
 }
@@ -285,22 +159,14 @@ void ReadJournal(const Reader& r, const Json& j, JournalState& journal) {
     journal.fightShown = static_cast<int>(r.IntAt(j, "FightLineShows", -1, last));
 }
 
-// Version 2 keeps the engine's own state, which is set as it is; version 1 kept the seed and
-// the fractions made since, which are replayed.
+// From version 2 on, the engine's own state, which is set as it is.
 void ReadDice(const Reader& r, const Json& d, rnd::Position& dice, int version) {
-    if (version >= 2) {
-        dice.engine = r.TextAt(d, "engine", 8000);
-        if (!rnd::IsEngineState(dice.engine)) r.Fail(r.Name("engine"), SaveText::DiceState);
+    if (version == 1) {
+        ReadReplayedDice(r, d, dice);
         return;
     }
-    const std::string seed = r.TextAt(d, "seed", 20);
-    uint64_t value = 0;
-    const auto [end, error] = std::from_chars(seed.data(), seed.data() + seed.size(), value);
-    if (seed.empty() || error != std::errc() || end != seed.data() + seed.size() || seed[0] == '-' || seed[0] == '+')
-        r.Fail(r.Name("seed"), SaveText::FieldRange);
-    dice.seed = value;
-    dice.made = static_cast<uint64_t>(r.IntAt(d, "made", 0, static_cast<long long>(kMostReplayedDraws)));
-    dice.engine = rnd::EngineStateAfter(dice.seed, dice.made);
+    dice.engine = r.TextAt(d, "engine", 8000);
+    if (!rnd::IsEngineState(dice.engine)) r.Fail(r.Name("engine"), SaveText::DiceState);
 }
 
 std::string FieldFault(const Fault& f) { return Say(SaveText::BadField) + f.field + Say(f.what); }
@@ -378,8 +244,8 @@ bool ReadGame(const Json& root, SavedGame& game, std::string& why) {
         return false;
     }
     auto version = root.find("version");
-    const bool known = version != root.end() && version->is_number_integer() &&
-                       (*version == kSaveVersion || *version == kFirstSaveVersion);
+    const bool known = version != root.end() && version->is_number_integer() && *version >= kFirstSaveVersion &&
+                       *version <= kSaveVersion;
     if (!known) {
         why = Say(SaveText::OtherVersion) + (version != root.end() && version->is_number() ? version->dump() : "?") + ".";
         return false;
@@ -387,7 +253,7 @@ bool ReadGame(const Json& root, SavedGame& game, std::string& why) {
     try {
         const Reader top("");
         ReadState(top.Into("state"), top.Get(root, "state"), game.state);
-        ReadBoard(top.Into("board"), top.Get(root, "board"), game.board);
+        ReadBoard(top.Into("board"), top.Get(root, "board"), game.board, version->get<int>());
         ReadDice(top.Into("dice"), top.Get(root, "dice"), game.dice, version->get<int>());
         ReadJournal(top.Into("journal"), top.Get(root, "journal"), game.journal);
     } catch (const Fault& f) {
@@ -395,13 +261,7 @@ bool ReadGame(const Json& root, SavedGame& game, std::string& why) {
         return false;
     }
     // Every value is in its range: the state as a whole must be one the game can go on from.
-    BoardNumbers board;
-    board.hourCounter = game.board.HourCounter;
-    board.displayedZone = game.board.DisplayedZone;
-    board.blockX = game.board.BlockX;
-    board.blockY = game.board.BlockY;
-    board.blockZone = game.board.BlockZone;
-    if (const RuleBreak broken = CheckGameGoesOn(game.state, board)) {
+    if (const RuleBreak broken = CheckGameGoesOn(game.state, NumbersOf(game.board))) {
         why = Say(SaveText::RuleBroken) + SayRule(broken.rule, broken.slot);
         return false;
     }
@@ -409,6 +269,16 @@ bool ReadGame(const Json& root, SavedGame& game, std::string& why) {
 }
 
 }  // namespace
+
+BoardNumbers NumbersOf(const BoardState& board) {
+    BoardNumbers n;
+    n.hourCounter = board.HourCounter;
+    n.displayedZone = board.DisplayedZone;
+    n.blockX = board.BlockX;
+    n.blockY = board.BlockY;
+    n.blockZone = board.BlockZone;
+    return n;
+}
 
 bool ReadSaveText(const std::string& text, SavedGame& out, std::string& why) {
     if (text.empty() || Blank(text)) {

@@ -59,27 +59,14 @@ Json StateJson(const GlobalDecl& g) {
     return s;
 }
 
-Json BoardJson(const BoardValues& b) {
+// The board's values alone: what its screen shows is drawn again from the game on load.
+Json BoardJson(const BoardState& b) {
     Json j;
     j["HourCounter"] = b.HourCounter;
     j["DisplayedZone"] = b.DisplayedZone;
     j["BlockX"] = Numbers(b.BlockX);
     j["BlockY"] = Numbers(b.BlockY);
     j["BlockZone"] = Numbers(b.BlockZone);
-    j["IconsShown"] = Flags(b.iconsShown);
-    Json thumbnails = Json::array();
-    for (int k = 1; k <= 4; ++k) {
-        Json ops = Json::array();
-        for (const DrawOp& op : b.thumbnails[k]) {
-            const char* type = op.type == DrawOp::Line ? "line" : op.type == DrawOp::Rect ? "box" : "fill";
-            ops.push_back(Json::array({type, op.x1, op.y1, op.x2, op.y2, op.color.r, op.color.g, op.color.b}));
-        }
-        thumbnails.push_back(ops);
-    }
-    j["Thumbnails"] = thumbnails;
-    Json panel;
-    for (size_t k = 0; k < b.panel.size(); ++k) panel[kPanelLabels[k]] = b.panel[k];
-    j["Panel"] = panel;
     j["FightPending"] = b.fightPending;
     j["Informations"] = b.informations;
     return j;

@@ -14,6 +14,7 @@ SavedGame CaptureGame() {
 
 void ResumeGame(SavedGame game) {
     gd = std::move(game.state);
+    gb = game.board;
     JournalRestore(std::move(game.journal));
     rnd::Restore(game.dice);
     OpenBoardAt(game.board);

@@ -76,6 +76,17 @@ protected:
         change(j);
         return j.dump();
     }
+    // The good save as the first version wrote it: with the board's screen (taken from a kept
+    // file of the second version) and the dice replayed from a seed.
+    std::string FirstVersion(const std::string& seed, const Json& made) {
+        std::ifstream in(fs::path(QUELMOR_SOURCE_DIR) / "tests/save/data/three-players-v2.quelmor");
+        const Json older = Json::parse(std::string(std::istreambuf_iterator<char>(in), {}));
+        return Changed([&](Json& j) {
+            j["version"] = 1;
+            for (const char* key : {"IconsShown", "Thumbnails", "Panel"}) j["board"][key] = older["board"][key];
+            j["dice"] = Json{{"seed", seed}, {"made", made}};
+        });
+    }
 
     fs::path dir;
     std::string good;
@@ -93,16 +104,16 @@ TEST_F(SaveRefusalTest, EachKindOfBadFileIsNamedAndChangesNothing) {
         {"{\"format\": \"quelmor-save\", \"version\": 1, ]", "not valid JSON, byte "},
         {"\x89PNG\r\n\x1a\n not json", "not valid JSON"},
         {"{\"players\": [\"Ann\", \"Bob\"]}", "not a saved Quelmor game"},
-        {Changed([](Json& j) { j["version"] = 3; }), "another version of the format: 3"},
+        {Changed([](Json& j) { j["version"] = 4; }), "another version of the format: 4"},
         {Changed([](Json& j) { j["state"]["PlayerCount"] = 5; }), "state.PlayerCount is out of its range"},
         {Changed([](Json& j) { j["state"]["MovesLeft"] = Json::parse("123456789012345678901234567890"); }),
          "state.MovesLeft is out of its range"},
         {Changed([](Json& j) { j["dice"]["engine"] = "1 2 3"; }), "dice.engine is not a state of the dice"},
         // The first format's dice are replayed from their seed, a few million fractions at most.
-        {Changed([](Json& j) { j["version"] = 1, j["dice"] = Json{{"seed", "5"}, {"made", Json::parse("1e300")}}; }),
-         "dice.made is out of its range"},
-        {Changed([](Json& j) { j["version"] = 1, j["dice"] = Json{{"seed", "5"}, {"made", 1000000000}}; }),
-         "dice.made is out of its range"},
+        {FirstVersion("5", Json::parse("1e300")), "dice.made is out of its range"},
+        {FirstVersion("5", 1000000000), "dice.made is out of its range"},
+        // The earlier versions' screen is still checked.
+        {Changed([](Json& j) { j["version"] = 2; }), "board.IconsShown is missing"},
         {Changed([&tenMegabytes](Json& j) { j["board"]["Informations"] = tenMegabytes; }), "board.Informations is not an allowed text"},
         {"[" + std::string(100000, '[') + std::string(100000, ']') + "]", "nested far deeper"},
         {Changed([](Json& j) { j["state"]["PlayerCount"] = "2"; }), "state.PlayerCount has the wrong type"},
@@ -222,8 +233,7 @@ TEST_F(SaveRefusalTest, AFileOfTheFirstFormatLoadsWithItsDice) {
     const double next = rnd::Rnd();
     SavedGame game;
     std::string why;
-    ASSERT_TRUE(ReadSaveText(Changed([](Json& j) { j["version"] = 1, j["dice"] = Json{{"seed", "4242"}, {"made", 777}}; }), game, why))
-        << why;
+    ASSERT_TRUE(ReadSaveText(FirstVersion("4242", 777), game, why)) << why;
     rnd::Seed(1);
     rnd::Restore(game.dice);
     EXPECT_EQ(rnd::Rnd(), next);
@@ -329,11 +339,7 @@ TEST_F(SaveRefusalTest, MutatedSavesAreRefusedOrLoadedWholeNeverHalfway) {
         if (ReadSaveText(text, game, why)) {
             ++loaded;
             EXPECT_TRUE(why.empty());
-            BoardNumbers board;
-            board.hourCounter = game.board.HourCounter;
-            board.displayedZone = game.board.DisplayedZone;
-            board.blockX = game.board.BlockX, board.blockY = game.board.BlockY, board.blockZone = game.board.BlockZone;
-            const RuleBreak broken = CheckGameGoesOn(game.state, board);
+            const RuleBreak broken = CheckGameGoesOn(game.state, NumbersOf(game.board));
             EXPECT_FALSE(broken) << broken.detail;
             // What loads can be saved again, and that save loads.
             SavedGame again;
