@@ -13,14 +13,15 @@
 #include "ai/Screens.h"
 #include "rules/BoardFight.h"
 #include "rules/MapTables.h"
-#include "board/frmJeu.h"
 #include "items/Capacities.h"
 #include "rules/ItemCatalogue.h"
+#include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Status.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace ai {
 
@@ -177,7 +178,7 @@ bool FlightPays(int c, Spot& land, std::string& why) {
 }
 
 Decision FlightLanding(Screen& board) {
-    frmJeu* jeu = Jeu();
+    const bool jeu = Ui::Get().Find("frmJeu") != nullptr;
     const int c = gd.CurrentCharacter;
     Spot land;
     std::string why;

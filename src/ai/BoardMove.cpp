@@ -11,12 +11,12 @@
 #include "ai/Memory.h"
 #include "ai/Paths.h"
 #include "ai/Screens.h"
-#include "board/frmJeu.h"
 #include "rules/Enemies.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/MapTables.h"
 #include "rules/Reach.h"
 #include "rules/RoadMonsters.h"
+#include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -24,6 +24,7 @@
 #include "state/PendingSpells.h"
 #include "state/Status.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace ai {
 
@@ -237,7 +238,7 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
 
 Obstacles BoardObstacles() {
     Obstacles o;
-    if (Jeu())
+    if (Ui::Get().Find("frmJeu"))
         for (int i = 1; i <= 16; ++i)
             if (gb.BlockZone[i]) o.push_back(Spot{gb.BlockZone[i], gb.BlockX[i], gb.BlockY[i]});
     return o;
@@ -289,7 +290,7 @@ Decision Fallback(Screen& board, const std::string& why) {
 
 Decision BoardMove(Screen& board) {
     Memory& m = Mem();
-    frmJeu* jeu = Jeu();
+    const bool jeu = Ui::Get().Find("frmJeu") != nullptr;
     const int c = gd.CurrentCharacter;
     const int hour = jeu ? gb.HourCounter : 0;
     if (m.turnCharacter != c || m.turnHour != hour) {

@@ -8,10 +8,10 @@
 #include "ai/BoardPlan.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
-#include "board/frmJeu.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/Reach.h"
 #include "items/Spells.h"
+#include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -19,6 +19,7 @@
 #include "state/PendingSpells.h"
 #include "state/Status.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace ai {
 
@@ -113,7 +114,7 @@ Decision SpellDialogMove(Screen& dialog) {
 
 Decision SpellTargetMove(Screen& board) {
     Memory& m = Mem();
-    frmJeu* jeu = Jeu();
+    const bool jeu = Ui::Get().Find("frmJeu") != nullptr;
     const int t = m.spellTarget;
     if (t && Targetable(t) && m.spellClicks < 3) {
         if (jeu && gb.DisplayedZone != gd.Zone[t]) return {"click frmJeu.Carte(" + std::to_string(gd.Zone[t]) + ")", "show the target's zone"};

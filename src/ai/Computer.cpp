@@ -4,7 +4,6 @@
 #include "ai/Forging.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
-#include "board/HandOver.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
@@ -36,7 +35,7 @@ bool ComputerToAct() {
     const int c = gd.CurrentCharacter;
     if (c < 1 || c > CharacterCount()) return false;
     // Whoever controls the character acts for it (a spell may hand it to another party).
-    const int p = rec::Owner(Controller(c));
+    const int p = rec::Owner(rec::Controller(c));
     return p >= 1 && p <= kMaxPlayers && gd.ComputerPlayer[p];
 }
 

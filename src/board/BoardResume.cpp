@@ -1,6 +1,7 @@
 // A game that goes on: the board's own values taken back, and the whole board drawn again from
 // the game as a turn's start or a step would draw it; nothing of an earlier screen is kept.
-#include "board/BoardResume.h"
+#include "state/BoardState.h"
+#include "ui/Navigation.h"
 
 #include <memory>
 
@@ -12,10 +13,7 @@
 #include "state/SharedRules.h"
 #include "ui/Ui.h"
 
-// The one place that gathers the board's values from the open board.
-BoardState CurrentBoardValues() { return Jeu() ? gb : BoardState{}; }
-
-void OpenBoardAt(const BoardState& values) { Ui::Get().Show(std::make_unique<frmJeu>(&values)); }
+void ResumeBoard(const BoardState& values) { Ui::Get().Show(std::make_unique<frmJeu>(&values)); }
 
 void frmJeu::Resume(const BoardState& values) {
     const BoardState v = values;   // the values may be gb's own

@@ -39,6 +39,10 @@ void SetBoardCaptions(frmJeu& b) {
     b.C("MNU_Right").caption = Msg(13);
 }
 
+void RecaptionOpenBoard(Screen& board) {
+    if (auto* b = dynamic_cast<frmJeu*>(&board)) RecaptionBoard(*b);
+}
+
 void RecaptionBoard(frmJeu& b) {
     SetBoardCaptions(b);
     ShowClock(b);

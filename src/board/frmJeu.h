@@ -117,8 +117,6 @@ void LoadZonePicture(int i);
 void ShowZonePicture(int z);
 // The colour of player p: red, blue, green, yellow.
 Rgb PlayerColor(int p);
-// The marks a thumbnail's drawing shows (a board drawn before its marks were kept as values).
-std::vector<ThumbnailMark> ThumbnailMarksOf(int k, const std::vector<DrawOp>& ops);
 // Shows the icons and obstacles of zone z, hides all others.
 void ShowZoneContents(int z);
 

@@ -80,29 +80,3 @@ void ShowZoneContents(int z) {
     for (int i = 1; i <= 16; ++i) ShowObstacle(i, z);
 }
 
-std::vector<ThumbnailMark> ThumbnailMarksOf(int k, const std::vector<DrawOp>& ops) {
-    std::vector<ThumbnailMark> marks;
-    for (const DrawOp& op : ops) {
-        if (op.type == DrawOp::Rect && op.color == kHighlight) {
-            // A frame is two rectangles, one inside the other: the outer one stands for it.
-            if (op.x1 == 0) marks.push_back(ThumbnailMark{true, 0, 0, 0, 0});
-            continue;
-        }
-        ThumbnailMark dot;
-        for (int p = 1; p <= kMaxPlayers; ++p)
-            if (PlayerColor(p) == op.color) dot.player = p;
-        for (int cell = 1; cell <= 40; ++cell) {
-            const int at = static_cast<int>(std::lround((cell - 1) * kThumbnailScale - 1));
-            if (at == op.x1 && dot.column == 0) dot.column = cell;
-            if (at == op.y1 && dot.row == 0) dot.row = cell;
-        }
-        // The character standing there in that colour (the first not marked yet when several do).
-        for (int i = 1; i <= CharacterCount() && dot.character == 0; ++i) {
-            const bool marked = std::any_of(marks.begin(), marks.end(), [i](const ThumbnailMark& m) { return m.character == i; });
-            if (!marked && gd.Zone[i] == k && gd.PosX[i] == dot.column && gd.PosY[i] == dot.row && rec::Owner(i) == dot.player)
-                dot.character = i;
-        }
-        marks.push_back(dot);
-    }
-    return marks;
-}

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "board/frmJeu.h"
 #include "save/SaveCommands.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -71,7 +70,7 @@ struct MenuState {
 
 void ChooseLanguage(Screen& board, int n) {
     gd.LanguageOffset = n * 1000;
-    if (auto* b = dynamic_cast<frmJeu*>(&board)) RecaptionBoard(*b);
+    RecaptionOpenBoard(board);
     CaptionGameMenu(board);
 }
 

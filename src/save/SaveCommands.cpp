@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "rules/BoardInformation.h"
-#include "board/frmJeu.h"
 #include "save/AtomicFile.h"
 #include "save/SaveName.h"
 #include "save/SaveQuestion.h"
@@ -41,7 +40,7 @@ struct Guard {
 
 // Why the game cannot be saved now; empty when it can.
 std::string WhyNotNow() {
-    frmJeu* board = Jeu();
+    Screen* board = Ui::Get().Find("frmJeu");
     if (!board) return Say(SaveText::NoGame);
     if (Ui::Get().Find("Combat") || Ui::Get().Find("ChCmb") || !board->visible) {
         const int mode = gd.CombatMode;

@@ -1,12 +1,13 @@
 // Taking the running game out, and putting a saved one in.
 #include "save/SavedGame.h"
 
-#include "board/BoardResume.h"
+#include "ui/Navigation.h"
+#include "ui/Ui.h"
 
 SavedGame CaptureGame() {
     SavedGame game;
     game.state = gd;
-    game.board = CurrentBoardValues();
+    if (Ui::Get().Find("frmJeu")) game.board = gb;
     game.journal = JournalSnapshot();
     game.dice = rnd::Where();
     return game;
@@ -17,5 +18,5 @@ void ResumeGame(SavedGame game) {
     gb = game.board;
     JournalRestore(std::move(game.journal));
     rnd::Restore(game.dice);
-    OpenBoardAt(game.board);
+    ResumeBoard(game.board);
 }

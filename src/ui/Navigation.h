@@ -9,12 +9,19 @@
 #include "ui/Control.h"
 
 class Screen;
+struct BoardState;
 
 // The title screen, freshly loaded (program start, Cancel on set-up, the end of a game).
 void OpenTitleScreen();
 
 // The board after set-up (its start-up runs in its Load).
 void OpenBoard();
+// The board on a game that goes on (a loaded one): nothing is placed, reset or rolled; the map,
+// the thumbnails, the panel, the buttons, the clock and the information line are drawn from the
+// game and these values of the board's own.
+void ResumeBoard(const BoardState& values);
+// Every text of the open board in the language now chosen (the game menu changes it mid-game).
+void RecaptionOpenBoard(Screen& board);
 // Closes the board when it is open.
 void CloseBoard();
 // The board's small detail pop-up, shown modally with a caption, one line of text and a

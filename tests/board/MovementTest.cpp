@@ -195,9 +195,9 @@ TEST(MapClicks, ClicksOnAnotherDisplayedZoneMoveNothing) {
     ExpectAt(1, 7, 3);  // the direction commands still work
 }
 
-// The thumbnails are drawn from their marks, and a drawing reads back as the same marks (a
-// board saved as drawings resumes with them).
-TEST(MapClicks, TheThumbnailsDrawTheirMarksAndReadBackFromTheirDrawing) {
+// The thumbnails are drawn from their marks: one dot per character standing in the zone, the
+// frame on the zone shown, and the same drawing when drawn again.
+TEST(MapClicks, TheThumbnailsAreDrawnFromTheirMarks) {
     Session s(false);
     StartBoardAlways(GuerrierFirst());
     Put(s, 1, 6, 3, 3);
@@ -206,7 +206,6 @@ TEST(MapClicks, TheThumbnailsDrawTheirMarksAndReadBackFromTheirDrawing) {
     EXPECT_TRUE(ThumbnailFramed(gb.DisplayedZone));
     for (int k = 1; k <= 4; ++k) {
         const std::vector<DrawOp>& drawing = board.C("Carte", k).drawOps;
-        EXPECT_EQ(ThumbnailMarksOf(k, drawing), gb.thumbnails[k]) << k;
         size_t dots = 0;
         for (int c = 1; c <= CharacterCount(); ++c) dots += gd.Zone[c] == k && gd.Status[c] != status::kPrison && gd.Status[c] != status::kDead;
         EXPECT_EQ(drawing.size(), dots + (ThumbnailFramed(k) ? 2 : 0)) << k;

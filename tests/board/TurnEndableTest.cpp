@@ -149,7 +149,6 @@ TEST(TurnEndable, AnArrowThatKillsLetsTheShooterEndItsTurn) {
 TEST(TurnEndable, TheStepQueryAgreesWithTheDirectionCommands) {
     Session s(false);
     StartBoardAlways(Parties());
-    frmJeu& board = *Jeu();
     static const char* const kMenus[] = {"MNU_Up", "MNU_Down", "MNU_Left", "MNU_Right"};
     static const int kDx[] = {0, 0, -1, 1}, kDy[] = {-1, 1, 0, 0};
     int checked = 0, blocked = 0;

@@ -68,11 +68,8 @@ const std::map<std::string, std::set<std::string>> kSharedHeaders = {
     {"combat", {"items/Shop.h", "items/Spells.h"}},
     {"setup", {}},
     {"ending", {}},
-    // Saving still reads the open board and resumes a board from its own values.
-    {"save", {"board/BoardResume.h", "board/frmJeu.h"}},
-    // The computer players act through the screens' handlers; what they still read of the
-    // board's screen and of the items' procedures.
-    {"ai", {"board/HandOver.h", "board/frmJeu.h", "items/Capacities.h", "items/ForgeRecipes.h", "items/Spells.h"}},
+    // Saving reads the board's values from the state and resumes the board through the navigation.
+    {"save", {}},
 };
 
 // Every folder of src/ and its layer: a folder includes only folders of lower layers, besides
