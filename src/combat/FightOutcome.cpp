@@ -4,6 +4,7 @@
 #include "rules/BoardMap.h"
 #include "rules/BoardTurn.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/Reach.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr int kTownZone = 3, kArenaColumn = 3, kArenaRow = 5;
+constexpr int kTownZone = 3;
 constexpr int kLastFloor = 5;
 
 bool IsTowerGuardian(int e) { return e >= 15 && e <= 19; }
@@ -60,7 +61,7 @@ void WriteFightOutcome() {
             return;
         }
     } else {
-        const bool onArena = gd.Zone[c] == kTownZone && gd.PosX[c] == kArenaColumn && gd.PosY[c] == kArenaRow;
+        const bool onArena = reach::IsArena(reach::Standing(c));
         if (gd.FightResult == -1) DeadlyDead();  // a Cavalier Noir survives with 0 life
         if (gd.FightResult == 1) {
             GainExperience(c);
@@ -72,12 +73,7 @@ void WriteFightOutcome() {
         if (gd.Zone[c] == kTownZone && !onArena && gd.FightResult >= 0) {
             gd.Status[c] = status::kPrison;
             SetInformations(Msg(115));
-            HideCharacterIcon(c);
-            SetMovesLeft(0);
-            gd.EndTurnAvailable = true;
-            gd.CapacityAvailable = false;
-            gd.MagicAvailable = false;
-            RefreshActionButtons();
+            TakeOffTheMap(c);
         }
         if (onArena && gd.FightResult == -1) {
             gd.Status[c] = status::kFree;

@@ -79,10 +79,3 @@ void HighlightThumbnail(int z) {
     AddFrame(z);
     view->DrawThumbnail(z);
 }
-
-void MarkOnThumbnail(int i, int z, int player) {
-    BoardView* view = CurrentBoardView();
-    if (!view || z < 1 || z > 4) return;
-    AddDot(i, z, player);
-    view->DrawThumbnail(z);
-}

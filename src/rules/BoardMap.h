@@ -19,5 +19,3 @@ void ShowObstacle(int i, int z);
 void RefreshThumbnails(int z);
 // Frames thumbnail z (an older frame of it is taken away first).
 void HighlightThumbnail(int z);
-// Marks character i, in the colour of player, on thumbnail z (not in prison nor dead).
-void MarkOnThumbnail(int i, int z, int player);

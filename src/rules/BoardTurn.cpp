@@ -31,6 +31,10 @@ void DeadlyDead() {
     const int c = gd.CurrentCharacter;
     if (rec::ClassNumber(c) == classes::kCavalierNoir) return;  // the Cavalier Noir cannot die
     gd.Status[c] = status::kDead;
+    TakeOffTheMap(c);
+}
+
+void TakeOffTheMap(int c) {
     HideCharacterIcon(c);
     SetMovesLeft(0);
     gd.EndTurnAvailable = true;

@@ -10,5 +10,8 @@ void SetMovesLeft(int n);
 void EnableEndTurn();
 // Kills the current character (a Cavalier Noir survives).
 void DeadlyDead();
+// Takes character c off the map for the rest of its turn (death, prison): its icon hidden, no
+// movement left, no capacity nor magic, only the end of the turn.
+void TakeOffTheMap(int c);
 // Hides or shows the whole board (a running fight hides it).
 void SetBoardVisible(bool visible);
