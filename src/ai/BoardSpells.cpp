@@ -10,7 +10,7 @@
 #include "ai/Screens.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/Reach.h"
-#include "items/Spells.h"
+#include "rules/SpellCost.h"
 #include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"

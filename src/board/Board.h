@@ -6,7 +6,6 @@
 #include "rules/BoardMap.h"
 #include "rules/BoardTurn.h"
 
-class Screen;
+#include "ui/Navigation.h"
 
-// The board while it is open, nullptr otherwise.
-Screen* Board();
+// The board while it is open, Board(), is in ui/Navigation.h.

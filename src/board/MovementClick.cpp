@@ -6,7 +6,6 @@
 #include "rules/Enemies.h"
 #include "rules/MapTables.h"
 #include "rules/Reach.h"
-#include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"

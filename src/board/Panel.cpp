@@ -3,7 +3,6 @@
 #include "board/Board.h"
 #include "board/PanelTexts.h"
 #include "board/frmJeu.h"
-#include "items/Spells.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"

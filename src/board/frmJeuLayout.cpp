@@ -7,9 +7,6 @@
 #include "board/FightForecast.h"
 #include "board/HandOver.h"
 #include "board/frmJeu.h"
-#include "items/Capacities.h"
-#include "items/Inventory.h"
-#include "items/Spells.h"
 #include "ui/Navigation.h"
 
 namespace {
@@ -147,7 +144,5 @@ frmJeu::frmJeu(const BoardState* resume) : Screen("frmJeu", 792, 570), resume_(r
     AddMovementHandlers(*this);
     AddPanelHandlers(*this);
     AddEncounterHandlers(*this);
-    AddItemHandlers(*this);
-    AddCapacityHandlers(*this);
-    AddSpellHandlers(*this);
+    AddItemHandlersToBoard(*this);
 }

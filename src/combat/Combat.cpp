@@ -20,6 +20,8 @@ void StartFight() {
 
 Screen* CombatScreen() { return Ui::Get().Find("Combat"); }
 
+bool CombatOpen() { return CombatScreen() || Ui::Get().Find("ChCmb"); }
+
 CombatForm* FightScreen() { return dynamic_cast<CombatForm*>(CombatScreen()); }
 
 ChCmb* FightPanel() { return dynamic_cast<ChCmb*>(Ui::Get().Find("ChCmb")); }

@@ -126,10 +126,10 @@ CombatForm::CombatForm() : Screen("Combat", kFormWidth, kFormHeight) {
         else PlaceKey(0);
     });
     On("Item_Click", [this](const EventArgs& a) {
-        if (IsShopMode(openedMode)) ShopItemClick(*this, shop, a.index);
+        if (IsShopMode(openedMode)) shop->ItemClick(a.index);
     }, "I");
     On("List1_Click", [this](const EventArgs&) {
-        if (IsShopMode(openedMode)) ShopListClick(*this, shop);
+        if (IsShopMode(openedMode)) shop->ListClick();
     });
     // The guardian's picture closes the tower-floor screen; a running fight ignores it.
     On("Mechant_Click", [this](const EventArgs&) {
@@ -200,7 +200,7 @@ void CombatForm::Load() {
     switch (openedMode) {
         case combat_mode::kFight: LoadFight(); break;
         case combat_mode::kMarket:
-        case combat_mode::kForge: ShopLoad(*this, shop, openedMode); break;
+        case combat_mode::kForge: shop->Load(openedMode); break;
         case combat_mode::kTournament: LoadTournament(*this); break;
         case combat_mode::kTowerFloor: LoadTowerFloor(*this); break;
         default: break;
@@ -217,7 +217,7 @@ void CombatForm::JournalMessageLine() {
 }
 
 bool CombatForm::PlacePoint(int place, int& x, int& y) {
-    if (IsShopMode(openedMode)) return ShopPlacePoint(shop, place, x, y);
+    if (IsShopMode(openedMode)) return shop->PlacePoint(place, x, y);
     if (openedMode == combat_mode::kTournament) return TournamentPlacePoint(place, x, y);
     return false;
 }
@@ -277,7 +277,7 @@ void CombatForm::RegulTimer() {
             break;
         case combat_mode::kMarket:
         case combat_mode::kForge:
-            ShopTimer(*this, shop);
+            shop->Timer();
             return;
         case combat_mode::kTournament:
             TournamentWalk(*this);
@@ -308,6 +308,6 @@ void CombatForm::RegulTimer() {
 }
 
 void CombatForm::MouseDown(int x, int y) {
-    if (IsShopMode(openedMode)) ShopMouseDown(*this, shop, x, y);
+    if (IsShopMode(openedMode)) shop->MouseDown(x, y);
     else if (openedMode == combat_mode::kTournament) TournamentMouseDown(*this, x, y);
 }

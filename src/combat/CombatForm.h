@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "items/Shop.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 
 class CombatForm : public Screen {
@@ -28,7 +28,8 @@ public:
 
     int openedMode = 0;   // CombatMode when the form loaded
     int Seller = 0;       // the market's seller, or the tournament level chosen
-    ShopState shop{Seller};  // the market's and the forge's values while one of them is open
+    // The market and the forge, run by the items part in those modes.
+    std::unique_ptr<ShopOnCombat> shop = MakeShopOnCombat(*this, Seller);
 
 protected:
     // The fight's own display follows every input.

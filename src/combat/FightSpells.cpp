@@ -6,7 +6,7 @@
 #include "combat/CombatForm.h"
 #include "combat/Fight.h"
 #include "rules/ItemCatalogue.h"
-#include "items/Spells.h"
+#include "rules/SpellCost.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

@@ -12,6 +12,7 @@
 #include "state/Journal.h"
 #include "state/Messages.h"
 #include "state/Random.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 

@@ -4,6 +4,7 @@
 #include <string>
 
 class Screen;
+class ShopOnCombat;
 
 namespace shop {
 struct Mode;
@@ -26,8 +27,8 @@ struct ShopState {
     int groupFirst = 0, groupLast = 0;
 };
 
-// Is CombatMode one of the shops?
-bool IsShopMode(int combatMode);
+// The values held by a shop made with MakeShopOnCombat (ui/Navigation.h).
+ShopState& ShopStateOf(ShopOnCombat& shop);
 
 // Load step of the Combat screen in a shop mode.
 void ShopLoad(Screen& combat, ShopState& st, int combatMode);

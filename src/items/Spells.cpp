@@ -13,6 +13,7 @@
 #include "state/PendingSpells.h"
 #include "state/SharedRules.h"
 #include "state/Status.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -36,13 +37,6 @@ void EndOfAction() {
 std::string ClassNameOf(int t) { return classes::Name(rec::ClassNumber(t)); }
 
 }  // namespace
-
-int SpellCost(int c, int listedCost) {
-    int cost = listedCost - 4 * rec::CountItem(c, items::kCelestialSceptre);
-    return cost < 0 ? 0 : cost;
-}
-
-void ChargeSpellCost(int c, int listedCost) { gd.MagicPoints[c] -= SpellCost(c, listedCost); }
 
 void AddSpellHandlers(Screen& board) {
     board.On("Magic_Click", [](const EventArgs&) { MagicClick(); });

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "items/Spells.h"
 #include "rules/BoardInformation.h"
 #include "rules/ItemCatalogue.h"
+#include "rules/SpellCost.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"

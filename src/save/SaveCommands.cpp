@@ -40,9 +40,9 @@ struct Guard {
 
 // Why the game cannot be saved now; empty when it can.
 std::string WhyNotNow() {
-    Screen* board = Ui::Get().Find("frmJeu");
+    Screen* board = Board();
     if (!board) return Say(SaveText::NoGame);
-    if (Ui::Get().Find("Combat") || Ui::Get().Find("ChCmb") || !board->visible) {
+    if (CombatOpen() || !board->visible) {
         const int mode = gd.CombatMode;
         const bool shop = mode == combat_mode::kMarket || mode == combat_mode::kForge || mode == combat_mode::kTournament;
         return Say(shop ? SaveText::DuringShop : SaveText::DuringFight);
@@ -190,7 +190,7 @@ void GoOnWith(SavedGame game) {
 void RequestLoad() {
     if (Busy()) return;
     Guard guard;
-    Screen* title = Ui::Get().Find("frmBegin");
+    Screen* title = TitleScreen();
     if (!title || Ui::Get().Top() != title || Ui::Get().ModalDepth() > 0) {
         Ui::Get().MessageBox(Say(SaveText::LoadOnTitleOnly));
         return;

@@ -2,12 +2,11 @@
 #include "save/SavedGame.h"
 
 #include "ui/Navigation.h"
-#include "ui/Ui.h"
 
 SavedGame CaptureGame() {
     SavedGame game;
     game.state = gd;
-    if (Ui::Get().Find("frmJeu")) game.board = gb;
+    if (Board()) game.board = gb;
     game.journal = JournalSnapshot();
     game.dice = rnd::Where();
     return game;

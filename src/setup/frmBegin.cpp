@@ -157,3 +157,5 @@ void frmBegin::NewGame() {
 std::unique_ptr<Screen> MakeFrmBegin() { return std::make_unique<frmBegin>(); }
 
 void OpenTitleScreen() { Ui::Get().Show(MakeFrmBegin()); }
+
+Screen* TitleScreen() { return Ui::Get().Find("frmBegin"); }

@@ -4,6 +4,7 @@
 // the part that owns the screen (title and set-up: setup; board and its pop-up: board; fights,
 // shops and the mine: combat and items; the end screen, the about box and the help: ending;
 // saving and loading: save).
+#include <memory>
 #include <string>
 
 #include "ui/Control.h"
@@ -13,6 +14,8 @@ struct BoardState;
 
 // The title screen, freshly loaded (program start, Cancel on set-up, the end of a game).
 void OpenTitleScreen();
+// The title screen while it is open, nullptr otherwise.
+Screen* TitleScreen();
 
 // The board after set-up (its start-up runs in its Load).
 void OpenBoard();
@@ -24,6 +27,8 @@ void ResumeBoard(const BoardState& values);
 void RecaptionOpenBoard(Screen& board);
 // Closes the board when it is open.
 void CloseBoard();
+// The board while it is open, nullptr otherwise.
+Screen* Board();
 // The board's small detail pop-up, shown modally with a caption, one line of text and a
 // background colour.
 void ShowDetail(const std::string& caption, const std::string& text, Rgb back = colors::kButtonFace);
@@ -32,8 +37,43 @@ void ShowDetail(const std::string& caption, const std::string& text, Rgb back = 
 void StartFight();
 // The Combat screen as a modal dialog for the current CombatMode (1 to 4); returns when closed.
 void OpenCombatModal();
+// Is the Combat screen open (a fight, a shop, the arena's entrance, a tower floor) or the
+// fight's action panel?
+bool CombatOpen();
 // The mine dialog, modally, for the current character.
 void OpenMine();
+
+// The market and the forge are modes of the Combat screen that the items part runs: the
+// screen keeps one of these while it is open and hands it the events of those modes.
+class ShopOnCombat {
+public:
+    virtual ~ShopOnCombat() = default;
+    // The screen's Load in a shop mode.
+    virtual void Load(int combatMode) = 0;
+    // A press on the form's picture at (x, y).
+    virtual void MouseDown(int x, int y) = 0;
+    // Where a click reaches place k of the shop's picture (1 to 5 the market's sellers, 1 the
+    // forge's anvil, 0 the way out); false when the shop has no such place.
+    virtual bool PlacePoint(int place, int& x, int& y) const = 0;
+    // Regul_Timer (the walk), Item_Click(index) and List1_Click (the yes / no answer).
+    virtual void Timer() = 0;
+    virtual void ItemClick(int index) = 0;
+    virtual void ListClick() = 0;
+};
+// The shop for the Combat screen `combat`, whose seller value is `seller`.
+std::unique_ptr<ShopOnCombat> MakeShopOnCombat(Screen& combat, int& seller);
+// Is CombatMode one of the shops?
+bool IsShopMode(int combatMode);
+
+// The board's handlers that the items part answers: the item list and the panel's gold and
+// resources icons (Inventaire_Click, Image7_Click, Image15_Click), the class capacity
+// (Capacity_Click) and the Magic button (Magic_Click).
+void AddItemHandlersToBoard(Screen& board);
+// A board spell waiting for its target gets one: character t's icon was clicked (Glace
+// noire, Armagueddon, Envoutement), or the cell at column, row (from 1) of the displayed
+// zone (Bloc: the caster's obstacle goes there).
+void CompleteSpellOnCharacter(int t);
+void CompleteSpellOnCell(int column, int row);
 
 // The end screen, without waiting (the fifth tower floor was won by CurrentCharacter).
 void OpenEndScreen();

@@ -50,7 +50,7 @@ protected:
     }
     Screen* shop() { return Ui::Get().Find("Combat"); }
     // The shop's values the open Combat screen holds.
-    ShopState& State() { return dynamic_cast<CombatForm&>(*shop()).shop; }
+    ShopState& State() { return ShopStateOf(*dynamic_cast<CombatForm&>(*shop()).shop); }
     std::string Items() { return ToUtf8(rec::ItemsText(1)); }
     std::string GoldField() { return ToUtf8(rec::ReadText(1, rec::kGold, rec::kGoldWidth)); }
 

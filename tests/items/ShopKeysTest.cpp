@@ -10,7 +10,7 @@ namespace {
 std::string WalkState(Screen& s) {
     std::string out = std::to_string(s.C("Perso").left) + "," + std::to_string(s.C("Perso").top) +
                       (s.C("Regul").enabled ? " walking" : " still") + " seller " +
-                      std::to_string(dynamic_cast<CombatForm&>(s).shop.seller) + " [" + s.C("Message").caption + "]";
+                      std::to_string(ShopStateOf(*dynamic_cast<CombatForm&>(s).shop).seller) + " [" + s.C("Message").caption + "]";
     for (int i = 0; i <= 21; ++i)
         if (s.C("Item", i).visible) out += " " + s.C("Item", i).caption;
     return out;

@@ -1,5 +1,6 @@
 // The spell dialog: which rows a caster sees, which it can pay for, and the immediate spells.
 #include "items/SpellFixture.h"
+#include "ui/Navigation.h"
 
 namespace {
 

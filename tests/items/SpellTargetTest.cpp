@@ -1,5 +1,6 @@
 // Completing the targeted board spells on a character or a cell.
 #include "items/SpellFixture.h"
+#include "ui/Navigation.h"
 
 namespace {
 
