@@ -11,6 +11,7 @@
 #include "ai/Memory.h"
 #include "ai/Paths.h"
 #include "ai/Screens.h"
+#include "rules/BoardMap.h"
 #include "rules/Enemies.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/MapTables.h"
@@ -238,9 +239,7 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
 
 Obstacles BoardObstacles() {
     Obstacles o;
-    if (Ui::Get().Find("frmJeu"))
-        for (int i = 1; i <= 16; ++i)
-            if (gb.BlockZone[i]) o.push_back(Spot{gb.BlockZone[i], gb.BlockX[i], gb.BlockY[i]});
+    for (const map::Cell& cell : StandingObstacles()) o.push_back(Spot{cell.zone, cell.column, cell.row});
     return o;
 }
 

@@ -40,24 +40,10 @@ void AtTowerDoor(int c) {
 }
 
 // The obstacles standing on the map.
-struct MapObstacles {
-    map::Cell cells[16];
-    int count = 0;
-    reach::Obstacles All() const { return reach::Obstacles(cells, static_cast<size_t>(count)); }
-};
-
-MapObstacles Obstacles() {
-    MapObstacles o;
-    if (Jeu())
-        for (int i = 1; i <= 16; ++i)
-            if (gb.BlockZone[i] != 0) o.cells[o.count++] = map::Cell{gb.BlockZone[i], gb.BlockX[i], gb.BlockY[i]};
-    return o;
-}
-
 // The direction command (dx, dy) for the current character where it stands now.
 reach::DirectionStep Step(int dx, int dy) {
     const int c = gd.CurrentCharacter;
-    return reach::Direction(reach::Standing(c), dx, dy, rec::ClassNumber(c), gd.MovesLeft != 0, Obstacles().All());
+    return reach::Direction(reach::Standing(c), dx, dy, rec::ClassNumber(c), gd.MovesLeft != 0, StandingObstacles());
 }
 
 }  // namespace

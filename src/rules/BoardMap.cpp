@@ -55,6 +55,14 @@ void PlaceObstacle(int i, int zone, int column, int row) {
     ShowObstacle(i, gb.DisplayedZone);
 }
 
+std::vector<map::Cell> StandingObstacles() {
+    std::vector<map::Cell> cells;
+    if (!CurrentBoardView()) return cells;
+    for (int i = 1; i < static_cast<int>(gb.BlockZone.size()); ++i)
+        if (gb.BlockZone[i] != 0) cells.push_back(map::Cell{gb.BlockZone[i], gb.BlockX[i], gb.BlockY[i]});
+    return cells;
+}
+
 void ShowObstacle(int i, int z) {
     if (BoardView* view = CurrentBoardView()) view->DrawObstacle(i, z);
 }
