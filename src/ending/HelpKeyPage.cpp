@@ -116,7 +116,8 @@ const std::vector<Section>& Sections() {
              {{{"frmBegin", "MNU_Load"}, {"frmJeu", "MNU_JeuReprendre"}}, "reprendre une partie", "load a game"}},
             {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
              {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
-             {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},
+             {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"},
+             {{{"frmBegin", "MNU_Continue"}}, "reprendre la dernière partie", "continue the last game"}},
         }},
     };
     return sections;

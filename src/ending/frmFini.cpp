@@ -1,5 +1,6 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
+#include "ui/GameRecord.h"
 #include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -55,4 +56,7 @@ private:
 
 }  // namespace
 
-void OpenEndScreen() { Ui::Get().Show(std::make_unique<FrmFini>()); }
+void OpenEndScreen() {
+    TellGameEnded("won");
+    Ui::Get().Show(std::make_unique<FrmFini>());
+}

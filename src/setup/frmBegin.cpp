@@ -3,6 +3,7 @@
 
 #include "setup/FairePerso.h"
 #include "setup/Legend.h"
+#include "setup/TitleRecord.h"
 #include "setup/TitleScreen.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -82,6 +83,7 @@ void frmBegin::AddMenus() {
     Add(Kind::Menu, "MNU_File");
     Add(Kind::Menu, "MNU_New").parent = "MNU_File";
     AddLoadEntry(*this);
+    AddTitleRecordEntries(*this);
     Control& sep = Add(Kind::Menu, "MNU_Sep");
     sep.parent = "MNU_File";
     sep.separator = true;
@@ -137,6 +139,7 @@ void frmBegin::SetMenuCaptions() {
     C("MNU_File").caption = Msg(15);
     CaptionHelpKeys(*this);
     CaptionSaveEntries(*this);
+    RefreshTitleRecordEntries(*this);
 }
 
 void frmBegin::ChooseLanguage(int entry) {
