@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "record/RecordFolder.h"
 #include "record/RecordSwitch.h"
@@ -129,7 +130,7 @@ TEST(RecordSwitchText, OnlyTheGamesOwnLinesTurnTheRecordOff) {
     EXPECT_FALSE(RecordingOnIn("\n# a note\n\nrecord-games off\n"));
     EXPECT_TRUE(RecordingOnIn("record-games off\nrecord-games on\n"));  // the last word counts
     // Anything odd is the default: records on.
-    for (const std::string odd : {"", "record-games", "record-games Off", "record-games  off", " record-games off",
+    for (const std::string& odd : std::vector<std::string>{"", "record-games", "record-games Off", "record-games  off", " record-games off",
                                   "record-games off extra", "record-games=off", "record-games 0",
                                   "record-games off\ncolour blue\n", "record-games off\n\x01\n",
                                   std::string("record-games off\0", 17)}) {
