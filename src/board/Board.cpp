@@ -9,22 +9,12 @@
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
 #include "state/Text.h"
-#include "ui/GameRecord.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
 
-frmJeu::~frmJeu() {
-    // Only a board the player closes ends its game: one dropped with the program (or a run of
-    // the tests) leaves its record to be continued.
-    gameEndTold_ = true;
-    Unload();
-}
+frmJeu::~frmJeu() { Unload(); }
 
 void frmJeu::Unload() {
-    if (!gameEndTold_) {
-        gameEndTold_ = true;
-        TellGameEnded("left");
-    }
     if (CurrentPanelView() == this) SetPanelView(nullptr);
     if (CurrentBoardView() == this) SetBoardView(nullptr);
 }
@@ -71,10 +61,7 @@ void frmJeu::SetPicture(const std::string& control, const std::string& picture) 
 
 frmJeu* Jeu() { return dynamic_cast<frmJeu*>(Ui::Get().Find("frmJeu")); }
 
-void OpenBoard() {
-    Ui::Get().Show(std::make_unique<frmJeu>());
-    TellGameStarted();
-}
+void OpenBoard() { Ui::Get().Show(std::make_unique<frmJeu>()); }
 
 void CloseBoard() {
     if (frmJeu* b = Jeu()) Ui::Get().Close(*b);

@@ -65,8 +65,6 @@ private:
     // Draws the board from the shared state and these values of its own (BoardResume.cpp).
     void Resume(const BoardState& values);
     const BoardState* resume_ = nullptr;
-    // The game's end was told (or is not to be: the board dropped with the program).
-    bool gameEndTold_ = false;
 };
 
 // The panel's magic points of the shown character, beside the action buttons (ShowMagicPoints

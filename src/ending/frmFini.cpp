@@ -1,6 +1,5 @@
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
-#include "ui/GameRecord.h"
 #include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -56,7 +55,4 @@ private:
 
 }  // namespace
 
-void OpenEndScreen() {
-    TellGameEnded("won");
-    Ui::Get().Show(std::make_unique<FrmFini>());
-}
+void OpenEndScreen() { Ui::Get().Show(std::make_unique<FrmFini>()); }

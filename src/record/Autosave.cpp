@@ -117,7 +117,6 @@ void InstallAutosave(AutosaveSetup setup) {
         };
         hooks.continueLast = Continue;
         hooks.gameStarted = StartRecord;
-        hooks.gameEnded = EndRecord;
     }
     SetGameRecordHooks(std::move(hooks));
 }

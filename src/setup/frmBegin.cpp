@@ -7,6 +7,7 @@
 #include "setup/TitleScreen.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "ui/GameRecord.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
 
@@ -155,6 +156,8 @@ void frmBegin::NewGame() {
     Music().Command("close");
     Ui::Get().Close(*this);
     Ui::Get().ShowModal(MakeFairePerso());
+    // The game starts once its set-up is closed: the board alone, between two actions.
+    if (Ui::Get().Find("frmJeu")) TellGameStarted();
 }
 
 std::unique_ptr<Screen> MakeFrmBegin() { return std::make_unique<frmBegin>(); }

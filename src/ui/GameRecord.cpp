@@ -35,10 +35,6 @@ void TellGameStarted() {
     if (Hooks().gameStarted) Hooks().gameStarted();
 }
 
-void TellGameEnded(const std::string& reason) {
-    if (Hooks().gameEnded) Hooks().gameEnded(reason);
-}
-
 std::string ContinueEntryCaption() {
     return English() ? "&Continue the last game" : "Reprendre la &dernière partie";
 }

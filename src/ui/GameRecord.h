@@ -1,7 +1,7 @@
 #pragma once
 // What the screens ask of the game's record, which lives above them: whether a game is being
 // recorded and the player's switch for it, whether an unfinished record can be continued and
-// continuing it, and the moments a game starts and ends. The program sets the hooks at start
+// continuing it, and the moment a game starts. The program sets the hooks at start
 // (src/app, and the driver when asked to keep records); with none set nothing is recorded,
 // Continue is never offered and the switch reads "on".
 #include <functional>
@@ -15,10 +15,10 @@ struct GameRecordHooks {
     std::function<bool()> canContinue;
     // Continues the last unfinished game (from the title, inside its menu's handler).
     std::function<void()> continueLast;
-    // The board opened on a game (a new one after set-up, or a loaded one).
+    // A game started on the board, alone and between two actions (a new one once its set-up
+    // closed, or a loaded one). The record ends by itself with the game (the end screen, the
+    // board closed): the record's core watches for it.
     std::function<void()> gameStarted;
-    // The game on the board ended: "won" (the end screen) or "left" (the board closed).
-    std::function<void(const std::string& reason)> gameEnded;
 };
 
 void SetGameRecordHooks(GameRecordHooks hooks);
@@ -30,7 +30,6 @@ void SetRecordingSwitch(bool on);
 bool ContinueOffered();
 void ContinueLastGame();
 void TellGameStarted();
-void TellGameEnded(const std::string& reason);
 
 // The title's and the board's entries, in the current language: "Continue the last game" and
 // the switch "Record the games" (a mark while on).
