@@ -6,8 +6,6 @@
 #include "driver/Driver.h"
 #include "driver/Options.h"
 #include "platform/SdlServices.h"
-#include "record/Autosave.h"
-#include "record/ContinueGame.h"
 #include "state/Random.h"
 #include "ui/Navigation.h"
 #include "view/Pictures.h"
@@ -18,7 +16,7 @@ int main(int argc, char** argv) {
     DriverOptions options;
     std::string error;
     if (!ReadOptions(argc, argv, options, error)) {
-        std::cerr << "error: " << error << "\nusage: quelmor-driver [--seed N] [--snap DIR] [--scale F] [--saves DIR] < script.txt\n";
+        std::cerr << "error: " << error << "\nusage: quelmor-driver [--seed N] [--snap DIR] [--scale F] < script.txt\n";
         return 2;
     }
     rnd::FixSeed(options.seed);
@@ -27,14 +25,6 @@ int main(int argc, char** argv) {
     Driver driver(std::cin, std::cout, std::cerr);
     driver.SetSnapFolder(options.snap);
     driver.SetSnapScale(options.scale);
-    // Given a saves' folder, the game keeps its records there as the window does.
-    if (!options.saves.empty()) {
-        driver.services().savesFolder = options.saves;
-        record::AutosaveSetup autosave;
-        autosave.savesFolder = options.saves;
-        autosave.engine = record::CoreEngine({});
-        record::InstallAutosave(std::move(autosave));
-    }
     driver.SetOpening([] { OpenTitleScreen(); });
     return driver.Run();
 }

@@ -197,8 +197,8 @@ void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
 void QtHost::Quit() { QCoreApplication::exit(0); }
 
 void QtHost::TakeOver() {
-    const long long now = Ui::Get().Now();
-    if (now > Elapsed()) clockShift_ = now - clock_.elapsed();
+    // The replay ran the game's clock from its own start: the window's time follows it on.
+    clockShift_ = Ui::Get().Now() - clock_.elapsed();
     for (Screen* screen : Ui::Get().OpenScreens())
         if (!screen->closed && !WindowOf(*screen)) ScreenOpened(*screen);
     Changed();

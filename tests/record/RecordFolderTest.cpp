@@ -58,7 +58,7 @@ TEST_F(RecordFolder, ARecordIsFinishedOnlyWhenItsLastWholeLineIsAnEnd) {
 TEST_F(RecordFolder, AFileThatDoesNotStartAsARecordIsNone) {
     EXPECT_EQ(RecordState(Write("game-a.qrec", "")), RecordEnd::NotARecord);
     EXPECT_EQ(RecordState(Write("game-b.qrec", "quelmor-recordX\nend won\n")), RecordEnd::NotARecord);
-    EXPECT_EQ(RecordState(Write("game-c.qrec", std::string("\0\x01\xff garbage\n", 14))), RecordEnd::NotARecord);
+    EXPECT_EQ(RecordState(Write("game-c.qrec", std::string("\0\x01\xff garbage\n", 12))), RecordEnd::NotARecord);
     EXPECT_EQ(RecordState((folder_ / "missing.qrec").string()), RecordEnd::NotARecord);
     fs::create_directories(folder_ / "game-dir.qrec");
     EXPECT_EQ(RecordState((folder_ / "game-dir.qrec").string()), RecordEnd::NotARecord);
