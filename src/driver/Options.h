@@ -1,5 +1,5 @@
 #pragma once
-// The driver's command line: quelmor-driver [--seed N] [--snap DIR] [--scale F].
+// The driver's command line: quelmor-driver [--seed N] [--snap DIR] [--scale F] [--replay FILE].
 #include <cstdint>
 #include <string>
 
@@ -7,6 +7,7 @@ struct DriverOptions {
     uint64_t seed = 1;     // the dice's seed
     std::string snap;      // where `snap NAME` writes ("" = no snaps)
     double scale = 1;      // the factor by which snaps are painted
+    std::string replay;    // --replay FILE: check that record from end to end, and nothing else
 };
 
 // The largest factor for snaps: the board at 8× is a picture of 6336 × 4560 pixels.
