@@ -120,11 +120,10 @@ TEST(Record, SavesAndLoadsAreReplayedFromTheRecordWithoutTouchingAFile) {
     const fs::path path = Folder() / "saves.qrec", loaded = Folder() / "loaded.quelmor", saved = Folder() / "saved.quelmor";
     RunDriver("newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12\npress frmJeu.Up\nsave " + loaded.string() + "\n");
     ASSERT_TRUE(fs::exists(loaded));
-    // Loaded from the title, played, saved, then the board's close box: the question is
-    // cancelled as the game changed since.
+    // Loaded from the title, played, saved, played on.
     const std::string script = "record " + path.string() + "\nload " + loaded.string() +
                                "\npress frmJeu.Down\nwait 300\nsave " + saved.string() +
-                               "\npress frmJeu.Right\nclose\nclick SaveAsk.Bouton(2)\nclick frmJeu.EndTurn\ndump\n";
+                               "\npress frmJeu.Left\npress frmJeu.Left\nclick frmJeu.EndTurn\ndump\n";
     const std::string original = StateOf(DumpLine(RunDriver(script)));
     ASSERT_FALSE(original.empty());
     const std::string text = ReadAll(path);
@@ -134,6 +133,10 @@ TEST(Record, SavesAndLoadsAreReplayedFromTheRecordWithoutTouchingAFile) {
     fs::remove(loaded);
     EXPECT_EQ(StateOf(DumpLine(RunDriver("replay " + path.string() + "\ndump\n"))), original);
     EXPECT_FALSE(fs::exists(saved));
+    // The board left without saving: the record ends.
+    RunDriver("record " + path.string() + "\nnewgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12\nclose\n"
+              "click SaveAsk.Bouton(1)\n");
+    EXPECT_TRUE(ReadAll(path).ends_with("\nclose frmJeu\nclick SaveAsk.Bouton(1) 0 0 1 0\nend left\n"));
 }
 
 TEST(Record, ADriversChangeBehindThePlayersBackStopsTheReplayThere) {
