@@ -6,6 +6,7 @@
 #include "record/RecordReader.h"
 #include "record/Recorder.h"
 #include "record/Replayer.h"
+#include "save/SaveCommands.h"
 #include "save/SavedGame.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -81,6 +82,8 @@ void ContinueRecord(const std::string& path, const ContinueHost& host,
         if (handedBack) return;
         handedBack = true;
         const ReplayResult r = replay.SoFar();
+        // From here the player's saves and loads are his own, not the record's.
+        SetSaveReplay(SaveReplay{});
         if (host.showAgain) host.showAgain();
         ContinueResult result;
         result.lastLine = r.lines;

@@ -76,7 +76,7 @@ const std::map<std::string, std::set<std::string>> kSharedHeaders = {
 // the shared headers above within the parts' own layer.
 const std::map<std::string, int> kLayers = {
     {"state", 0}, {"ui", 0},  {"rules", 1}, {"board", 2}, {"items", 2}, {"combat", 2}, {"setup", 2},
-    {"ending", 2}, {"save", 2}, {"ai", 3},  {"platform", 3}, {"record", 3}, {"view", 4}, {"driver", 5}, {"app", 6},
+    {"ending", 2}, {"save", 2}, {"ai", 3},  {"record", 3}, {"platform", 3}, {"view", 4}, {"driver", 5}, {"app", 6},
 };
 
 std::vector<std::string> AllFolders() {
