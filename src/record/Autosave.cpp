@@ -113,7 +113,7 @@ void InstallAutosave(AutosaveSetup setup) {
         hooks.setRecordingOn = SetSwitch;
         hooks.canContinue = [] {
             const Autosave& s = State();
-            return s.on && s.writing.empty() && !LastUnfinishedRecord(s.folder).empty();
+            return s.on && !Writing() && !LastUnfinishedRecord(s.folder).empty();
         };
         hooks.continueLast = Continue;
         hooks.gameStarted = StartRecord;

@@ -199,6 +199,8 @@ void Ui::AfterHandler() {
 }
 
 void Ui::Collect() {
-    // Closed screens are deleted only when no handler of theirs can still be running.
-    if (firing_ == 0 && modalDepth_ == 0) closed_.clear();
+    // Closed screens are deleted only when no handler of theirs can still be running (a
+    // handler may close its own screen and go on, e.g. the title's Continue replaying a game).
+    if (firing_ == 0 && modalDepth_ == 0)
+        std::erase_if(closed_, [](const std::unique_ptr<Screen>& s) { return !s->Handling(); });
 }
