@@ -148,6 +148,7 @@ int main(int argc, char** argv) {
     record::AutosaveSetup autosave;
     autosave.savesFolder = services.SavesFolder();
     autosave.engine = record::CoreEngine({[&host] { host.TakeOver(); }, nullptr, nullptr});
+    autosave.afterInput = [&app](std::function<void()> work) { QTimer::singleShot(0, &app, std::move(work)); };
     record::InstallAutosave(std::move(autosave));
     fonts.Wait();  // the title lays out its text
     OpenTitleScreen();

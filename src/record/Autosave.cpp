@@ -115,7 +115,10 @@ void InstallAutosave(AutosaveSetup setup) {
             const Autosave& s = State();
             return s.on && !Writing() && !LastUnfinishedRecord(s.folder).empty();
         };
-        hooks.continueLast = Continue;
+        hooks.continueLast = [] {
+            if (State().setup.afterInput) State().setup.afterInput(Continue);
+            else Continue();
+        };
         hooks.gameStarted = StartRecord;
     }
     SetGameRecordHooks(std::move(hooks));

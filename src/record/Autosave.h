@@ -45,6 +45,10 @@ struct AutosaveSetup {
     std::string savesFolder;   // "" for none: nothing is kept, the entries are not shown
     RecordEngine engine;
     std::function<std::time_t()> clock = [] { return std::time(nullptr); };
+    // Runs Continue once the title's menu or key has been handled (the window: from its event
+    // loop, so that the game taken up is nobody's input in progress and a computer party's
+    // dialog left open is answered by the computer). Empty: at once, inside the handler.
+    std::function<void(std::function<void()>)> afterInput;
 };
 
 // Sets the game's record hooks (ui/GameRecord.h) to keep records as set up here.

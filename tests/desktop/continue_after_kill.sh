@@ -35,7 +35,8 @@ keys() {
     w=$(window '^Quelmor$')
     [[ -n $w ]] || fail "no game window"
     xdotool windowactivate --sync "$w" 2> /dev/null || true
-    for k in "$@"; do xdotool key --window "$w" "$k"; sleep 0.35; done
+    # A key may close the window it was sent to (Ctrl+R closes the title): the next goes on.
+    for k in "$@"; do xdotool key --window "$w" "$k" 2> /dev/null || true; sleep 0.35; done
 }
 kill_game() { kill -9 "$run"; wait "$run" 2> /dev/null || true; }
 take_up() {
@@ -45,7 +46,7 @@ take_up() {
     keys alt+f
     shoot "$1"
     keys Escape ctrl+r
-    sleep 2
+    sleep 3
 }
 
 # A game of two persons: a few steps and two turns ended, then killed.
