@@ -28,6 +28,8 @@ Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in)
 }
 
 Driver::~Driver() {
+    // A record the script started ends with it: the time since its last input counts.
+    record::StopRecording("");
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     Ui::Get().SetHost(nullptr);

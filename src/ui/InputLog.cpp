@@ -77,7 +77,12 @@ Fresh::Fresh() : depth_(L().depth) {
     L().depth = 0;
 }
 
-Fresh::~Fresh() { L().depth = depth_; }
+Fresh::~Fresh() {
+    // Closed by a timer tick in the middle of a wait: the handler that opened it goes on at
+    // once, so the wait up to here ends before whatever comes next.
+    if (L().quiet == 0) WriteWait();
+    L().depth = depth_;
+}
 
 Quiet::Quiet() { ++L().quiet; }
 

@@ -52,7 +52,8 @@ public:
 };
 
 // A modal dialog's or a pop-up's own interaction: the player's inputs there are outermost again.
-// A dialog opened by a timer tick first has the wait up to that tick written.
+// A dialog opened by a timer tick first has the wait up to that tick written; one that a tick
+// closes has the wait up to its end written before what follows (its opener goes on only then).
 class Fresh {
 public:
     Fresh();

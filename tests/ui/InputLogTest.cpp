@@ -128,6 +128,25 @@ TEST_F(InputLogTest, ADialogOpenedByATimerHasTheWaitUpToItsTickBeforeItsOwnInput
     EXPECT_EQ(lines, (Lines{"wait 100", "wait 30", "click Dialog.OK 5 5 1 0", "wait 120", "click Board.B 0 0 1 0"}));
 }
 
+TEST_F(InputLogTest, ADialogClosedByATimerEndsItsWaitBeforeItsOpenerGoesOn) {
+    // The dialog closes itself at its tick, 200 ms in, within a wait of 500: its opener clicks.
+    host.modal = [](Screen& dialog) {
+        Control& close = dialog.Add(Kind::Timer, "Shut");
+        dialog.On("Shut_Timer", [&dialog](const EventArgs&) { Ui::Get().Close(dialog); });
+        dialog.StartTimer(close, 200);
+        Ui::Get().SyncTimers();
+        Ui::Get().AdvanceTo(Ui::Get().Now() + 500);
+    };
+    board->On("B_Click", [this](const EventArgs&) {
+        Ui::Get().ShowModal(std::make_unique<Dialog>());
+        board->Click("Hidden");  // the opener goes on (a handler's own input: not written)
+    });
+    board->Click("B");
+    Ui::Get().AdvanceTo(Ui::Get().Now() + 100);
+    board->Click("B");
+    EXPECT_EQ(lines, (Lines{"click Board.B 0 0 1 0", "wait 500", "wait 100", "click Board.B 0 0 1 0", "wait 500"}));
+}
+
 TEST_F(InputLogTest, APopupMenuWritesItsChoiceOrItsDismissal) {
     host.popup = [](Screen& s) { s.Menu("Entry(0)"); };
     board->On("B_Click", [this](const EventArgs&) { Ui::Get().Popup(*board, "MNU_Pop", 5, 5); });
