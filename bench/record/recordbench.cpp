@@ -119,7 +119,10 @@ int Kill(int points) {
         "newgame \"A\" 4,8,12,16 \"B\" 3,7,11,15 \"C\" 2,6,10,14 \"D\" 1,5,9,13\ncomputer 1\ncomputer 2\ncomputer 3\n"
         "computer 4\nplay 6000\n";
     const fs::path whole = work / "whole.qrec", cut = work / "cut.qrec", script = work / "kill.txt";
+    const auto began = std::chrono::steady_clock::now();
     RunDriver("record " + whole.string() + "\n" + game);
+    // The kills fall anywhere in the time a whole run takes.
+    const int runMs = static_cast<int>(Ms(began));
     const std::vector<std::string> all = WholeLines(ReadAll(whole));
     WriteAll(script, "record " + cut.string() + "\n" + game);
     std::mt19937 pick(20261210);
@@ -138,7 +141,7 @@ int Kill(int points) {
         }
         for (int i = 0; i < 500 && (!fs::exists(cut) || fs::file_size(cut) < 200); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(0, 3000)(pick)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(0, runMs)(pick)));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
         const std::string text = ReadAll(cut);
@@ -200,6 +203,8 @@ int Speed(long long events) {
 // One mutation of a record's text.
 std::string Mutate(const std::string& text, std::mt19937& rng) {
     std::vector<std::string> lines = WholeLines(text);
+    // A record cut down to nothing grows a line again.
+    if (lines.empty()) return text + "wait 10\n";
     auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
     std::string out;
     switch (pick(8)) {
