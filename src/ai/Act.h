@@ -1,8 +1,7 @@
 #pragma once
-// Carries out one of the computer's decisions on the open screens, in the window: the same
-// calls the scripted driver makes for `press`, `click`, `select`, `menu` and `close`; a
-// `wait` does nothing (time passes by itself). The line is read as the driver reads its
-// scripts (ui/CommandLine.h). False when it is none of these.
+// Carries out one of the computer's decisions on the open screens, in the window, through the
+// same code as the scripted driver's input commands (ui/InputCommand.h); a `wait` does nothing
+// (time passes by itself). False when the line cannot be followed.
 #include <string>
 
 class Screen;

@@ -15,6 +15,9 @@
 
 #include "platform/FontWarmUp.h"
 #include "platform/SdlServices.h"
+#include "record/Autosave.h"
+#include "record/ContinueGame.h"
+#include "record/Recorder.h"
 #include "state/Classes.h"
 #include "ui/KeyBindings.h"
 #include "ui/Navigation.h"
@@ -140,10 +143,20 @@ int main(int argc, char** argv) {
                         [&services](bool m) { services.SetEffectsMuted(m); }},
                        scale);
     Ui::Get().SetHost(&host);
+    // The records of the games played, in the saves' folder, and Continue on the title: after
+    // a replay the windows show the game again, and a dialog left open goes to the player.
+    record::AutosaveSetup autosave;
+    autosave.savesFolder = services.SavesFolder();
+    autosave.engine = record::CoreEngine({[&host] { host.TakeOver(); }, nullptr, nullptr});
+    autosave.afterInput = [&app](std::function<void()> work) { QTimer::singleShot(0, &app, std::move(work)); };
+    record::InstallAutosave(std::move(autosave));
     fonts.Wait();  // the title lays out its text
     OpenTitleScreen();
     if (const char* demo = std::getenv("QUELMOR_DEMO_BOARD")) StartDemoGame(std::clamp(std::atoi(demo), 2, 4));
     int status = app.exec();
+    // A game still on the board is left to be continued: its record ends here without an end.
+    if (record::Recording()) record::StopRecording("");
+    record::RemoveAutosave();
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     Ui::Get().SetHost(nullptr);

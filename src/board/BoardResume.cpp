@@ -11,9 +11,13 @@
 #include "board/frmJeu.h"
 #include "state/GlobalDecl.h"
 #include "state/SharedRules.h"
+#include "ui/GameRecord.h"
 #include "ui/Ui.h"
 
-void ResumeBoard(const BoardState& values) { Ui::Get().Show(std::make_unique<frmJeu>(&values)); }
+void ResumeBoard(const BoardState& values) {
+    Ui::Get().Show(std::make_unique<frmJeu>(&values));
+    TellGameStarted();
+}
 
 void frmJeu::Resume(const BoardState& values) {
     const BoardState v = values;   // the values may be gb's own

@@ -11,6 +11,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Status.h"
 #include "ui/Contrast.h"
+#include "ui/InputLog.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -102,6 +103,7 @@ void AddHandOverControls(frmJeu& b) {
 void ShowTurnBanner() {
     frmJeu* b = Jeu();
     if (!b) return;
+    input_log::HandOver();  // a record being written is made safe on disk at each hand-over
     const int c = gd.CurrentCharacter;
     const int player = Controller(c);
     const Rgb color = PlayerColor(rec::Owner(player));

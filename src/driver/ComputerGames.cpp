@@ -9,7 +9,9 @@
 #include "ai/RandomParty.h"
 #include "driver/Driver.h"
 #include "board/frmJeu.h"
+#include "driver/Dump.h"
 #include "driver/Invariants.h"
+#include "record/Recorder.h"
 #include "setup/frmBegin.h"
 #include "state/CharacterRecord.h"
 #include "state/GlobalDecl.h"
@@ -34,7 +36,9 @@ std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
         line += " \"P" + std::to_string(p + 1) + "\" ";
         for (int k = 0; k < per; ++k) line += (k ? "," : "") + std::to_string(classes[next++]);
     }
-    std::vector<std::string> lines{line};
+    std::vector<std::string> lines;
+    if (!o.recordPath.empty()) lines.push_back("record \"" + o.recordPath + "\"");
+    lines.push_back(line);
     for (int p = 0; p < o.players; ++p)
         lines.push_back("computer " + std::to_string(p + 1) + (p < static_cast<int>(o.computer.size()) && o.computer[p] ? "" : " off"));
     return lines;
@@ -123,6 +127,8 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
         int status = driver.Run();
         if (status != 0 && result.failure.empty()) result.failure = "the driver stopped: " + err.str();
         result.standing = Standing(o.players);
+        record::StopRecording("");
+        result.finalState = DumpState(driver.popupScreen(), driver.popupMenu());
     }
     return result;
 }

@@ -18,6 +18,8 @@ struct ComputerGameOptions {
     // Called before each of the computer's decisions with the pop-up in front (or null): the
     // bench times decisions in other situations there. It must leave the game as it found it.
     std::function<void(Screen* popup)> beforeDecision;
+    // Where the game's record is written, from the title screen on ("" = none).
+    std::string recordPath;
 };
 
 struct ComputerGameResult {
@@ -29,6 +31,9 @@ struct ComputerGameResult {
     std::string standing;
     // Milliseconds the computer took for each of its decisions.
     std::vector<float> decisionMs;
+    // The driver's dump of the game as it stands at the end (the dump's own keys for what the
+    // screens asked of the platform left out).
+    std::string finalState;
 };
 
 ComputerGameResult RunComputerGame(const ComputerGameOptions& options);

@@ -1,6 +1,7 @@
 #include "driver/Driver.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include <QDir>
 #include <QImage>
@@ -8,12 +9,15 @@
 #include "ai/Computer.h"
 #include "driver/Dump.h"
 #include "driver/Variables.h"
+#include "record/Recorder.h"
+#include "record/Replayer.h"
 #include "save/SaveCommands.h"
 #include "setup/FairePerso.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
 #include "ui/CommandLine.h"
+#include "ui/InputCommand.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "view/Render.h"
@@ -24,6 +28,8 @@ Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in)
 }
 
 Driver::~Driver() {
+    // A record the script started ends with it: the time since its last input counts.
+    record::StopRecording("");
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     Ui::Get().SetHost(nullptr);
@@ -148,6 +154,7 @@ void Driver::Execute(const std::string& raw) {
     };
 
     if (cmd == "rnd") {
+        record::MarkUnfaithful("rnd");
         for (size_t i = 1; i < w.size(); ++i) {
             try {
                 size_t used = 0;
@@ -158,70 +165,27 @@ void Driver::Execute(const std::string& raw) {
                 Fail("rnd: not a fraction: " + w[i]);
             }
         }
-    } else if (cmd == "click" || cmd == "dblclick") {
-        need(2);
-        std::string key = w[1];
-        Screen& s = TargetScreen(key);
-        if (key != "Form") control(s, key);
-        int x = w.size() > 2 ? integer(2) : 0, y = w.size() > 3 ? integer(3) : 0;
-        int button = w.size() > 4 ? integer(4) : 1, shift = w.size() > 5 ? integer(5) : 0;
-        if (cmd == "click") s.Click(key, x, y, button, shift);
-        else s.DblClick(key, x, y);
-    } else if (cmd == "select" || cmd == "dblselect") {
-        need(3);
-        std::string key = w[1];
-        Screen& s = TargetScreen(key);
-        control(s, key);
-        s.Select(key, integer(2), cmd == "dblselect");
-    } else if (cmd == "tab") {
-        need(3);
-        std::string key = w[1];
-        Screen& s = TargetScreen(key);
-        control(s, key);
-        s.Tab(key, integer(2));
-    } else if (cmd == "menu") {
-        need(2);
-        std::string key = w[1];
-        if (popupScreen_) {
-            Screen* s = popupScreen_;
-            Control& c = control(*s, key);
-            if (c.parent != popupMenu_) Fail("menu " + key + " is not in the open pop-up " + popupMenu_);
+    } else if (IsInputCommand(cmd)) {
+        // A player's input: the same code as the computer's decisions and the record's events.
+        PopupWait popup{popupScreen_, popupMenu_};
+        std::string fault;
+        const bool followed = ApplyInput(line, popup, InputCheck::Script, fault);
+        if (!popup.screen && popupScreen_) {
             popupScreen_ = nullptr;
             popupMenu_.clear();
-            s->Menu(key);
-        } else {
-            Screen& s = TargetScreen(key);
-            control(s, key);
-            s.Menu(key);
         }
-    } else if (cmd == "key") {
-        need(3);
-        std::string key = w[1];
-        Screen& s = TargetScreen(key);
-        control(s, key);
-        s.Type(key, w[2]);
-    } else if (cmd == "enter") {
-        need(2);
-        std::string key = w[1];
-        Screen& s = TargetScreen(key);
-        control(s, key);
-        s.Enter(key);
+        if (!followed) Fail(fault);
     } else if (cmd == "call") {
         need(2);
         std::string handler = w[1];
         Screen& s = TargetScreen(handler);
         std::vector<int> args;
         for (size_t i = 2; i < w.size(); ++i) args.push_back(integer(i));
+        record::MarkUnfaithful("call");
         if (!s.Call(handler, args)) Fail("no handler " + handler + " on " + s.Name());
-    } else if (cmd == "wait") {
-        need(2);
-        int ms = integer(1);
-        if (ms < 0) Fail("wait: negative time");
-        if (ms > kLongestWait)
-            Fail("wait: longer than " + std::to_string(kLongestWait) + " ms (an hour); split it into shorter waits");
-        Ui::Get().AdvanceTo(Ui::Get().Now() + ms);
     } else if (cmd == "set") {
         need(3);
+        record::MarkUnfaithful("set");
         if (!SetVariable(w[1], w[2])) Fail("set: no variable " + w[1] + " for value " + w[2]);
     } else if (cmd == "computer") {
         need(2);
@@ -250,22 +214,6 @@ void Driver::Execute(const std::string& raw) {
         if (line < 0) Fail("newgame: class " + w[1] + " is not in the list any more");
         s->Select("List1", line);
         s->Click("ajouter");
-    } else if (cmd == "close") {
-        if (popupScreen_) {
-            popupScreen_ = nullptr;
-            popupMenu_.clear();
-            return;
-        }
-        Screen* top = Ui::Get().Top();
-        if (!top) Fail("close: no screen is open");
-        if (top->HasHandler("Form_QueryClose")) top->Run("Form_QueryClose", EventArgs{});
-        else Ui::Get().Close(*top);
-    } else if (cmd == "press") {
-        // A key on the top screen, as the window delivers it.
-        need(2);
-        std::string key = w[1];
-        Screen& s = TargetScreen(key);
-        Ui::Get().PressKey(s, key);
     } else if (cmd == "screen") {
         out_ << ScreenList() << "\n";
     } else if (cmd == "dump") {
@@ -296,6 +244,18 @@ void Driver::Execute(const std::string& raw) {
         if (cmd == "save") RequestSave();
         else RequestLoad();
         services_.fileAnswers.clear();
+    } else if (cmd == "record") {
+        need(2);
+        std::string why;
+        if (!record::StartRecording(w[1], why)) Fail("record: " + why);
+    } else if (cmd == "replay") {
+        need(2);
+        long long most = -1;
+        if (w.size() > 2) {
+            most = integer(2);
+            if (most < 0) Fail("replay: negative count");
+        }
+        Replay(w[1], most);
     } else if (cmd == "quit") {
         throw DriverExit{0};
     } else {
@@ -306,8 +266,21 @@ void Driver::Execute(const std::string& raw) {
 
 void Driver::SetComputerPlayer(int p, bool on) {
     // Inside the set-up screen it is that player's box; OK writes the boxes into the game.
-    if (Screen* setup = ScreenNamed("FairePerso")) SetSetupComputer(*setup, p, on);
-    else gd.ComputerPlayer[p] = on;
+    record::SetComputerParty(p, on);
+}
+
+void Driver::Replay(const std::string& path, long long most) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) Fail("replay: cannot read " + path);
+    popupScreen_ = nullptr;
+    popupMenu_.clear();
+    record::Replayer replay(file);
+    // Where the record stops inside a dialog or a pop-up menu, the script goes on in it.
+    replay.SetDialogLeftOpen([this](Screen& dialog) { RunModal(dialog); });
+    replay.SetPopupLeftOpen([this](Screen& screen, const std::string& menu, int x, int y) { RunPopup(screen, menu, x, y); });
+    const record::ReplayResult result = replay.Run(most);
+    if (!result.Valid()) err_ << "replay " << path << ": " << result.message << "\n";
+    err_.flush();
 }
 
 void Driver::NewGame(const std::vector<std::string>& w) {

@@ -10,6 +10,7 @@
 
 #include "driver/DumpSeen.h"
 #include "ui/Host.h"
+#include "ui/InputCommand.h"
 #include "ui/Services.h"
 
 class Screen;
@@ -64,6 +65,8 @@ private:
     Screen* ScreenNamed(const std::string& name);
     void NewGame(const std::vector<std::string>& words);
     void SetComputerPlayer(int p, bool on);
+    // `replay FILE [N]`: the record's first N events (all), its dialogs reading from it.
+    void Replay(const std::string& path, long long most);
     // The top screen's picture, or that of the open screen named screenName.
     void Snap(const std::string& name, const std::string& screenName = "");
 
@@ -89,5 +92,3 @@ private:
     size_t requestsDumped_ = 0;           // platform requests that an earlier dump showed
 };
 
-// The longest `wait`, in milliseconds: an hour of the game's time.
-constexpr int kLongestWait = 3600000;

@@ -28,7 +28,8 @@ bool Number(const char* text, double& value) {
 bool ReadOptions(int argc, const char* const* argv, DriverOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option != "--seed" && option != "--snap" && option != "--scale") {
+        if (option != "--seed" && option != "--snap" && option != "--scale" && option != "--replay" &&
+            option != "--saves") {
             error = "unknown option " + option;
             return false;
         }
@@ -44,6 +45,10 @@ bool ReadOptions(int argc, const char* const* argv, DriverOptions& options, std:
             }
         } else if (option == "--snap") {
             options.snap = value;
+        } else if (option == "--replay") {
+            options.replay = value;
+        } else if (option == "--saves") {
+            options.saves = value;
         } else {
             double f = 0;
             if (!Number(value, f) || f <= 0 || f > kLargestScale) {

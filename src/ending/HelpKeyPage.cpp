@@ -111,12 +111,13 @@ const std::vector<Section>& Sections() {
         }},
         {"Partout", "Everywhere", {
             {{{{"*", "Help"}}, "cette aide", "this help"},
-             {{{"*", "Journal"}}, "le journal de la partie", "the journal of the game"},
-             {{{"*", "FullScreen"}}, "le plein écran", "full screen"},
-             {{{"frmBegin", "MNU_Load"}, {"frmJeu", "MNU_JeuReprendre"}}, "reprendre une partie", "load a game"}},
-            {{{{"*", "MuteAll"}}, "couper le son", "silence everything"},
-             {{{"*", "MuteMusic"}}, "la musique seule", "the music only"},
-             {{{"*", "MuteEffects"}}, "les bruitages seuls", "the effects only"}},
+             {{{"*", "Journal"}}, "le journal", "the journal"},
+             {{{"frmBegin", "MNU_Load"}, {"frmJeu", "MNU_JeuReprendre"}}, "reprendre une partie", "load a game"},
+             {{{"frmBegin", "MNU_Continue"}}, "la dernière", "the last game"}},
+            {{{{"*", "FullScreen"}}, "plein écran", "full screen"},
+             {{{"*", "MuteAll"}}, "le son", "silence all"},
+             {{{"*", "MuteMusic"}}, "la musique", "music only"},
+             {{{"*", "MuteEffects"}}, "les bruitages", "effects only"}},
         }},
     };
     return sections;

@@ -139,6 +139,21 @@ const Page kFrench[] = {
      "combattant.\n\n"
      "Il ne voit que ce que tout le monde voit sur le plateau, jamais les dés à venir, et ses choix "
      "s'expliquent : avant chaque combat il compte ses chances avec les mêmes dés que le jeu."},
+    {"Parties", "Sauvegarder, reprendre, enregistrer",
+     "Sur le plateau, le bouton au parchemin (Ctrl+S) sauvegarde la partie dans le fichier de votre "
+     "choix ; sur l'écran titre, Fichier, Reprendre une partie (Ctrl+O) la reprend.\n\n"
+     "Pendant une partie, le jeu en tient aussi l'enregistrement : chaque geste des joueurs et de "
+     "l'ordinateur, dés compris, écrit au fil du jeu et mis sur le disque à chaque changement de "
+     "personnage, un fichier par partie dans le dossier records des sauvegardes (par défaut "
+     "~/.local/share/quelmor/saves/records). Rien n'est écrit hors d'une partie. Une partie finie garde "
+     "son enregistrement ; au-delà des 20 plus récents, les plus anciens s'effacent.\n\n"
+     "Si le jeu s'arrête en pleine partie, Fichier, Reprendre la dernière partie ({KEYCONTINUE}) sur "
+     "l'écran titre la rejoue sans l'afficher et la reprend au dernier geste écrit, une fenêtre ouverte "
+     "comprise. Un enregistrement abîmé ou coupé reprend jusqu'à son dernier geste entier, et le jeu dit "
+     "à quelle ligne il s'arrête.\n\n"
+     "Pour ne rien enregistrer, décochez Enregistrer les parties dans le menu Fichier de l'écran titre "
+     "ou dans le menu du plateau ({KEYMENU}) ; le choix est gardé pour les fois suivantes (le fichier "
+     "settings.txt des sauvegardes), et Reprendre la dernière partie n'est plus offert."},
     {"Clavier", "Les touches", "{KEYBOARD}"},
     {"Classes", "Les seize classes", ""},
 };
@@ -259,6 +274,21 @@ const Page kEnglish[] = {
      "fighter.\n\n"
      "It sees only what everybody sees on the board, never the dice to come, and its choices can be "
      "explained: before each fight it counts its chances with the same dice as the game."},
+    {"Games", "Saving, loading, recording",
+     "On the board, the scroll button (Ctrl+S) saves the game to a file of your choice; on the title "
+     "screen, File, Load a game (Ctrl+O) takes it up again.\n\n"
+     "While a game is played, the game also keeps its record: every move of the players and of the "
+     "computer, dice included, written as the game goes and put on the disk at every change of "
+     "character, one file a game in the records folder of the saves (by default "
+     "~/.local/share/quelmor/saves/records). Nothing is written outside a game. A finished game keeps "
+     "its record; beyond the 20 newest, the oldest are removed.\n\n"
+     "If the game stops in the middle of a game, File, Continue the last game ({KEYCONTINUE}) on the "
+     "title screen replays it without showing it and takes it up at the last move written, an open "
+     "window included. A damaged or cut record resumes up to its last whole move, and the game says at "
+     "which line it stops.\n\n"
+     "To record nothing, untick Record the games in the title's File menu or in the board's menu "
+     "({KEYMENU}); the choice is kept for the next times (the saves' settings.txt file), and Continue "
+     "the last game is no longer offered."},
     {"Keyboard", "The keys", "{KEYBOARD}"},
     {"Classes", "The sixteen classes", ""},
 };
@@ -299,6 +329,8 @@ std::string Expand(const char* text) {
                     out += kJournalKey;
                 } else if (word == "KEYMENU") {
                     out += KeyName(BoundKey("frmJeu", "MenuJeu"), HelpInEnglish());
+                } else if (word == "KEYCONTINUE") {
+                    out += KeyName(BoundKey("frmBegin", "MNU_Continue"), HelpInEnglish());
                 } else if (word == "KEYTURN") {
                     out += BoundKey("frmJeu", "MNU_RelaisRevoir");
                 } else if (word == "KEYBOARD") {

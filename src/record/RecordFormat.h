@@ -11,7 +11,13 @@
 //     start save {"version":3,...}  or from a saved game, its whole text on one line
 //     computer 2 on                 a party's player changed (person / computer)
 //     wait 40                       milliseconds of the game's clock (timers fire)
-//     click frmJeu.Image1 96 64 1 0 a player's input, exactly as the driver reads it
+//     start game {"version":3,...}  or from the board's game, changed since it was saved
+//     click frmJeu.Image1 96 64 1 0 a player's input, exactly as the driver reads it; besides the
+//                                   driver's: down, up, move, dblevent, presson, close SCREEN
+//     hurry on                      H: the computer's fights go faster
+//     save / saved NAME / notsaved  the player's save command and what it came to
+//     load / start save ... / notloaded   the player's load command and what it came to
+//     unfaithful set                the driver changed the game here: a replay stops
 //     ...
 //     end won                       the game ended (won, left); no line follows
 //

@@ -7,6 +7,7 @@
 #include "save/SaveCommands.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "ui/GameRecord.h"
 #include "ui/KeyBindings.h"
 #include "ui/Navigation.h"
 #include "ui/Screen.h"
@@ -32,9 +33,12 @@ struct Entry {
 // In the menu's order; an entry without a name is a separator, and the languages stand where
 // the entry named kLanguageEntry is.
 constexpr const char* kLanguageEntry = "MNU_JeuLangue";
+// The switch for the game's record, worded as on the title (ui/GameRecord.h).
+constexpr const char* kRecordEntry = "MNU_JeuEnregistrer";
 constexpr Entry kEntries[] = {
     {"MNU_JeuSauver", "&Sauvegarder la partie...", "&Save the game...", "Ctrl+S"},
     {"MNU_JeuReprendre", "&Reprendre une partie...", "&Load a game...", ""},
+    {kRecordEntry, "", "", ""},
     {nullptr, "", "", ""},
     {kLanguageEntry, "", "", ""},
     {nullptr, "", "", ""},
@@ -84,6 +88,7 @@ void RunEntry(Screen& board, const std::string& key) {
     else if (name == "MNU_JeuAide") board.Run("MNU_AideRegles_Click", EventArgs{});
     else if (name == "MNU_JeuJournal") board.Run("MNU_AideJournal_Click", EventArgs{});
     else if (name == "MNU_JeuQuitter") RequestLeaveBoard(board);
+    else if (name == kRecordEntry) SetRecordingSwitch(!RecordingSwitchOn());
     for (const Switch& s : kSwitches)
         if (name == s.name) RunProgramAction(s.action, board);
 }
@@ -95,6 +100,9 @@ void MarkEntries(Screen& board) {
                                                            : !ProgramSwitchOn(s.action, board);
         board.C(s.name).checked = on;
     }
+    Control& record = board.C(kRecordEntry);
+    record.visible = RecordingSwitchShown();
+    record.checked = RecordingSwitchOn();
     for (int n = 1; n <= kLanguages; ++n)
         if (Control* lang = board.Find(std::string(kLanguageEntry) + "(" + std::to_string(n - 1) + ")"))
             lang->checked = gd.LanguageOffset == n * 1000;
@@ -171,6 +179,9 @@ void CaptionGameMenu(Screen& board) {
     const bool english = English();
     for (const Entry& e : kEntries)
         if (e.name && !IsLanguages(e)) board.C(e.name).caption = english ? e.english : e.french;
+    Control& record = board.C(kRecordEntry);
+    record.caption = RecordSwitchCaption();
+    record.visible = RecordingSwitchShown();
     board.C(kWord).caption = "Menu";
     board.C(kButton).purpose = english ? "Game menu: save, load, language, full screen, sound, help, journal, quit"
                              : "Menu du jeu : sauvegarder, reprendre, langue, plein écran, son, aide, journal, quitter";

@@ -14,6 +14,7 @@
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
 #include "state/Journal.h"
+#include "ui/InputLog.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -37,6 +38,18 @@ struct Guard {
     Guard() { Busy() = true; }
     ~Guard() { Busy() = false; }
 };
+
+SaveReplay& Replay() {
+    static SaveReplay replay;
+    return replay;
+}
+
+// The saved game's text on one line: its line breaks only separate the values of the JSON.
+std::string OneLine(std::string text) {
+    for (char& ch : text)
+        if (ch == '\n' || ch == '\r') ch = ' ';
+    return text;
+}
 
 // Why the game cannot be saved now; empty when it can.
 std::string WhyNotNow() {
@@ -99,8 +112,10 @@ std::string ReadFault(ReadResult result) {
 
 }  // namespace
 
-bool RequestSave() {
-    if (Busy()) return false;
+namespace {
+
+// The save itself; name is the file's name once it is written.
+bool SaveNow(std::string& name) {
     Guard guard;
     const std::string refusal = WhyNotNow();
     if (!refusal.empty()) {
@@ -140,17 +155,45 @@ bool RequestSave() {
         Ui::Get().MessageBox(Say(SaveText::NotWritten) + SayWriteFault(error));
         return false;
     }
-    TellSaved(FileName(path));
+    name = FileName(path);
+    MarkSaved(name);
+    return true;
+}
+
+}  // namespace
+
+void MarkSaved(const std::string& name) {
+    TellSaved(name);
     // The journal now holds the notice too: it is part of the game as saved.
     LastSaved() = SaveFileText(CaptureGame());
-    return true;
+}
+
+bool RequestSave() {
+    if (Busy()) return false;
+    // The player's command itself when no input of his brought it (Ctrl+S, the driver's `save`).
+    const input_log::Input input;
+    if (input.Outermost()) input.Write("save");
+    std::string name;
+    if (Replay().save) {
+        if (!Replay().save(name)) return false;
+        MarkSaved(name);
+        return true;
+    }
+    bool saved = false;
+    {
+        // The file dialog and the questions are outside the game: the record keeps the outcome.
+        const input_log::Quiet quiet;
+        saved = SaveNow(name);
+    }
+    input_log::Note(saved ? "saved " + input_log::Word(name) : "notsaved");
+    return saved;
 }
 
 namespace {
 
 // The game in a file the player names; false (the fault told) when none was chosen or it does
 // not load.
-bool AskForGame(SavedGame& game) {
+bool AskForFile(SavedGame& game) {
     // The menu entry's words, without the sign of its underlined letter, name the dialog.
     std::string dialogTitle = Say(SaveText::LoadEntry);
     std::erase(dialogTitle, '&');
@@ -165,6 +208,20 @@ bool AskForGame(SavedGame& game) {
         return false;
     }
     return true;
+}
+
+bool AskForGame(SavedGame& game) {
+    if (Replay().load) {
+        std::string text, why;
+        return Replay().load(text) && ReadSaveText(text, game, why);
+    }
+    bool loaded = false;
+    {
+        const input_log::Quiet quiet;
+        loaded = AskForFile(game);
+    }
+    input_log::Note(loaded ? "start save " + OneLine(SaveFileText(game)) : "notloaded");
+    return loaded;
 }
 
 // Before the game on the board gives way: true when it is saved as it stands, or the player
@@ -189,6 +246,8 @@ void GoOnWith(SavedGame game) {
 
 void RequestLoad() {
     if (Busy()) return;
+    const input_log::Input input;
+    if (input.Outermost()) input.Write("load");
     Guard guard;
     Screen* title = TitleScreen();
     if (!title || Ui::Get().Top() != title || Ui::Get().ModalDepth() > 0) {
@@ -219,6 +278,18 @@ void RequestLoadOnBoard(Screen& board) {
     if (!AskForGame(game) || !Ui::Get().IsOpen(&board)) return;
     Ui::Get().Close(board);
     GoOnWith(std::move(game));
+}
+
+void SetSaveReplay(SaveReplay replay) { Replay() = std::move(replay); }
+
+bool UnchangedSinceSave() { return Ui::Get().Find("frmJeu") && SaveFileText(CaptureGame()) == LastSaved(); }
+
+std::string GameLine() { return OneLine(SaveFileText(CaptureGame())); }
+
+void ResumeRecordedGame(SavedGame game, bool unchangedSinceSave) {
+    const std::string text = SaveFileText(game);
+    ResumeGame(std::move(game));
+    if (unchangedSinceSave) LastSaved() = text;
 }
 
 void RequestLeaveBoard(Screen& board) {

@@ -3,9 +3,11 @@
 
 #include "setup/FairePerso.h"
 #include "setup/Legend.h"
+#include "setup/TitleRecord.h"
 #include "setup/TitleScreen.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
+#include "ui/GameRecord.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
 
@@ -82,6 +84,7 @@ void frmBegin::AddMenus() {
     Add(Kind::Menu, "MNU_File");
     Add(Kind::Menu, "MNU_New").parent = "MNU_File";
     AddLoadEntry(*this);
+    AddTitleRecordEntries(*this);
     Control& sep = Add(Kind::Menu, "MNU_Sep");
     sep.parent = "MNU_File";
     sep.separator = true;
@@ -137,6 +140,7 @@ void frmBegin::SetMenuCaptions() {
     C("MNU_File").caption = Msg(15);
     CaptionHelpKeys(*this);
     CaptionSaveEntries(*this);
+    RefreshTitleRecordEntries(*this);
 }
 
 void frmBegin::ChooseLanguage(int entry) {
@@ -152,6 +156,8 @@ void frmBegin::NewGame() {
     Music().Command("close");
     Ui::Get().Close(*this);
     Ui::Get().ShowModal(MakeFairePerso());
+    // The game starts once its set-up is closed: the board alone, between two actions.
+    if (Ui::Get().Find("frmJeu")) TellGameStarted();
 }
 
 std::unique_ptr<Screen> MakeFrmBegin() { return std::make_unique<frmBegin>(); }

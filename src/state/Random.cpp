@@ -38,9 +38,20 @@ void SeedFromClock() {
         Seed(S().fixedSeed);
         return;
     }
-    using namespace std::chrono;
-    Seed(static_cast<uint64_t>(system_clock::now().time_since_epoch().count()));
+    Seed(ClockSeed());
 }
+
+uint64_t ClockSeed() {
+    using namespace std::chrono;
+    return static_cast<uint64_t>(system_clock::now().time_since_epoch().count());
+}
+
+bool FixedSeed(uint64_t& seed) {
+    seed = S().fixedSeed;
+    return S().fixed;
+}
+
+void UnfixSeed() { S().fixed = false; }
 
 void FixSeed(uint64_t seed) {
     S().fixed = true;

@@ -13,6 +13,12 @@ void Seed(uint64_t seed);
 void SeedFromClock();
 // From now on SeedFromClock seeds with this value (the driver's --seed, tests).
 void FixSeed(uint64_t seed);
+// The seed FixSeed asked for; false when SeedFromClock reads the clock.
+bool FixedSeed(uint64_t& seed);
+// SeedFromClock reads the clock again (the generator and the queue are left as they are).
+void UnfixSeed();
+// A seed from the time of day, as SeedFromClock would take it.
+uint64_t ClockSeed();
 // Forgets a fixed seed and empties the queue.
 void Reset();
 // Queues fractions to be returned by the next draws, in order.

@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "ui/InputLog.h"
+
 namespace {
 bool hurried = false;
 }  // namespace
 
-void SetComputerHurried(bool on) { hurried = on; }
+void SetComputerHurried(bool on) {
+    // The fight screens' pauses change with it: the record keeps it.
+    if (on != hurried) input_log::Note(on ? "hurry on" : "hurry off");
+    hurried = on;
+}
 
 bool ComputerHurried() { return hurried; }
 

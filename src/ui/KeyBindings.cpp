@@ -20,7 +20,7 @@ constexpr KeyBinding kBindings[] = {
     {"ChCmb", "StepPix(0)", "1"},      {"ChCmb", "StepPix(1)", "2"},  {"ChCmb", "StepPix(2)", "3"},
     {"ChCmb", "StepPix(3)", "4"},      {"Detail", "Command1", "Return"}, {"Resource", "Command1", "Return"},
     {"frmAbout", "Command1", "Return"}, {"frmFini", "Command1", "Return"}, {"MsgBox", "OK", "Return"},
-    {"frmBegin", "MNU_Load", "Ctrl+O"},
+    {"frmBegin", "MNU_Load", "Ctrl+O"},  {"frmBegin", "MNU_Continue", "Ctrl+R"},
     {"FairePerso", "cmdOK", "Ctrl+Return"}, {"FairePerso", "cmdCancel", "Esc"},
     {"frmMagic", "NoMagic(0)", "1"},   {"frmMagic", "NoMagic(1)", "2"}, {"frmMagic", "NoMagic(2)", "3"},
     {"frmMagic", "NoMagic(3)", "4"},   {"frmMagic", "NoMagic(4)", "5"}, {"frmMagic", "NoMagic(5)", "6"},

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/InputLog.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -148,15 +149,23 @@ bool Screen::Call(const std::string& handler, const std::vector<int>& args) {
 }
 
 void Screen::Press(const std::string& key, int x, int y, int button, int shift) {
+    const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
+    if (input.Outermost())
+        input.Write("down " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(button) + " " + std::to_string(shift));
     if (c && Focusable(*c)) focus = key;
     Deliver((c ? c->name : std::string("Form")) + "_MouseDown", EventArgs{c ? c->index : -1, button, shift, x, y});
 }
 
 void Screen::Release(const std::string& key, int x, int y, int button, int shift, bool click) {
+    const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && !c) return;
+    if (input.Outermost())
+        input.Write("up " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(button) + " " + std::to_string(shift) + (click ? " 1" : " 0"));
     std::string name = c ? c->name : "Form";
     EventArgs a{c ? c->index : -1, button, shift, x, y};
     // The release goes to the control that was pressed even if a handler hid it meanwhile.
@@ -167,8 +176,12 @@ void Screen::Release(const std::string& key, int x, int y, int button, int shift
 }
 
 void Screen::Click(const std::string& key, int x, int y, int button, int shift) {
+    const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
+    if (input.Outermost())
+        input.Write("click " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(button) + " " + std::to_string(shift));
     Press(key, x, y, button, shift);
     if (closed) return;
     Release(key, x, y, button, shift, true);
@@ -200,6 +213,13 @@ Control* Screen::HitTest(int x, int y) {
 }
 
 void Screen::DblClick(const std::string& key, int x, int y) {
+    const input_log::Input input;
+    {
+        Control* c = Find(key);
+        if (key != "Form" && (!c || !Usable(*c))) return;
+        if (input.Outermost())
+            input.Write("dblclick " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y));
+    }
     Click(key, x, y);
     if (closed) return;
     Control* c = Find(key);
@@ -207,24 +227,40 @@ void Screen::DblClick(const std::string& key, int x, int y) {
     Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, x, y});
 }
 
+void Screen::DoubleClickEvent(const std::string& key, int x, int y) {
+    const input_log::Input input;
+    Control* c = Find(key);
+    if (!c || !Usable(*c)) return;
+    if (input.Outermost()) input.Write("dblevent " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y));
+    Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, x, y});
+}
+
 void Screen::MouseMove(const std::string& key, int x, int y, int button, int shift) {
+    const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
+    if (input.Outermost()) input.Write("move " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                std::to_string(button) + " " + std::to_string(shift));
     Deliver((c ? c->name : std::string("Form")) + "_MouseMove",
         EventArgs{c ? c->index : -1, button, shift, x, y});
 }
 
 void Screen::Select(const std::string& list, int line, bool doubleClick) {
+    const input_log::Input input;
     Control* c = Find(list);
     if (!c || !Usable(*c) || line < 0 || line >= static_cast<int>(c->items.size())) return;
+    if (input.Outermost()) input.Write(std::string(doubleClick ? "dblselect " : "select ") + input_log::Path(*this, list) + " " +
+                std::to_string(line));
     c->listIndex = line;
     Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
     if (doubleClick && !closed) Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, 0, 0});
 }
 
 void Screen::Tab(const std::string& key, int tab) {
+    const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c) || tab < 0 || tab >= static_cast<int>(c->tabs.size())) return;
+    if (input.Outermost()) input.Write("tab " + input_log::Path(*this, key) + " " + std::to_string(tab));
     int previous = c->selectedTab;
     c->selectedTab = tab;
     // The handler learns the tab that was left in x and the new one in index.
@@ -232,25 +268,36 @@ void Screen::Tab(const std::string& key, int tab) {
 }
 
 void Screen::Menu(const std::string& key) {
+    const input_log::Input input;
     Control* c = Find(key);
     if (!c || c->kind != Kind::Menu || !c->visible || !c->enabled || c->separator) return;
+    if (input.Outermost()) {
+        input.Write("menu " + input_log::Path(*this, key));
+        input_log::MenuChosen();
+    }
     Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
 }
 
 void Screen::Type(const std::string& key, const std::string& text) {
+    const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
+    if (input.Outermost()) input.Write("key " + input_log::Path(*this, key) + " " + input_log::Word(text));
     c->text = text;
     Deliver(c->name + "_Change", EventArgs{c->index, 1, 0, 0, 0});
 }
 
 void Screen::Enter(const std::string& key) {
+    const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
+    if (input.Outermost()) input.Write("enter " + input_log::Path(*this, key));
     Deliver(c->name + "_KeyPress", EventArgs{c->index, 1, 0, 13, 0});
 }
 
 bool Screen::PressKey(const std::string& key) {
+    const input_log::Input input;
+    if (input.Outermost()) input.Write("presson " + input_log::Path(*this, key));
     for (Control& c : controls_) {
         if (c.kind == Kind::Menu && c.shortcut == key && c.visible && c.enabled && !c.separator) {
             Menu(c.Key());
@@ -321,7 +368,10 @@ bool Screen::FocusKey(const std::string& key) {
     return false;
 }
 
-void Screen::TimerTick(Control& timer) { Deliver(timer.name + "_Timer", EventArgs{timer.index, 1, 0, 0, 0}); }
+void Screen::TimerTick(Control& timer) {
+    const input_log::Inside tick;
+    Deliver(timer.name + "_Timer", EventArgs{timer.index, 1, 0, 0, 0});
+}
 
 void Screen::StartTimer(Control& timer, int interval) {
     timer.interval = interval;

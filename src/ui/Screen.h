@@ -84,6 +84,8 @@ public:
     void Release(const std::string& key, int x, int y, int button, int shift, bool click);
     void Click(const std::string& key, int x = 0, int y = 0, int button = 1, int shift = 0);
     void DblClick(const std::string& key, int x = 0, int y = 0);
+    // The double-click event alone, as the window delivers it after a press and a release.
+    void DoubleClickEvent(const std::string& key, int x, int y);
     void MouseMove(const std::string& key, int x, int y, int button = 0, int shift = 0);
     void Select(const std::string& list, int line, bool doubleClick = false);
     void Tab(const std::string& key, int tab);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/InputLog.h"
 #include "ui/KeyBindings.h"
 #include "ui/MessageBox.h"
 
@@ -21,6 +22,7 @@ Screen& Ui::Show(std::unique_ptr<Screen> screen) {
     s.Load();
     ApplyKeyBindings(s);
     if (!s.closed && host_) host_->ScreenOpened(s);
+    if (!s.closed) input_log::ScreenEvent(s, true);
     AfterHandler();
     return s;
 }
@@ -33,9 +35,13 @@ void Ui::ShowModal(std::unique_ptr<Screen> screen) {
     ApplyKeyBindings(s);
     if (s.closed) return;  // a load may close its screen at once (an empty graveyard)
     if (host_) host_->ScreenOpened(s);
+    input_log::ScreenEvent(s, true);
     AfterHandler();
     ++modalDepth_;
-    if (host_) host_->RunModal(s);
+    if (host_) {
+        const input_log::Fresh own;  // the player's inputs in the dialog are his own
+        host_->RunModal(s);
+    }
     --modalDepth_;
     // A host that cannot run the interaction (none attached) just closes the dialog.
     if (!s.closed) Close(s);
@@ -52,6 +58,7 @@ void Ui::Close(Screen& screen) {
         if (c.kind == Kind::Timer) c.enabled = false;
     owned->Unload();
     if (host_) host_->ScreenClosed(*owned);
+    input_log::ScreenEvent(*owned, false);
     closed_.push_back(std::move(owned));
     AfterHandler();
 }
@@ -70,11 +77,18 @@ void Ui::CloseAll() {
 
 void Ui::Popup(Screen& screen, const std::string& menu, int x, int y) {
     ++modalDepth_;  // the opener's handler is still running while the menu is up
-    if (host_) host_->RunPopup(screen, menu, x, y);
+    if (host_) {
+        const input_log::Fresh own;
+        input_log::PopupChoice choice;
+        host_->RunPopup(screen, menu, x, y);
+        choice.Finish(IsOpen(&screen));
+    }
     --modalDepth_;
 }
 
 bool Ui::PressKey(Screen& screen, const std::string& key) {
+    const input_log::Input input;
+    if (input.Outermost()) input.Write("press " + input_log::Path(screen, key));
     if (screen.PressKey(key) || screen.closed) return true;
     for (Screen* other : OpenScreens()) {
         if (other == &screen || other->closed) continue;
@@ -82,6 +96,14 @@ bool Ui::PressKey(Screen& screen, const std::string& key) {
         if (partner && other->PressKey(key)) return true;
     }
     return false;
+}
+
+void Ui::CloseBox(Screen& screen) {
+    const input_log::Input input;
+    if (screen.closed) return;
+    if (input.Outermost()) input.Write("close " + input_log::Word(screen.Name()));
+    if (screen.HasHandler("Form_QueryClose")) screen.Run("Form_QueryClose", EventArgs{});
+    else Close(screen);
 }
 
 void Ui::MessageBox(const std::string& text, const std::string& caption) {
@@ -145,6 +167,7 @@ long long Ui::NextDue() const {
 }
 
 void Ui::AdvanceTo(long long t) {
+    const input_log::Inside ticks;  // what the timers' handlers do is the game's own
     ++firing_;
     SyncTimers();
     for (;;) {
@@ -176,6 +199,8 @@ void Ui::AfterHandler() {
 }
 
 void Ui::Collect() {
-    // Closed screens are deleted only when no handler of theirs can still be running.
-    if (firing_ == 0 && modalDepth_ == 0) closed_.clear();
+    // Closed screens are deleted only when no handler of theirs can still be running (a
+    // handler may close its own screen and go on, e.g. the title's Continue replaying a game).
+    if (firing_ == 0 && modalDepth_ == 0)
+        std::erase_if(closed_, [](const std::unique_ptr<Screen>& s) { return !s->Handling(); });
 }

@@ -24,6 +24,8 @@ public:
     void ShowModal(std::unique_ptr<Screen> screen);
     // Closes a screen: runs its Unload, stops its timers and its music.
     void Close(Screen& screen);
+    // The window's close box on a screen: its Form_QueryClose decides, else it closes.
+    void CloseBox(Screen& screen);
     // Closes every open screen without running their Unload (start of a new run).
     void CloseAll();
 

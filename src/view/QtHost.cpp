@@ -17,7 +17,7 @@ QtHost::QtHost(double scale) : scale_(scale > 0 ? scale : 1) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtHost::Tick);
     SetBeforeInputHook([this] { BringClockUpToDate(); });
-    SetViewClock([this] { return clock_.elapsed(); });
+    SetViewClock([this] { return Elapsed(); });
 }
 
 QtHost::~QtHost() {
@@ -28,7 +28,7 @@ QtHost::~QtHost() {
 
 void QtHost::BringClockUpToDate() {
     Ui::Get().Idle();
-    Ui::Get().AdvanceTo(clock_.elapsed());
+    Ui::Get().AdvanceTo(Elapsed());
 }
 
 void QtHost::Tick() {
@@ -42,7 +42,7 @@ void QtHost::TimersChanged() {
         timer_.stop();  // nothing runs: the process sleeps until the next input
         return;
     }
-    long long wait = due - clock_.elapsed();
+    long long wait = due - Elapsed();
     timer_.start(static_cast<int>(std::max(0LL, wait)));
 }
 
@@ -195,6 +195,15 @@ void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
 }
 
 void QtHost::Quit() { QCoreApplication::exit(0); }
+
+void QtHost::TakeOver() {
+    // The replay ran the game's clock from its own start: the window's time follows it on.
+    clockShift_ = Ui::Get().Now() - clock_.elapsed();
+    for (Screen* screen : Ui::Get().OpenScreens())
+        if (!screen->closed && !WindowOf(*screen)) ScreenOpened(*screen);
+    Changed();
+    TimersChanged();
+}
 
 void QtHost::SetScale(double scale) {
     scale_ = scale > 0 ? scale : 1;

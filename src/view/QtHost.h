@@ -39,6 +39,10 @@ public:
     // What runs once the windows show what the handlers changed (the computer's pace looks
     // whether a computer party is now to act); nullptr for nothing.
     void SetAfterSync(std::function<void()> afterSync) { afterSync_ = std::move(afterSync); }
+    // Shows again the screens another host ran meanwhile (a record replayed with no window):
+    // a window for each open screen that has none, bottom to top, and the game's clock, which
+    // the replay moved on, goes on from where it stands.
+    void TakeOver();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -51,7 +55,9 @@ private:
     void Place(Screen& screen, ScreenWindow& window);
     std::map<Screen*, ScreenWindow*> windows_;
     std::map<Screen*, class QEventLoop*> loops_;
+    long long Elapsed() const { return clock_.elapsed() + clockShift_; }
     QElapsedTimer clock_;
+    long long clockShift_ = 0;   // the game's time that ran without this host
     QTimer timer_;
     double scale_;
     bool syncQueued_ = false;

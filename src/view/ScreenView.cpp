@@ -559,7 +559,7 @@ void ScreenCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (detached_) return;
     screen_.Release(key, fx - ax, fy - ay, 1, 0, false);
     if (detached_) return;
-    screen_.Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, fx - ax, fy - ay});
+    screen_.DoubleClickEvent(key, fx - ax, fy - ay);
 }
 
 void ScreenCanvas::mouseMoveEvent(QMouseEvent* e) {
@@ -744,14 +744,11 @@ void ScreenWindow::closeEvent(QCloseEvent* e) {
     const PlayerInput input;
     if (!detached_) RunBeforeInputHook();
     if (!detached_) {
-        if (screen_.HasHandler("Form_QueryClose")) {
-            screen_.Deliver("Form_QueryClose", EventArgs{});
-            if (!detached_) {
-                e->ignore();
-                return;
-            }
-        } else {
-            Ui::Get().Close(screen_);
+        // Form_QueryClose decides when the screen has one; it may keep the screen open.
+        Ui::Get().CloseBox(screen_);
+        if (!detached_) {
+            e->ignore();
+            return;
         }
     }
     e->accept();

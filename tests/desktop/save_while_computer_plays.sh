@@ -56,8 +56,10 @@ xdotool windowactivate --sync "$dialog" 2> /dev/null || true
 xdotool type --window "$dialog" --delay 20 hunt  # an h: the key that hurries the computer, typed here
 xdotool key --window "$dialog" Return
 within 100 test -s "$saves/hunt.quelmor" || fail "the file was not written: $(ls -a "$saves")"
-# Nothing but the file: the temporary file took its place.
-[[ $(ls -A "$saves") == hunt.quelmor ]] || fail "more than the file in the folder: $(ls -A "$saves")"
+# Nothing but the file (and the records folder of the game being played): the temporary file
+# took its place.
+[[ $(ls -A "$saves" | grep -vx records) == hunt.quelmor ]] || fail "more than the file in the folder: $(ls -A "$saves")"
+ls "$saves"/records/game-*.qrec > /dev/null || fail "the game being played has no record"
 # The computer goes on by itself, and has no box of the player's to close.
 within 100 sh -c "[ \$(grep '^computer: ' '$scratch/err' | grep -vc '^computer: waits ') -gt $during ]" \
     || fail "the computer did not go on after the save"

@@ -64,7 +64,7 @@ TEST(Layers, TheRulesStandOnTheStateAlone) {
 const std::vector<std::string> kParts = {"board", "items", "combat", "setup", "ending", "save"};
 
 // Every folder of src/ and its layer: a folder includes only folders of lower layers, besides
-// the shared headers above within the parts' own layer.
+// none of the others in the same layer.
 const std::map<std::string, int> kLayers = {
     {"state", 0}, {"ui", 0},  {"rules", 1}, {"board", 2}, {"items", 2}, {"combat", 2}, {"setup", 2},
     {"ending", 2}, {"save", 2}, {"ai", 3},  {"platform", 3}, {"record", 3}, {"view", 4}, {"driver", 5}, {"app", 6},

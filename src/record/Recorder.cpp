@@ -1,0 +1,162 @@
+#include "record/Recorder.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "record/RecordFormat.h"
+#include "save/SaveCommands.h"
+#include "setup/FairePerso.h"
+#include "state/GlobalDecl.h"
+#include "state/Random.h"
+#include "ui/InputLog.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace record {
+
+namespace {
+
+struct Writer {
+    int fd = -1;
+    bool seedFixedHere = false;  // the record fixed the seed: it is let go with the record
+    bool afterStart = false;     // the last line started a game (a load closes the board next)
+};
+
+Writer& W() {
+    static Writer w;
+    return w;
+}
+
+// One write(2) a line: a process killed loses at most the line being written.
+void Append(const std::string& text) {
+    Writer& w = W();
+    if (w.fd < 0) return;
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(w.fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            // The disk is full or gone: the record stops where it is, the game goes on.
+            StopRecording("");
+            return;
+        }
+        done += static_cast<size_t>(n);
+    }
+}
+
+void Line(const std::string& line) {
+    W().afterStart = line.starts_with("start ");
+    Append(line + "\n");
+}
+
+void Sync() {
+    if (W().fd >= 0) ::fdatasync(W().fd);
+}
+
+// The game's end, known by its screens: the end screen opens, or the board closes (but for a
+// game loaded in its place).
+void Watch(const Screen& screen, bool opened) {
+    if (opened && screen.Name() == "frmFini") StopRecording("won");
+    else if (!opened && screen.Name() == "frmJeu" && !W().afterStart) StopRecording("left");
+}
+
+bool Open(const std::string& path, int flags, std::string& why) {
+    if (Recording()) {
+        why = "a record is already being written";
+        return false;
+    }
+    const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        why = path + ": " + std::strerror(errno);
+        return false;
+    }
+    W().fd = fd;
+    return true;
+}
+
+void Listen() {
+    input_log::SetSink(Line);
+    input_log::SetHandOverHook(Sync);
+    input_log::SetScreenHook(Watch);
+}
+
+}  // namespace
+
+bool StartRecording(const std::string& path, std::string& why) {
+    Ui& ui = Ui::Get();
+    Screen* top = ui.Top();
+    const bool between = top && ui.ModalDepth() == 0;
+    const bool atTitle = between && top->Name() == "frmBegin" && !ui.Find("frmJeu");
+    const bool onBoard = between && top->Name() == "frmJeu";
+    if (!atTitle && !onBoard) {
+        why = "a record starts on the title screen or on the board between two actions";
+        return false;
+    }
+    if (!Open(path, O_CREAT | O_TRUNC, why)) return false;
+    uint64_t seed = 0;
+    W().seedFixedHere = !rnd::FixedSeed(seed);
+    if (W().seedFixedHere) seed = rnd::ClockSeed();
+    // The game's next seeding takes this seed; a game under way keeps its dice as they stand.
+    const rnd::Position dice = rnd::Where();
+    rnd::FixSeed(seed);
+    if (onBoard) rnd::Restore(dice);
+    std::string head = std::string(kRecordMagic) + " " + std::to_string(kRecordVersion) + "\n";
+    head += "seed " + std::to_string(seed) + "\n";
+    head += std::string("lang ") + (gd.LanguageOffset == 2000 ? "en" : "fr") + "\n";
+    if (atTitle) head += "start new\n";
+    else head += std::string(UnchangedSinceSave() ? "start save " : "start game ") + GameLine() + "\n";
+    Append(head);
+    Sync();
+    if (W().fd < 0) {
+        why = path + ": cannot be written";
+        return false;
+    }
+    Listen();
+    return true;
+}
+
+bool ContinueRecording(const std::string& path, long long validBytes, std::string& why) {
+    if (!Open(path, 0, why)) return false;
+    if (::ftruncate(W().fd, validBytes) != 0 || ::lseek(W().fd, 0, SEEK_END) < 0) {
+        why = path + ": " + std::strerror(errno);
+        ::close(W().fd);
+        W().fd = -1;
+        return false;
+    }
+    W().seedFixedHere = false;
+    Listen();
+    return true;
+}
+
+void StopRecording(const std::string& reason) {
+    Writer& w = W();
+    if (w.fd < 0) return;
+    input_log::WriteWait();  // the time since the last input counts: timers fired in it
+    if (w.fd < 0) return;
+    input_log::SetSink(nullptr);
+    input_log::SetHandOverHook(nullptr);
+    input_log::SetScreenHook(nullptr);
+    if (!reason.empty()) Append("end " + reason + "\n");
+    if (w.fd < 0) return;  // the end could not be written: already stopped
+    Sync();
+    ::close(w.fd);
+    w.fd = -1;
+    if (w.seedFixedHere) rnd::UnfixSeed();
+    w.seedFixedHere = false;
+}
+
+bool Recording() { return W().fd >= 0; }
+
+void SetComputerParty(int player, bool on) {
+    if (player < 1 || player > kMaxPlayers) return;
+    if (Screen* setup = Ui::Get().Find("FairePerso")) SetSetupComputer(*setup, player, on);
+    else gd.ComputerPlayer[player] = on;
+    input_log::Note("computer " + std::to_string(player) + (on ? " on" : " off"));
+}
+
+void MarkUnfaithful(const std::string& command) { input_log::Note("unfaithful " + input_log::Word(command)); }
+
+}  // namespace record

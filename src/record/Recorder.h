@@ -1,0 +1,29 @@
+#pragma once
+// Writing the game's record (RecordFormat.h): from the title screen before a new game, or from
+// the board's running game, every input and the time between them, until the game ends.
+#include <string>
+
+namespace record {
+
+// Starts writing the record to path (made anew) from this point: the title screen in front
+// (`start new`) or the board between two actions (`start save` or `start game`, its whole
+// state). The dice's seed is fixed for the record's sake (the driver's --seed when it gave
+// one, else the clock's) and written. False with why when the file cannot be made, a record
+// is already being written, or neither the title nor the board is ready.
+bool StartRecording(const std::string& path, std::string& why);
+// Goes on writing a record that was just replayed (Continue): the file is cut after its last
+// whole event (validBytes, as the replay reports it) and the lines follow from there.
+bool ContinueRecording(const std::string& path, long long validBytes, std::string& why);
+// Stops writing: with a reason, the record ends there (`end won`, `end left`); with none, the
+// game goes on another time (the program closes: Continue takes it up). Made safe on disk.
+void StopRecording(const std::string& reason);
+bool Recording();
+
+// A party's player changed (person or computer): the set-up box while the set-up is open, the
+// game's own flag otherwise. The driver's `computer P` and a record's `computer P on` both.
+void SetComputerParty(int player, bool on);
+// The driver changed the game behind the player's back (`set`, `rnd`, `call`): a replay
+// stops there, saying so.
+void MarkUnfaithful(const std::string& command);
+
+}  // namespace record

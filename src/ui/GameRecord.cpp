@@ -1,0 +1,42 @@
+#include "ui/GameRecord.h"
+
+#include <utility>
+
+#include "state/GlobalDecl.h"
+
+namespace {
+
+GameRecordHooks& Hooks() {
+    static GameRecordHooks hooks;
+    return hooks;
+}
+
+bool English() { return gd.LanguageOffset == 2000; }
+
+}  // namespace
+
+void SetGameRecordHooks(GameRecordHooks hooks) { Hooks() = std::move(hooks); }
+
+bool RecordingSwitchShown() { return static_cast<bool>(Hooks().recordingOn); }
+
+bool RecordingSwitchOn() { return Hooks().recordingOn ? Hooks().recordingOn() : true; }
+
+void SetRecordingSwitch(bool on) {
+    if (Hooks().setRecordingOn) Hooks().setRecordingOn(on);
+}
+
+bool ContinueOffered() { return Hooks().canContinue && Hooks().continueLast && Hooks().canContinue(); }
+
+void ContinueLastGame() {
+    if (Hooks().continueLast) Hooks().continueLast();
+}
+
+void TellGameStarted() {
+    if (Hooks().gameStarted) Hooks().gameStarted();
+}
+
+std::string ContinueEntryCaption() {
+    return English() ? "&Continue the last game" : "Reprendre la &dernière partie";
+}
+
+std::string RecordSwitchCaption() { return English() ? "Record the &games" : "Enre&gistrer les parties"; }
