@@ -8,6 +8,7 @@
 #include "record/RecordSwitch.h"
 #include "state/GlobalDecl.h"
 #include "ui/GameRecord.h"
+#include "ui/Navigation.h"
 #include "ui/Ui.h"
 
 namespace fs = std::filesystem;
@@ -63,7 +64,7 @@ void EndRecord(const std::string& reason) {
 
 // The board open with nothing over it: a record can start from the game as it stands.
 bool BoardBetweenActions() {
-    Screen* board = Ui::Get().Find("frmJeu");
+    Screen* board = Board();
     return board && Ui::Get().Top() == board && board->visible && Ui::Get().ModalDepth() == 0;
 }
 

@@ -8,6 +8,7 @@
 #include "record/Replayer.h"
 #include "save/SaveCommands.h"
 #include "save/SavedGame.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -69,7 +70,7 @@ void ContinueRecord(const std::string& path, const ContinueHost& host,
         return;
     }
     // As for a loaded game: the title's music stops and the title closes.
-    if (Screen* title = Ui::Get().Find("frmBegin")) {
+    if (Screen* title = TitleScreen()) {
         title->Music().Command("stop");
         title->Music().Command("close");
         Ui::Get().Close(*title);

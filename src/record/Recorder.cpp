@@ -12,6 +12,7 @@
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
 #include "ui/InputLog.h"
+#include "ui/Navigation.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -89,8 +90,8 @@ bool StartRecording(const std::string& path, std::string& why) {
     Ui& ui = Ui::Get();
     Screen* top = ui.Top();
     const bool between = top && ui.ModalDepth() == 0;
-    const bool atTitle = between && top->Name() == "frmBegin" && !ui.Find("frmJeu");
-    const bool onBoard = between && top->Name() == "frmJeu";
+    const bool atTitle = between && top == TitleScreen() && !Board();
+    const bool onBoard = between && top == Board();
     if (!atTitle && !onBoard) {
         why = "a record starts on the title screen or on the board between two actions";
         return false;

@@ -68,7 +68,7 @@ bool Replayer::Begin(const RecordStart& start) {
     SetComputerHurried(false);
     if (start.from == RecordStart::From::Title) {
         OpenTitleScreen();
-        Screen* title = Ui::Get().Find("frmBegin");
+        Screen* title = TitleScreen();
         if (start.english && title) title->Menu("lang(1)");
         return true;
     }

@@ -282,7 +282,7 @@ void RequestLoadOnBoard(Screen& board) {
 
 void SetSaveReplay(SaveReplay replay) { Replay() = std::move(replay); }
 
-bool UnchangedSinceSave() { return Ui::Get().Find("frmJeu") && SaveFileText(CaptureGame()) == LastSaved(); }
+bool UnchangedSinceSave() { return Board() && SaveFileText(CaptureGame()) == LastSaved(); }
 
 std::string GameLine() { return OneLine(SaveFileText(CaptureGame())); }
 

@@ -157,7 +157,7 @@ void frmBegin::NewGame() {
     Ui::Get().Close(*this);
     Ui::Get().ShowModal(MakeFairePerso());
     // The game starts once its set-up is closed: the board alone, between two actions.
-    if (Ui::Get().Find("frmJeu")) TellGameStarted();
+    if (Board()) TellGameStarted();
 }
 
 std::unique_ptr<Screen> MakeFrmBegin() { return std::make_unique<frmBegin>(); }
