@@ -97,7 +97,10 @@ bool Replayer::Step() {
         else Stop(ReplayResult::Stop::Whole, "the record goes no further: the game goes on");
         return false;
     }
+    const long long outerInFlight = inFlight_;
+    inFlight_ = reader_.WholeBytes();
     const bool applied = Apply(event, raw);
+    inFlight_ = outerInFlight;
     if (applied || result_.stop == ReplayResult::Stop::Ended) {
         ++applied_;
         result_.validBytes = std::max(result_.validBytes, reader_.WholeBytes());
@@ -202,7 +205,9 @@ void Replayer::RunModal(Screen& screen) {
     while (!screen.closed && Step()) {
     }
     if (screen.closed || !dialogLeftOpen_) return;
-    // The record stopped inside the dialog: whoever goes on takes it.
+    // The record stopped inside the dialog: whoever goes on takes it, the line that opened it
+    // counted as applied.
+    result_.validBytes = std::max(result_.validBytes, inFlight_);
     Ui::Get().SetHost(outer_);
     dialogLeftOpen_(screen);
     Ui::Get().SetHost(this);
@@ -217,6 +222,7 @@ void Replayer::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
     const bool waiting = popup_.screen == &screen && popup_.menu == menu;
     popup_ = outer;
     if (!waiting || !popupLeftOpen_) return;
+    result_.validBytes = std::max(result_.validBytes, inFlight_);
     Ui::Get().SetHost(outer_);
     popupLeftOpen_(screen, menu, x, y);
     Ui::Get().SetHost(this);

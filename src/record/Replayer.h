@@ -79,6 +79,9 @@ private:
     long long most_ = -1;
     Host* outer_ = nullptr;
     PopupWait popup_;
+    // Where the line being applied ends: a dialog it opened and the record left open is handed
+    // over with that line counted, since the game stands after it.
+    long long inFlight_ = 0;
     std::function<void(Screen&)> dialogLeftOpen_;
     std::function<void(Screen&, const std::string&, int, int)> popupLeftOpen_;
 };

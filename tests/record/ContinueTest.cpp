@@ -194,6 +194,18 @@ TEST_F(Continue, AnUnusableRecordIsRefusedAndTheTitleStays) {
     }
 }
 
+TEST_F(Continue, AGameContinuedInsideADialogAndKilledAgainComesBackTheSame) {
+    // The key that opened the journal is the record's last line: the record goes on after it,
+    // so a second Continue opens the journal too.
+    const std::string before = PlayAndKill("press frmJeu.F2\n");
+    ASSERT_EQ(Open().Run("menu MNU_Continue\n"), 0);
+    Kill();
+    Session& s = Open();
+    ASSERT_EQ(s.Run("menu MNU_Continue\nscreen\n"), 0) << s.err();
+    EXPECT_EQ(s.out(), "frmJeu frmJournal\n");
+    EXPECT_EQ(Game(), before);
+}
+
 TEST_F(Continue, AGameKilledInsideADialogComesBackWithTheDialogOpen) {
     // The journal (F2) is open when the game stops: it is shown again, and closing it goes on.
     const std::string before = PlayAndKill("press frmJeu.F2\nwait 100\n");
