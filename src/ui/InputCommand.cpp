@@ -97,7 +97,22 @@ private:
         Screen* s = Ui::Get().Find(path.screen);
         if (!s) Fault("no open screen " + path.screen);
         key = path.key;
+        if (s && check_ == InputCheck::Record && UnderADialog(*s)) {
+            Fault(cmd_ + ": " + path.screen + " lies under an open dialog");
+            return nullptr;
+        }
         return s;
+    }
+
+    // Is the screen below a modal dialog that is open? A player's input reaches the dialog, or
+    // a screen opened above it, alone.
+    static bool UnderADialog(const Screen& s) {
+        bool under = false;
+        for (Screen* open : Ui::Get().OpenScreens()) {
+            if (open == &s) under = false;
+            else if (open->modal && !open->closed) under = true;
+        }
+        return under;
     }
 
     // What a player could use: the control shown and enabled (a release goes to the control
@@ -198,6 +213,7 @@ private:
             s = Ui::Get().Find(w_[1]);
             if (!s) return Fault("close: no open screen " + w_[1]);
             if (check_ == InputCheck::Record && !s->visible) return Fault("close: " + w_[1] + " is hidden");
+            if (check_ == InputCheck::Record && UnderADialog(*s)) return Fault("close: " + w_[1] + " lies under an open dialog");
         } else if (check_ == InputCheck::Record) {
             return Fault("close: no pop-up menu waits; name the screen");
         }

@@ -176,6 +176,8 @@ TEST(Record, AHostileOrDamagedRecordIsRefusedAtTheLineAtFault) {
         {"a call", head + "call Form_Load\n", 5, "command of the driver's scripts"},
         {"hidden control", head + "click frmBegin." + hidden + " 0 0 1 0\n", 5, "hidden or disabled"},
         {"screen not open", head + "click frmJeu.EndTurn 1 1 1 0\n", 5, "no open screen frmJeu"},
+        {"screen under a dialog", head + "menu frmBegin.MNU_About\nmenu frmBegin.MNU_New\n", 6, "under an open dialog"},
+        {"closed under a dialog", head + "menu frmBegin.MNU_About\nclose frmBegin\n", 6, "under an open dialog"},
         {"huge line", head + "key frmBegin.X \"" + std::string(record::kLongestLine, 'a') + "\"\n", 5, "longer than 4096"},
         {"huge wait", head + "wait 99999999999\n", 5, "not a whole number"},
         {"long wait", head + "wait 3600001\n", 5, "longer than 3600000"},
