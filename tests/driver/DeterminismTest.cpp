@@ -2,22 +2,17 @@
 // hash of every dump, and another seed plays another game.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "support/CommandOutput.h"
 
 namespace {
 
 // The "dump hash" line of a run of quelmor-randomplay.
 std::string HashOf(int seed) {
-    std::string command = std::string(QUELMOR_BIN_DIR) + "/quelmor-randomplay --seed " + std::to_string(seed) +
-                          " --games 4 --actions 1200 --per-game 400 --hash 2>/dev/null";
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return "";
-    std::string out;
-    std::array<char, 256> buf;
-    while (fgets(buf.data(), buf.size(), p)) out += buf.data();
-    pclose(p);
+    const std::string out = CommandOutput(std::string(QUELMOR_BIN_DIR) + "/quelmor-randomplay --seed " +
+                                          std::to_string(seed) +
+                                          " --games 4 --actions 1200 --per-game 400 --hash 2>/dev/null");
     size_t at = out.find("dump hash ");
     EXPECT_NE(out.find("random play passed"), std::string::npos) << out;
     return at == std::string::npos ? "" : out.substr(at, out.find('\n', at) - at);

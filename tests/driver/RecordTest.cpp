@@ -3,12 +3,10 @@
 // event; a hostile or damaged record is refused at the line at fault, with its reason.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <chrono>
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -22,6 +20,7 @@
 #include "driver/ComputerGames.h"
 #include "record/RecordFormat.h"
 #include "record/Replayer.h"
+#include "support/CommandOutput.h"
 #include "support/Game.h"
 
 namespace fs = std::filesystem;
@@ -51,15 +50,8 @@ std::string RunDriver(const std::string& script, const std::string& options = ""
     static int n = 0;
     const fs::path file = Folder() / ("script" + std::to_string(++n) + ".txt");
     WriteAll(file, script);
-    const std::string command = std::string(QUELMOR_BIN_DIR) + "/quelmor-driver " + options + " < " + file.string() +
-                                " 2>&1";
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return "";
-    std::string out;
-    std::array<char, 4096> buf;
-    while (fgets(buf.data(), buf.size(), p)) out += buf.data();
-    pclose(p);
-    return out;
+    return CommandOutput(std::string(QUELMOR_BIN_DIR) + "/quelmor-driver " + options + " < " + file.string() +
+                         " 2>&1");
 }
 
 // The dump's line in a driver's output.
