@@ -4,6 +4,8 @@
 #include "board/HandOver.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "board/frmJeu.h"
@@ -36,21 +38,23 @@ void DrawIconBase(int i) {
     const Rgb color = PlayerColor(rec::Owner(Controller(i)));
     const bool ringed = i == gd.CurrentCharacter;
     // What the base should hold; it is drawn again only when that changed.
-    std::vector<DrawOp> want;
+    std::array<DrawOp, 5> want;
+    size_t count = 0;
     if (ringed) {
-        want.push_back(DrawOp{DrawOp::Ellipse, 0, 1, kWidth - 1, kHeight - 1, kEdge});
-        want.push_back(DrawOp{DrawOp::Ellipse, 1, 2, kWidth - 2, kHeight - 2, kRing});
-        want.push_back(DrawOp{DrawOp::Ellipse, 2, 3, kWidth - 3, kHeight - 3, kRing});
+        want[count++] = DrawOp{DrawOp::Ellipse, 0, 1, kWidth - 1, kHeight - 1, kEdge};
+        want[count++] = DrawOp{DrawOp::Ellipse, 1, 2, kWidth - 2, kHeight - 2, kRing};
+        want[count++] = DrawOp{DrawOp::Ellipse, 2, 3, kWidth - 3, kHeight - 3, kRing};
     }
-    want.push_back(DrawOp{DrawOp::FillEllipse, 5, 6, kWidth - 6, kHeight - 4, kEdge});
-    want.push_back(DrawOp{DrawOp::FillEllipse, 6, 7, kWidth - 7, kHeight - 5, color});
+    want[count++] = DrawOp{DrawOp::FillEllipse, 5, 6, kWidth - 6, kHeight - 4, kEdge};
+    want[count++] = DrawOp{DrawOp::FillEllipse, 6, 7, kWidth - 7, kHeight - 5, color};
     Control& base = b->C("Socle", i);
-    const bool same = base.drawOps.size() == want.size() &&
-                      std::equal(want.begin(), want.end(), base.drawOps.begin(), [](const DrawOp& x, const DrawOp& y) {
-                          return x.type == y.type && x.x1 == y.x1 && x.y1 == y.y1 && x.x2 == y.x2 && x.y2 == y.y2 &&
-                                 x.color == y.color;
-                      });
-    if (!same) base.drawOps = std::move(want);
+    const bool same = base.drawOps.size() == count &&
+                      std::equal(want.begin(), want.begin() + static_cast<std::ptrdiff_t>(count), base.drawOps.begin(),
+                                 [](const DrawOp& x, const DrawOp& y) {
+                                     return x.type == y.type && x.x1 == y.x1 && x.y1 == y.y1 && x.x2 == y.x2 &&
+                                            x.y2 == y.y2 && x.color == y.color;
+                                 });
+    if (!same) base.drawOps.assign(want.begin(), want.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 void RefreshIconBases() {

@@ -1,6 +1,8 @@
 // What happens on the road: the capacity offers while a character still has movement, and
 // the event of the cell where its movement runs out.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "board/Board.h"
 #include "board/Encounter.h"
@@ -65,19 +67,29 @@ void OfferCapacity() {
 bool StealOffer() {
     const int me = gd.CurrentCharacter;
     const int myClass = rec::ClassNumber(me);
+    // Every pair of a character and one of my items is looked at in turn. Which of my items
+    // makes me a thief, and whether a character stands visible on my cell, are read once: the
+    // pairs only combine them.
+    const int count = rec::ItemCount(me);
+    std::vector<bool> thief(static_cast<size_t>(std::max(count, 0)));
+    for (int j = 0; j < count; ++j)
+        thief[static_cast<size_t>(j)] = rec::ItemAt(me, j).number == items::kThievesBook || myClass == 16;
+    // Taking the capacity away is done once: the pairs looked at after it change nothing, and
+    // doing it again for each of them would only repaint the same buttons.
+    bool takenAway = false;
     for (int i = 1; i <= CharacterCount(); ++i) {
-        for (int j = 0; j < rec::ItemCount(me); ++j) {
-            bool thief = rec::ItemAt(me, j).number == items::kThievesBook || myClass == 16;
-            bool sameCell = gd.Zone[i] == gd.Zone[me] && gd.PosX[i] == gd.PosX[me] &&
-                            gd.PosY[i] == gd.PosY[me];
-            if (IconVisible(i) && thief && sameCell && i != me) {
+        const bool sameCell = gd.Zone[i] == gd.Zone[me] && gd.PosX[i] == gd.PosX[me] && gd.PosY[i] == gd.PosY[me];
+        const bool beside = count > 0 && sameCell && i != me && IconVisible(i);
+        for (int j = 0; j < count; ++j) {
+            if (beside && thief[static_cast<size_t>(j)]) {
                 OfferCapacity();
                 return true;
             }
-            if (!AlwaysHasCapacity(myClass)) {
+            if (!AlwaysHasCapacity(myClass) && !takenAway) {
                 gd.CapacityAvailable = false;
                 RefreshActionButtons();
                 SetInformations("");
+                takenAway = true;
             }
         }
     }

@@ -62,7 +62,11 @@ std::u32string ReadText(int c, int pos, int width) {
 }
 
 long ReadNumber(int c, int pos, int width) {
-    return static_cast<long>(ReadLeadingNumber(ReadText(c, pos, width)));
+    // ReadLeadingNumber(ReadText(c, pos, width)), read in place: the game asks for numbers of
+    // the records all the time.
+    const std::u32string& r = R(c);
+    if (pos < 1 || width <= 0 || static_cast<size_t>(pos - 1) >= r.size()) return 0;
+    return static_cast<long>(ReadLeadingNumber(std::u32string_view(r).substr(pos - 1, width)));
 }
 
 void WriteNumber(int c, int pos, int width, long value) {

@@ -80,7 +80,7 @@ static long long LeadingNumber(const S& text) {
     return any ? v : 0;
 }
 
-long long ReadLeadingNumber(const std::u32string& text) { return LeadingNumber(text); }
+long long ReadLeadingNumber(std::u32string_view text) { return LeadingNumber(text); }
 long long ReadLeadingNumber(const std::string& text) { return LeadingNumber(text); }
 
 std::string TrimLeft(const std::string& text) {

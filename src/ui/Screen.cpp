@@ -1,7 +1,7 @@
 #include "ui/Screen.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 #include "ui/InputLog.h"
@@ -67,7 +67,16 @@ Control& Screen::C(const std::string& key) {
 }
 
 Control& Screen::C(const std::string& name, int index) {
-    return C(index < 0 ? name : name + "(" + std::to_string(index) + ")");
+    if (index < 0) return C(name);
+    // "Name(index)", built in one piece: the screens ask for indexed controls all the time.
+    char digits[16];
+    digits[0] = '(';
+    char* end = std::to_chars(digits + 1, digits + sizeof digits - 1, index).ptr;
+    *end++ = ')';
+    std::string key;
+    key.reserve(name.size() + static_cast<size_t>(end - digits));
+    key.append(name).append(digits, end);
+    return C(key);
 }
 
 bool Screen::Shown(const Control& c) {
