@@ -79,12 +79,6 @@ bool ValidUtf8(const std::string& s) {
     return true;
 }
 
-int CodePoints(const std::string& s) {
-    int n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
 int LeadingBlanks(const std::string& s) {
     size_t first = s.find_first_not_of(' ');
     return static_cast<int>(first == std::string::npos ? s.size() : first);
