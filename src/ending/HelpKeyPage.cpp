@@ -109,6 +109,14 @@ const std::vector<Section>& Sections() {
                {"frmJournal", "MNU_PageBas"}, {"frmJournal", "MNU_Debut"}, {"frmJournal", "MNU_Fin"}},
               "faire défiler le journal", "scroll the journal"}},
         }},
+        {"En regardant une partie enregistrée", "Watching a replay", {
+            {{{{"frmReplay", "Play"}}, "lire ou pause", "play or pause"},
+             {{{"frmReplay", "Step"}}, "un pas", "step"},
+             {{{"frmReplay", "Faster"}, {"frmReplay", "Slower"}}, "plus ou moins vite", "faster or slower"}},
+            {{{{"frmReplay", "TakeOver"}}, "prendre la main", "take over"},
+             {{{"frmReplay", "Stop"}}, "arrêter", "stop"},
+             {{{"frmBegin", "MNU_Watch"}}, "revoir une partie", "watch a replay"}},
+        }},
         {"Partout", "Everywhere", {
             {{{{"*", "Help"}}, "cette aide", "this help"},
              {{{"*", "Journal"}}, "le journal", "the journal"},
