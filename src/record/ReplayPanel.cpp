@@ -63,17 +63,17 @@ std::string SpeedText(int speed) {
     return text;
 }
 
-ReplayPanel::ReplayPanel(std::function<void()> wake) : Screen(kReplayPanel, 300, 136), wake_(std::move(wake)) {
+ReplayPanel::ReplayPanel(std::function<void()> wake) : Screen(kReplayPanel, 320, 136), wake_(std::move(wake)) {
     aside = true;
-    Place(Add(Kind::Label, "Where"), 10, 8, 280, 18);
-    Control& said = Place(Add(Kind::Label, "State"), 10, 28, 280, 36);
+    Place(Add(Kind::Label, "Where"), 10, 8, 300, 18);
+    Control& said = Place(Add(Kind::Label, "State"), 10, 28, 300, 36);
     said.wordWrap = true;
-    Place(Add(Kind::Button, "Play"), 10, 70, 66, 26);
-    Place(Add(Kind::Button, "Step"), 82, 70, 66, 26);
-    Place(Add(Kind::Button, "Slower"), 154, 70, 66, 26);
-    Place(Add(Kind::Button, "Faster"), 226, 70, 66, 26);
-    Place(Add(Kind::Button, "TakeOver"), 10, 102, 138, 26);
-    Place(Add(Kind::Button, "Stop"), 154, 102, 138, 26);
+    Place(Add(Kind::Button, "Play"), 10, 70, 70, 26);
+    Place(Add(Kind::Button, "Step"), 86, 70, 70, 26);
+    Place(Add(Kind::Button, "Slower"), 162, 70, 70, 26);
+    Place(Add(Kind::Button, "Faster"), 238, 70, 72, 26);
+    Place(Add(Kind::Button, "TakeOver"), 10, 102, 146, 26);
+    Place(Add(Kind::Button, "Stop"), 162, 102, 148, 26);
     On("Play_Click", [this](const EventArgs&) {
         Use([this] {
             state.paused = !state.paused;

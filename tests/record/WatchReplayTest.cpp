@@ -47,8 +47,9 @@ std::string Repeat(const std::string& line, int n) {
     return out;
 }
 
-// A dump without the panel's screen: what the game's own screens and values are.
+// A dump without the panel's screen and the windows' keys: the game's own screens and values.
 std::string WithoutPanel(std::string dump) {
+    dump = dump.substr(0, dump.find(", \"audio\": "));
     const std::string head = ", \"frmReplay\": {";
     const size_t at = dump.find(head);
     if (at != std::string::npos) {
@@ -122,7 +123,7 @@ TEST_F(Watching, StepsGiveTheGameTheReplayGivesAndPauseOrSpeedChangeNothing) {
     for (int n : {1, 6, 13}) {
         const std::string replayed = Output("replay " + record_ + " " + std::to_string(n) + "\ndump\n");
         const std::string stepped = Output("watch " + record_ + "\n" + Repeat("press frmReplay.Right\n", n) + "dump\n");
-        EXPECT_EQ(WithoutPanel(stepped), replayed) << n << " steps";
+        EXPECT_TRUE(WithoutPanel(stepped) == WithoutPanel(replayed)) << n << " steps";
         EXPECT_NE(stepped.find("\"frmReplay\": {"), std::string::npos) << "the panel is open while watching";
     }
     // Faster, slower, pause, a few steps, then Play to the end: the game the whole replay gives.
@@ -130,8 +131,10 @@ TEST_F(Watching, StepsGiveTheGameTheReplayGivesAndPauseOrSpeedChangeNothing) {
     const std::string watched =
         Output("watch " + record_ + "\npress frmReplay.Up\npress frmReplay.Up\nclick frmReplay.Step\n"
                "press frmReplay.Down\npress frmReplay.Space\nwait 3600000\n" + "dump\n");
-    EXPECT_EQ(WithoutPanel(watched), whole);
-    EXPECT_NE(watched.find("End of the record"), std::string::npos) << watched.substr(0, 200);
+    EXPECT_TRUE(WithoutPanel(watched) == WithoutPanel(whole));
+    EXPECT_NE(watched.find("Fin de l'enregistrement"), std::string::npos) << "the panel says the record ended";
+    // Stepping further would not be the same game: the comparison sees a step.
+    EXPECT_FALSE(WithoutPanel(Output("replay " + record_ + " 3\ndump\n")) == WithoutPanel(whole));
 }
 
 TEST_F(Watching, ThePlayersInputToTheGameIsRefused) {
@@ -208,14 +211,16 @@ TEST_F(Watching, AHostileRecordStopsAtItsLineAndStopGoesBackToTheTitle) {
               0)
         << s.err();
     const std::string out = s.out();
-    EXPECT_NE(out.find("Line 10 is at fault (no control NoSuchControl on frmJeu)"), std::string::npos) << out;
-    EXPECT_NE(out.find("Event 5 of"), std::string::npos) << "the game stands after the lines before";
+    EXPECT_NE(out.find("La ligne 10 est fautive (no control NoSuchControl on frmJeu)"), std::string::npos)
+        << out.substr(0, 300);
+    EXPECT_NE(out.find("Événement 5 sur"), std::string::npos) << "the game stands after the lines before";
     EXPECT_EQ(out.substr(out.rfind('}') + 2), "frmBegin\n");
     // A record whose start is refused: said, and the title stays.
     std::ofstream(record_, std::ios::binary | std::ios::trunc) << "not a record\n";
     Reset();
     Session& t = Open();
     ASSERT_EQ(t.Run("watch " + record_ + "\ndump\nclick MsgBox.OK\nscreen\n"), 0) << t.err();
-    EXPECT_NE(t.out().find("This record cannot be watched: line 1"), std::string::npos) << t.out().substr(0, 300);
+    EXPECT_NE(t.out().find("Cet enregistrement ne peut pas être regardé : ligne 1"), std::string::npos)
+        << t.out().substr(0, 300);
     EXPECT_EQ(t.out().substr(t.out().rfind('}') + 2), "frmBegin\n");
 }
