@@ -31,7 +31,7 @@ Replayer::~Replayer() {
     if (Ui::Get().host() == this) Ui::Get().SetHost(outer_);
     if (running_) {
         // Left by an exception (the driver's script ended inside the replay).
-        --Running();
+        Count(false);
         SetSaveReplay(SaveReplay{});
     }
 }
@@ -48,7 +48,7 @@ ReplayResult Replayer::Run(long long most) {
     outer_ = Ui::Get().host();
     Ui::Get().SetHost(this);
     running_ = true;
-    ++Running();
+    Count(true);
     SetSaveReplay(SaveReplay{
         [this](std::string& name) { return Outcome("saved", "notsaved", name); },
         [this](std::string& text) { return Outcome("start", "notloaded", text); },
@@ -60,7 +60,7 @@ ReplayResult Replayer::Run(long long most) {
     }
     SetSaveReplay(SaveReplay{});
     running_ = false;
-    --Running();
+    Count(false);
     Ui::Get().SetHost(outer_);
     Ui::Get().Idle();
     result_.events = applied_;
@@ -252,13 +252,26 @@ void Replayer::Changed() {
     if (shown_ && outer_) outer_->Changed();
 }
 
+void Replayer::Count(bool on) {
+    if (on == counted_) return;
+    counted_ = on;
+    Running() += on ? 1 : -1;
+}
+
 void Replayer::HandOver(const std::function<void()>& go) {
-    // From here the game is the player's: a game it starts is a new game of his.
-    --Running();
+    // From here the game is the player's: a game it starts is a new game of his. The replay is
+    // counted again once the player is done, however that ends (the driver's script may end in
+    // the dialog).
+    struct Back {
+        Replayer& replay;
+        ~Back() {
+            Ui::Get().SetHost(&replay);
+            replay.Count(replay.running_);
+        }
+    } back{*this};
+    Count(false);
     Ui::Get().SetHost(outer_);
     go();
-    Ui::Get().SetHost(this);
-    ++Running();
 }
 
 void Replayer::RunModal(Screen& screen) {

@@ -112,6 +112,8 @@ private:
     ReplayPace pace_;
     bool shown_ = false;
     bool running_ = false;
+    bool counted_ = false;  // counted in ReplayRunning
+    void Count(bool on);
 };
 
 // Checks a whole record in a fresh game: the result and a sentence for it ("record FILE: N
