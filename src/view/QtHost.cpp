@@ -135,8 +135,8 @@ void QtHost::ScreenOpened(Screen& screen) {
     }
 }
 
-// A panel of the program's own goes beside the game's largest window (the board), to its right
-// or, where the display ends, to its left; it never lies over the map.
+// A panel of the program's own goes beside the game's largest window (the board), where the
+// display has room for it; it never lies over the map unless the display is too small.
 void QtHost::PlaceAside(ScreenWindow& panel) {
     ScreenWindow* game = nullptr;
     for (auto& [screen, window] : windows_) {
@@ -153,11 +153,16 @@ void QtHost::PlaceAside(ScreenWindow& panel) {
         panel.move(area.right() - width, area.top());
         return;
     }
+    const int height = panel.frameGeometry().height();
     const QRect frame = game->frameGeometry();
-    int x = frame.right() + 4;
-    if (x + width > area.right()) x = frame.left() - 4 - width;
-    if (x < area.left()) x = area.right() - width;  // no room on either side: the display's edge
-    panel.move(x, frame.top());
+    // To its right, its left, below it, above it; with no room anywhere, the display's corner.
+    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height));
+    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - width));
+    if (frame.right() + 4 + width <= area.right()) panel.move(frame.right() + 4, top);
+    else if (frame.left() - 4 - width >= area.left()) panel.move(frame.left() - 4 - width, top);
+    else if (frame.bottom() + 4 + height <= area.bottom()) panel.move(left, frame.bottom() + 4);
+    else if (frame.top() - 4 - height >= area.top()) panel.move(left, frame.top() - 4 - height);
+    else panel.move(area.right() - width, area.bottom() - height);
 }
 
 bool QtHost::AwaitsItsScreen(Screen& screen) {

@@ -61,8 +61,10 @@ within 100 sh -c "xdotool search --onlyvisible --name 'Revoir|Watch a replay'" |
 sleep 1
 dialog=$(window 'Revoir|Watch a replay')
 xdotool windowactivate --sync "$dialog" 2> /dev/null || true
-xdotool type --window "$dialog" "$watched"
-xdotool key --window "$dialog" Return
+shoot watch-dialog
+# The file's name in the dialog's name box, which has the keyboard.
+xdotool type --delay 20 "$watched"
+xdotool key Return
 within 200 sh -c "xdotool search --onlyvisible --name '$panel'" || fail "no replay panel"
 sleep 2
 shoot watch-paused
@@ -73,7 +75,10 @@ sleep 2
 shoot watch-playing
 # The board takes no key while watching: this Return must not end anybody's turn.
 keys_to '^Quelmor$' Return Up
-keys_to "$panel" t
+# T closes the panel it is sent to: sent to the window that has the keyboard, so that its
+# release still comes (a release aimed at the closed window would be lost, and the key repeat).
+xdotool windowactivate --sync "$(window "$panel")" 2> /dev/null || true
+xdotool key t
 sleep 1
 [[ -z $(window "$panel") ]] || fail "the panel stayed after Take over"
 cmp -s "$watched" "$scratch/watched.qrec" || fail "the watched record was written"
@@ -83,6 +88,7 @@ shoot watch-taken
 newest=$(ls "$records"/game-*.qrec | tail -1)
 [[ $newest != "$watched" ]] || fail "no new record after Take over"
 echo "new record: $(wc -l < "$newest") lines, watched: $(wc -l < "$watched") lines"
+tail -n +$(($(wc -l < "$watched") - 1)) "$newest" | cut -c1-100 | sed "s/^/new record: /" | head -40
 sleep 1
 "$(dirname "$game")/quelmor-driver" --replay "$newest" || fail "the new record does not replay"
 kill -0 "$run" || fail "the game stopped"
