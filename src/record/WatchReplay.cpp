@@ -141,7 +141,8 @@ private:
     void AtTheEnd() {
         const ReplayResult r = replay_.SoFar();
         SayTheEnd(r, panel_->state);
-        Show(r.events);
+        // Ended inside a dialog, the lines that opened it are still under way: all were read.
+        Show(r.stop == ReplayResult::Stop::Whole ? std::max(r.events, panel_->state.total) : r.events);
         while (Asked() == WatchState::Ask::Nothing) AwaitPlayer();
         if (Asked() == WatchState::Ask::TakeOver && panel_->state.gameOver) panel_->state.ask = WatchState::Ask::Stop;
     }

@@ -139,11 +139,14 @@ void QtHost::ScreenOpened(Screen& screen) {
 // display has room for it; it never lies over the map unless the display is too small.
 void QtHost::PlaceAside(ScreenWindow& panel) {
     ScreenWindow* game = nullptr;
+    Screen* gameScreen = nullptr;
     for (auto& [screen, window] : windows_) {
         if (screen->aside || screen->modal || screen->closed || !window->isVisible()) continue;
         const QSize size = window->frameGeometry().size();
-        if (!game || size.width() * size.height() > game->frameGeometry().width() * game->frameGeometry().height())
+        if (!game || size.width() * size.height() > game->frameGeometry().width() * game->frameGeometry().height()) {
             game = window;
+            gameScreen = screen;
+        }
     }
     const QScreen* display = QGuiApplication::primaryScreen();
     if (!display) return;
@@ -154,7 +157,11 @@ void QtHost::PlaceAside(ScreenWindow& panel) {
         return;
     }
     const int height = panel.frameGeometry().height();
-    const QRect frame = game->frameGeometry();
+    // The game's window with the panels that go beside it (the fight's actions).
+    QRect frame = game->frameGeometry();
+    for (auto& [screen, window] : windows_)
+        if (!screen->closed && window->isVisible() && screen->besideScreen == gameScreen->Name())
+            frame = frame.united(window->frameGeometry());
     // To its right, its left, below it, above it; with no room anywhere, the display's corner.
     const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height));
     const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - width));

@@ -93,4 +93,42 @@ sleep 1
 "$(dirname "$game")/quelmor-driver" --replay "$newest" || fail "the new record does not replay"
 kill -0 "$run" || fail "the game stopped"
 kill_game
+
+# Two computer parties, recorded a while (fights and dialogs included), watched at ×16 and taken
+# over in the middle: the computer plays on.
+rm -f "$records"/game-*.qrec
+run_game QUELMOR_DEMO_BOARD=2 QUELMOR_DEMO_COMPUTERS=1
+within 300 sh -c 'xdotool search --onlyvisible --name "^Quelmor\$"' || fail "no board"
+sleep 12
+kill_game
+watched=$(ls "$records"/game-*.qrec | tail -1)
+echo "computer game recorded: $(wc -l < "$watched") lines"
+run_game
+within 300 sh -c "xdotool search --onlyvisible --name '^Quelmor\$'" || fail "no title"
+sleep 3
+keys_to '^Quelmor$' ctrl+w
+within 100 sh -c "xdotool search --onlyvisible --name 'Revoir|Watch a replay'" || fail "no file dialog"
+sleep 1
+xdotool windowactivate --sync "$(window 'Revoir|Watch a replay')" 2> /dev/null || true
+xdotool type --delay 20 "$watched"
+xdotool key Return
+within 200 sh -c "xdotool search --onlyvisible --name '$panel'" || fail "no replay panel"
+sleep 1
+keys_to "$panel" Up Up Up Up space
+sleep 4
+shoot computer-playing
+xdotool windowactivate --sync "$(window "$panel")" 2> /dev/null || true
+xdotool key t
+sleep 1
+[[ -z $(window "$panel") ]] || fail "the panel stayed after Take over"
+newest=$(ls "$records"/game-*.qrec | tail -1)
+[[ $newest != "$watched" ]] || fail "no new record after Take over"
+taken=$(wc -l < "$newest")
+sleep 4
+shoot computer-taken
+echo "computer game taken over: $taken lines, 4 s later $(wc -l < "$newest")"
+[[ $(wc -l < "$newest") -gt $taken ]] || fail "the computer did not play on after Take over"
+kill -0 "$run" || fail "the game stopped"
+kill_game
+! grep -q "AddressSanitizer\|runtime error" "$scratch/err" || fail "a sanitizer report"
 echo "watch replay: done"

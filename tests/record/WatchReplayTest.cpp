@@ -184,7 +184,7 @@ TEST_F(Watching, NothingIsRecordedWhileARecordIsReplayedOrWatched) {
     setup.savesFolder = (dir_ / "saves").string();
     setup.engine = CoreEngine({});
     InstallAutosave(setup);
-    for (const std::string script :
+    for (const std::string& script :
          {"replay " + record_ + "\n", "watch " + record_ + "\npress frmReplay.Space\nwait 3600000\n"}) {
         Reset();
         Session& s = Open();
