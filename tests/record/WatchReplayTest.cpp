@@ -224,3 +224,24 @@ TEST_F(Watching, AHostileRecordStopsAtItsLineAndStopGoesBackToTheTitle) {
         << t.out().substr(0, 300);
     EXPECT_EQ(t.out().substr(t.out().rfind('}') + 2), "frmBegin\n");
 }
+
+TEST_F(Watching, ThePanelsSpeedStaysWithinItsRangeAndItsTipsNameTheKeys) {
+    Session& s = Open();
+    ASSERT_EQ(s.Run("watch " + record_ + "\n" + Repeat("press frmReplay.Up\n", 9) + "dump\n" +
+                    Repeat("press frmReplay.Down\n", 9) + "dump\n"),
+              0)
+        << s.err();
+    std::istringstream lines(s.out());
+    std::string fastest, slowest;
+    std::getline(lines, fastest);
+    std::getline(lines, slowest);
+    EXPECT_NE(fastest.find("En pause, vitesse ×16"), std::string::npos);
+    EXPECT_NE(fastest.find("\"Faster\": {\"caption\": \"Accélérer\", \"visible\": true, \"enabled\": false"),
+              std::string::npos);
+    EXPECT_NE(slowest.find("En pause, vitesse ×¼"), std::string::npos);
+    EXPECT_NE(slowest.find("\"Slower\": {\"caption\": \"Ralentir\", \"visible\": true, \"enabled\": false"),
+              std::string::npos);
+    for (const char* tip : {"Lire ou mettre en pause (Espace)", "Un événement de plus, puis pause (→)", "(↑)", "(↓)",
+                            "revenir au titre (Échap)", "une partie normale) (T)"})
+        EXPECT_NE(slowest.find(tip), std::string::npos) << tip;
+}
