@@ -18,7 +18,9 @@
 #include "record/Autosave.h"
 #include "record/ContinueGame.h"
 #include "record/Recorder.h"
+#include "record/WatchReplay.h"
 #include "state/Classes.h"
+#include "ui/GameRecord.h"
 #include "ui/KeyBindings.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
@@ -29,6 +31,7 @@
 #include "view/ScreenView.h"
 #include "view/ComputerPace.h"
 #include "view/QtHost.h"
+#include "view/WatchWindow.h"
 
 // The factor by which every window is shown: QUELMOR_SCALE (a fraction too, "1.5"), or the
 // largest whole factor that lets the board (792 x 570 and its frame) fit the screen.
@@ -150,6 +153,11 @@ int main(int argc, char** argv) {
     autosave.engine = record::CoreEngine({[&host] { host.TakeOver(); }, nullptr, nullptr});
     autosave.afterInput = [&app](std::function<void()> work) { QTimer::singleShot(0, &app, std::move(work)); };
     record::InstallAutosave(std::move(autosave));
+    // The title's "Watch a replay...": once the menu's choice is handled, from the event loop.
+    WatchWindow watchWindow(host);
+    SetWatchReplayHook([&app, &watchWindow] {
+        QTimer::singleShot(0, &app, [&watchWindow] { record::WatchChosenRecord(watchWindow.Host()); });
+    });
     fonts.Wait();  // the title lays out its text
     OpenTitleScreen();
     if (const char* demo = std::getenv("QUELMOR_DEMO_BOARD")) StartDemoGame(std::clamp(std::atoi(demo), 2, 4));
@@ -157,6 +165,7 @@ int main(int argc, char** argv) {
     // A game still on the board is left to be continued: its record ends here without an end.
     if (record::Recording()) record::StopRecording("");
     record::RemoveAutosave();
+    SetWatchReplayHook(nullptr);
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     Ui::Get().SetHost(nullptr);

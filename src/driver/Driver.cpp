@@ -11,12 +11,14 @@
 #include "driver/Variables.h"
 #include "record/Recorder.h"
 #include "record/Replayer.h"
+#include "record/WatchReplay.h"
 #include "save/SaveCommands.h"
 #include "setup/FairePerso.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
 #include "state/Random.h"
 #include "ui/CommandLine.h"
+#include "ui/GameRecord.h"
 #include "ui/InputCommand.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -25,11 +27,13 @@
 Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {
     Ui::Get().SetHost(this);
     Ui::Get().SetServices(&services_);
+    SetWatchReplayHook([this] { Watch(); });
 }
 
 Driver::~Driver() {
     // A record the script started ends with it: the time since its last input counts.
     record::StopRecording("");
+    SetWatchReplayHook(nullptr);
     Ui::Get().CloseAll();
     Ui::Get().Idle();
     Ui::Get().SetHost(nullptr);
@@ -165,6 +169,12 @@ void Driver::Execute(const std::string& raw) {
                 Fail("rnd: not a fraction: " + w[i]);
             }
         }
+    } else if (cmd == "wait" && watching_) {
+        // The viewer's own time: the replay, playing, goes on by as much (at its speed).
+        need(2);
+        const int ms = integer(1);
+        if (ms < 0) Fail("wait: negative time");
+        watchTime_ += ms;
     } else if (IsInputCommand(cmd)) {
         // A player's input: the same code as the computer's decisions and the record's events.
         PopupWait popup{popupScreen_, popupMenu_};
@@ -256,6 +266,11 @@ void Driver::Execute(const std::string& raw) {
             if (most < 0) Fail("replay: negative count");
         }
         Replay(w[1], most);
+    } else if (cmd == "watch") {
+        need(2);
+        services_.fileAnswers.assign(1, w[1]);
+        Watch();
+        services_.fileAnswers.clear();
     } else if (cmd == "quit") {
         throw DriverExit{0};
     } else {
@@ -280,6 +295,40 @@ void Driver::Replay(const std::string& path, long long most) {
     replay.SetPopupLeftOpen([this](Screen& screen, const std::string& menu, int x, int y) { RunPopup(screen, menu, x, y); });
     const record::ReplayResult result = replay.Run(most);
     if (!result.Valid()) err_ << "replay " << path << ": " << result.message << "\n";
+    err_.flush();
+}
+
+void Driver::Watch() {
+    popupScreen_ = nullptr;
+    popupMenu_.clear();
+    record::WatchHost host;
+    // The script's next line is the player's next use of the panel.
+    bool ended = false, woken = false;
+    host.idle = [this, &ended] {
+        ended = ended || !Step();
+        return !ended;
+    };
+    // Playing, the record waits for the script's waits; a panel's use ends the wait early.
+    host.sleep = [this, &ended, &woken](long long ms) {
+        woken = false;
+        while (watchTime_ < ms && !woken && !ended) ended = !Step();
+        watchTime_ = std::max(0LL, watchTime_ - ms);
+    };
+    host.wake = [&woken] { woken = true; };
+    const bool outerWatching = watching_;
+    watching_ = true;
+    watchTime_ = 0;
+    host.dialog = [this](Screen& dialog) { RunModal(dialog); };
+    host.popup = [this](Screen& screen, const std::string& menu, int x, int y) { RunPopup(screen, menu, x, y); };
+    record::WatchResult result;
+    try {
+        result = record::WatchChosenRecord(host);
+    } catch (...) {
+        watching_ = outerWatching;
+        throw;
+    }
+    watching_ = outerWatching;
+    if (result.kind == record::WatchResult::Refused && !result.refusal.empty()) err_ << "watch: " << result.refusal << "\n";
     err_.flush();
 }
 

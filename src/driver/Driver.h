@@ -67,6 +67,11 @@ private:
     void SetComputerPlayer(int p, bool on);
     // `replay FILE [N]`: the record's first N events (all), its dialogs reading from it.
     void Replay(const std::string& path, long long most);
+    // `watch FILE`, and the title's "Watch a replay..." with the file the script answers: the
+    // viewer, paused at the start; the script goes on inside it (its panel's buttons and keys,
+    // dump, snap) until it stops or is taken over. While it plays, the record's time goes on
+    // only as the script's `wait MS` lets MS of the viewer's time pass (at its speed).
+    void Watch();
     // The top screen's picture, or that of the open screen named screenName.
     void Snap(const std::string& name, const std::string& screenName = "");
 
@@ -90,5 +95,7 @@ private:
     long long playLeft_ = 0;              // `play N`: computer actions still allowed
     bool playVerbose_ = false;            // print each computer decision with its reason
     size_t requestsDumped_ = 0;           // platform requests that an earlier dump showed
+    bool watching_ = false;               // `watch`: the viewer runs
+    long long watchTime_ = 0;             // the viewer's time the script's waits gave it
 };
 

@@ -109,6 +109,14 @@ const std::vector<Section>& Sections() {
                {"frmJournal", "MNU_PageBas"}, {"frmJournal", "MNU_Debut"}, {"frmJournal", "MNU_Fin"}},
               "faire défiler le journal", "scroll the journal"}},
         }},
+        {"Partie enregistrée", "Watching a replay", {
+            {{{{"frmBegin", "MNU_Watch"}}, "en revoir une", "watch one"},
+             {{{"frmReplay", "Play"}}, "lire ou pause", "play or pause"},
+             {{{"frmReplay", "Step"}}, "un pas", "step"},
+             {{{"frmReplay", "Faster"}, {"frmReplay", "Slower"}}, "la vitesse", "speed"}},
+            {{{{"frmReplay", "TakeOver"}}, "prendre la main", "take over"},
+             {{{"frmReplay", "Stop"}}, "arrêter de regarder", "stop watching"}},
+        }},
         {"Partout", "Everywhere", {
             {{{{"*", "Help"}}, "cette aide", "this help"},
              {{{"*", "Journal"}}, "le journal", "the journal"},
@@ -171,7 +179,8 @@ std::vector<std::string> KeysOnKeyboardPage() {
 std::string KeyboardPageText(bool english) {
     std::string text;
     for (const Section& section : Sections()) {
-        if (!text.empty()) text += "\n\n";
+        // Each section under its heading, with no blank line between: the page is full.
+        if (!text.empty()) text += "\n";
         text += english ? section.english : section.french;
         for (const Row& row : section.rows) {
             text += "\n- ";

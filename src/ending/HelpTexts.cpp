@@ -151,6 +151,9 @@ const Page kFrench[] = {
      "l'écran titre la rejoue sans l'afficher et la reprend au dernier geste écrit, une fenêtre ouverte "
      "comprise. Un enregistrement abîmé ou coupé reprend jusqu'à son dernier geste entier, et le jeu dit "
      "à quelle ligne il s'arrête.\n\n"
+     "Fichier, Revoir une partie enregistrée ({KEYWATCH}) la rejoue à l'écran ; son panneau : "
+     "{KEY frmReplay.Play} lire, {KEY frmReplay.Step} un pas, {KEY frmReplay.Faster} {KEY frmReplay.Slower} "
+     "la vitesse, {KEY frmReplay.TakeOver} prendre la main, {KEY frmReplay.Stop} arrêter.\n\n"
      "Pour ne rien enregistrer, décochez Enregistrer les parties dans le menu Fichier de l'écran titre "
      "ou dans le menu du plateau ({KEYMENU}) ; le choix est gardé pour les fois suivantes (le fichier "
      "settings.txt des sauvegardes), et Reprendre la dernière partie n'est plus offert."},
@@ -286,6 +289,9 @@ const Page kEnglish[] = {
      "title screen replays it without showing it and takes it up at the last move written, an open "
      "window included. A damaged or cut record resumes up to its last whole move, and the game says at "
      "which line it stops.\n\n"
+     "File, Watch a replay ({KEYWATCH}) plays a record on the screens; its panel: {KEY frmReplay.Play} "
+     "play, {KEY frmReplay.Step} step, {KEY frmReplay.Faster} {KEY frmReplay.Slower} speed, "
+     "{KEY frmReplay.TakeOver} take over, {KEY frmReplay.Stop} stop.\n\n"
      "To record nothing, untick Record the games in the title's File menu or in the board's menu "
      "({KEYMENU}); the choice is kept for the next times (the saves' settings.txt file), and Continue "
      "the last game is no longer offered."},
@@ -331,6 +337,13 @@ std::string Expand(const char* text) {
                     out += KeyName(BoundKey("frmJeu", "MenuJeu"), HelpInEnglish());
                 } else if (word == "KEYCONTINUE") {
                     out += KeyName(BoundKey("frmBegin", "MNU_Continue"), HelpInEnglish());
+                } else if (word.rfind("KEY ", 0) == 0) {
+                    // A control's key, "KEY Screen.Control".
+                    const std::string path = word.substr(4);
+                    const size_t dot = path.find('.');
+                    out += KeyName(BoundKey(path.substr(0, dot), path.substr(dot + 1)), HelpInEnglish());
+                } else if (word == "KEYWATCH") {
+                    out += KeyName(BoundKey("frmBegin", "MNU_Watch"), HelpInEnglish());
                 } else if (word == "KEYTURN") {
                     out += BoundKey("frmJeu", "MNU_RelaisRevoir");
                 } else if (word == "KEYBOARD") {

@@ -1,11 +1,14 @@
 #include "record/Autosave.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <utility>
 
 #include "record/RecordFolder.h"
 #include "record/RecordSwitch.h"
+#include "record/Replayer.h"
 #include "state/GlobalDecl.h"
 #include "ui/GameRecord.h"
 #include "ui/Navigation.h"
@@ -42,7 +45,8 @@ bool Writing() {
 
 void StartRecord() {
     Autosave& a = State();
-    if (!a.on || a.replaying || a.folder.empty() || !a.setup.engine.start) return;
+    // A replayed game (Continue, a replay watched or the driver's) is no new game.
+    if (!a.on || a.replaying || ReplayRunning() || a.folder.empty() || !a.setup.engine.start) return;
     if (Writing() || (a.setup.engine.recording && a.setup.engine.recording())) return;
     std::error_code ec;
     fs::create_directories(a.folder, ec);
@@ -128,6 +132,42 @@ void InstallAutosave(AutosaveSetup setup) {
 void RemoveAutosave() {
     SetGameRecordHooks({});
     State() = Autosave{};
+}
+
+namespace {
+
+bool CopyStart(const std::string& from, const std::string& to, long long bytes) {
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    if (!in || !out) return false;
+    char buffer[65536];
+    while (bytes > 0 && in) {
+        in.read(buffer, static_cast<std::streamsize>(std::min<long long>(bytes, sizeof buffer)));
+        out.write(buffer, in.gcount());
+        bytes -= in.gcount();
+    }
+    out.flush();
+    return bytes == 0 && static_cast<bool>(out);
+}
+
+}  // namespace
+
+std::string RecordTakenOverGame(const std::string& watched, long long validBytes) {
+    Autosave& a = State();
+    if (!a.on || a.folder.empty() || !a.setup.engine.writeOn || Writing()) return "";
+    if (a.setup.engine.recording && a.setup.engine.recording()) return "";
+    std::error_code ec;
+    fs::create_directories(a.folder, ec);
+    const std::string path = NewRecordPath(a.folder, a.setup.clock());
+    if (path.empty()) return "";
+    std::string why;
+    if (!CopyStart(watched, path, validBytes) || !a.setup.engine.writeOn(path, validBytes, why)) {
+        fs::remove(path, ec);
+        return "";
+    }
+    a.writing = path;
+    PruneRecords(a.folder, kRecordsKept, path);
+    return path;
 }
 
 std::string AutosavedRecord() { return Writing() ? State().writing : ""; }

@@ -34,6 +34,8 @@ struct RecordEngine {
     std::function<void(const std::string& reason)> stop;
     // Is a record being written?
     std::function<bool()> recording;
+    // Goes on writing the record at `path` after its first `validBytes` (a game taken over).
+    std::function<bool(const std::string& path, long long validBytes, std::string& why)> writeOn;
     // From the title: replays the record with no window painted, then writes on at its end
     // (after its last whole event). `told` gets how far it went once the replay is over and the
     // windows show the game again, before a dialog left open in the record is handed back to
@@ -55,6 +57,11 @@ struct AutosaveSetup {
 void InstallAutosave(AutosaveSetup setup);
 // Clears them: nothing is kept any more.
 void RemoveAutosave();
+
+// A watched record's game taken over by the player: when records are kept, a new record in the
+// records' folder holds the watched record's first `validBytes` and goes on with the game from
+// there (the watched file is only read). Its path, "" when none is written.
+std::string RecordTakenOverGame(const std::string& watched, long long validBytes);
 
 // The record being written by the autosave ("" when none).
 std::string AutosavedRecord();

@@ -14,10 +14,8 @@
 
 namespace record {
 
-namespace {
-
 // "line 12: unknown command" → 12 and "unknown command"; a message without its line keeps 0.
-void SplitFault(const std::string& message, long long& line, std::string& why) {
+void SplitFaultLine(const std::string& message, long long& line, std::string& why) {
     why = message;
     line = 0;
     const std::string head = "line ";
@@ -29,6 +27,10 @@ void SplitFault(const std::string& message, long long& line, std::string& why) {
     else if (why.rfind(" ", 0) == 0) why.erase(0, 1);
 }
 
+namespace {
+
+void SplitFault(const std::string& message, long long& line, std::string& why) { SplitFaultLine(message, line, why); }
+
 ContinueResult Refused(const std::string& message) {
     ContinueResult r;
     r.kind = ContinueResult::Refused;
@@ -37,8 +39,9 @@ ContinueResult Refused(const std::string& message) {
     return r;
 }
 
-// The record's first lines and the game it starts from, checked before anything changes.
-bool UsableStart(const std::string& path, std::string& why) {
+}  // namespace
+
+bool UsableRecordStart(const std::string& path, std::string& why) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         why = "line 1: the record cannot be read";
@@ -60,12 +63,10 @@ bool UsableStart(const std::string& path, std::string& why) {
     return true;
 }
 
-}  // namespace
-
 void ContinueRecord(const std::string& path, const ContinueHost& host,
                     const std::function<void(const ContinueResult&)>& told) {
     std::string why;
-    if (!UsableStart(path, why)) {
+    if (!UsableRecordStart(path, why)) {
         told(Refused(why));
         return;
     }
@@ -121,6 +122,9 @@ RecordEngine CoreEngine(ContinueHost host) {
     e.start = [](const std::string& path, std::string& why) { return StartRecording(path, why); };
     e.stop = [](const std::string& reason) { StopRecording(reason); };
     e.recording = [] { return Recording(); };
+    e.writeOn = [](const std::string& path, long long validBytes, std::string& why) {
+        return ContinueRecording(path, validBytes, why);
+    };
     e.resume = [host](const std::string& path, const std::function<void(const ContinueResult&)>& told) {
         ContinueRecord(path, host, told);
     };

@@ -21,6 +21,12 @@ struct ContinueHost {
     std::function<void(Screen&, const std::string& menu, int x, int y)> popup;
 };
 
+// The record's first lines and the game it starts from, checked before anything changes; false
+// with the fault ("line N: why").
+bool UsableRecordStart(const std::string& path, std::string& why);
+// "line 12: unknown command" → 12 and "unknown command"; a message without its line gives 0.
+void SplitFaultLine(const std::string& message, long long& line, std::string& why);
+
 // Continues the record at `path`. A record whose start cannot be used is refused before the
 // title closes: nothing changes. `told` gets the outcome once the screens show the game again
 // (before a dialog left open is handed back), while nothing is being recorded.

@@ -16,10 +16,24 @@
 
 namespace record {
 
+namespace {
+int& Running() {
+    static int running = 0;
+    return running;
+}
+}  // namespace
+
+bool ReplayRunning() { return Running() > 0; }
+
 Replayer::Replayer(std::istream& in) : reader_(in) {}
 
 Replayer::~Replayer() {
     if (Ui::Get().host() == this) Ui::Get().SetHost(outer_);
+    if (running_) {
+        // Left by an exception (the driver's script ended inside the replay).
+        Count(false);
+        SetSaveReplay(SaveReplay{});
+    }
 }
 
 void Replayer::Stop(ReplayResult::Stop why, const std::string& message) {
@@ -33,6 +47,8 @@ ReplayResult Replayer::Run(long long most) {
     most_ = most;
     outer_ = Ui::Get().host();
     Ui::Get().SetHost(this);
+    running_ = true;
+    Count(true);
     SetSaveReplay(SaveReplay{
         [this](std::string& name) { return Outcome("saved", "notsaved", name); },
         [this](std::string& text) { return Outcome("start", "notloaded", text); },
@@ -43,6 +59,8 @@ ReplayResult Replayer::Run(long long most) {
     while (Step()) {
     }
     SetSaveReplay(SaveReplay{});
+    running_ = false;
+    Count(false);
     Ui::Get().SetHost(outer_);
     Ui::Get().Idle();
     result_.events = applied_;
@@ -58,7 +76,7 @@ ReplayResult Replayer::SoFar() const {
 }
 
 bool Replayer::Begin(const RecordStart& start) {
-    Ui::Get().CloseAll();
+    Ui::Get().CloseGameScreens();  // a viewer's panel stays
     Ui::Get().Idle();
     // Nothing of an earlier game stays (a saved game brings all of its own).
     ResetGlobalDecl();
@@ -97,6 +115,14 @@ bool Replayer::Step() {
         else Stop(ReplayResult::Stop::Whole, "the record goes no further: the game goes on");
         return false;
     }
+    if (pace_.before) {
+        int ms = 0;
+        const bool wait = event.Command() == "wait" && event.words.size() == 2 && event.Number(1, ms);
+        if (!pace_.before(applied_, wait ? ms : 0)) {
+            Stop(ReplayResult::Stop::Stopped, "stopped after " + std::to_string(applied_) + " events");
+            return false;
+        }
+    }
     const long long outerInFlight = inFlight_;
     inFlight_ = reader_.WholeBytes();
     const bool applied = Apply(event, raw);
@@ -130,6 +156,7 @@ bool Replayer::Apply(const CommandLine& event, const std::string& raw) {
     } else if (cmd == "unfaithful") {
         return refuse("the game was changed here by the driver's `" + arg +
                       "`, which a record does not hold: it replays no further");
+    } else if (cmd == "wait" && pace_.during && PacedWait(event)) {
     } else if (cmd == "saved" || cmd == "notsaved" || cmd == "start" || cmd == "notloaded") {
         (void)raw;
         return refuse(cmd + " without the save or load command it answers");
@@ -137,6 +164,21 @@ bool Replayer::Apply(const CommandLine& event, const std::string& raw) {
         std::string fault;
         if (!ApplyInput(event, popup_, InputCheck::Record, fault) && !stopped_) return refuse(fault);
     }
+    return true;
+}
+
+// A wait of the record, a slice at a time, the pace told before each; a wait at fault is left
+// to the input's own checks.
+bool Replayer::PacedWait(const CommandLine& event) {
+    int ms = 0;
+    if (event.words.size() != 2 || !event.Number(1, ms) || ms < 0 || ms > kLongestWait) return false;
+    for (long long left = ms; left > 0;) {
+        const long long slice = std::min(left, kPaceSliceMs);
+        pace_.during(slice);
+        Ui::Get().AdvanceTo(Ui::Get().Now() + slice);
+        left -= slice;
+    }
+    if (ms == 0) Ui::Get().AdvanceTo(Ui::Get().Now());
     return true;
 }
 
@@ -197,8 +239,39 @@ bool Replayer::Outcome(const std::string& yes, const std::string& no, std::strin
     }
 }
 
+void Replayer::ScreenOpened(Screen& screen) {
+    if (shown_ && outer_) outer_->ScreenOpened(screen);
+}
+
 void Replayer::ScreenClosed(Screen& screen) {
     if (popup_.screen == &screen) popup_.Clear();
+    if (shown_ && outer_) outer_->ScreenClosed(screen);
+}
+
+void Replayer::Changed() {
+    if (shown_ && outer_) outer_->Changed();
+}
+
+void Replayer::Count(bool on) {
+    if (on == counted_) return;
+    counted_ = on;
+    Running() += on ? 1 : -1;
+}
+
+void Replayer::HandOver(const std::function<void()>& go) {
+    // From here the game is the player's: a game it starts is a new game of his. The replay is
+    // counted again once the player is done, however that ends (the driver's script may end in
+    // the dialog).
+    struct Back {
+        Replayer& replay;
+        ~Back() {
+            Ui::Get().SetHost(&replay);
+            replay.Count(replay.running_);
+        }
+    } back{*this};
+    Count(false);
+    Ui::Get().SetHost(outer_);
+    go();
 }
 
 void Replayer::RunModal(Screen& screen) {
@@ -208,9 +281,7 @@ void Replayer::RunModal(Screen& screen) {
     // The record stopped inside the dialog: whoever goes on takes it, the line that opened it
     // counted as applied.
     result_.validBytes = std::max(result_.validBytes, inFlight_);
-    Ui::Get().SetHost(outer_);
-    dialogLeftOpen_(screen);
-    Ui::Get().SetHost(this);
+    HandOver([&] { dialogLeftOpen_(screen); });
 }
 
 void Replayer::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
@@ -223,9 +294,7 @@ void Replayer::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
     popup_ = outer;
     if (!waiting || !popupLeftOpen_) return;
     result_.validBytes = std::max(result_.validBytes, inFlight_);
-    Ui::Get().SetHost(outer_);
-    popupLeftOpen_(screen, menu, x, y);
-    Ui::Get().SetHost(this);
+    HandOver([&] { popupLeftOpen_(screen, menu, x, y); });
 }
 
 void Replayer::Quit() { Stop(ReplayResult::Stop::Ended, "the game was quit"); }
@@ -246,6 +315,7 @@ ReplayResult CheckRecordFile(const std::string& path, std::string& sentence) {
         case ReplayResult::Stop::Whole:
         case ReplayResult::Stop::Ended:
         case ReplayResult::Stop::Limit:
+        case ReplayResult::Stop::Stopped:
             sentence = "record " + path + ": " + events + ", valid";
             break;
         case ReplayResult::Stop::CutShort:

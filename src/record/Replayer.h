@@ -19,6 +19,22 @@
 
 namespace record {
 
+// The pace of a replay watched on the screens: asked before each event, and while a wait's
+// time passes, a slice at a time, so that the timers fire on the screens as the game's clock
+// goes. Without one, the replay runs at once.
+struct ReplayPace {
+    // Before the event after `done` events (a wait of `waitMs`, 0 for any other line). False
+    // stops the replay before it: the game stands as after the events done.
+    std::function<bool(long long done, long long waitMs)> before;
+    // `ms` of a wait's time (at most kPaceSliceMs) are about to pass.
+    std::function<void(long long ms)> during;
+};
+constexpr long long kPaceSliceMs = 40;
+
+// Is a record being replayed (Continue, the driver's replay, a replay watched)? Its games are
+// no new games: the autosave starts no record of them.
+bool ReplayRunning();
+
 struct ReplayResult {
     enum class Stop {
         Whole,     // every event was applied; the game goes on
@@ -26,6 +42,7 @@ struct ReplayResult {
         Limit,     // the number of events asked for was applied
         CutShort,  // the last line was cut short: left out
         Fault,     // a line was refused: the game stands as after the line before it
+        Stopped,   // the pace stopped it before an event (the viewer's Take over or Stop)
     } stop = Stop::Whole;
     long long events = 0;      // events applied
     long long lines = 0;       // lines read (the first four included)
@@ -48,6 +65,11 @@ public:
         popupLeftOpen_ = std::move(popup);
     }
 
+    void SetPace(ReplayPace pace) { pace_ = std::move(pace); }
+    // The screens the replay opens, changes and closes are shown by the host the replay was
+    // started under (the window's, as they go); its timers stay the record's. Off by default.
+    void ShowScreens(bool on) { shown_ = on; }
+
     // Applies the record from its start, at most `most` events (all when negative). The screens
     // open before are closed: the record's own start is opened instead.
     ReplayResult Run(long long most = -1);
@@ -56,9 +78,9 @@ public:
     ReplayResult SoFar() const;
 
     // Host, while Run lasts.
-    void ScreenOpened(Screen&) override {}
+    void ScreenOpened(Screen& screen) override;
     void ScreenClosed(Screen& screen) override;
-    void Changed() override {}
+    void Changed() override;
     void RunModal(Screen& screen) override;
     void RunPopup(Screen& screen, const std::string& menu, int x, int y) override;
     void TimersChanged() override {}
@@ -68,6 +90,9 @@ private:
     bool Step();                       // applies the next event; false once stopped
     bool Apply(const CommandLine& event, const std::string& raw);
     bool Begin(const RecordStart& start);
+    bool PacedWait(const CommandLine& event);
+    // Hands a dialog or pop-up menu left open to whoever goes on (not a replay any more).
+    void HandOver(const std::function<void()>& go);
     // The outcome of a save or a load that the record says, the waits before it applied.
     bool Outcome(const std::string& yes, const std::string& no, std::string& value);
     void Stop(ReplayResult::Stop why, const std::string& message);
@@ -84,6 +109,11 @@ private:
     long long inFlight_ = 0;
     std::function<void(Screen&)> dialogLeftOpen_;
     std::function<void(Screen&, const std::string&, int, int)> popupLeftOpen_;
+    ReplayPace pace_;
+    bool shown_ = false;
+    bool running_ = false;
+    bool counted_ = false;  // counted in ReplayRunning
+    void Count(bool on);
 };
 
 // Checks a whole record in a fresh game: the result and a sentence for it ("record FILE: N

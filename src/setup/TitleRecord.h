@@ -4,6 +4,7 @@ class Screen;
 
 constexpr const char* kTitleContinue = "MNU_Continue";
 constexpr const char* kTitleRecordSwitch = "MNU_Enregistrer";
+constexpr const char* kTitleWatch = "MNU_Watch";
 
 // Adds them under the title's File menu, hidden until RefreshTitleRecordEntries shows them.
 void AddTitleRecordEntries(Screen& title);

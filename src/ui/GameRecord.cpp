@@ -1,5 +1,6 @@
 #include "ui/GameRecord.h"
 
+#include <functional>
 #include <utility>
 
 #include "state/GlobalDecl.h"
@@ -11,11 +12,24 @@ GameRecordHooks& Hooks() {
     return hooks;
 }
 
+std::function<void()>& WatchHook() {
+    static std::function<void()> watch;
+    return watch;
+}
+
 bool English() { return gd.LanguageOffset == 2000; }
 
 }  // namespace
 
 void SetGameRecordHooks(GameRecordHooks hooks) { Hooks() = std::move(hooks); }
+
+void SetWatchReplayHook(std::function<void()> watch) { WatchHook() = std::move(watch); }
+
+bool WatchOffered() { return static_cast<bool>(WatchHook()); }
+
+void WatchReplay() {
+    if (WatchHook()) WatchHook()();
+}
 
 bool RecordingSwitchShown() { return static_cast<bool>(Hooks().recordingOn); }
 
@@ -40,3 +54,7 @@ std::string ContinueEntryCaption() {
 }
 
 std::string RecordSwitchCaption() { return English() ? "Record the &games" : "Enre&gistrer les parties"; }
+
+std::string WatchEntryCaption() {
+    return English() ? "&Watch a replay..." : "Re&voir une partie enregistrée...";
+}

@@ -23,6 +23,12 @@ struct GameRecordHooks {
 
 void SetGameRecordHooks(GameRecordHooks hooks);
 
+// Watching a record (the title's "Watch a replay..."): the program sets what runs it (the
+// window, and the driver); with none set, the entry is not shown.
+void SetWatchReplayHook(std::function<void()> watch);
+bool WatchOffered();
+void WatchReplay();
+
 // Whether the program keeps records at all (hooks set, a folder to write in): the switch shows.
 bool RecordingSwitchShown();
 bool RecordingSwitchOn();
@@ -35,3 +41,4 @@ void TellGameStarted();
 // the switch "Record the games" (a mark while on).
 std::string ContinueEntryCaption();
 std::string RecordSwitchCaption();
+std::string WatchEntryCaption();

@@ -262,7 +262,22 @@ private:
     std::string& fault_;
 };
 
+const Screen*& Gate() {
+    static const Screen* panel = nullptr;
+    return panel;
+}
+
+// The screen a line of input names, as far as the gate needs it ("" for the top screen).
+std::string NamedScreen(const CommandLine& line) {
+    if (line.words.size() < 2 || line.Command() == "wait") return "";
+    if (line.Command() == "close") return line.words[1];
+    return SplitControlPath(line.words[1]).screen;
+}
+
 }  // namespace
+
+void SetInputOnlyTo(const Screen* panel) { Gate() = panel; }
+const Screen* InputOnlyTo() { return Gate(); }
 
 bool IsInputCommand(const std::string& command) { return Commands().count(command) != 0; }
 
@@ -270,6 +285,12 @@ bool ApplyInput(const CommandLine& line, PopupWait& popup, InputCheck check, std
     fault.clear();
     if (line.Empty()) {
         if (check != InputCheck::Lenient) fault = "no command";
+        return false;
+    }
+    const Screen* panel = Gate();
+    if (panel && check != InputCheck::Record && NamedScreen(line) != panel->Name()) {
+        if (check != InputCheck::Lenient)
+            fault = line.Command() + ": refused, a replay is being watched: only " + panel->Name() + " takes input";
         return false;
     }
     return Apply(line, popup, check, fault).Run();

@@ -40,3 +40,9 @@ bool IsInputCommand(const std::string& command);
 // Applies an input command. False when it cannot be followed, with the fault in the driver's
 // words (empty for the computer's lines).
 bool ApplyInput(const CommandLine& line, PopupWait& popup, InputCheck check, std::string& fault);
+
+// While a replay is watched, the player's input (the driver's script, the computer's lines)
+// reaches the replay's own panel alone: the game's screens take the record's input only
+// (InputCheck::Record), and time passes on them only as the record says. nullptr: none.
+void SetInputOnlyTo(const Screen* panel);
+const Screen* InputOnlyTo();

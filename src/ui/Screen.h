@@ -42,6 +42,9 @@ public:
     bool topMost = false;         // the fight's action panel
     bool modal = false;           // shown as a modal dialog (set when it opens)
     std::string besideScreen;     // placed to the right of this screen when shown
+    // A panel of the program's own beside the game (the controls of a replay being watched):
+    // kept below the game's screens, never the top one, and left open when they all close.
+    bool aside = false;
     std::string icon = "quelmor.ico";
     bool fixedSize = true;
 

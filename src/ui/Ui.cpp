@@ -18,7 +18,8 @@ Services& Ui::services() {
 
 Screen& Ui::Show(std::unique_ptr<Screen> screen) {
     Screen& s = *screen;
-    open_.push_back(std::move(screen));
+    if (s.aside) open_.insert(open_.begin(), std::move(screen));  // below the game's screens
+    else open_.push_back(std::move(screen));
     s.Load();
     ApplyKeyBindings(s);
     if (!s.closed && host_) host_->ScreenOpened(s);
@@ -64,9 +65,21 @@ void Ui::Close(Screen& screen) {
 }
 
 void Ui::CloseAll() {
+    CloseGameScreens();
     while (!open_.empty()) {
         std::unique_ptr<Screen> s = std::move(open_.back());
         open_.pop_back();
+        s->closed = true;
+        if (host_) host_->ScreenClosed(*s);
+        closed_.push_back(std::move(s));
+    }
+}
+
+void Ui::CloseGameScreens() {
+    for (size_t i = open_.size(); i-- > 0;) {
+        if (open_[i]->aside) continue;
+        std::unique_ptr<Screen> s = std::move(open_[i]);
+        open_.erase(open_.begin() + static_cast<long>(i));
         s->closed = true;
         if (host_) host_->ScreenClosed(*s);
         closed_.push_back(std::move(s));
@@ -128,7 +141,7 @@ Screen* Ui::Find(const std::string& name) {
 
 Screen* Ui::Top() {
     for (auto it = open_.rbegin(); it != open_.rend(); ++it)
-        if ((*it)->visible) return it->get();
+        if ((*it)->visible && !(*it)->aside) return it->get();
     return nullptr;
 }
 

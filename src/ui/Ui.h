@@ -28,6 +28,8 @@ public:
     void CloseBox(Screen& screen);
     // Closes every open screen without running their Unload (start of a new run).
     void CloseAll();
+    // The same for the game's screens alone: a panel aside (Screen::aside) stays open.
+    void CloseGameScreens();
 
     // Shows a pop-up menu of a screen at (x, y); returns after the choice.
     void Popup(Screen& screen, const std::string& menu, int x, int y);
@@ -42,7 +44,7 @@ public:
 
     std::vector<Screen*> OpenScreens();       // bottom to top
     Screen* Find(const std::string& name);    // the topmost open screen of that name
-    Screen* Top();                            // the topmost visible screen
+    Screen* Top();                            // the topmost visible screen of the game's
     bool IsOpen(const Screen* screen);
 
     // Time, in milliseconds since start (virtual in the driver, real in the window).

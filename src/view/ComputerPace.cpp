@@ -10,6 +10,7 @@
 #include "ai/Act.h"
 #include "ai/Computer.h"
 #include "ui/ComputerHurry.h"
+#include "ui/InputCommand.h"
 #include "ui/PlayerInput.h"
 #include "view/QtHost.h"
 
@@ -28,12 +29,14 @@ ComputerPace::~ComputerPace() {
 }
 
 void ComputerPace::Wake() {
+    // A replay watched holds the computer parties' actions already: they play none of their own.
+    if (InputOnlyTo()) return;
     if (!timer_.isActive() && ai::ComputerToAct()) timer_.start();
 }
 
 bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_H &&
-        static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && ai::ComputerToAct() && !PlayerWindowOpen()) {
+        static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && !InputOnlyTo() && ai::ComputerToAct() && !PlayerWindowOpen()) {
         hurry_ = !hurry_;
         timer_.setInterval(hurry_ ? kHurryMs : kPauseMs);
         SetComputerHurried(hurry_);  // the computer's fights hurry as well
@@ -43,6 +46,10 @@ bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void ComputerPace::Tick() {
+    if (InputOnlyTo()) {
+        timer_.stop();  // woken again once the game is the player's
+        return;
+    }
     if (!ai::ComputerToAct()) {
         // Nobody to play for: the pace sleeps until the screens hand a computer party the turn.
         hurry_ = false;

@@ -2,7 +2,8 @@
 // The computer parties in the window: one action at a pace a person can follow (a short
 // pause each), H to hurry them and their fights (and H again for the normal pace). The pace runs only while a
 // computer party is to act, and waits while the player has a window of his own open (see
-// ui/PlayerInput.h): the computer never acts behind it nor answers it.
+// ui/PlayerInput.h): the computer never acts behind it nor answers it. It stays idle while a
+// replay is watched (the record holds the computer's actions).
 #include <QObject>
 #include <QTimer>
 

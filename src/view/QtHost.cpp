@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,8 @@ QtHost::QtHost(double scale) : scale_(scale > 0 ? scale : 1) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtHost::Tick);
     SetBeforeInputHook([this] { BringClockUpToDate(); });
-    SetViewClock([this] { return Elapsed(); });
+    // While a replay is watched, the fades are painted at the record's time.
+    SetViewClock([this] { return watchPanel_ ? Ui::Get().Now() : Elapsed(); });
 }
 
 QtHost::~QtHost() {
@@ -28,6 +30,7 @@ QtHost::~QtHost() {
 
 void QtHost::BringClockUpToDate() {
     Ui::Get().Idle();
+    if (watchPanel_) return;  // the record moves the clock
     Ui::Get().AdvanceTo(Elapsed());
 }
 
@@ -37,6 +40,10 @@ void QtHost::Tick() {
 }
 
 void QtHost::TimersChanged() {
+    if (watchPanel_) {
+        timer_.stop();  // the record fires the timers
+        return;
+    }
     long long due = Ui::Get().NextDue();
     if (due < 0) {
         timer_.stop();  // nothing runs: the process sleeps until the next input
@@ -64,6 +71,10 @@ ScreenWindow* QtHost::WindowOf(Screen& screen) {
 
 void QtHost::Place(Screen& screen, ScreenWindow& window) {
     window.adjustSize();
+    if (screen.aside) {
+        PlaceAside(window);
+        return;
+    }
     if (!screen.besideScreen.empty()) {
         if (Screen* other = Ui::Get().Find(screen.besideScreen)) {
             if (ScreenWindow* w = WindowOf(*other)) {
@@ -107,7 +118,7 @@ void QtHost::ScreenOpened(Screen& screen) {
     // A dialog is modal from its first showing. Made modal once shown, its window would have to
     // be unmapped and mapped again at once, and a window manager may then never show it: the
     // game waits for a dialog nobody sees, the windows behind it deaf to keys and clicks.
-    if (screen.modal) window->setWindowModality(Qt::ApplicationModal);
+    if (screen.modal && !watchPanel_) window->setWindowModality(Qt::ApplicationModal);
     window->SetFixedFrame(screen.modal || screen.topMost);
     windows_[&screen] = window;
     window->installEventFilter(this);
@@ -115,11 +126,50 @@ void QtHost::ScreenOpened(Screen& screen) {
     // A panel opened by its screen's own Load comes before that screen's window: it is shown
     // once it can be placed beside it (a window manager may keep where a window first appeared).
     if (screen.visible && !AwaitsItsScreen(screen)) window->show();
+    for (auto& [other, panel] : windows_)
+        if (other != &screen && other->aside && !screen.modal) PlaceAside(*panel);
     for (auto& [other, panel] : windows_) {
         if (other == &screen || other->besideScreen != screen.Name()) continue;
         Place(*other, *panel);
         if (other->visible && !panel->isVisible()) panel->show();
     }
+}
+
+// A panel of the program's own goes beside the game's largest window (the board), where the
+// display has room for it; it never lies over the map unless the display is too small.
+void QtHost::PlaceAside(ScreenWindow& panel) {
+    ScreenWindow* game = nullptr;
+    Screen* gameScreen = nullptr;
+    for (auto& [screen, window] : windows_) {
+        if (screen->aside || screen->modal || screen->closed || !window->isVisible()) continue;
+        const QSize size = window->frameGeometry().size();
+        if (!game || size.width() * size.height() > game->frameGeometry().width() * game->frameGeometry().height()) {
+            game = window;
+            gameScreen = screen;
+        }
+    }
+    const QScreen* display = QGuiApplication::primaryScreen();
+    if (!display) return;
+    const QRect area = display->availableGeometry();
+    const int width = panel.frameGeometry().width();
+    if (!game) {
+        panel.move(area.right() - width, area.top());
+        return;
+    }
+    const int height = panel.frameGeometry().height();
+    // The game's window with the panels that go beside it (the fight's actions).
+    QRect frame = game->frameGeometry();
+    for (auto& [screen, window] : windows_)
+        if (!screen->closed && window->isVisible() && screen->besideScreen == gameScreen->Name())
+            frame = frame.united(window->frameGeometry());
+    // To its right, its left, below it, above it; with no room anywhere, the display's corner.
+    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height));
+    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - width));
+    if (frame.right() + 4 + width <= area.right()) panel.move(frame.right() + 4, top);
+    else if (frame.left() - 4 - width >= area.left()) panel.move(frame.left() - 4 - width, top);
+    else if (frame.bottom() + 4 + height <= area.bottom()) panel.move(left, frame.bottom() + 4);
+    else if (frame.top() - 4 - height >= area.top()) panel.move(left, frame.top() - 4 - height);
+    else panel.move(area.right() - width, area.bottom() - height);
 }
 
 bool QtHost::AwaitsItsScreen(Screen& screen) {
@@ -131,11 +181,14 @@ bool QtHost::AwaitsItsScreen(Screen& screen) {
 // A panel follows its screen's window wherever the player or the window manager puts it, so
 // that it never lies over it.
 bool QtHost::eventFilter(QObject* watched, QEvent* e) {
+    if (watchPanel_ && RefusedWhileWatching(watched, e)) return true;
     if (e->type() == QEvent::Move || e->type() == QEvent::Resize) {
         for (auto& [screen, window] : windows_) {
             if (window != watched) continue;
-            for (auto& [other, panel] : windows_)
+            for (auto& [other, panel] : windows_) {
                 if (other != screen && !other->closed && other->besideScreen == screen->Name()) Place(*other, *panel);
+                if (other != screen && other->aside && !screen->aside && !screen->modal) PlaceAside(*panel);
+            }
             break;
         }
     }
@@ -203,6 +256,64 @@ void QtHost::TakeOver() {
         if (!screen->closed && !WindowOf(*screen)) ScreenOpened(*screen);
     Changed();
     TimersChanged();
+}
+
+// While a replay is watched, the game's windows take no input of the player's: no click, key,
+// wheel or close box; the panel's window takes its own, but the keys that would open a window of
+// the game's (help, journal) or save it.
+bool QtHost::RefusedWhileWatching(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::Close:
+            break;
+        default:
+            return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    QWidget* top = widget->window();
+    ScreenWindow* panel = WindowOf(*watchPanel_);
+    if (top == panel) {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        const bool opensOrSaves = key->key() == Qt::Key_F1 || key->key() == Qt::Key_F2 ||
+                                  (key->key() == Qt::Key_S && (key->modifiers() & Qt::ControlModifier));
+        return opensOrSaves;
+    }
+    bool ours = false;
+    for (auto& [screen, window] : windows_) ours = ours || window == top;
+    if (!ours) return false;  // a window outside the game's (a file dialog)
+    if (e->type() == QEvent::Close) e->ignore();
+    return true;
+}
+
+void QtHost::Watch(Screen* panel) {
+    if (panel == watchPanel_) return;
+    if (panel) {
+        watchPanel_ = panel;
+        timer_.stop();
+        qApp->installEventFilter(this);
+        return;
+    }
+    watchPanel_ = nullptr;
+    qApp->removeEventFilter(this);
+    // The dialogs shown meanwhile hold the other windows again, as any dialog of the game's.
+    for (auto& [screen, window] : windows_) {
+        if (!screen->modal || screen->closed || window->windowModality() == Qt::ApplicationModal) continue;
+        const bool shown = window->isVisible();
+        window->hide();
+        window->setWindowModality(Qt::ApplicationModal);
+        if (shown) window->show();
+    }
+    TakeOver();
 }
 
 void QtHost::SetScale(double scale) {

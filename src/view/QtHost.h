@@ -43,6 +43,13 @@ public:
     // a window for each open screen that has none, bottom to top, and the game's clock, which
     // the replay moved on, goes on from where it stands.
     void TakeOver();
+    // A replay is watched (panel: its panel's screen) or no more (nullptr). Meanwhile the game's
+    // clock is the record's: the window neither ticks the screens' timers nor moves the clock
+    // before an input; the player's input reaches the panel's window alone (but the keys of
+    // the help, the journal and saving); dialogs are shown without holding the other windows.
+    // Once it ends, the window takes the game as its own again (TakeOver).
+    void Watch(Screen* panel);
+    bool watching() const { return watchPanel_ != nullptr; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -53,6 +60,8 @@ private:
     void Tick();
     void BringClockUpToDate();
     void Place(Screen& screen, ScreenWindow& window);
+    void PlaceAside(ScreenWindow& panel);
+    bool RefusedWhileWatching(QObject* watched, QEvent* e);
     std::map<Screen*, ScreenWindow*> windows_;
     std::map<Screen*, class QEventLoop*> loops_;
     long long Elapsed() const { return clock_.elapsed() + clockShift_; }
@@ -64,4 +73,5 @@ private:
     Screen* popupScreen_ = nullptr;
     std::string popupMenu_;
     std::function<void()> afterSync_;
+    Screen* watchPanel_ = nullptr;
 };

@@ -20,6 +20,7 @@
 #include "items/Mine.h"
 #include "items/Resource.h"
 #include "items/frmMagic.h"
+#include "record/ReplayPanel.h"
 #include "setup/FairePerso.h"
 #include "setup/frmBegin.h"
 #include "support/Game.h"
@@ -52,7 +53,7 @@ Known EveryScreen() {
         MakeFrmBegin, MakeFairePerso, [] { return std::make_unique<frmJeu>(); },
         [] { return MakeDetail("a", "b"); }, MakeCombatForm, MakeChCmb, MakeFrmMagic, MakeGraveyard,
         MakeResourceScreen, MakeMineDialog, MakeFrmAbout, MakeFrmAide, MakeFrmJournal,
-        [] { return MakeMessageBox("a", "b"); },
+        [] { return MakeMessageBox("a", "b"); }, [] { return std::make_unique<record::ReplayPanel>(nullptr); },
     };
     for (const auto& make : makers) known.Add(*make());
     // The title adds its language entries, the end screen is built, when they open.
