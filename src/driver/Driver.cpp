@@ -8,6 +8,7 @@
 
 #include "ai/Computer.h"
 #include "driver/Dump.h"
+#include "driver/NetCommands.h"
 #include "driver/Variables.h"
 #include "record/Recorder.h"
 #include "record/Replayer.h"
@@ -28,6 +29,7 @@ Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in)
 }
 
 Driver::~Driver() {
+    EndNetSessions();
     // A record the script started ends with it: the time since its last input counts.
     record::StopRecording("");
     Ui::Get().CloseAll();
@@ -84,6 +86,22 @@ bool Driver::Step() {
         ++line_;
     }
     Execute(line);
+    return true;
+}
+
+bool Driver::NextScriptLine(std::string& line) {
+    if (!pending_.empty()) {
+        line = pending_.front();
+        pending_.pop_front();
+        return true;
+    }
+    if (source_) {
+        if (!source_(line)) return false;
+        ++line_;
+        return true;
+    }
+    if (!std::getline(in_, line)) return false;
+    ++line_;
     return true;
 }
 
@@ -256,6 +274,9 @@ void Driver::Execute(const std::string& raw) {
             if (most < 0) Fail("replay: negative count");
         }
         Replay(w[1], most);
+    } else if (IsNetCommand(cmd)) {
+        const std::string fault = RunNetCommand(line, [this](std::string& next) { return NextScriptLine(next); }, out_, err_);
+        if (!fault.empty()) Fail(fault);
     } else if (cmd == "quit") {
         throw DriverExit{0};
     } else {

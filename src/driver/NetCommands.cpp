@@ -1,0 +1,80 @@
+#include "driver/NetCommands.h"
+
+#include <memory>
+
+#include "net/Seats.h"
+#include "wire/HostSession.h"
+#include "wire/JoinSession.h"
+
+namespace {
+
+std::unique_ptr<wire::HostSession>& Hosted() {
+    static std::unique_ptr<wire::HostSession> session;
+    return session;
+}
+
+const char* PauseWord(wire::Pause::Why why) {
+    switch (why) {
+        case wire::Pause::Why::HereToPlay: return "here";
+        case wire::Pause::Why::SeatDone: return "done";
+        case wire::Pause::Why::GameOver: return "over";
+        case wire::Pause::Why::Idle: return "idle";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool IsNetCommand(const std::string& command) {
+    return command == "host" || command == "serve" || command == "unhost" || command == "join";
+}
+
+std::string RunNetCommand(const CommandLine& line, const std::function<bool(std::string&)>& nextLine, std::ostream& out,
+                          std::ostream& err) {
+    const std::vector<std::string>& w = line.words;
+    const std::string& cmd = line.Command();
+    auto log = [&err, cmd](const std::string& text) {
+        err << cmd << ": " << text << "\n";
+        err.flush();
+    };
+    if (cmd == "host") {
+        int port = 0;
+        if (w.size() < 3 || !line.Number(1, port)) return "host: give PORT CODE [P=NAME...]";
+        if (Hosted() && Hosted()->Running()) return "host: a game is already hosted";
+        net::Seats seats;
+        std::string why;
+        if (!seats.Read(std::vector<std::string>(w.begin() + 3, w.end()), why)) return "host: " + why;
+        auto session = std::make_unique<wire::HostSession>([log](const std::string& text) { log(text); });
+        if (!session->Start(port, w[2], seats, why)) return "host: " + why;
+        Hosted() = std::move(session);
+        return "";
+    }
+    if (cmd == "serve") {
+        if (!Hosted() || !Hosted()->Running()) return "serve: no game is hosted";
+        int seconds = 30;
+        if (w.size() > 1 && (!line.Number(1, seconds) || seconds < 1)) return "serve: not a number of seconds: " + w[1];
+        const wire::Pause p = Hosted()->Serve(seconds * 1000);
+        out << "serve: " << PauseWord(p.why) << ": " << p.message << "; " << Hosted()->Events() << " events, "
+            << Hosted()->HandOvers() << " hand-overs, " << Hosted()->Refusals() << " refused\n";
+        return "";
+    }
+    if (cmd == "unhost") {
+        if (Hosted()) Hosted()->Stop("the host stopped");
+        Hosted().reset();
+        return "";
+    }
+    // join ADDRESS PORT CODE NAME
+    int port = 0;
+    if (w.size() != 5 || !line.Number(2, port)) return "join: give ADDRESS PORT CODE NAME";
+    wire::JoinSession session(nextLine, [log](const std::string& text) { log(text); });
+    const wire::JoinResult r = session.Run(w[1], port, w[3], w[4]);
+    out << "join: " << r.why << "; " << r.events << " events, " << r.agreed << " hand-overs agreed, " << r.differed
+        << " differed, " << r.resyncs << " resyncs, " << r.refusals << " refused\n";
+    if (!r.joined) return "join: " + r.why;
+    return "";
+}
+
+void EndNetSessions() {
+    if (Hosted()) Hosted()->Stop("the host stopped");
+    Hosted().reset();
+}

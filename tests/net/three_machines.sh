@@ -1,0 +1,98 @@
+#!/bin/bash
+# Three processes on this machine play one game: a host (its third party played by the
+# computer) and two joined machines, each person's party driven by a script. Every joined
+# machine's game must agree with the host's at every hand-over, and the three final dumps of the
+# game must be the same. Given the hostile client, the game is played again with a hostile
+# machine joined beside them: the host's final dump must be the same as without it.
+#     three_machines.sh DRIVER [HOSTILE]
+set -u
+driver=$1
+hostile=${2:-}
+dir=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    rm -rf "$dir"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    for f in "$dir"/*.out "$dir"/*.err; do echo "--- $f"; tail -n 15 "$f"; done
+    exit 1
+}
+
+# A person's script: a few turns of steps on the board, time for what they bring, the end of the turn.
+person() {
+    echo "join 127.0.0.1 $1 code42 $2"
+    for turn in 1 2 3 4; do
+        for key in Up Right Down Left Up Left; do echo "press frmJeu.$key"; done
+        echo "wait 2500"
+        echo "press frmJeu.Return"
+    done
+    echo "leave"
+    echo "dump"
+    echo "quit"
+}
+
+# The game's dump without the driver's own record of sounds and pop-ups (a joined machine did
+# not hear the host's title music).
+game_dump() {
+    grep '^{' "$1" | tail -n 1 | sed 's/, "audio": .*, "windows": /, "windows": /'
+}
+
+play() {
+    local tag=$1 with_hostile=$2
+    local port
+    port=$(( 20000 + (RANDOM % 20000) ))
+    {
+        echo 'newgame "Ann" 1,2,3,4,5 "Bob" 6,7,8,9,10 "Cid" 11,12,13,14,15'
+        echo "computer 3"
+        echo "host $port code42 1=Ann 2=Bob 4=Eve"
+        echo "serve 20"
+        echo "unhost"
+        echo "dump"
+        echo "quit"
+    } > "$dir/host.txt"
+    person "$port" Ann > "$dir/ann.txt"
+    person "$port" Bob > "$dir/bob.txt"
+    pids=()
+    "$driver" --seed 11 < "$dir/host.txt" > "$dir/$tag-host.out" 2> "$dir/$tag-host.err" &
+    pids+=($!)
+    local host_pid=$!
+    "$driver" --seed 11 < "$dir/ann.txt" > "$dir/$tag-ann.out" 2> "$dir/$tag-ann.err" &
+    pids+=($!)
+    "$driver" --seed 11 < "$dir/bob.txt" > "$dir/$tag-bob.out" 2> "$dir/$tag-bob.err" &
+    pids+=($!)
+    if [ "$with_hostile" = yes ]; then
+        "$hostile" "$port" code42 Eve 5 > "$dir/$tag-eve.out" 2> "$dir/$tag-eve.err" &
+        pids+=($!)
+    fi
+    for p in "${pids[@]}"; do wait "$p" || fail "$tag: a process ended with status $? (pid $p, host $host_pid)"; done
+    pids=()
+
+    local hand_overs
+    hand_overs=$(sed -n 's/^serve: .*; [0-9]* events, \([0-9]*\) hand-overs.*/\1/p' "$dir/$tag-host.out")
+    [ -n "$hand_overs" ] || fail "$tag: the host served nothing"
+    [ "$hand_overs" -ge 6 ] || fail "$tag: only $hand_overs hand-overs"
+    for who in ann bob; do
+        grep -q "^join: the host ended the game" "$dir/$tag-$who.out" || fail "$tag: $who did not follow to the end"
+        grep -q "; [0-9]* events, $hand_overs hand-overs agreed, 0 differed, 0 resyncs" "$dir/$tag-$who.out" ||
+            fail "$tag: $who did not agree with the host at each of its $hand_overs hand-overs"
+        [ "$(game_dump "$dir/$tag-$who.out")" = "$(game_dump "$dir/$tag-host.out")" ] ||
+            fail "$tag: $who's game differs from the host's at the end"
+    done
+    echo "$tag: $hand_overs hand-overs agreed on both joined machines; the three games are the same"
+}
+
+play plain no
+if [ -n "$hostile" ]; then
+    play hostile yes
+    grep -q "^hostile: [1-9][0-9]* refused in all" "$dir/hostile-eve.out" || fail "the hostile machine was not refused"
+    for what in noise "huge line" "old version" "wrong codes" "out of turn" flood; do
+        grep -q "^$what: [1-9][0-9]* refused" "$dir/hostile-eve.out" || fail "no refusal for the $what"
+    done
+    [ "$(game_dump "$dir/hostile-host.out")" = "$(game_dump "$dir/plain-host.out")" ] ||
+        fail "the hostile machine changed the host's game"
+    echo "the hostile machine was refused at each line and changed nothing"
+fi
+exit 0
