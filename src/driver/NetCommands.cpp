@@ -45,6 +45,12 @@ std::string RunNetCommand(const CommandLine& line, const std::function<bool(std:
         std::string why;
         if (!seats.Read(std::vector<std::string>(w.begin() + 3, w.end()), why)) return "host: " + why;
         auto session = std::make_unique<wire::HostSession>([log](const std::string& text) { log(text); });
+        wire::HostSession* hosted = session.get();
+        session->SetOnPause([&out, hosted](const wire::Pause& p) {
+            out << "serve: " << PauseWord(p.why) << ": " << p.message << "; " << hosted->Events() << " events, "
+                << hosted->HandOvers() << " hand-overs, " << hosted->Refusals() << " refused\n";
+            out.flush();
+        });
         if (!session->Start(port, w[2], seats, why)) return "host: " + why;
         Hosted() = std::move(session);
         return "";
@@ -53,14 +59,13 @@ std::string RunNetCommand(const CommandLine& line, const std::function<bool(std:
         if (!Hosted() || !Hosted()->Running()) return "serve: no game is hosted";
         int seconds = 30;
         if (w.size() > 1 && (!line.Number(1, seconds) || seconds < 1)) return "serve: not a number of seconds: " + w[1];
-        const wire::Pause p = Hosted()->Serve(seconds * 1000);
-        out << "serve: " << PauseWord(p.why) << ": " << p.message << "; " << Hosted()->Events() << " events, "
-            << Hosted()->HandOvers() << " hand-overs, " << Hosted()->Refusals() << " refused\n";
+        Hosted()->Serve(seconds * 1000);  // says where it paused
         return "";
     }
     if (cmd == "unhost") {
+        // The session may be serving under this line (a dialog handed to the script): it is
+        // stopped, and let go only at the driver's end.
         if (Hosted()) Hosted()->Stop("the host stopped");
-        Hosted().reset();
         return "";
     }
     // join ADDRESS PORT CODE NAME

@@ -77,6 +77,13 @@ std::string OutOfReach(const std::string& recordLine) {
 }
 
 Verdict Gate::Check(Peer& peer, const std::string& line, bool tooLong, long long nowMs, int playerToPlay) {
+    Verdict v = Judge(peer, line, tooLong, nowMs, playerToPlay);
+    // A machine that has not said hello as it should is not listened to any longer.
+    if (!peer.greeted && v.kind == Verdict::Kind::Refuse && v.why != "a wrong join code") v.kind = Verdict::Kind::Disconnect;
+    return v;
+}
+
+Verdict Gate::Judge(Peer& peer, const std::string& line, bool tooLong, long long nowMs, int playerToPlay) {
     if (!peer.rate.Take(nowMs)) {
         if (peer.rate.Over() > kFloodLines) return Disconnect("too many lines too fast");
         return Refuse("too many lines: at most " + std::to_string(kLinesPerSecond) + " a second");

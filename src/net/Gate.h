@@ -61,6 +61,7 @@ public:
     bool Connected(const std::string& name) const { return connected_.count(name) != 0; }
 
 private:
+    Verdict Judge(Peer& peer, const std::string& line, bool tooLong, long long nowMs, int playerToPlay);
     Verdict Hello(Peer& peer, const std::string& line);
     Verdict Input(const Peer& peer, const std::string& line, int playerToPlay) const;
 

@@ -243,6 +243,7 @@ bool HostSession::Poll(int waitMs) {
 
 std::optional<Pause> HostSession::Round(int waitMs) {
     Ui::Get().Idle();
+    if (!running_) return Pause{Pause::Why::GameOver, "the session was stopped"};
     if (ended_ || !ai::GameRunning()) return Pause{Pause::Why::GameOver, "the game is over"};
     const int player = PlayerToPlay();
     if (ai::ComputerToAct()) {
@@ -270,21 +271,24 @@ std::optional<Pause> HostSession::Round(int waitMs) {
 Pause HostSession::Serve(int idleMs) {
     outer_ = Ui::Get().host();
     Ui::Get().SetHost(this);
-    serving_ = true;
+    idleMs_ = idleMs;
     lastActivity_ = Now();
-    Pause pause;
-    for (;;) {
-        if (std::optional<Pause> p = Round(5)) {
-            pause = *p;
-            break;
-        }
-        if (Now() - lastActivity_ > idleMs) {
-            pause = Pause{Pause::Why::Idle, "nothing happened for " + std::to_string(idleMs) + " ms"};
-            break;
-        }
-    }
-    serving_ = false;
+    const Pause pause = Until([] { return false; });
     Ui::Get().SetHost(outer_);
+    return pause;
+}
+
+Pause HostSession::Until(const std::function<bool()>& over) {
+    while (!over()) {
+        if (std::optional<Pause> p = Round(5)) return Paused(*p);
+        if (Now() - lastActivity_ > idleMs_)
+            return Paused(Pause{Pause::Why::Idle, "nothing happened for " + std::to_string(idleMs_) + " ms"});
+    }
+    return Pause{};
+}
+
+Pause HostSession::Paused(const Pause& pause) {
+    if (onPause_) onPause_(pause);
     return pause;
 }
 
@@ -297,14 +301,10 @@ void HostSession::ToOuter(Screen& screen) {
 void HostSession::RunModal(Screen& screen) {
     // A remote player is answered at once: the dialog its input opened waits for its next.
     if (owed_) PayOk();
-    while (!screen.closed) {
-        std::optional<Pause> p = Round(5);
-        if (p && p->why != Pause::Why::SeatDone) {
-            ToOuter(screen);
-            return;
-        }
-        if (p) QThread::msleep(5);
-    }
+    Until([&] { return screen.closed; });
+    // The dialog waits for this machine's players (or the session pauses in it): whoever hosted
+    // the screens before takes it up.
+    if (!screen.closed) ToOuter(screen);
 }
 
 void HostSession::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
@@ -312,15 +312,11 @@ void HostSession::RunPopup(Screen& screen, const std::string& menu, int x, int y
     const PopupWait outer = popup_;
     popup_.screen = &screen;
     popup_.menu = menu;
-    while (popup_.screen == &screen && popup_.menu == menu) {
-        std::optional<Pause> p = Round(5);
-        if (p && p->why != Pause::Why::SeatDone) {
-            Ui::Get().SetHost(outer_);
-            if (outer_) outer_->RunPopup(screen, menu, x, y);
-            Ui::Get().SetHost(this);
-            break;
-        }
-        if (p) QThread::msleep(5);
+    Until([&] { return !(popup_.screen == &screen && popup_.menu == menu); });
+    if (popup_.screen == &screen && popup_.menu == menu) {
+        Ui::Get().SetHost(outer_);
+        if (outer_) outer_->RunPopup(screen, menu, x, y);
+        Ui::Get().SetHost(this);
     }
     popup_ = outer;
 }

@@ -45,6 +45,9 @@ public:
     // Ends the session: `end WHY` to every machine, the connections closed, the stream stopped.
     void Stop(const std::string& why);
     bool Running() const { return running_; }
+    // Told each time the serving pauses: at the end of Serve, or inside a dialog that is then
+    // handed to this machine's players.
+    void SetOnPause(std::function<void(const Pause&)> onPause) { onPause_ = std::move(onPause); }
 
     long long Events() const { return stream_.events(); }
     long long HandOvers() const { return stream_.handOvers(); }
@@ -70,6 +73,9 @@ private:
     // One round: new connections, the machines' lines, the computer's move. Empty when the game
     // goes on, else why it pauses.
     std::optional<Pause> Round(int waitMs);
+    // Rounds until over() or a pause (empty Pause when over).
+    Pause Until(const std::function<bool()>& over);
+    Pause Paused(const Pause& pause);
     bool Poll(int waitMs);
     void Handle(Client& client, const std::string& line, bool tooLong);
     void ApplyRemote(Client& client, const std::string& line);
@@ -95,7 +101,8 @@ private:
     Host* outer_ = nullptr;
     PopupWait popup_;
     bool running_ = false;
-    bool serving_ = false;
+    int idleMs_ = 30000;
+    std::function<void(const Pause&)> onPause_;
     bool ended_ = false;
     std::string endWhy_;
     Client* owed_ = nullptr;   // a remote input being applied: its `ok` is sent at its line

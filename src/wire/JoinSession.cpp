@@ -91,7 +91,7 @@ JoinResult JoinSession::Run(const std::string& address, int port, const std::str
     }
     // The player's inputs not sent are left out, up to the end of this machine's part.
     std::string rest;
-    while (!inputsOver_ && nextInput_(rest)) {
+    while (!inputsOver_ && nextInput_(rest) && rest != "leave") {
     }
     input_log::SetHandOverHook(nullptr);
     result_.agreed = book_.agreed();

@@ -24,14 +24,16 @@ bool LineSocket::Pump(int waitMs) {
 void LineSocket::Split(const QByteArray& bytes) {
     for (const char ch : bytes) {
         if (ch == '\n') {
-            if (skipping_) lines_.push_back(Line{partial_, true});
-            else lines_.push_back(Line{partial_, false});
+            if (!skipping_) lines_.push_back(Line{partial_, false});
             partial_.clear();
             skipping_ = false;
             continue;
         }
         if (skipping_) continue;
         if (partial_.size() >= longest_) {
+            // Said at once, not when (or if ever) its line feed comes.
+            lines_.push_back(Line{partial_, true});
+            partial_.clear();
             skipping_ = true;
             continue;
         }

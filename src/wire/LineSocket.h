@@ -1,7 +1,7 @@
 #pragma once
 // A TCP connection that carries lines (docs/network-protocol.md): whole lines out, whole lines
-// in, a line longer than the bound cut there and the rest of it up to its line feed thrown
-// away. Used without an event loop of its own: Pump moves what arrived into lines.
+// in; a line longer than the bound is handed over cut there as soon as it passes it, and the
+// rest of it up to its line feed is thrown away. Used without an event loop of its own: Pump moves what arrived into lines.
 #include <QTcpSocket>
 #include <deque>
 #include <memory>

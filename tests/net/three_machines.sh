@@ -12,21 +12,26 @@ dir=$(mktemp -d)
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    rm -rf "$dir"
+    [ -n "${NET_TEST_KEEP:-}" ] || rm -rf "$dir"
 }
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*"
-    for f in "$dir"/*.out "$dir"/*.err; do echo "--- $f"; tail -n 15 "$f"; done
+    for f in "$dir"/*.out "$dir"/*.err; do echo "--- $f"; grep -v '^{' "$f" | tail -n 15; done
     exit 1
 }
 
-# A person's script: a few turns of steps on the board, time for what they bring, the end of the turn.
+# A person's script: a few turns of steps on the board, time for what they bring, leaving a
+# place's screen or a message if one opened, the end of the turn. Lines that cannot be followed
+# then (no such screen open, a button disabled) are refused by the host and change nothing.
 person() {
     echo "join 127.0.0.1 $1 code42 $2"
     for turn in 1 2 3 4; do
         for key in Up Right Down Left Up Left; do echo "press frmJeu.$key"; done
         echo "wait 2500"
+        echo "press Combat.Esc"
+        echo "wait 1000"
+        echo "press MsgBox.Return"
         echo "press frmJeu.Return"
     done
     echo "leave"
@@ -59,14 +64,15 @@ play() {
     "$driver" --seed 11 < "$dir/host.txt" > "$dir/$tag-host.out" 2> "$dir/$tag-host.err" &
     pids+=($!)
     local host_pid=$!
+    if [ "$with_hostile" = yes ]; then
+        "$hostile" "$port" code42 Eve 5 > "$dir/$tag-eve.out" 2> "$dir/$tag-eve.err" &
+        pids+=($!)
+        sleep 0.3
+    fi
     "$driver" --seed 11 < "$dir/ann.txt" > "$dir/$tag-ann.out" 2> "$dir/$tag-ann.err" &
     pids+=($!)
     "$driver" --seed 11 < "$dir/bob.txt" > "$dir/$tag-bob.out" 2> "$dir/$tag-bob.err" &
     pids+=($!)
-    if [ "$with_hostile" = yes ]; then
-        "$hostile" "$port" code42 Eve 5 > "$dir/$tag-eve.out" 2> "$dir/$tag-eve.err" &
-        pids+=($!)
-    fi
     for p in "${pids[@]}"; do wait "$p" || fail "$tag: a process ended with status $? (pid $p, host $host_pid)"; done
     pids=()
 
@@ -88,8 +94,11 @@ play plain no
 if [ -n "$hostile" ]; then
     play hostile yes
     grep -q "^hostile: [1-9][0-9]* refused in all" "$dir/hostile-eve.out" || fail "the hostile machine was not refused"
-    for what in noise "huge line" "old version" "wrong codes" "out of turn" flood; do
+    for what in noise "huge line" "old version" "wrong codes" seated; do
         grep -q "^$what: [1-9][0-9]* refused" "$dir/hostile-eve.out" || fail "no refusal for the $what"
+    done
+    for reason in "not your turn" "driver's scripts" "too many lines"; do
+        grep -q "^seated: refused for $reason" "$dir/hostile-eve.out" || fail "nothing refused for $reason"
     done
     [ "$(game_dump "$dir/hostile-host.out")" = "$(game_dump "$dir/plain-host.out")" ] ||
         fail "the hostile machine changed the host's game"
