@@ -3,11 +3,19 @@
 # computer) and two joined machines, each person's party driven by a script. Every joined
 # machine's game must agree with the host's at every hand-over, and the three final dumps of the
 # game must be the same. Given the hostile client, the game is played again with a hostile
-# machine joined beside them: the host's final dump must be the same as without it.
-#     three_machines.sh DRIVER [HOSTILE]
+# machine joined beside them: the host's final dump must be the same as without it. Given
+# --disagree, the host's dice are changed behind the joined machines' backs before the game is
+# hosted (the driver's `rnd`): they must see their games differ at a hand-over, take the host's
+# game, and end with it.
+#     three_machines.sh DRIVER [HOSTILE | --disagree]
 set -u
 driver=$1
 hostile=${2:-}
+disagree=
+if [ "$hostile" = --disagree ]; then
+    disagree=yes
+    hostile=
+fi
 dir=$(mktemp -d)
 pids=()
 cleanup() {
@@ -42,7 +50,10 @@ person() {
 # The game's dump without the driver's own record of sounds and pop-ups (a joined machine did
 # not hear the host's title music).
 game_dump() {
-    grep '^{' "$1" | tail -n 1 | sed 's/, "audio": .*, "windows": /, "windows": /'
+    local time_kept='s/^//'
+    # A machine that took the host's game started its clock again there.
+    [ -n "$disagree" ] && time_kept='s/, "time": [0-9]*, /, /'
+    grep '^{' "$1" | tail -n 1 | sed 's/, "audio": .*, "windows": /, "windows": /' | sed "$time_kept"
 }
 
 play() {
@@ -52,6 +63,7 @@ play() {
     {
         echo 'newgame "Ann" 1,2,3,4,5 "Bob" 6,7,8,9,10 "Cid" 11,12,13,14,15'
         echo "computer 3"
+        [ -n "$disagree" ] && echo "rnd 0.99 0.99 0.99 0.99 0.99 0.99 0.99 0.99"
         echo "host $port code42 1=Ann 2=Bob 4=Eve"
         echo "serve 20"
         echo "unhost"
@@ -82,12 +94,23 @@ play() {
     [ "$hand_overs" -ge 6 ] || fail "$tag: only $hand_overs hand-overs"
     for who in ann bob; do
         grep -q "^join: the host ended the game" "$dir/$tag-$who.out" || fail "$tag: $who did not follow to the end"
-        grep -q "; [0-9]* events, $hand_overs hand-overs agreed, 0 differed, 0 resyncs" "$dir/$tag-$who.out" ||
-            fail "$tag: $who did not agree with the host at each of its $hand_overs hand-overs"
+        if [ -n "$disagree" ]; then
+            grep -q "hand-overs agreed, [1-9][0-9]* differed, [1-9][0-9]* resyncs" "$dir/$tag-$who.out" ||
+                fail "$tag: $who did not see its game differ and take the host's"
+            grep -q "^join: hand-over [0-9]*: this game's hash [0-9a-f]* differs from the host's" "$dir/$tag-$who.err" ||
+                fail "$tag: $who did not log the difference"
+        else
+            grep -q "; [0-9]* events, $hand_overs hand-overs agreed, 0 differed, 0 resyncs" "$dir/$tag-$who.out" ||
+                fail "$tag: $who did not agree with the host at each of its $hand_overs hand-overs"
+        fi
         [ "$(game_dump "$dir/$tag-$who.out")" = "$(game_dump "$dir/$tag-host.out")" ] ||
             fail "$tag: $who's game differs from the host's at the end"
     done
-    echo "$tag: $hand_overs hand-overs agreed on both joined machines; the three games are the same"
+    if [ -n "$disagree" ]; then
+        echo "$tag: both joined machines saw their games differ, took the host's, and end with it"
+    else
+        echo "$tag: $hand_overs hand-overs agreed on both joined machines; the three games are the same"
+    fi
 }
 
 play plain no
