@@ -1,6 +1,8 @@
 #include "driver/NetCommands.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "net/Seats.h"
 #include "wire/HostSession.h"
@@ -73,8 +75,12 @@ std::string RunNetCommand(const CommandLine& line, const std::function<bool(std:
     if (w.size() != 5 || !line.Number(2, port)) return "join: give ADDRESS PORT CODE NAME";
     wire::JoinSession session(nextLine, [log](const std::string& text) { log(text); });
     const wire::JoinResult r = session.Run(w[1], port, w[3], w[4]);
+    std::vector<double> answers = r.answerMs;
+    std::sort(answers.begin(), answers.end());
     out << "join: " << r.why << "; " << r.events << " events, " << r.agreed << " hand-overs agreed, " << r.differed
-        << " differed, " << r.resyncs << " resyncs, " << r.refusals << " refused\n";
+        << " differed, " << r.resyncs << " resyncs, " << r.refusals << " refused; answers median "
+        << (answers.empty() ? 0 : answers[answers.size() / 2]) << " ms, worst " << (answers.empty() ? 0 : answers.back())
+        << " ms over " << answers.size() << " inputs; " << r.bytes << " bytes over " << r.clockMs << " ms of the game\n";
     if (!r.joined) return "join: " + r.why;
     return "";
 }

@@ -34,11 +34,11 @@ bool HasControlCharacter(const std::string& line) {
 
 bool RateLimit::Take(long long nowMs) {
     if (tokens_ < 0) {
-        tokens_ = kBurstLines;
+        tokens_ = burst_;
         last_ = nowMs;
     }
     if (nowMs > last_) {
-        tokens_ = std::min<double>(kBurstLines, tokens_ + static_cast<double>(nowMs - last_) * kLinesPerSecond / 1000.0);
+        tokens_ = std::min<double>(burst_, tokens_ + static_cast<double>(nowMs - last_) * perSecond_ / 1000.0);
         last_ = nowMs;
     }
     if (tokens_ >= 1) {

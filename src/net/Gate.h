@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "net/Protocol.h"
 #include "net/Seats.h"
 
 namespace net {
@@ -14,11 +15,14 @@ namespace net {
 // The lines a machine may send: on average kLinesPerSecond, at once kBurstLines.
 class RateLimit {
 public:
+    RateLimit(int perSecond = kLinesPerSecond, int burst = kBurstLines) : perSecond_(perSecond), burst_(burst) {}
     // Takes one line at time nowMs (a clock that only goes on); false when it is over the rate.
     bool Take(long long nowMs);
     int Over() const { return over_; }
 
 private:
+    int perSecond_;
+    int burst_;
     double tokens_ = -1;  // not started
     long long last_ = 0;
     int over_ = 0;

@@ -1,5 +1,6 @@
 #include "wire/JoinSession.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QThread>
 #include <algorithm>
@@ -17,6 +18,16 @@
 #include "ui/Ui.h"
 
 namespace wire {
+
+namespace {
+
+long long NowNs() {
+    static QElapsedTimer clock;
+    if (!clock.isValid()) clock.start();
+    return clock.nsecsElapsed();
+}
+
+}  // namespace
 
 // The replay reads the host's events through this, a line at a time: it asks for the next line
 // only once it has applied the one before, so the messages between (hashes, answers) are taken
@@ -123,6 +134,7 @@ void JoinSession::SendInput() {
         break;
     }
     inFlight_ = true;
+    sentAtNs_ = NowNs();
     socket_->Send(net::InputLine(line));
 }
 
@@ -155,6 +167,7 @@ bool JoinSession::NextRecordLine(std::string& line) {
         std::string message;
         bool tooLong = false;
         if (socket_->Next(message, tooLong)) {
+            result_.bytes += static_cast<long long>(message.size()) + 1;
             if (tooLong) {
                 log_("a line from the host longer than the protocol allows: left");
                 over_ = true;
@@ -167,8 +180,10 @@ bool JoinSession::NextRecordLine(std::string& line) {
         if (live_ && welcomed_ && !inFlight_ && !inputsOver_ && OurTurn()) {
             socket_->Pump(0);
             if (socket_->HasLine()) continue;
-            SendInput();
-            continue;
+            if (pace_.Take(NowNs() / 1000000)) {
+                SendInput();
+                continue;
+            }
         }
         if (!socket_->Pump(20) && !socket_->HasLine()) {
             over_ = true;
@@ -202,6 +217,7 @@ void JoinSession::Handle(const std::string& text) {
             return;
         }
         ++result_.refusals;
+        if (inFlight_) result_.answerMs.push_back(static_cast<double>(NowNs() - sentAtNs_) / 1e6);
         inFlight_ = false;
         log_("refused: " + why);
     } else if (m.kind == "start" && w.size() == 3 && net::ReadCount(w[1], n) && net::ReadCount(w[2], k)) {
@@ -214,12 +230,15 @@ void JoinSession::Handle(const std::string& text) {
     } else if (m.kind == "ev" && w.size() == 2 && net::ReadCount(w[1], n)) {
         if (n != expected_) AskForGame("event " + std::to_string(n) + " came where " + std::to_string(expected_) + " was due");
         expected_ = n + 1;
+        int ms = 0;
+        if (m.carried.starts_with("wait ") && ToWholeNumber(m.carried.substr(5), ms) && ms > 0) result_.clockMs += ms;
         queue_.push_back(m.carried);
     } else if (m.kind == "hash" && w.size() == 3 && net::ReadCount(w[1], k)) {
         uint64_t hash = 0;
         if (net::ReadHash(w[2], hash) && book_.Host(k, hash) == net::HashBook::Match::Differ)
             AskForGame(book_.LastDifference());
     } else if (m.kind == "ok") {
+        if (inFlight_) result_.answerMs.push_back(static_cast<double>(NowNs() - sentAtNs_) / 1e6);
         inFlight_ = false;
     } else if (m.kind == "live") {
         live_ = true;

@@ -9,7 +9,9 @@
 #include <memory>
 #include <streambuf>
 #include <string>
+#include <vector>
 
+#include "net/Gate.h"
 #include "net/Seats.h"
 #include "net/Stream.h"
 #include "wire/LineSocket.h"
@@ -24,6 +26,10 @@ struct JoinResult {
     long long differed = 0;   // ... and differed
     long long resyncs = 0;    // times the host's game was taken instead of this one
     long long refusals = 0;   // this machine's inputs the host refused
+    // Each input's answer: the milliseconds from sending it to the host's `ok` or `refused`.
+    std::vector<double> answerMs;
+    long long bytes = 0;      // bytes received from the host
+    long long clockMs = 0;    // the game's time those events cover (their waits)
 };
 
 class JoinSession {
@@ -60,6 +66,9 @@ private:
     bool welcomed_ = false;
     bool live_ = false;
     bool inFlight_ = false;          // an input sent, its answer not yet here
+    long long sentAtNs_ = 0;         // when it was sent
+    // This machine keeps under the host's rate by itself (a script sends as fast as it may).
+    net::RateLimit pace_{net::kLinesPerSecond / 2, net::kBurstLines / 4};
     bool inputsOver_ = false;        // this machine's player has no more input (`done` sent)
     bool askedForGame_ = false;
     bool over_ = false;
