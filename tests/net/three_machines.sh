@@ -1,8 +1,8 @@
 #!/bin/bash
 # Three processes on this machine play one game: a host (its third party played by the
-# computer) and two joined machines, each person's party driven by a script. Every joined
-# machine's game must agree with the host's at every hand-over, and the three final dumps of the
-# game must be the same. Given the hostile client, the game is played again with a hostile
+# computer) and two joined machines, each person's party driven by a script, and a fourth that
+# joins late and watches. Every joined machine's game must agree with the host's at every
+# hand-over, and the final dumps of the game must be the same. Given the hostile client, the game is played again with a hostile
 # machine joined beside them: the host's final dump must be the same as without it. Given
 # --disagree, the host's dice are changed behind the joined machines' backs before the game is
 # hosted (the driver's `rnd`): they must see their games differ at a hand-over, take the host's
@@ -85,6 +85,14 @@ play() {
     pids+=($!)
     "$driver" --seed 11 < "$dir/bob.txt" > "$dir/$tag-bob.out" 2> "$dir/$tag-bob.err" &
     pids+=($!)
+    if [ "$with_hostile" = no ] && [ -z "$disagree" ]; then
+        # A machine that joins late (or comes back) is brought up to date: the start and every
+        # event so far. Eve's seat is a party the game does not have: she watches.
+        sleep 1.5
+        printf 'join 127.0.0.1 %s code42 Eve\nleave\ndump\nquit\n' "$port" > "$dir/eve.txt"
+        "$driver" --seed 11 < "$dir/eve.txt" > "$dir/$tag-eve.out" 2> "$dir/$tag-eve.err" &
+        pids+=($!)
+    fi
     for p in "${pids[@]}"; do wait "$p" || fail "$tag: a process ended with status $? (pid $p, host $host_pid)"; done
     pids=()
 
@@ -106,6 +114,13 @@ play() {
         [ "$(game_dump "$dir/$tag-$who.out")" = "$(game_dump "$dir/$tag-host.out")" ] ||
             fail "$tag: $who's game differs from the host's at the end"
     done
+    if [ -f "$dir/$tag-eve.out" ] && [ "$with_hostile" = no ]; then
+        grep -q "; [0-9]* events, $hand_overs hand-overs agreed, 0 differed, 0 resyncs" "$dir/$tag-eve.out" ||
+            fail "$tag: the machine that joined late did not agree with the host at each hand-over"
+        [ "$(game_dump "$dir/$tag-eve.out")" = "$(game_dump "$dir/$tag-host.out")" ] ||
+            fail "$tag: the machine that joined late ends with another game than the host's"
+        echo "$tag: the machine that joined late was brought up to date"
+    fi
     if [ -n "$disagree" ]; then
         echo "$tag: both joined machines saw their games differ, took the host's, and end with it"
     else
