@@ -60,7 +60,8 @@ std::string RunNetCommand(const CommandLine& line, const std::function<bool(std:
     if (cmd == "serve") {
         if (!Hosted() || !Hosted()->Running()) return "serve: no game is hosted";
         int seconds = 30;
-        if (w.size() > 1 && (!line.Number(1, seconds) || seconds < 1)) return "serve: not a number of seconds: " + w[1];
+        if (w.size() > 1 && (!line.Number(1, seconds) || seconds < 1 || seconds > 7 * 86400))
+            return "serve: not a number of seconds from 1 to a week's: " + w[1];
         Hosted()->Serve(seconds * 1000);  // says where it paused
         return "";
     }
