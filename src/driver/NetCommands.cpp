@@ -79,7 +79,7 @@ std::string RunNetCommand(const CommandLine& line, const std::function<bool(std:
     std::vector<double> answers = r.answerMs;
     std::sort(answers.begin(), answers.end());
     out << "join: " << r.why << "; " << r.events << " events, " << r.agreed << " hand-overs agreed, " << r.differed
-        << " differed, " << r.resyncs << " resyncs, " << r.refusals << " refused; answers median "
+        << " differed, " << r.resyncs << " resyncs, " << r.refusals << " refused, " << r.rejoins << " rejoins; answers median "
         << (answers.empty() ? 0 : answers[answers.size() / 2]) << " ms, worst " << (answers.empty() ? 0 : answers.back())
         << " ms over " << answers.size() << " inputs; " << r.bytes << " bytes over " << r.clockMs << " ms of the game\n";
     if (!r.joined) return "join: " + r.why;

@@ -57,20 +57,10 @@ JoinSession::~JoinSession() { input_log::SetHandOverHook(nullptr); }
 
 JoinResult JoinSession::Run(const std::string& address, int port, const std::string& code, const std::string& name) {
     name_ = name;
-    auto* socket = new QTcpSocket;
-    socket_ = std::make_unique<LineSocket>(socket, net::kLongestHostLine);
-    // A host that is still starting is tried again for a few seconds.
-    for (int attempt = 0;; ++attempt) {
-        socket->connectToHost(QString::fromStdString(address), static_cast<quint16>(port));
-        if (socket->waitForConnected(5000) || attempt >= 50) break;
-        socket->abort();
-        QThread::msleep(100);
-    }
-    if (socket->state() != QAbstractSocket::ConnectedState) {
-        result_.why = "cannot reach " + address + ":" + std::to_string(port) + ": " + socket->errorString().toStdString();
-        return result_;
-    }
-    socket_->Send(net::HelloLine(code, name));
+    address_ = address;
+    port_ = port;
+    code_ = code;
+    if (!Connect()) return result_;
     // This machine's hand-overs, each compared with the host's; the opening of a game (the
     // board drawn again from the host's text) is no hand-over of the host's.
     input_log::SetHandOverHook([this] {
@@ -109,6 +99,38 @@ JoinResult JoinSession::Run(const std::string& address, int port, const std::str
     result_.differed = book_.differed();
     socket_->Close();
     return result_;
+}
+
+bool JoinSession::Connect() {
+    auto* socket = new QTcpSocket;
+    socket_ = std::make_unique<LineSocket>(socket, net::kLongestHostLine);
+    // A host that is still starting (or has not yet seen this machine's last connection close)
+    // is tried again for a few seconds.
+    for (int attempt = 0;; ++attempt) {
+        socket->connectToHost(QString::fromStdString(address_), static_cast<quint16>(port_));
+        if (socket->waitForConnected(5000) || attempt >= 50) break;
+        socket->abort();
+        QThread::msleep(100);
+    }
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        result_.why = "cannot reach " + address_ + ":" + std::to_string(port_) + ": " + socket->errorString().toStdString();
+        return false;
+    }
+    welcomed_ = false;
+    live_ = false;
+    socket_->Send(net::HelloLine(code_, name_));
+    return true;
+}
+
+bool JoinSession::Rejoin() {
+    if (result_.rejoins >= kMostRejoins) return false;
+    ++result_.rejoins;
+    log_("the connection to the host was lost: joining again");
+    // An input whose answer did not come may or may not have been taken: the host's events,
+    // all sent again, say which.
+    inFlight_ = false;
+    QThread::msleep(100);
+    return Connect();
 }
 
 bool JoinSession::OurTurn() const {
@@ -186,6 +208,10 @@ bool JoinSession::NextRecordLine(std::string& line) {
             }
         }
         if (!socket_->Pump(20) && !socket_->HasLine()) {
+            if (welcomed_ || rejoining_) {
+                rejoining_ = true;
+                if (Rejoin()) continue;
+            }
             over_ = true;
             if (result_.why.empty()) result_.why = "the connection to the host was lost";
             return false;
@@ -207,10 +233,16 @@ void JoinSession::Handle(const std::string& text) {
             return;
         }
         welcomed_ = true;
+        rejoining_ = false;
         result_.joined = true;
     } else if (m.kind == "refused") {
         const std::string why = w.size() > 1 ? w[1] : "";
         if (!welcomed_) {
+            // Coming back, the host may not yet have seen the last connection close: again.
+            if (rejoining_ && why.ends_with("is already here")) {
+                socket_->Close();
+                return;
+            }
             result_.why = "refused by the host: " + why;
             log_(result_.why);
             over_ = true;

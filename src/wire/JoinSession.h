@@ -26,6 +26,7 @@ struct JoinResult {
     long long differed = 0;   // ... and differed
     long long resyncs = 0;    // times the host's game was taken instead of this one
     long long refusals = 0;   // this machine's inputs the host refused
+    long long rejoins = 0;    // times the connection was lost and made again
     // Each input's answer: the milliseconds from sending it to the host's `ok` or `refused`.
     std::vector<double> answerMs;
     long long bytes = 0;      // bytes received from the host
@@ -43,8 +44,13 @@ public:
     // the connection is lost.
     JoinResult Run(const std::string& address, int port, const std::string& code, const std::string& name);
 
+    // Times a lost connection is made again before the machine gives up.
+    static constexpr int kMostRejoins = 20;
+
 private:
     class Feed;
+    bool Connect();
+    bool Rejoin();
     // The next record line for the replay, in the host's order; false at the end of this
     // replay (the session is over, or a new game starts).
     bool NextRecordLine(std::string& line);
@@ -56,7 +62,9 @@ private:
     std::function<bool(std::string&)> nextInput_;
     std::function<void(const std::string&)> log_;
     std::unique_ptr<LineSocket> socket_;
-    std::string name_;
+    std::string address_, code_, name_;
+    int port_ = 0;
+    bool rejoining_ = false;         // the connection was lost: joining again
     net::Seats seats_;
     net::HashBook book_;
     JoinResult result_;

@@ -7,19 +7,27 @@
 # --disagree, the host's dice are changed behind the joined machines' backs before the game is
 # hosted (the driver's `rnd`): they must see their games differ at a hand-over, take the host's
 # game, and end with it.
-#     three_machines.sh DRIVER [HOSTILE | --disagree]
+# Given --proxy PROXY, the joined machines reach the host through a bad network that delays and
+# slows every connection and cuts the first two: each machine must join again, be brought up to
+# date, and the three games must still agree at every hand-over and end the same.
+#     three_machines.sh DRIVER [HOSTILE | --disagree | --proxy PROXY]
 set -u
 driver=$1
 hostile=${2:-}
 disagree=
+proxy=
 if [ "$hostile" = --disagree ]; then
     disagree=yes
+    hostile=
+elif [ "$hostile" = --proxy ]; then
+    proxy=$3
     hostile=
 fi
 dir=$(mktemp -d)
 pids=()
+proxy_pid=
 cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    for p in "${pids[@]}" $proxy_pid; do kill "$p" 2>/dev/null; done
     [ -n "${NET_TEST_KEEP:-}" ] || rm -rf "$dir"
 }
 trap cleanup EXIT
@@ -70,9 +78,15 @@ play() {
         echo "dump"
         echo "quit"
     } > "$dir/host.txt"
-    person "$port" Ann > "$dir/ann.txt"
-    person "$port" Bob > "$dir/bob.txt"
+    local join_port=$port
     pids=()
+    if [ -n "$proxy" ]; then
+        join_port=$((port + 1))
+        "$proxy" "$join_port" "$port" 7 2 > "$dir/$tag-proxy.out" 2>&1 &
+        proxy_pid=$!
+    fi
+    person "$join_port" Ann > "$dir/ann.txt"
+    person "$join_port" Bob > "$dir/bob.txt"
     "$driver" --seed 11 < "$dir/host.txt" > "$dir/$tag-host.out" 2> "$dir/$tag-host.err" &
     pids+=($!)
     local host_pid=$!
@@ -85,7 +99,7 @@ play() {
     pids+=($!)
     "$driver" --seed 11 < "$dir/bob.txt" > "$dir/$tag-bob.out" 2> "$dir/$tag-bob.err" &
     pids+=($!)
-    if [ "$with_hostile" = no ] && [ -z "$disagree" ]; then
+    if [ "$with_hostile" = no ] && [ -z "$disagree" ] && [ -z "$proxy" ]; then
         # A machine that joins late (or comes back) is brought up to date: the start and every
         # event so far. Eve's seat is a party the game does not have: she watches.
         sleep 1.5
@@ -95,6 +109,10 @@ play() {
     fi
     for p in "${pids[@]}"; do wait "$p" || fail "$tag: a process ended with status $? (pid $p, host $host_pid)"; done
     pids=()
+    if [ -n "$proxy" ]; then
+        kill "$proxy_pid" 2>/dev/null
+        wait "$proxy_pid" 2>/dev/null
+    fi
 
     local hand_overs
     hand_overs=$(sed -n 's/^serve: .*; [0-9]* events, \([0-9]*\) hand-overs.*/\1/p' "$dir/$tag-host.out")
@@ -102,7 +120,11 @@ play() {
     [ "$hand_overs" -ge 6 ] || fail "$tag: only $hand_overs hand-overs"
     for who in ann bob; do
         grep -q "^join: the host ended the game" "$dir/$tag-$who.out" || fail "$tag: $who did not follow to the end"
-        if [ -n "$disagree" ]; then
+        if [ -n "$proxy" ]; then
+            # Coming back, a machine replays the game from its start: its hand-overs again.
+            grep -q "; [0-9]* events, [0-9]* hand-overs agreed, 0 differed, 0 resyncs" "$dir/$tag-$who.out" ||
+                fail "$tag: $who did not agree with the host at every hand-over"
+        elif [ -n "$disagree" ]; then
             grep -q "hand-overs agreed, [1-9][0-9]* differed, [1-9][0-9]* resyncs" "$dir/$tag-$who.out" ||
                 fail "$tag: $who did not see its game differ and take the host's"
             grep -q "^join: hand-over [0-9]*: this game's hash [0-9a-f]* differs from the host's" "$dir/$tag-$who.err" ||
@@ -121,7 +143,12 @@ play() {
             fail "$tag: the machine that joined late ends with another game than the host's"
         echo "$tag: the machine that joined late was brought up to date"
     fi
-    if [ -n "$disagree" ]; then
+    if [ -n "$proxy" ]; then
+        grep -q "^cut a connection" "$dir/$tag-proxy.out" || fail "$tag: the proxy cut nothing"
+        cat "$dir/$tag-ann.out" "$dir/$tag-bob.out" | grep -q ", [1-9][0-9]* rejoins;" ||
+            fail "$tag: no machine joined again after its connection was cut"
+        echo "$tag: through a bad network, cut $(grep -c '^cut' "$dir/$tag-proxy.out") times, the three games agree"
+    elif [ -n "$disagree" ]; then
         echo "$tag: both joined machines saw their games differ, took the host's, and end with it"
     else
         echo "$tag: $hand_overs hand-overs agreed on both joined machines; the three games are the same"
