@@ -117,7 +117,10 @@ play() {
     local hand_overs
     hand_overs=$(sed -n 's/^serve: .*; [0-9]* events, \([0-9]*\) hand-overs.*/\1/p' "$dir/$tag-host.out")
     [ -n "$hand_overs" ] || fail "$tag: the host served nothing"
-    [ "$hand_overs" -ge 6 ] || fail "$tag: only $hand_overs hand-overs"
+    # Through the bad network, inputs sent when a connection is cut may be lost: fewer turns.
+    local fewest=6
+    [ -n "$proxy" ] && fewest=3
+    [ "$hand_overs" -ge "$fewest" ] || fail "$tag: only $hand_overs hand-overs"
     for who in ann bob; do
         grep -q "^join: the host ended the game" "$dir/$tag-$who.out" || fail "$tag: $who did not follow to the end"
         if [ -n "$proxy" ]; then
