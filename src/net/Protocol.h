@@ -10,7 +10,6 @@
 
 namespace net {
 
-constexpr const char* kProtocolName = "quelmor-net";
 constexpr int kProtocolVersion = 1;
 
 // A joined machine's line at most (an input line of a record is at most 4,096 bytes).

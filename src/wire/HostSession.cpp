@@ -115,7 +115,8 @@ int HostSession::PlayerToPlay() const {
     if (!Board() || Ui::Get().Find("frmFini")) return 0;
     const int c = gd.CurrentCharacter;
     if (c < 1 || c > 16) return 0;
-    return rec::Owner(c);
+    // A character under another's spell is played by that one's player.
+    return rec::Owner(rec::Controller(c));
 }
 
 void HostSession::Owe(Client* client) { owed_ = client; }

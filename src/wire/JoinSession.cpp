@@ -136,7 +136,7 @@ bool JoinSession::Rejoin() {
 bool JoinSession::OurTurn() const {
     if (!Board() || Ui::Get().Find("frmFini")) return false;
     const int c = gd.CurrentCharacter;
-    return c >= 1 && c <= 16 && seats_.Plays(name_, rec::Owner(c));
+    return c >= 1 && c <= 16 && seats_.Plays(name_, rec::Owner(rec::Controller(c)));
 }
 
 void JoinSession::SendInput() {
