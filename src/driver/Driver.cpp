@@ -8,6 +8,7 @@
 
 #include "ai/Computer.h"
 #include "driver/Dump.h"
+#include "driver/NetCommands.h"
 #include "driver/Variables.h"
 #include "record/Recorder.h"
 #include "record/Replayer.h"
@@ -31,6 +32,7 @@ Driver::Driver(std::istream& in, std::ostream& out, std::ostream& err) : in_(in)
 }
 
 Driver::~Driver() {
+    EndNetSessions();
     // A record the script started ends with it: the time since its last input counts.
     record::StopRecording("");
     SetWatchReplayHook(nullptr);
@@ -88,6 +90,22 @@ bool Driver::Step() {
         ++line_;
     }
     Execute(line);
+    return true;
+}
+
+bool Driver::NextScriptLine(std::string& line) {
+    if (!pending_.empty()) {
+        line = pending_.front();
+        pending_.pop_front();
+        return true;
+    }
+    if (source_) {
+        if (!source_(line)) return false;
+        ++line_;
+        return true;
+    }
+    if (!std::getline(in_, line)) return false;
+    ++line_;
     return true;
 }
 
@@ -271,6 +289,9 @@ void Driver::Execute(const std::string& raw) {
         services_.fileAnswers.assign(1, w[1]);
         Watch();
         services_.fileAnswers.clear();
+    } else if (IsNetCommand(cmd)) {
+        const std::string fault = RunNetCommand(line, [this](std::string& next) { return NextScriptLine(next); }, out_, err_);
+        if (!fault.empty()) Fail(fault);
     } else if (cmd == "quit") {
         throw DriverExit{0};
     } else {

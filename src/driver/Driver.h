@@ -47,6 +47,8 @@ public:
     void Execute(const std::string& line);
 
     RecordingServices& services() { return services_; }
+    // The script's next line, not run (a joined machine's inputs); false at its end.
+    bool NextScriptLine(std::string& line);
 
     // Host
     void ScreenOpened(Screen&) override {}

@@ -22,6 +22,8 @@ namespace {
 
 struct Writer {
     int fd = -1;
+    Stream stream;               // the lines go to a listener instead of a file
+
     bool seedFixedHere = false;  // the record fixed the seed: it is let go with the record
     bool afterStart = false;     // the last line started a game (a load closes the board next)
 };
@@ -34,6 +36,11 @@ Writer& W() {
 // One write(2) a line: a process killed loses at most the line being written.
 void Append(const std::string& text) {
     Writer& w = W();
+    if (w.stream) {
+        const Stream out = w.stream;
+        out(text);
+        return;
+    }
     if (w.fd < 0) return;
     size_t done = 0;
     while (done < text.size()) {
@@ -86,7 +93,11 @@ void Listen() {
 
 }  // namespace
 
-bool StartRecording(const std::string& path, std::string& why) {
+namespace {
+
+// The first four lines for a record started here, the seed fixed for it; "" when no record can
+// start here.
+std::string Head(std::string& why) {
     Ui& ui = Ui::Get();
     Screen* top = ui.Top();
     const bool between = top && ui.ModalDepth() == 0;
@@ -94,9 +105,8 @@ bool StartRecording(const std::string& path, std::string& why) {
     const bool onBoard = between && top == Board();
     if (!atTitle && !onBoard) {
         why = "a record starts on the title screen or on the board between two actions";
-        return false;
+        return "";
     }
-    if (!Open(path, O_CREAT | O_TRUNC, why)) return false;
     uint64_t seed = 0;
     W().seedFixedHere = !rnd::FixedSeed(seed);
     if (W().seedFixedHere) seed = rnd::ClockSeed();
@@ -109,6 +119,24 @@ bool StartRecording(const std::string& path, std::string& why) {
     head += std::string("lang ") + (gd.LanguageOffset == 2000 ? "en" : "fr") + "\n";
     if (atTitle) head += "start new\n";
     else head += std::string(UnchangedSinceSave() ? "start save " : "start game ") + GameLine() + "\n";
+    return head;
+}
+
+bool Startable(std::string& why) {
+    Ui& ui = Ui::Get();
+    Screen* top = ui.Top();
+    const bool between = top && ui.ModalDepth() == 0;
+    if (between && ((top == TitleScreen() && !Board()) || top == Board())) return true;
+    why = "a record starts on the title screen or on the board between two actions";
+    return false;
+}
+
+}  // namespace
+
+bool StartRecording(const std::string& path, std::string& why) {
+    if (!Startable(why)) return false;
+    if (!Open(path, O_CREAT | O_TRUNC, why)) return false;
+    const std::string head = Head(why);
     Append(head);
     Sync();
     if (W().fd < 0) {
@@ -117,6 +145,29 @@ bool StartRecording(const std::string& path, std::string& why) {
     }
     Listen();
     return true;
+}
+
+bool StartStreaming(Stream out, std::string& head, std::string& why) {
+    if (Recording()) {
+        why = "a record is already being written";
+        return false;
+    }
+    if (!Startable(why)) return false;
+    head = Head(why);
+    W().stream = std::move(out);
+    Listen();
+    return true;
+}
+
+std::string BoardHead() {
+    Ui& ui = Ui::Get();
+    if (!Board() || ui.Top() != Board() || ui.ModalDepth() != 0) return "";
+    uint64_t seed = 0;
+    if (!rnd::FixedSeed(seed)) return "";
+    std::string head = std::string(kRecordMagic) + " " + std::to_string(kRecordVersion) + "\n";
+    head += "seed " + std::to_string(seed) + "\n";
+    head += std::string("lang ") + (gd.LanguageOffset == 2000 ? "en" : "fr") + "\n";
+    return head + "start game " + GameLine() + "\n";
 }
 
 bool ContinueRecording(const std::string& path, long long validBytes, std::string& why) {
@@ -134,6 +185,17 @@ bool ContinueRecording(const std::string& path, long long validBytes, std::strin
 
 void StopRecording(const std::string& reason) {
     Writer& w = W();
+    if (w.stream) {
+        input_log::WriteWait();
+        input_log::SetSink(nullptr);
+        input_log::SetHandOverHook(nullptr);
+        input_log::SetScreenHook(nullptr);
+        if (!reason.empty()) Append("end " + reason + "\n");
+        w.stream = nullptr;
+        if (w.seedFixedHere) rnd::UnfixSeed();
+        w.seedFixedHere = false;
+        return;
+    }
     if (w.fd < 0) return;
     input_log::WriteWait();  // the time since the last input counts: timers fired in it
     if (w.fd < 0) return;
@@ -149,7 +211,7 @@ void StopRecording(const std::string& reason) {
     w.seedFixedHere = false;
 }
 
-bool Recording() { return W().fd >= 0; }
+bool Recording() { return W().fd >= 0 || W().stream != nullptr; }
 
 void SetComputerParty(int player, bool on) {
     if (player < 1 || player > kMaxPlayers) return;

@@ -1,9 +1,13 @@
 #pragma once
 // Writing the game's record (RecordFormat.h): from the title screen before a new game, or from
 // the board's running game, every input and the time between them, until the game ends.
+#include <functional>
 #include <string>
 
 namespace record {
+
+// Where a streamed record's text goes: whole lines, each with its line feed.
+using Stream = std::function<void(const std::string& text)>;
 
 // Starts writing the record to path (made anew) from this point: the title screen in front
 // (`start new`) or the board between two actions (`start save` or `start game`, its whole
@@ -11,6 +15,13 @@ namespace record {
 // one, else the clock's) and written. False with why when the file cannot be made, a record
 // is already being written, or neither the title nor the board is ready.
 bool StartRecording(const std::string& path, std::string& why);
+// The same record, its lines handed to out as they are made instead of written to a file (a
+// hosted game sends them to the machines that joined it); head receives its first four lines.
+// StopRecording ends it as it ends a file's.
+bool StartStreaming(Stream out, std::string& head, std::string& why);
+// The first four lines of a record that would start from the board's game as it stands now,
+// the record's seed kept ("" but on the board between two actions, while a record is made).
+std::string BoardHead();
 // Goes on writing a record that was just replayed (Continue): the file is cut after its last
 // whole event (validBytes, as the replay reports it) and the lines follow from there.
 bool ContinueRecording(const std::string& path, long long validBytes, std::string& why);

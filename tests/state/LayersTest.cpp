@@ -67,7 +67,8 @@ const std::vector<std::string> kParts = {"board", "items", "combat", "setup", "e
 // none of the others in the same layer.
 const std::map<std::string, int> kLayers = {
     {"state", 0}, {"ui", 0},  {"rules", 1}, {"board", 2}, {"items", 2}, {"combat", 2}, {"setup", 2},
-    {"ending", 2}, {"save", 2}, {"ai", 3},  {"platform", 3}, {"record", 3}, {"view", 4}, {"driver", 5}, {"app", 6},
+    {"ending", 2}, {"save", 2}, {"ai", 3},  {"platform", 3}, {"record", 3}, {"view", 4}, {"net", 4},
+    {"wire", 5},   {"driver", 6}, {"app", 7},
 };
 
 std::vector<std::string> AllFolders() {
@@ -114,6 +115,21 @@ TEST(Layers, EveryFolderIncludesOnlyTheLayersBelowIt) {
     }
     EXPECT_GE(folders.size(), kLayers.size());
     EXPECT_GT(files, 200);
+}
+
+// Playing across machines: its core (the protocol, the gate) is plain C++; Qt Network is the
+// transport's alone.
+TEST(Layers, TheNetworkCoreHasNoQt) {
+    int files = 0;
+    const std::regex qt(R"re(#include\s+<Q)re");
+    for (const auto& entry : fs::directory_iterator(fs::path(QUELMOR_SOURCE_DIR) / "src" / "net")) {
+        ++files;
+        std::ifstream in(entry.path());
+        std::string line;
+        for (int n = 1; std::getline(in, line); ++n)
+            EXPECT_FALSE(std::regex_search(line, qt)) << entry.path().filename() << ":" << n << " includes Qt";
+    }
+    EXPECT_GE(files, 8);
 }
 
 TEST(Layers, NoTwoFoldersIncludeEachOther) {
