@@ -288,8 +288,11 @@ void Replayer::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
     const PopupWait outer = popup_;
     popup_.screen = &screen;
     popup_.menu = menu;
+    Host* shownTo = shown_ ? outer_ : nullptr;
+    if (shownTo) shownTo->PopupShown(screen, menu, x, y);
     while (popup_.screen == &screen && popup_.menu == menu && Step()) {
     }
+    if (shownTo) shownTo->PopupGone(screen);
     const bool waiting = popup_.screen == &screen && popup_.menu == menu;
     popup_ = outer;
     if (!waiting || !popupLeftOpen_) return;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -247,6 +248,14 @@ void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
     popupMenu_ = outerMenu;
 }
 
+void QtHost::PopupShown(Screen& screen, const std::string& menu, int x, int y) {
+    if (ScreenWindow* window = WindowOf(screen)) window->ShowWatchedPopup(menu, x, y);
+}
+
+void QtHost::PopupGone(Screen& screen) {
+    if (ScreenWindow* window = WindowOf(screen)) window->HideWatchedPopup();
+}
+
 void QtHost::Quit() { QCoreApplication::exit(0); }
 
 void QtHost::TakeOver() {
@@ -288,6 +297,8 @@ bool QtHost::RefusedWhileWatching(QObject* watched, QEvent* e) {
                                   (key->key() == Qt::Key_S && (key->modifiers() & Qt::ControlModifier));
         return opensOrSaves;
     }
+    // A pop-up menu the watched game shows belongs to the window that shows it.
+    if (auto* menu = qobject_cast<QMenu*>(top); menu && menu->parentWidget()) top = menu->parentWidget()->window();
     bool ours = false;
     for (auto& [screen, window] : windows_) ours = ours || window == top;
     if (!ours) return false;  // a window outside the game's (a file dialog)

@@ -28,6 +28,8 @@ public:
     void RunModal(Screen& screen) override;
     void RunPopup(Screen& screen, const std::string& menu, int x, int y) override;
     void TimersChanged() override;
+    void PopupShown(Screen& screen, const std::string& menu, int x, int y) override;
+    void PopupGone(Screen& screen) override;
     void Quit() override;
 
     ScreenWindow* WindowOf(Screen& screen);

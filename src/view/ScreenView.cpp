@@ -739,6 +739,32 @@ void ScreenWindow::Popup(const std::string& menu, int x, int y) {
     m->deleteLater();
 }
 
+void ScreenWindow::ShowWatchedPopup(const std::string& menu, int x, int y) {
+    HideWatchedPopup();
+    QMenu* m = BuildMenu(menu, this);
+    for (QAction* a : m->actions()) QObject::disconnect(a, &QAction::triggered, this, nullptr);
+    // A window of its own that neither grabs the pointer and the keyboard, as a real pop-up
+    // does, nor takes the focus: the replay's panel keeps them.
+    m->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+    m->setAttribute(Qt::WA_ShowWithoutActivating);
+    m->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m->move(canvas_->mapToGlobal(QPoint(Scaled(x, canvas_->scale()), Scaled(y, canvas_->scale()))));
+    m->show();
+    watchedPopup_ = m;
+}
+
+void ScreenWindow::HideWatchedPopup() {
+    if (!watchedPopup_) return;
+    QMenu* m = watchedPopup_;
+    watchedPopup_ = nullptr;
+    m->hide();
+    for (auto it = actions_.begin(); it != actions_.end();) {
+        if (it->second->parent() == m) it = actions_.erase(it);
+        else ++it;
+    }
+    m->deleteLater();
+}
+
 void ScreenWindow::closeEvent(QCloseEvent* e) {
     // The window's close button closes the screen, as a dialog's close box does.
     const PlayerInput input;

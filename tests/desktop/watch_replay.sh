@@ -12,23 +12,8 @@
 set -eu
 
 game=$1 out=$2
-for tool in Xvfb openbox xdotool xprop import; do
-    command -v "$tool" > /dev/null || { echo "FAIL: no $tool" >&2; exit 1; }
-done
-source "$(dirname "$0")/xsession.sh"
-fail() { echo "FAIL: $*" >&2; [[ -f $scratch/err ]] && tail -30 "$scratch/err" | sed 's/^/game: /' >&2; exit 1; }
-mkdir -p "$out"
-start_desktop 1400x1024
-shoot() { sleep 0.8; import -silent -window root "$out/$1.png"; echo "$out/$1.png"; }
-records=$scratch/data/quelmor/saves/records
-
-run_game() {
-    env QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$scratch/data" QUELMOR_SCALE=1 SDL_AUDIODRIVER=dummy \
-        ASAN_OPTIONS=detect_leaks=0 "$@" "$game" >> "$scratch/out" 2>> "$scratch/err" &
-    run=$!
-    pids+=($run)
-}
-window() { { xdotool search --onlyvisible --name "$1" 2> /dev/null || true; } | head -1; }
+desktop_size=1400x1024
+source "$(dirname "$0")/record_desktop.sh"
 keys_to() {
     local w
     w=$(window "$1")

@@ -17,6 +17,7 @@
 #include "record/RecordFolder.h"
 #include "record/Recorder.h"
 #include "record/Replayer.h"
+#include "record/RecordTestGame.h"
 #include "save/SavedGame.h"
 #include "support/Game.h"
 #include "ui/GameRecord.h"
@@ -26,14 +27,9 @@ using namespace record;
 
 namespace {
 
-constexpr const char* kNewGame = "newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12\n";
-// A few turns of walking, waiting and ending turns, the banner's timers running between them.
-constexpr const char* kPlay =
-    "press frmJeu.Up\nwait 300\npress frmJeu.Right\nclick frmJeu.EndTurn\nwait 1200\n"
-    "press frmJeu.Down\npress frmJeu.Left\nwait 50\nclick frmJeu.EndTurn\nwait 700\n"
-    "press frmJeu.Up\nclick frmJeu.Image1 10 10\nclick frmJeu.EndTurn\nwait 2500\n";
-
-std::string Game() { return SaveFileText(CaptureGame()); }
+using record_test::Game;
+using record_test::kNewGame;
+using record_test::kPlay;
 
 std::vector<std::string> Lines(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -18,21 +18,21 @@
 #include "record/RecordFolder.h"
 #include "record/Recorder.h"
 #include "record/Replayer.h"
+#include "record/RecordTestGame.h"
 #include "save/SavedGame.h"
 #include "support/Game.h"
+#include "ui/Host.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace fs = std::filesystem;
 using namespace record;
 
 namespace {
 
-constexpr const char* kNewGame = "newgame \"Ann\" 1,2,3,4,5,6 \"Bob\" 7,8,9,10,11,12\n";
-constexpr const char* kPlay =
-    "press frmJeu.Up\nwait 300\npress frmJeu.Right\nclick frmJeu.EndTurn\nwait 1200\n"
-    "press frmJeu.Down\npress frmJeu.Left\nwait 50\nclick frmJeu.EndTurn\nwait 700\n"
-    "press frmJeu.Up\nclick frmJeu.Image1 10 10\nclick frmJeu.EndTurn\nwait 2500\n";
-
-std::string Game() { return SaveFileText(CaptureGame()); }
+using record_test::Game;
+using record_test::kNewGame;
+using record_test::kPlay;
 
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -244,4 +244,39 @@ TEST_F(Watching, ThePanelsSpeedStaysWithinItsRangeAndItsTipsNameTheKeys) {
     for (const char* tip : {"Lire ou mettre en pause (Espace)", "Un événement de plus, puis pause (→)", "(↑)", "(↓)",
                             "revenir au titre (Échap)", "une partie normale) (T)"})
         EXPECT_NE(slowest.find(tip), std::string::npos) << tip;
+}
+
+// The pop-up menus the watched game opens are shown to the window while the record chooses its
+// entry, and taken away after; a replay that shows nothing (Continue's) shows none either.
+TEST_F(Watching, APopupMenuOfTheWatchedGameIsShownWhileTheRecordChooses) {
+    struct Window : Host {
+        std::vector<std::string> seen;
+        void ScreenOpened(Screen&) override {}
+        void ScreenClosed(Screen&) override {}
+        void Changed() override {}
+        void RunModal(Screen&) override {}
+        void RunPopup(Screen&, const std::string&, int, int) override {}
+        void TimersChanged() override {}
+        void Quit() override {}
+        void PopupShown(Screen& s, const std::string& menu, int, int) override { seen.push_back(s.Name() + "." + menu); }
+        void PopupGone(Screen& s) override { seen.push_back("gone " + s.Name()); }
+    };
+    const std::string path = (dir_ / "menu.qrec").string();
+    Session& s = Open();
+    ASSERT_EQ(s.Run(std::string(kNewGame) + "record " + path + "\nclick frmJeu.MenuJeu\nclose\npress frmJeu.Up\n"), 0)
+        << s.err();
+    StopRecording("");
+    for (const bool shown : {true, false}) {
+        Reset();
+        Window window;
+        Ui::Get().SetHost(&window);
+        std::ifstream in(path, std::ios::binary);
+        Replayer replay(in);
+        replay.ShowScreens(shown);
+        const ReplayResult r = replay.Run();
+        Ui::Get().SetHost(nullptr);
+        EXPECT_TRUE(r.Valid()) << r.message;
+        EXPECT_GE(r.events, 3);
+        EXPECT_EQ(window.seen, shown ? std::vector<std::string>{"frmJeu.MNU_Jeu", "gone frmJeu"} : std::vector<std::string>{});
+    }
 }
