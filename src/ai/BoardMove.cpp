@@ -108,7 +108,9 @@ double EndWorth(int c, const WalkEnd& e, const PartyKeys& keys) {
             // back (and magic points, brought down to ten), worth it only when life runs short.
             case map::Place::Inn:
                 if (gold < 300) return -3;   // the turn ended for nothing
-                return life <= 4 && gd.MagicPoints[c] <= 10 ? 6 : -15;
+                // Not wanted, it costs what passing through it costs a walk (Paths.cpp), and
+                // more than the steps it saves.
+                return life <= 4 && gd.MagicPoints[c] <= 10 ? 6 : -65;
             case map::Place::Tower: return -1;
             case map::Place::Camp:
                 return life <= 5 && gold >= 50 && rec::HasItem(c, items::kTent) && gd.MagicPoints[c] <= 10 ? 4 : -2;

@@ -27,7 +27,7 @@ int PlaceCost(const Spot& s) {
         case map::Place::Volcano: return 30;   // one death in six
         case map::Place::Swamp: return 12;     // one chance in six to lose every item
         case map::Place::Tower: return 5;      // half the time the next turn is lost
-        case map::Place::Inn: return 12;       // its price and a night asleep when paid
+        case map::Place::Inn: return 40;       // its price and a night asleep, the turns of a night
         default: return 3;                     // the rest of the turn's movement
     }
 }
