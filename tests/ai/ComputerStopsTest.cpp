@@ -128,11 +128,10 @@ TEST_F(ComputerStopsTest, TheOpponentsClimberIsTheOneAtTheDoor) {
     PutAt(first, Spot{map::Plain, 8, 12});
     PutAt(first + 1, kDoor);
     ASSERT_EQ(ai::Climber(2), first);
-    EXPECT_EQ(ai::DoorClimber(2), first + 1);
     EXPECT_EQ(ai::Threat(1), first + 1);
     // Nobody at the door: the best of the party is the one to watch.
     PutAt(first + 1, Spot{map::Plain, 8, 12});
-    EXPECT_EQ(ai::DoorClimber(2), first);
+    EXPECT_EQ(ai::Threat(1), first);
 }
 
 }  // namespace
