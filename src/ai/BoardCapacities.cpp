@@ -51,7 +51,7 @@ Volley Targets(int c) {
         if (!InReach(c, t) || !Alive(t)) continue;
         ++(SameOwner(c, t) ? v.friends : v.foes);
         const int q = rec::Owner(t);
-        if (!SameOwner(c, t) && gd.DoorState[q] >= 5 && Climber(q) == t) ++v.climbers;
+        if (!SameOwner(c, t) && gd.DoorState[q] >= 5 && DoorClimber(q) == t) ++v.climbers;
     }
     return v;
 }
@@ -212,8 +212,19 @@ bool CapacityMove(Screen& board, Decision& out) {
         out = UseItem(board, c, items::kLifePotion, "a friend lies dead: the life potion");
         return true;
     }
-    if (rec::Life(c) <= 4 && rec::HasItem(c, items::kHealingOintment)) {
+    // Life items when life runs low, the cheapest first: the ring gives three points twice, so
+    // it waits until all three count.
+    const int life = rec::Life(c);
+    if (life <= 4 && rec::HasItem(c, items::kHealingOintment)) {
         out = UseItem(board, c, items::kHealingOintment, "life runs low: the ointment");
+        return true;
+    }
+    if (life <= 4 && rec::HasItem(c, items::kMagicRing)) {
+        out = UseItem(board, c, items::kMagicRing, "life runs low: the magic ring");
+        return true;
+    }
+    if (life <= 4 && rec::HasItem(c, items::kTalisman)) {
+        out = UseItem(board, c, items::kTalisman, "life runs low: the talisman");
         return true;
     }
     if (!ButtonUsable(board) || gd.PendingSpell != 0 || m.capacityClicks >= 4) return false;

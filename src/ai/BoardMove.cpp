@@ -104,8 +104,13 @@ double EndWorth(int c, const WalkEnd& e, const PartyKeys& keys) {
     if (e.place) {
         const double keyChest = keys.master > 0 ? 40 : 12;
         switch (map::PlaceAt(e.spot.zone, e.spot.x, e.spot.y)) {
-            // The rest cure brings magic points down to ten.
-            case map::Place::Inn: return life <= 4 && gold >= 300 && gd.MagicPoints[c] <= 10 ? 6 : -2;
+            // The inn takes its price, the rest of the turn and the night, asleep; it gives life
+            // back (and magic points, brought down to ten), worth it only when life runs short.
+            case map::Place::Inn:
+                if (gold < 300) return -3;   // the turn ended for nothing
+                // Not wanted, it costs what passing through it costs a walk (Paths.cpp), and
+                // more than the steps it saves.
+                return life <= 4 && gd.MagicPoints[c] <= 10 ? 6 : -65;
             case map::Place::Tower: return -1;
             case map::Place::Camp:
                 return life <= 5 && gold >= 50 && rec::HasItem(c, items::kTent) && gd.MagicPoints[c] <= 10 ? 4 : -2;
@@ -185,6 +190,20 @@ double TowerWin(int c, int p) {
 }
 
 bool TowerHope(int c, int p) { return CanArmagueddon(c) || TowerWin(c, p) >= 0.02; }
+
+// Would c, standing on the open door, try the party's next floor?
+bool WouldClimb(int c, int p) { return (Climber(p) == c && TowerHope(c, p)) || TowerWin(c, p) >= 0.1; }
+
+// What stopping on a cell the walk passes is worth, giving up the movement left (0 when
+// nothing happens there). The door takes c's keys; open, it leads to the next floor, and a
+// floor in reach comes before anything else (the last one wins the game).
+double StopWorth(int c, const Spot& s, const PartyKeys& keys, const Memory& m) {
+    if (!(s == kDoor) || m.doorReached) return 0;
+    const int p = rec::Owner(c);
+    if (keys.door < 5) return UsefulKey(c, keys.door) ? 30 : 0;
+    if (m.towerTried || !WouldClimb(c, p)) return 0;
+    return gd.TowerFloor[p] >= 4 ? 1000 : 100;
+}
 
 }  // namespace
 
@@ -300,6 +319,7 @@ Decision BoardMove(Screen& board) {
         m.shopDone = false;
         m.arenaChosen = false;
         m.towerTried = false;
+        m.doorReached = false;
         m.forgeDone = false;
         m.forgeTries = 0;
         m.boardSpellTries = 0;
@@ -358,9 +378,10 @@ Decision BoardMove(Screen& board) {
     if (SpellMove(board, special) || CapacityMove(board, special)) return special;
     // At the tower door: the keys, then the floors.
     if (reach::IsTowerDoor(reach::Standing(c))) {
+        m.doorReached = true;
         int key = UsefulKey(c, gd.DoorState[p]);
         if (key && gd.DoorState[p] < 5) return UseItem(board, c, key, "use " + items::ItemName(key) + " on the door");
-        if (gd.DoorState[p] >= 5 && !m.towerTried && ((Climber(p) == c && TowerHope(c, p)) || TowerWin(c, p) >= 0.1)) {
+        if (gd.DoorState[p] >= 5 && !m.towerTried && WouldClimb(c, p)) {
             m.towerTried = true;
             return {MapClick(kDoor.x, kDoor.y - 1), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
         }
@@ -388,9 +409,26 @@ Decision BoardMove(Screen& board) {
                 best = &e;
             }
         }
-        if (best && best->firstDirection >= 0) {
-            const int d = best->firstDirection;
-            std::string why = goal.why.empty() ? "walk" : goal.why;
+        int bestDirection = best ? best->firstDirection : -1;
+        std::string stopWhy;
+        // A cell passed on the way may be worth stopping on, the movement left given up.
+        for (const WalkStop& st : TurnStops(here, gd.MovesLeft, cls, obstacles)) {
+            const double worth = StopWorth(c, st.spot, keys, m);
+            if (worth <= 0) continue;
+            double score = worth + 20;
+            if (goal.worth > 0 && !(st.spot == goal.spot)) {
+                const int d = StepsBetween(st.spot, goal.spot, cls, obstacles);
+                score -= d < 0 ? 100 : 1.5 * d;
+            }
+            if (score > bestScore) {
+                bestScore = score;
+                bestDirection = st.firstDirection;
+                stopWhy = keys.door < 5 ? "stop on the tower door to use my key" : "stop on the open tower door";
+            }
+        }
+        if (bestDirection >= 0) {
+            const int d = bestDirection;
+            std::string why = !stopWhy.empty() ? stopWhy : goal.why.empty() ? "walk" : goal.why;
             // The last step up onto the door by a click: the direction key would stop at the lock.
             Step s = Walk(here, d, cls, obstacles);
             if (s.to == kDoor && d == Up) return {MapClick(kDoor.x, kDoor.y), "step onto the tower door: " + why};

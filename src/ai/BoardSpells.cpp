@@ -50,7 +50,7 @@ int Threat(int p) {
     const int mine = gd.DoorState[p] >= 5 ? gd.TowerFloor[p] : 0;
     for (int q = 1; q <= gd.PlayerCount; ++q) {
         if (q == p || gd.DoorState[q] < 5 || gd.TowerFloor[q] < mine) continue;
-        const int t = Climber(q);
+        const int t = DoorClimber(q);
         if (!t || (gd.TowerFloor[q] < 2 && !CanArmagueddon(t))) continue;
         if (gd.TowerFloor[q] > bestFloor) {
             bestFloor = gd.TowerFloor[q];

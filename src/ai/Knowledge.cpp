@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/ItemCatalogue.h"
+#include "rules/Reach.h"
 #include "state/CharacterRecord.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
@@ -51,13 +52,17 @@ bool CanArmagueddon(int c) {
     return cost >= 0 && cost <= gd.MagicPoints[c];
 }
 
-int Climber(int player) {
+namespace {
+
+// The party's best character for the next floor, of them all or of those on the tower door.
+int BestClimber(int player, bool atDoorOnly) {
     int a, d, g;
     Guardian(gd.TowerFloor[player], a, d, g);
     int best = 0;
     double bestWin = -1;
     for (int c = FirstOf(player); c < FirstOf(player) + CharactersPerPlayer(); ++c) {
         if (!Alive(c) || gd.Status[c] == status::kPrison) continue;
+        if (atDoorOnly && !reach::IsTowerDoor(reach::Standing(c))) continue;
         // Life does not count: a lost floor gives six points back. Armagueddon wins outright,
         // and the more casts the magic points hold, the more floors.
         FightSides s = SidesAgainst(c, a, d, g);
@@ -70,6 +75,15 @@ int Climber(int player) {
         }
     }
     return best;
+}
+
+}  // namespace
+
+int Climber(int player) { return BestClimber(player, false); }
+
+int DoorClimber(int player) {
+    const int atDoor = BestClimber(player, true);
+    return atDoor ? atDoor : Climber(player);
 }
 
 int BestArenaLevel(int c, double* worth) {

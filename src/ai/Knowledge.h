@@ -30,6 +30,9 @@ PartyKeys KeysOf(int player);
 void Guardian(int floor, int& attack, int& defense, int& agility);
 // The party's best character for the next tower floor, 0 if none is alive.
 int Climber(int player);
+// The character an opponent has to stop: the party's best on the tower door, where the floors
+// are entered, or its Climber when none waits there.
+int DoorClimber(int player);
 // What Armagueddon (the fight spell that wins at once) costs c now, after its sceptres;
 // -1 when c does not know it.
 int ArmagueddonCost(int c);

@@ -10,6 +10,7 @@ struct Memory {
     int turnHour = -1;
     int actionsThisTurn = 0;
     bool towerTried = false;   // a tower floor was tried this turn
+    bool doorReached = false;  // the character stood on the tower door this turn
     // The running fight.
     bool inFight = false;
     int hitsGiven = 0;         // blows that landed, counted from the fight's messages

@@ -27,6 +27,7 @@ int PlaceCost(const Spot& s) {
         case map::Place::Volcano: return 30;   // one death in six
         case map::Place::Swamp: return 12;     // one chance in six to lose every item
         case map::Place::Tower: return 5;      // half the time the next turn is lost
+        case map::Place::Inn: return 40;       // its price and a night asleep, the turns of a night
         default: return 3;                     // the rest of the turn's movement
     }
 }
@@ -224,6 +225,31 @@ std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstac
         layer.swap(next);
     }
     return ends;
+}
+
+std::vector<WalkStop> TurnStops(const Spot& from, int moves, int cls, const Obstacles& obstacles) {
+    std::vector<WalkStop> stops;
+    if (moves <= 0 || !Keyed(from)) return stops;
+    StepTable table(cls, obstacles);
+    std::vector<char> reached(kKeyCount, 0);
+    reached[Key(from)] = 1;
+    std::vector<WalkStop> layer{WalkStop{from, -1, 0}}, next;
+    for (int k = 0; k < moves && !layer.empty(); ++k) {
+        next.clear();
+        for (const WalkStop& w : layer) {
+            ++searchVisits;
+            const std::array<Step, 4>& four = table.From(w.spot);
+            for (int d = 0; d < 4; ++d) {
+                const Step& s = four[d];
+                if (!s.moved || s.enteredPlace || !Keyed(s.to) || reached[Key(s.to)]) continue;
+                reached[Key(s.to)] = 1;
+                next.push_back(WalkStop{s.to, w.firstDirection < 0 ? d : w.firstDirection, k + 1});
+            }
+        }
+        stops.insert(stops.end(), next.begin(), next.end());
+        layer.swap(next);
+    }
+    return stops;
 }
 
 int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obstacles) {

@@ -43,6 +43,16 @@ struct WalkEnd {
 // one of a few dozen does.
 std::vector<WalkEnd> TurnEnds(const Spot& from, int moves, int cls, const Obstacles& obstacles);
 
+// Every cell this turn's walk can stop on before its movement runs out (a place entered ends
+// the walk and is among the ends above), at the fewest steps, with the first direction to
+// press; the start is not among them. A walk stopped there gives up the movement left.
+struct WalkStop {
+    Spot spot;
+    int firstDirection = -1;
+    int steps = 0;
+};
+std::vector<WalkStop> TurnStops(const Spot& from, int moves, int cls, const Obstacles& obstacles);
+
 // Steps from a spot to another over any number of turns, around the obstacles, each place
 // passed through counted with what it risks (a few steps more, many for the volcano); -1 if never.
 int StepsBetween(const Spot& from, const Spot& to, int cls, const Obstacles& obstacles);
