@@ -84,13 +84,10 @@ public:
     void Popup(const std::string& menu, int x, int y);
     // Builds a Qt menu holding the entries under a menu control.
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
-public:
     // A pop-up menu of the screen shown while a replay is watched: drawn where the game showed
     // it, taking no input (the record chooses), until taken away.
     void ShowWatchedPopup(const std::string& menu, int x, int y);
     void HideWatchedPopup();
-private:
-    QMenu* watchedPopup_ = nullptr;
     // Full screen with the picture centred at the largest scale that fits (any factor), or back.
     void ToggleFullScreen(double normalScale);
     // The window keeps the size of its contents: a window manager offers no resizing, and so
@@ -116,6 +113,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     std::map<std::string, QAction*> actions_;
     bool detached_ = false;
+    QMenu* watchedPopup_ = nullptr;
     bool fixedFrame_ = false;
     QRect normalPlace_;  // the window's place before it went full screen
 };

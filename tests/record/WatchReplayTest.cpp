@@ -277,6 +277,8 @@ TEST_F(Watching, APopupMenuOfTheWatchedGameIsShownWhileTheRecordChooses) {
         Ui::Get().SetHost(nullptr);
         EXPECT_TRUE(r.Valid()) << r.message;
         EXPECT_GE(r.events, 3);
-        EXPECT_EQ(window.seen, shown ? std::vector<std::string>{"frmJeu.MNU_Jeu", "gone frmJeu"} : std::vector<std::string>{});
+        const std::vector<std::string> expected =
+            shown ? std::vector<std::string>{"frmJeu.MNU_Jeu", "gone frmJeu"} : std::vector<std::string>{};
+        EXPECT_EQ(window.seen, expected);
     }
 }
