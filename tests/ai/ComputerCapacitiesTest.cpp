@@ -7,6 +7,7 @@
 #include "ai/Forging.h"
 #include "ai/Knowledge.h"
 #include "ai/Paths.h"
+#include "ai/PutAt.h"
 #include "board/Encounter.h"
 #include "rules/MapTables.h"
 #include "rules/ItemCatalogue.h"
@@ -19,11 +20,6 @@ namespace {
 
 using ai::Spot;
 
-void PutAt(int c, const Spot& s) {
-    gd.Zone[c] = s.zone;
-    gd.PosX[c] = s.x;
-    gd.PosY[c] = static_cast<int16_t>(s.y);
-}
 
 // A road cell of the zone from which one step up, down, left or right enters the place.
 Spot NextTo(const Spot& place, int cls) {

@@ -10,6 +10,7 @@
 #include "ai/Computer.h"
 #include "ai/Knowledge.h"
 #include "ai/Paths.h"
+#include "ai/PutAt.h"
 #include "board/Encounter.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/MapTables.h"
@@ -22,11 +23,6 @@ namespace {
 
 using ai::Spot;
 
-void PutAt(int c, const Spot& s) {
-    gd.Zone[c] = s.zone;
-    gd.PosX[c] = s.x;
-    gd.PosY[c] = static_cast<int16_t>(s.y);
-}
 
 const Spot kDoor{map::Town, 19, 10};
 
