@@ -14,7 +14,6 @@
 // Run beside build-asan/bin (or any bin folder with quelmor-driver). Prints one line a result.
 #include <QApplication>
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -35,6 +34,7 @@
 #include "driver/Driver.h"
 #include "platform/SdlServices.h"
 #include "record/Replayer.h"
+#include "support/CommandOutput.h"
 #include "ui/Navigation.h"
 #include "ui/Ui.h"
 #include "view/Pictures.h"
@@ -63,13 +63,7 @@ std::string RunDriver(const std::string& script, const std::string& options = ""
     const fs::path file = work / "script.txt";
     WriteAll(file, script);
     const std::string command = bin + "/quelmor-driver " + options + " < " + file.string() + " 2>/dev/null";
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return "";
-    std::string out;
-    std::array<char, 65536> buf;
-    while (fgets(buf.data(), buf.size(), p)) out += buf.data();
-    pclose(p);
-    return out;
+    return CommandOutput(command);
 }
 
 std::string StateOf(const std::string& dump) { return dump.substr(0, dump.find(", \"audio\": ")); }

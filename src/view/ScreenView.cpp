@@ -732,6 +732,11 @@ void ScreenWindow::Popup(const std::string& menu, int x, int y) {
     QMenu* m = BuildMenu(menu, this);
     QPoint global = canvas_->mapToGlobal(QPoint(Scaled(x, canvas_->scale()), Scaled(y, canvas_->scale())));
     m->exec(global);
+    ForgetMenu(m);
+}
+
+// A pop-up menu is gone: its entries leave the window's actions, and the menu is deleted.
+void ScreenWindow::ForgetMenu(QMenu* m) {
     for (auto it = actions_.begin(); it != actions_.end();) {
         if (it->second->parent() == m) it = actions_.erase(it);
         else ++it;
@@ -758,11 +763,7 @@ void ScreenWindow::HideWatchedPopup() {
     QMenu* m = watchedPopup_;
     watchedPopup_ = nullptr;
     m->hide();
-    for (auto it = actions_.begin(); it != actions_.end();) {
-        if (it->second->parent() == m) it = actions_.erase(it);
-        else ++it;
-    }
-    m->deleteLater();
+    ForgetMenu(m);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* e) {

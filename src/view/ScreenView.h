@@ -108,6 +108,7 @@ private:
     void BuildMenuBar();
     void SyncMenus();
     void MenuChosen(const std::string& key);
+    void ForgetMenu(QMenu* menu);
     Screen& screen_;
     ScreenCanvas* canvas_;
     QMenuBar* menuBar_ = nullptr;

@@ -37,20 +37,25 @@ kill_game
 cp "$watched" "$scratch/watched.qrec"
 echo "recorded: $(wc -l < "$watched") lines"
 
+# Starts the game, opens FILE through File > Watch a replay... (Ctrl+W) and its file dialog
+# (pictured as SHOT when given) and waits for the replay's panel.
+watch() {
+    run_game
+    within 300 sh -c "xdotool search --onlyvisible --name '^Quelmor\$'" || fail "no title"
+    sleep 3
+    keys_to '^Quelmor$' ctrl+w
+    within 100 sh -c "xdotool search --onlyvisible --name 'Revoir|Watch a replay'" || fail "no file dialog"
+    sleep 1
+    xdotool windowactivate --sync "$(window 'Revoir|Watch a replay')" 2> /dev/null || true
+    [[ -n ${2:-} ]] && shoot "$2"
+    # The file's name in the dialog's name box, which has the keyboard.
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    within 200 sh -c "xdotool search --onlyvisible --name '$panel'" || fail "no replay panel"
+}
+
 # Watch it.
-run_game
-within 300 sh -c "xdotool search --onlyvisible --name '^Quelmor\$'" || fail "no title"
-sleep 3
-keys_to '^Quelmor$' ctrl+w
-within 100 sh -c "xdotool search --onlyvisible --name 'Revoir|Watch a replay'" || fail "no file dialog"
-sleep 1
-dialog=$(window 'Revoir|Watch a replay')
-xdotool windowactivate --sync "$dialog" 2> /dev/null || true
-shoot watch-dialog
-# The file's name in the dialog's name box, which has the keyboard.
-xdotool type --delay 20 "$watched"
-xdotool key Return
-within 200 sh -c "xdotool search --onlyvisible --name '$panel'" || fail "no replay panel"
+watch "$watched" watch-dialog
 sleep 2
 shoot watch-paused
 keys_to "$panel" Right Right Right Right Right Right
@@ -88,16 +93,7 @@ sleep 12
 kill_game
 watched=$(ls "$records"/game-*.qrec | tail -1)
 echo "computer game recorded: $(wc -l < "$watched") lines"
-run_game
-within 300 sh -c "xdotool search --onlyvisible --name '^Quelmor\$'" || fail "no title"
-sleep 3
-keys_to '^Quelmor$' ctrl+w
-within 100 sh -c "xdotool search --onlyvisible --name 'Revoir|Watch a replay'" || fail "no file dialog"
-sleep 1
-xdotool windowactivate --sync "$(window 'Revoir|Watch a replay')" 2> /dev/null || true
-xdotool type --delay 20 "$watched"
-xdotool key Return
-within 200 sh -c "xdotool search --onlyvisible --name '$panel'" || fail "no replay panel"
+watch "$watched"
 sleep 1
 keys_to "$panel" Up Up Up Up space
 sleep 4
