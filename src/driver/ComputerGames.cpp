@@ -127,6 +127,10 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
         int status = driver.Run();
         if (status != 0 && result.failure.empty()) result.failure = "the driver stopped: " + err.str();
         result.standing = Standing(o.players);
+        const int per = CharactersPerPlayer();
+        result.classes.assign(static_cast<size_t>(o.players), {});
+        for (int p = 1; p <= o.players; ++p)
+            for (int c = (p - 1) * per + 1; c <= p * per; ++c) result.classes[static_cast<size_t>(p - 1)].push_back(rec::ClassNumber(c));
         record::StopRecording("");
         result.finalState = DumpState(driver.popupScreen(), driver.popupMenu());
     }

@@ -34,6 +34,8 @@ struct ComputerGameResult {
     // The driver's dump of the game as it stands at the end (the dump's own keys for what the
     // screens asked of the platform left out).
     std::string finalState;
+    // Per player (index 0 = player 1), the class numbers of the party's characters.
+    std::vector<std::vector<int>> classes;
 };
 
 ComputerGameResult RunComputerGame(const ComputerGameOptions& options);

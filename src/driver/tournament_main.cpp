@@ -1,9 +1,12 @@
 // quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings]
-//                    [--standings] [--pairing computer|mixed]
-// Plays seeded two-player games between computer parties and random-play parties and prints
-// one line per pairing: the wins of each side, the unfinished games and the median game
-// length in character turns. Game g of a pairing uses seed S + g; in the mixed pairing the
-// computer takes the first seat in even games and the second in odd ones.
+//                    [--standings] [--pairing computer|mixed] [--parties SIDE,SIDE[,SIDE[,SIDE]]]
+// Plays seeded games between computer parties and random-play parties. Without --parties:
+// two-player games, one line per pairing: the wins of each side, the unfinished games and the
+// median game length in character turns; in the mixed pairing the computer takes the first
+// seat in even games and the second in odd ones. With --parties (two to four sides, each
+// "computer" or "random"): games of that many players whose sides turn round the seats from
+// one game to the next, counted by seat, by side and by class in the winning party.
+// Game g uses seed S + g.
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstring>
@@ -11,6 +14,8 @@
 #include <string>
 
 #include "driver/ComputerGames.h"
+#include "driver/Tally.h"
+#include "state/Classes.h"
 #include "platform/SdlServices.h"
 #include "view/Pictures.h"
 
@@ -23,6 +28,46 @@ double Median(std::vector<long long> v) {
     return n % 2 ? static_cast<double>(v[n / 2]) : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
+std::vector<std::string> SplitSides(const std::string& list) {
+    std::vector<std::string> sides;
+    size_t from = 0;
+    while (from <= list.size()) {
+        size_t comma = list.find(',', from);
+        if (comma == std::string::npos) comma = list.size();
+        sides.push_back(list.substr(from, comma - from));
+        from = comma + 1;
+    }
+    return sides;
+}
+
+bool KnownSides(const std::vector<std::string>& sides) {
+    if (sides.size() < 2 || sides.size() > 4) return false;
+    return std::all_of(sides.begin(), sides.end(), [](const std::string& s) { return s == "computer" || s == "random"; });
+}
+
+void PrintTally(const std::vector<std::string>& sides, const Tally& t, unsigned long long seed) {
+    auto share = [](const TallyCount& c) { return std::to_string(c.wins) + " of " + std::to_string(c.played); };
+    std::cout << "parties";
+    for (size_t i = 0; i < sides.size(); ++i) std::cout << (i ? "," : " ") << sides[i];
+    std::cout << ": games " << t.games() << ", seeds " << seed << "-" << seed + static_cast<unsigned long long>(t.games()) - 1
+              << ", unfinished " << t.unfinished() << ", median " << t.medianTurns() << " character turns" << std::endl;
+    std::cout << "wins by seat:";
+    for (size_t p = 0; p < t.bySeat().size(); ++p) std::cout << (p ? ", " : " ") << "P" << p + 1 << " " << share(t.bySeat()[p]);
+    std::cout << std::endl << "wins by side:";
+    bool first = true;
+    for (const auto& [side, count] : t.bySide()) {
+        std::cout << (first ? " " : ", ") << side << " " << share(count);
+        first = false;
+    }
+    std::cout << std::endl << "wins by class in the party:";
+    first = true;
+    for (const auto& [number, count] : t.byClass()) {
+        std::cout << (first ? " " : ", ") << classes::Name(number) << " " << share(count);
+        first = false;
+    }
+    std::cout << std::endl;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,6 +78,7 @@ int main(int argc, char** argv) {
     long long actions = 200000;
     bool check = false, verbose = false, timings = false, standings = false;
     std::string only;  // "computer" or "mixed": one pairing alone
+    std::vector<std::string> parties;  // --parties: the sides of a 2-4 player series
     for (int i = 1; i < argc; ++i) {
         auto value = [&] { return i + 1 < argc ? std::strtoll(argv[++i], nullptr, 10) : 0LL; };
         if (!std::strcmp(argv[i], "--games")) games = static_cast<int>(value());
@@ -43,20 +89,53 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--timings")) timings = true;
         else if (!std::strcmp(argv[i], "--standings")) standings = true;
         else if (!std::strcmp(argv[i], "--pairing") && i + 1 < argc) only = argv[++i];
-        else {
-            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--standings] [--pairing computer|mixed]\n";
+        else if (!std::strcmp(argv[i], "--parties") && i + 1 < argc) {
+            parties = SplitSides(argv[++i]);
+            if (!KnownSides(parties)) {
+                std::cerr << "quelmor-tournament: --parties takes two to four sides, each computer or random\n";
+                return 2;
+            }
+        } else {
+            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--standings] [--pairing computer|mixed] [--parties SIDE,SIDE[,SIDE[,SIDE]]]\n";
             return 2;
         }
     }
     pictures::SetFolder(ProgramFolder());
+    std::vector<float> decisions;
+    int status = 0;
+    if (!parties.empty()) {
+        Tally tally;
+        for (int g = 0; g < games; ++g) {
+            ComputerGameOptions o;
+            o.seed = seed + static_cast<unsigned long long>(g);
+            o.players = static_cast<int>(parties.size());
+            o.maxActions = actions;
+            o.checkRules = check;
+            o.verbose = verbose;
+            TallyGame game;
+            game.sides = RotatedSides(parties, g);
+            for (const std::string& side : game.sides) o.computer.push_back(side == "computer");
+            ComputerGameResult r = RunComputerGame(o);
+            decisions.insert(decisions.end(), r.decisionMs.begin(), r.decisionMs.end());
+            if (!r.failure.empty()) {
+                std::cout << "FAILED: seed " << o.seed << ": " << r.failure << std::endl;
+                status = 1;
+            }
+            if (standings) std::cout << "seed " << o.seed << (r.winner ? " won by P" + std::to_string(r.winner) : std::string(" unfinished")) << ": " << r.standing << std::endl;
+            game.classes = r.classes;
+            game.winner = r.winner;
+            game.characterTurns = r.characterTurns;
+            tally.Add(game);
+        }
+        PrintTally(parties, tally, seed);
+        only = "none";  // the pairings are not played in this mode
+    }
     struct Pairing {
         const char* first;
         const char* second;
         bool mixed;
     };
     const Pairing pairings[] = {{"computer", "computer", false}, {"computer", "random", true}};
-    std::vector<float> decisions;
-    int status = 0;
     for (const Pairing& pairing : pairings) {
         if (!only.empty() && only != (pairing.mixed ? "mixed" : "computer")) continue;
         int winsFirst = 0, winsSecond = 0, unfinished = 0;
