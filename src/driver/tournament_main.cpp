@@ -103,6 +103,17 @@ int main(int argc, char** argv) {
     pictures::SetFolder(ProgramFolder());
     std::vector<float> decisions;
     int status = 0;
+    // One game: its decision times kept, a broken rule and (with --standings) its end printed.
+    auto play = [&](const ComputerGameOptions& o) {
+        ComputerGameResult r = RunComputerGame(o);
+        decisions.insert(decisions.end(), r.decisionMs.begin(), r.decisionMs.end());
+        if (!r.failure.empty()) {
+            std::cout << "FAILED: seed " << o.seed << ": " << r.failure << std::endl;
+            status = 1;
+        }
+        if (standings) std::cout << "seed " << o.seed << (r.winner ? " won by P" + std::to_string(r.winner) : std::string(" unfinished")) << ": " << r.standing << std::endl;
+        return r;
+    };
     if (!parties.empty()) {
         Tally tally;
         for (int g = 0; g < games; ++g) {
@@ -115,13 +126,7 @@ int main(int argc, char** argv) {
             TallyGame game;
             game.sides = RotatedSides(parties, g);
             for (const std::string& side : game.sides) o.computer.push_back(side == "computer");
-            ComputerGameResult r = RunComputerGame(o);
-            decisions.insert(decisions.end(), r.decisionMs.begin(), r.decisionMs.end());
-            if (!r.failure.empty()) {
-                std::cout << "FAILED: seed " << o.seed << ": " << r.failure << std::endl;
-                status = 1;
-            }
-            if (standings) std::cout << "seed " << o.seed << (r.winner ? " won by P" + std::to_string(r.winner) : std::string(" unfinished")) << ": " << r.standing << std::endl;
+            ComputerGameResult r = play(o);
             game.classes = r.classes;
             game.winner = r.winner;
             game.characterTurns = r.characterTurns;
@@ -148,13 +153,7 @@ int main(int argc, char** argv) {
             o.verbose = verbose;
             const bool swap = pairing.mixed && g % 2 == 1;
             o.computer = pairing.mixed ? std::vector<bool>{!swap, swap} : std::vector<bool>{true, true};
-            ComputerGameResult r = RunComputerGame(o);
-            decisions.insert(decisions.end(), r.decisionMs.begin(), r.decisionMs.end());
-            if (!r.failure.empty()) {
-                std::cout << "FAILED: seed " << o.seed << ": " << r.failure << std::endl;
-                status = 1;
-            }
-            if (standings) std::cout << "seed " << o.seed << (r.winner ? " won by P" + std::to_string(r.winner) : std::string(" unfinished")) << ": " << r.standing << std::endl;
+            ComputerGameResult r = play(o);
             if (r.winner == 0) {
                 ++unfinished;
                 continue;
