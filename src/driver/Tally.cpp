@@ -31,13 +31,14 @@ void Tally::Add(const TallyGame& game) {
     turns_.push_back(game.characterTurns);
 }
 
-double Tally::medianTurns() const {
-    if (turns_.empty()) return 0;
-    std::vector<long long> v = turns_;
+double Median(std::vector<long long> v) {
+    if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return n % 2 ? static_cast<double>(v[n / 2]) : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
+
+double Tally::medianTurns() const { return Median(turns_); }
 
 std::vector<std::string> RotatedSides(const std::vector<std::string>& sides, int g) {
     std::vector<std::string> seats(sides.size());

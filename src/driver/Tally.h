@@ -37,6 +37,9 @@ private:
     std::vector<long long> turns_;
 };
 
+// The median of v, 0 when empty.
+double Median(std::vector<long long> v);
+
 // The seats' sides of game g when the sides rotate: seat p gets sides[(p + g) % n], so that
 // over n games each side has sat in every seat once.
 std::vector<std::string> RotatedSides(const std::vector<std::string>& sides, int g);

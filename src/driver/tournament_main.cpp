@@ -21,13 +21,6 @@
 
 namespace {
 
-double Median(std::vector<long long> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    size_t n = v.size();
-    return n % 2 ? static_cast<double>(v[n / 2]) : (v[n / 2 - 1] + v[n / 2]) / 2.0;
-}
-
 std::vector<std::string> SplitSides(const std::string& list) {
     std::vector<std::string> sides;
     size_t from = 0;
@@ -133,7 +126,6 @@ int main(int argc, char** argv) {
             tally.Add(game);
         }
         PrintTally(parties, tally, seed);
-        only = "none";  // the pairings are not played in this mode
     }
     struct Pairing {
         const char* first;
@@ -142,7 +134,8 @@ int main(int argc, char** argv) {
     };
     const Pairing pairings[] = {{"computer", "computer", false}, {"computer", "random", true}};
     for (const Pairing& pairing : pairings) {
-        if (!only.empty() && only != (pairing.mixed ? "mixed" : "computer")) continue;
+        // A series of --parties stands instead of the pairings.
+        if (!parties.empty() || (!only.empty() && only != (pairing.mixed ? "mixed" : "computer"))) continue;
         int winsFirst = 0, winsSecond = 0, unfinished = 0;
         std::vector<long long> lengths;
         for (int g = 0; g < games; ++g) {
