@@ -9,7 +9,9 @@
 
 #include "ai/BoardPlan.h"
 #include "ai/Forging.h"
+#include "ai/Level.h"
 #include "ai/Memory.h"
+#include "ai/Sayings.h"
 #include "ai/Screens.h"
 #include "rules/BoardFight.h"
 #include "rules/MapTables.h"
@@ -200,61 +202,80 @@ bool SeductionMove(Screen& board, double winChance, Decision& out) {
     if (const int v = TheftVictim(c); v && SameOwner(c, v)) return false;
     char buf[80];
     std::snprintf(buf, sizeof buf, "seduce the enemy rather than fight at %.0f%%", winChance * 100);
-    out = {"click frmJeu.Capacity", buf};
+    out = {"click frmJeu.Capacity", buf, Say(Saying::Seduce, c, Percent(winChance))};
     return true;
 }
+
+namespace {
+
+std::string LifeSaying(int c, int item) {
+    return Say(Saying::LifeItem, c, InSentence(items::ItemName(item)), std::to_string(rec::Life(c)));
+}
+
+}  // namespace
 
 bool CapacityMove(Screen& board, Decision& out) {
     Memory& m = Mem();
     const int c = gd.CurrentCharacter, cls = rec::ClassNumber(c);
     // The life potion raises the dead as the necromancer does.
-    if (rec::HasItem(c, items::kLifePotion) && DeadFriend(c)) {
-        out = UseItem(board, c, items::kLifePotion, "a friend lies dead: the life potion");
+    const bool forgetsItems = Forgets(c, Lapse::LifeItems);
+    if (rec::HasItem(c, items::kLifePotion) && DeadFriend(c) && !forgetsItems) {
+        out = UseItem(board, c, items::kLifePotion, "a friend lies dead: the life potion",
+                      Say(Saying::LifePotion, c, InSentence(items::ItemName(items::kLifePotion))));
         return true;
     }
     // Life items when life runs low, the cheapest first: the ring gives three points twice, so
     // it waits until all three count.
-    const int life = rec::Life(c);
-    if (life <= 4 && rec::HasItem(c, items::kHealingOintment)) {
-        out = UseItem(board, c, items::kHealingOintment, "life runs low: the ointment");
+    const bool lowLife = !forgetsItems && rec::Life(c) <= 4;
+    if (lowLife && rec::HasItem(c, items::kHealingOintment)) {
+        out = UseItem(board, c, items::kHealingOintment, "life runs low: the ointment", LifeSaying(c, items::kHealingOintment));
         return true;
     }
-    if (life <= 4 && rec::HasItem(c, items::kMagicRing)) {
-        out = UseItem(board, c, items::kMagicRing, "life runs low: the magic ring");
+    if (lowLife && rec::HasItem(c, items::kMagicRing)) {
+        out = UseItem(board, c, items::kMagicRing, "life runs low: the magic ring", LifeSaying(c, items::kMagicRing));
         return true;
     }
-    if (life <= 4 && rec::HasItem(c, items::kTalisman)) {
-        out = UseItem(board, c, items::kTalisman, "life runs low: the talisman");
+    if (lowLife && rec::HasItem(c, items::kTalisman)) {
+        out = UseItem(board, c, items::kTalisman, "life runs low: the talisman", LifeSaying(c, items::kTalisman));
         return true;
     }
     if (!ButtonUsable(board) || gd.PendingSpell != 0 || m.capacityClicks >= 4) return false;
+    if (Forgets(c, Lapse::Capacities)) return false;
     const bool fightPending = Visible(board, "BattleNow");
     if (cls == classes::kAmazone && fightPending) return false;   // decided with the fight
-    std::string why;
+    std::string why, say;
     // In the order the button runs them: the graveyard costs a life point.
     if (cls == classes::kNecromancien) {
         if (!DeadFriend(c) || rec::Life(c) < 3) return false;
         why = "raise my dead";
+        say = Say(Saying::RaiseDead, c);
     }
     if (Flier(cls)) {
         Spot land;
         std::string flight;
         if (fightPending || gd.MovesLeft <= 0 || !FlightPays(c, land, flight)) return false;
         why = flight;
+        say = Say(Saying::Flight, c);
     }
     if (const int victim = TheftVictim(c)) {
         // A theft ends the press before the arrows.
         if (SameOwner(c, victim) || BestLoot(c, victim).worth < 2) return false;
-        if (why.empty()) why = "rob the " + classes::Name(rec::ClassNumber(victim));
+        if (why.empty()) {
+            why = "rob the " + classes::Name(rec::ClassNumber(victim));
+            say = Say(Saying::Theft, c, CharacterName(victim));
+        }
     } else if (HasArrows(c)) {
         const Volley v = Targets(c);
         if (v.friends > 0 || ArrowsMayStrand(c, v)) return false;
         // Arrows are few, and a kill ends the shooter's walk: they are kept for the climbers.
-        if (v.climbers > 0 && why.empty()) why = "shoot at the climber of an open tower";
+        if (v.climbers > 0 && why.empty()) {
+            why = "shoot at the climber of an open tower";
+            say = Say(Saying::Arrows, c);
+        }
     }
     if (why.empty()) return false;
     ++m.capacityClicks;
-    out = {"click frmJeu.Capacity", why};
+    out = {"click frmJeu.Capacity", why, say};
     return true;
 }
 

@@ -7,9 +7,11 @@
 #include "ai/BoardPlan.h"
 #include "ai/Forging.h"
 #include "ai/Knowledge.h"
+#include "ai/Level.h"
 #include "ai/Market.h"
 #include "ai/Memory.h"
 #include "ai/Paths.h"
+#include "ai/Sayings.h"
 #include "ai/Screens.h"
 #include "rules/BoardMap.h"
 #include "rules/Enemies.h"
@@ -50,33 +52,43 @@ void ZoneMonsters(int zone, int out[3][3]) {
 }
 
 // Is a fight worth taking? Deaths count far more than a level's experience.
-bool WorthFighting(int c, int enemy, int a, int d, int g, std::string& why) {
+// say: the same for the player.
+bool WorthFighting(int c, int enemy, int a, int d, int g, std::string& why, std::string& say) {
     const int cls = rec::ClassNumber(c);
     char buf[96];
     if (enemy == 4) {
         why = "the young girl may give a runic key";
+        say = Say(Saying::FightGirl, c);
         return true;
     }
     const double w = WinAgainst(c, a, d, g);
     std::snprintf(buf, sizeof buf, "win chance %.0f%%", w * 100);
     if (enemy >= 15) {
         why = std::string(buf) + ", a lost floor only costs life";
+        say = Say(Saying::FightFloor, c);
         return true;
     }
     if (reach::IsArena(reach::Standing(c))) {
         why = std::string(buf) + " at the arena, where losing costs nothing";
+        say = Say(Saying::FightArena, c);
         return true;
     }
     if (gd.Zone[c] == map::Town) {
         why = "a fight in town ends in prison";
+        say.clear();
         return false;
     }
-    if (cls == classes::kCavalierNoir) {
+    if (cls == classes::kCavalierNoir && FightsEveryFightUndying()) {
         why = std::string(buf) + ", and a Cavalier Noir cannot die";
+        say = Say(Saying::FightUndying, c, classes::Name(classes::kCavalierNoir));
         return true;
     }
-    why = std::string(buf) + (w >= 0.8 ? ", worth the risk" : ", too risky");
-    return w >= 0.8;
+    const bool worth = w >= FightThreshold(LevelOf(c));
+    why = std::string(buf) + (worth ? ", worth the risk" : ", too risky");
+    say = Say(worth ? Saying::Fight : Saying::Avoid, c, Percent(w));
+    // Taken below the hard level's odds: a mistake of the easier levels.
+    if (worth && w < FightThreshold(computer_level::kHard)) ++Mistakes(LevelOf(c)).weakFights;
+    return worth;
 }
 
 // Gold is worth winning while there is room in the purse for it (it holds 99,999 at most).
@@ -90,7 +102,8 @@ double MonsterWorth(int c, int zone) {
     double sum = 0;
     for (auto& e : m) {
         double w = WinAgainst(c, e[0], e[1], e[2]);
-        if (w >= 0.8 || rec::ClassNumber(c) == classes::kCavalierNoir) sum += w * 4 - (1 - w) * 30;
+        const bool undying = rec::ClassNumber(c) == classes::kCavalierNoir && FightsEveryFightUndying();
+        if (w >= FightThreshold(LevelOf(c)) || undying) sum += w * 4 - (1 - w) * 30;
     }
     return std::max(0.0, sum / 3);
 }
@@ -212,24 +225,28 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
     const Spot here{gd.Zone[c], gd.PosX[c], gd.PosY[c]};
     std::vector<Goal> goals;
     if (keys.door >= 5 && Climber(p) == c && TowerHope(c, p))
-        goals.push_back({kDoor, 200, "climb the tower, my party's best fighter"});
+        goals.push_back({kDoor, 200, "climb the tower, my party's best fighter", Say(Saying::GoClimb, c)});
     if (keys.door < 5 && PartyCanOpen(keys) && UsefulKey(c, keys.door))
-        goals.push_back({kDoor, 150, "bring my key to the tower door"});
+        goals.push_back({kDoor, 150, "bring my key to the tower door", Say(Saying::GoKey, c)});
     // A missing key holds the whole party back: its chests come before gold and levels.
     const double chest = keys.master > 0 ? 120 : 90;
-    if (keys.needRunic) goals.push_back({PlaceSpot(map::Place::ForestChest), chest, "the forest chest holds runic keys"});
+    if (keys.needRunic)
+        goals.push_back({PlaceSpot(map::Place::ForestChest), chest, "the forest chest holds runic keys", Say(Saying::GoForestChest, c)});
     if (keys.needOther) {
-        goals.push_back({PlaceSpot(map::Place::UndergroundChest), chest, "the underground chest holds a shadow key"});
+        goals.push_back({PlaceSpot(map::Place::UndergroundChest), chest, "the underground chest holds a shadow key",
+                         Say(Saying::GoUndergroundChest, c)});
         const Spot temple = PlaceSpot(map::Place::TempleChest);
-        if (IsPlaceFor(temple, cls)) goals.push_back({temple, chest, "the temple chest holds a gold key"});
+        if (IsPlaceFor(temple, cls)) goals.push_back({temple, chest, "the temple chest holds a gold key", Say(Saying::GoTempleChest, c)});
     }
-    if (WantsMarketFor(c)) goals.push_back({kMarket, 45, "gold to spend at the market"});
+    if (WantsMarketFor(c)) goals.push_back({kMarket, 45, "gold to spend at the market", Say(Saying::GoMarket, c)});
     double forged = 0;
-    if (BestRecipe(c, &forged) != kNoRecipe) goals.push_back({kForge, 30 + 2 * forged, "resources enough for the forge"});
+    if (const int recipe = BestRecipe(c, &forged); recipe != kNoRecipe)
+        goals.push_back({kForge, 30 + 2 * forged, "resources enough for the forge", Say(Saying::GoForge, c, InSentence(Msg(430 + recipe - 1)))});
     double arena = 0;
     BestArenaLevel(c, &arena);
     // Gold is worth winning while there is room in the purse for it.
-    if (arena > 0.01) goals.push_back({kArena, 12 * arena * std::max(0.1, PurseRoom(c)), "the arena pays gold and experience"});
+    if (arena > 0.01)
+        goals.push_back({kArena, 12 * arena * std::max(0.1, PurseRoom(c)), "the arena pays gold and experience", Say(Saying::GoArena, c)});
     // Failing anything better, fights won in the wild bring levels and gold.
     if (goals.empty()) {
         static const Spot kHunting[3] = {{map::Plain, 8, 12}, {map::Mountain, 10, 3}, {map::Forest, 15, 9}};
@@ -240,7 +257,7 @@ Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles) {
                 bestHunt = w;
                 where = &s;
             }
-        if (where) goals.push_back({*where, 10 + 5 * bestHunt, "monsters I can beat live there"});
+        if (where) goals.push_back({*where, 10 + 5 * bestHunt, "monsters I can beat live there", Say(Saying::GoHunt, c)});
     }
     Goal best;
     double bestScore = -1e9;
@@ -275,9 +292,9 @@ int InventoryLine(Screen& board, int item) {
 
 }  // namespace
 
-Decision UseItem(Screen& board, int c, int item, const std::string& why) {
+Decision UseItem(Screen& board, int c, int item, const std::string& why, const std::string& say) {
     int line = InventoryLine(board, item);
-    if (line >= 0) return {"click frmJeu.Inventaire(" + std::to_string(line) + ")", why};
+    if (line >= 0) return {"click frmJeu.Inventaire(" + std::to_string(line) + ")", why, say};
     int k = rec::FindItem(c, item);
     if (k >= 0 && k < gd.InventoryScroll) return {"press frmJeu.PgUp", "scroll to " + items::ItemName(item)};
     return {"press frmJeu.PgDown", "scroll to " + items::ItemName(item)};
@@ -325,6 +342,7 @@ Decision BoardMove(Screen& board) {
         m.boardSpellTries = 0;
         m.spellClicks = 0;
         m.capacityClicks = 0;
+        m.lapsesCounted = 0;
     }
     if (++m.actionsThisTurn > 60) return Fallback(board, "this turn has gone on too long");
     const int p = rec::Owner(c);
@@ -361,29 +379,37 @@ Decision BoardMove(Screen& board) {
             const double w = gd.Zone[c] == map::Town ? 0 : WinAgainst(c, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility);
             if (SeductionMove(board, w, special)) return special;
         }
-        if (WorthFighting(c, gd.EnemyNumber, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility, why))
-            return {"click frmJeu.BattleNow", "fight: " + why};
-        if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why};
-        if (gd.MovesLeft == 0 && !AnyStepPossible()) return {"click frmJeu.BattleNow", "fight, the only way on: " + why};
+        std::string say;
+        if (WorthFighting(c, gd.EnemyNumber, gd.EnemyAttack, gd.EnemyDefense, gd.EnemyAgility, why, say))
+            return {"click frmJeu.BattleNow", "fight: " + why, say};
+        if (gd.MovesLeft == 0 && gd.EndTurnAvailable) return {"click frmJeu.EndTurn", "no fight: " + why, say};
+        if (gd.MovesLeft == 0 && !AnyStepPossible())
+            return {"click frmJeu.BattleNow", "fight, the only way on: " + why, Say(Saying::FightForced, c)};
     }
     // Strength and defence potions last: drink them at once.
     for (int potion : {items::kStrengthPotion, items::kDefencePotion, items::kMagicPotion})
-        if (rec::HasItem(c, potion)) return UseItem(board, c, potion, "drink " + items::ItemName(potion) + ", it lasts");
+        if (rec::HasItem(c, potion) && !Forgets(c, Lapse::Potions))
+            return UseItem(board, c, potion, "drink " + items::ItemName(potion) + ", it lasts",
+                           Say(Saying::Drink, c, InSentence(items::ItemName(potion))));
     // The master key after a failed chest.
-    if (rec::HasItem(c, items::kMasterKey)) {
+    if (rec::HasItem(c, items::kMasterKey) && !Forgets(c, Lapse::MasterKey)) {
         const std::string info = board.Find("Informations") ? board.Find("Informations")->caption : "";
         for (int chest : {77, 80, 82})
-            if (info == Msg(chest) + " " + Msg(78)) return UseItem(board, c, items::kMasterKey, "the master key opens the chest");
+            if (info == Msg(chest) + " " + Msg(78))
+                return UseItem(board, c, items::kMasterKey, "the master key opens the chest",
+                               Say(Saying::MasterKey, c, InSentence(items::ItemName(items::kMasterKey))));
     }
-    if (SpellMove(board, special) || CapacityMove(board, special)) return special;
+    if ((!Forgets(c, Lapse::Spells) && SpellMove(board, special)) || CapacityMove(board, special)) return special;
     // At the tower door: the keys, then the floors.
     if (reach::IsTowerDoor(reach::Standing(c))) {
         m.doorReached = true;
         int key = UsefulKey(c, gd.DoorState[p]);
-        if (key && gd.DoorState[p] < 5) return UseItem(board, c, key, "use " + items::ItemName(key) + " on the door");
+        if (key && gd.DoorState[p] < 5)
+            return UseItem(board, c, key, "use " + items::ItemName(key) + " on the door", Say(Saying::UseKey, c, InSentence(items::ItemName(key))));
         if (gd.DoorState[p] >= 5 && !m.towerTried && WouldClimb(c, p)) {
             m.towerTried = true;
-            return {MapClick(kDoor.x, kDoor.y - 1), "enter the tower, floor " + std::to_string(gd.TowerFloor[p] + 1)};
+            const std::string floor = std::to_string(gd.TowerFloor[p] + 1);
+            return {MapClick(kDoor.x, kDoor.y - 1), "enter the tower, floor " + floor, Say(Saying::EnterTower, c, floor)};
         }
     }
     if (gd.MovesLeft > 0) {
@@ -410,9 +436,10 @@ Decision BoardMove(Screen& board) {
             }
         }
         int bestDirection = best ? best->firstDirection : -1;
-        std::string stopWhy;
+        std::string stopWhy, stopSay;
         // A cell passed on the way may be worth stopping on, the movement left given up.
-        for (const WalkStop& st : TurnStops(here, gd.MovesLeft, cls, obstacles)) {
+        const std::vector<WalkStop> stops = Forgets(c, Lapse::StopOnTheWay) ? std::vector<WalkStop>{} : TurnStops(here, gd.MovesLeft, cls, obstacles);
+        for (const WalkStop& st : stops) {
             const double worth = StopWorth(c, st.spot, keys, m);
             if (worth <= 0) continue;
             double score = worth + 20;
@@ -424,15 +451,17 @@ Decision BoardMove(Screen& board) {
                 bestScore = score;
                 bestDirection = st.firstDirection;
                 stopWhy = keys.door < 5 ? "stop on the tower door to use my key" : "stop on the open tower door";
+                stopSay = Say(Saying::StopOnDoor, c);
             }
         }
         if (bestDirection >= 0) {
             const int d = bestDirection;
             std::string why = !stopWhy.empty() ? stopWhy : goal.why.empty() ? "walk" : goal.why;
+            const std::string say = !stopWhy.empty() ? stopSay : goal.say;
             // The last step up onto the door by a click: the direction key would stop at the lock.
             Step s = Walk(here, d, cls, obstacles);
-            if (s.to == kDoor && d == Up) return {MapClick(kDoor.x, kDoor.y), "step onto the tower door: " + why};
-            return {std::string("press frmJeu.") + DirectionKey(d), why};
+            if (s.to == kDoor && d == Up) return {MapClick(kDoor.x, kDoor.y), "step onto the tower door: " + why, say};
+            return {std::string("press frmJeu.") + DirectionKey(d), why, say};
         }
     }
     return Fallback(board, "turn over");

@@ -15,13 +15,15 @@ struct Goal {
     Spot spot;
     double worth = 0;
     std::string why;
+    std::string say;   // the same for the player (ai/Sayings.h)
 };
 
 // Where c means to go, over any number of turns (worth 0 when nowhere).
 Goal ChooseGoal(int c, const PartyKeys& keys, const Obstacles& obstacles);
 Obstacles BoardObstacles();
-// The click on an item of the shown character's list, or the scroll that brings it in view.
-Decision UseItem(Screen& board, int shown, int item, const std::string& why);
+// The click on an item of the shown character's list, or the scroll that brings it in view;
+// say is told with the click (ai/Sayings.h).
+Decision UseItem(Screen& board, int shown, int item, const std::string& why, const std::string& say = "");
 bool SameOwner(int a, int b);
 
 // The capacity button (BoardCapacities.cpp): a seduction instead of a bad fight; raising the

@@ -7,6 +7,7 @@
 
 #include "ai/BoardPlan.h"
 #include "ai/Memory.h"
+#include "ai/Sayings.h"
 #include "ai/Screens.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/Reach.h"
@@ -65,11 +66,12 @@ bool SpellMove(Screen& board, Decision& out) {
     const int c = gd.CurrentCharacter, p = rec::Owner(c), life = rec::Life(c);
     if (!gd.MagicAvailable || gd.PendingSpell != 0 || m.boardSpellTries >= 3) return false;
     int spell = 0, target = 0;
-    std::string why;
+    std::string why, say;
     if (life <= 4) {
         if (rec::HasItem(c, items::kChaosBook) && Affordable(c, 2) && (life <= 2 || KeepsArmagueddon(c, 2))) spell = kHealPlus;
         else if (KnowsWaterSpells(c) && Affordable(c, 4) && (life <= 2 || KeepsArmagueddon(c, 4))) spell = kHeal;
         why = "heal, life " + std::to_string(life);
+        if (spell) say = Say(Saying::Heal, c, Msg(544 + spell), std::to_string(life));
     }
     if (!spell)
         if (const int t = Threat(p); t && Targetable(t)) {
@@ -82,10 +84,12 @@ bool SpellMove(Screen& board, Decision& out) {
                 rec::ClassNumber(t) != classes::kCavalierNoir) {
                 spell = kArmagueddon;
                 why = std::string("Armagueddon") + buf;
+                say = Say(Saying::StrikeClimber, c, Msg(544 + spell), std::to_string(q));
             } else if (KnowsWaterSpells(c) && Affordable(c, 6) && KeepsArmagueddon(c, 6) &&
                        gd.Status[t] == status::kFree && reach::IsTowerDoor(reach::Standing(t))) {
                 spell = kGlaceNoire;
                 why = std::string("Glace noire") + buf;
+                say = Say(Saying::StrikeClimber, c, Msg(544 + spell), std::to_string(q));
             }
             target = t;
         }
@@ -94,7 +98,7 @@ bool SpellMove(Screen& board, Decision& out) {
     m.boardSpell = spell;
     m.spellTarget = spell >= kGlaceNoire ? target : 0;
     m.spellClicks = 0;
-    out = {"click frmJeu.Magic", why};
+    out = {"click frmJeu.Magic", why, say};
     (void)board;
     return true;
 }

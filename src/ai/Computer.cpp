@@ -4,9 +4,13 @@
 #include "ai/Forging.h"
 #include "ai/Memory.h"
 #include "ai/Screens.h"
+#include "board/HandOver.h"
+#include "rules/BoardInformation.h"
+#include "state/BoardState.h"
 #include "state/CharacterRecord.h"
 #include "state/CombatModes.h"
 #include "state/GlobalDecl.h"
+#include "state/Journal.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -74,6 +78,22 @@ Decision Decide(Screen* popup, const std::string& popupMenu) {
     // A person reading the help or the journal is left in peace.
     if (name == "frmAide" || name == "frmJournal") return {"wait 250", "someone is reading"};
     return {"close", "nothing to do on " + name};
+}
+
+bool Tell(const Decision& d) {
+    if (d.say.empty()) return false;
+    Memory& m = Mem();
+    const int c = gd.CurrentCharacter, hour = gb.HourCounter;
+    // Said once a turn: the steps of a walk toward the same goal say it once.
+    if (d.say == m.told && c == m.toldCharacter && hour == m.toldHour) return false;
+    m.told = d.say;
+    m.toldCharacter = c;
+    m.toldHour = hour;
+    JournalMoment at;
+    if (!BoardMoment(at)) return false;
+    JournalAsideNote(d.say, at);
+    ShowComputerSaying(d.say);
+    return true;
 }
 
 }  // namespace ai

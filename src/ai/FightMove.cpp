@@ -6,6 +6,7 @@
 
 #include "ai/Knowledge.h"
 #include "ai/Memory.h"
+#include "ai/Sayings.h"
 #include "ai/Screens.h"
 #include "rules/ItemCatalogue.h"
 #include "rules/Reach.h"
@@ -123,13 +124,14 @@ Decision FightMove(Screen* popup, const std::string& popupMenu) {
     std::snprintf(odds, sizeof odds, "win chance %.0f%% with %d blows to go", now.winToAct * 100, sides.hitsLeft);
     const bool onArena = reach::IsArena(reach::Standing(c));
     const bool deadly = !onArena && gd.EnemyNumber < 15 && rec::ClassNumber(c) != classes::kCavalierNoir;
-    if (deadly && now.winToAct < 0.25) return {"click ChCmb.StepPix(3)", std::string("flee: ") + odds};
+    if (deadly && now.winToAct < 0.25)
+        return {"click ChCmb.StepPix(3)", std::string("flee: ") + odds, Say(Saying::Flee, c, Percent(now.winToAct))};
     if (!sides.monstre && m.spellTries < 3) {
         int spell = ChooseSpell(c, now, PlayerHitChance(sides.attack, sides.enemyDefense));
         if (spell >= 0) {
             ++m.spellTries;
             m.wantSpell = spell;
-            return {"click ChCmb.StepPix(1)", "magic, " + Msg(520 + spell) + ": " + odds};
+            return {"click ChCmb.StepPix(1)", "magic, " + Msg(520 + spell) + ": " + odds, Say(Saying::FightSpell, c, Msg(520 + spell))};
         }
     }
     // A blow that can never land makes a fight without end: leave it.
@@ -152,7 +154,7 @@ Decision ArenaMove(Screen& combat) {
         static const int kX[3] = {80, 208, 336};
         char why[80];
         std::snprintf(why, sizeof why, "arena level %d, worth %.1f", level, worth);
-        return {"click Combat.Form " + std::to_string(kX[level - 1]) + " 144", why};
+        return {"click Combat.Form " + std::to_string(kX[level - 1]) + " 144", why, Say(Saying::ArenaLevel, c, std::to_string(level))};
     }
     if (!Running(&combat, "Regul") && m.arenaChosen) return {"click Combat.Form 200 300", "leave the arena"};
     return {"wait 250", "walking to the stand"};

@@ -4,6 +4,7 @@
 
 #include "ai/Forging.h"
 #include "ai/Memory.h"
+#include "ai/Sayings.h"
 #include "ai/Screens.h"
 #include "items/ForgeRecipes.h"
 #include "state/GlobalDecl.h"
@@ -30,7 +31,7 @@ Decision ForgeMove(Screen& combat, Screen* popup, const std::string& popupMenu) 
     const int k = BestRecipe(c, &worth);
     if (m.forgeDone || k == kNoRecipe || ++m.forgeTries > 2) return {"click Combat.Form 200 300", "leave the forge"};
     m.forgeRecipe = k;
-    return {"click Combat.Form 272 176", "to the anvil for " + Msg(430 + k - 1)};
+    return {"click Combat.Form 272 176", "to the anvil for " + Msg(430 + k - 1), Say(Saying::Forge, c, InSentence(Msg(430 + k - 1)))};
 }
 
 }  // namespace ai

@@ -5,6 +5,7 @@
 #include "ai/Knowledge.h"
 #include "ai/Market.h"
 #include "ai/Memory.h"
+#include "ai/Sayings.h"
 #include "ai/Screens.h"
 #include "rules/ItemCatalogue.h"
 #include "state/CharacterRecord.h"
@@ -92,7 +93,8 @@ Decision MarketMove(Screen& combat, Screen* popup, const std::string& popupMenu)
     m.wantSeller = p.item->seller;
     m.wantPosition = p.item->position;
     return {"click Combat.Form " + std::to_string(64 * p.item->seller + 16) + " 112",
-            "go to seller " + std::to_string(p.item->seller) + " for " + items::ItemName(p.item->number)};
+            "go to seller " + std::to_string(p.item->seller) + " for " + items::ItemName(p.item->number),
+            Say(Saying::Buy, c, InSentence(items::ItemName(p.item->number)))};
 }
 
 Decision ShopMenuChoice(Screen& popup, const std::string& menu,

@@ -33,6 +33,11 @@ struct Memory {
     int spellClicks = 0;       // clicks spent on the target this turn
     int boardSpellTries = 0;
     int capacityClicks = 0;
+    // The lapses (ai/Level.h) already counted this turn, one bit each.
+    unsigned lapsesCounted = 0;
+    // The sentence last told in the window, and whose turn it was told in.
+    std::string told;
+    int toldCharacter = 0, toldHour = -1;
 };
 
 Memory& Mem();

@@ -29,6 +29,10 @@ constexpr int kNoticeHoldMs = 5000, kNoticeFadeMs = 1000;
 // The notice stands on the lower part of the map, as high as its lines need.
 constexpr int kNoticeLeft = 100, kNoticeWidth = 440, kNoticeBottom = 460;
 constexpr int kNoticeCharsPerLine = 58, kNoticeLineHeight = 18;
+// The computer's plate: one line along the map's lower edge, just above the information line,
+// under the notice. It stays while the computer plays on and fades a while after its last word.
+constexpr int kSayingTop = 460, kSayingHeight = 20;
+constexpr int kSayingHoldMs = 6000, kSayingFadeMs = 1000;
 
 bool English() { return gd.LanguageOffset == 2000; }
 
@@ -92,6 +96,9 @@ void AddHandOverControls(frmJeu& b) {
     text.fore = kLightYellow;
     text.wordWrap = true;
 
+    Plate(b, "Ordinateur", 0, kSayingTop, 640, kSayingHeight);
+    Line(b, "OrdinateurTexte", "Ordinateur", 6, 2, 628, kSayingHeight - 4, Font{"Arial", 9, false}).fore = kLightYellow;
+
     // T shows the banner again; the menu holding the key is never shown.
     Control& keys = b.Add(Kind::Menu, "MNU_Relais");
     keys.popupMenu = true;
@@ -136,6 +143,17 @@ void ShowTurnBanner() {
     w.fresh = b->Handling();
     StartFade(plate, w.holdsForInput ? kBannerUntilInputMs : kBannerHoldMs, kBannerFadeMs);
     b->C("Avis").visible = false;
+    // A person's turn: the computer's last word leaves the map to the player.
+    if (!computer) b->C("Ordinateur").visible = false;
+}
+
+void ShowComputerSaying(const std::string& text) {
+    frmJeu* b = Jeu();
+    if (!b) return;
+    Control& plate = b->C("Ordinateur");
+    Frame(*b, plate, PlayerColor(rec::Owner(Controller(gd.CurrentCharacter))));
+    b->C("OrdinateurTexte").caption = text;
+    StartFade(plate, kSayingHoldMs, kSayingFadeMs);
 }
 
 void BannerSeesInput() {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ai/Computer.h"
+#include "ai/Level.h"
 #include "ai/RandomParty.h"
 #include "driver/Driver.h"
 #include "board/frmJeu.h"
@@ -39,8 +40,12 @@ std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
     std::vector<std::string> lines;
     if (!o.recordPath.empty()) lines.push_back("record \"" + o.recordPath + "\"");
     lines.push_back(line);
-    for (int p = 0; p < o.players; ++p)
-        lines.push_back("computer " + std::to_string(p + 1) + (p < static_cast<int>(o.computer.size()) && o.computer[p] ? "" : " off"));
+    static const char* const kLevelWords[] = {"", " easy", " normal", ""};
+    for (int p = 0; p < o.players; ++p) {
+        const size_t k = static_cast<size_t>(p);
+        const int level = k < o.levels.size() && computer_level::Valid(o.levels[k]) ? o.levels[k] : computer_level::kHard;
+        lines.push_back("computer " + std::to_string(p + 1) + (k < o.computer.size() && o.computer[k] ? kLevelWords[level] : " off"));
+    }
     return lines;
 }
 
@@ -71,6 +76,7 @@ std::string Standing(int players) {
 ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
     StartRun(o.seed);
     ai::ForgetMemory();
+    for (int level = computer_level::kEasy; level <= computer_level::kHard; ++level) ai::Mistakes(level) = {};
     ComputerGameResult result;
     uint64_t s = o.seed * 6364136223846793005ull + 1442695040888963407ull;
     std::vector<std::string> opening = Opening(o, s);
@@ -112,6 +118,7 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
                 d = ai::Decide(driver.popupScreen(), driver.popupMenu());
                 result.decisionMs.push_back(
                     std::chrono::duration<float, std::milli>(std::chrono::steady_clock::now() - start).count());
+                ++result.levels[ai::LevelOf(gd.CurrentCharacter)].decisions;
             } else {
                 d = ai::RandomMove(s, driver.popupScreen(), driver.popupMenu());
             }
@@ -131,6 +138,10 @@ ComputerGameResult RunComputerGame(const ComputerGameOptions& o) {
         result.classes.assign(static_cast<size_t>(o.players), {});
         for (int p = 1; p <= o.players; ++p)
             for (int c = (p - 1) * per + 1; c <= p * per; ++c) result.classes[static_cast<size_t>(p - 1)].push_back(rec::ClassNumber(c));
+        for (int level = computer_level::kEasy; level <= computer_level::kHard; ++level) {
+            result.levels[level].lapses = ai::Mistakes(level).lapses;
+            result.levels[level].weakFights = ai::Mistakes(level).weakFights;
+        }
         record::StopRecording("");
         result.finalState = DumpState(driver.popupScreen(), driver.popupMenu());
     }

@@ -12,6 +12,7 @@ struct ComputerGameOptions {
     uint64_t seed = 1;
     int players = 2;
     std::vector<bool> computer;      // per player (index 0 = player 1): the computer, else random play
+    std::vector<int> levels;         // per player: the computer's level (computer_level), hard if absent
     long long maxActions = 200000;   // the game is left unfinished after this many actions
     bool checkRules = false;         // the random-play tester's checks after every action
     bool verbose = false;            // print each decision with its reason
@@ -36,6 +37,12 @@ struct ComputerGameResult {
     std::string finalState;
     // Per player (index 0 = player 1), the class numbers of the party's characters.
     std::vector<std::vector<int>> classes;
+    // Per level (index computer_level's, 0 unused): the decisions taken at the level, and the
+    // mistakes made there.
+    struct LevelCount {
+        long long decisions = 0, lapses = 0, weakFights = 0;
+    };
+    LevelCount levels[4];
 };
 
 ComputerGameResult RunComputerGame(const ComputerGameOptions& options);

@@ -74,6 +74,7 @@ bool Driver::Step() {
             --playLeft_;
             ai::Decision d = ai::Decide(popupScreen_, popupMenu_);
             if (playVerbose_) out_ << "# " << d.line << "  -- " << d.reason << "\n";
+            if (playTell_) ai::Tell(d);
             Execute(d.line);
             return true;
         }
@@ -219,14 +220,18 @@ void Driver::Execute(const std::string& raw) {
         need(2);
         int p = integer(1);
         if (p < 1 || p > kMaxPlayers) Fail("computer: not a player number from 1 to 4: " + w[1]);
-        bool on = !(w.size() > 2 && w[2] == "off");
-        SetComputerPlayer(p, on);
+        const int level = w.size() > 2 ? record::ComputerPartyWord(w[2]) : computer_level::kHard;
+        if (level < 0) Fail("computer: on, off, easy, normal or hard, not " + w[2]);
+        SetComputerPlayer(p, level);
     } else if (cmd == "play") {
         need(2);
         int n = integer(1);
         if (n < 0) Fail("play: negative count");
         playLeft_ = n;
-        playVerbose_ = w.size() > 2 && w[2] == "verbose";
+        // `verbose` prints each decision with its reason; `tell` shows what the window shows
+        // of them (the board's plate, the journal's asides).
+        playVerbose_ = std::find(w.begin() + 2, w.end(), "verbose") != w.end();
+        playTell_ = std::find(w.begin() + 2, w.end(), "tell") != w.end();
     } else if (cmd == "newgame") {
         NewGame(w);
     } else if (cmd == "_pickclass") {
@@ -300,9 +305,9 @@ void Driver::Execute(const std::string& raw) {
     out_.flush();
 }
 
-void Driver::SetComputerPlayer(int p, bool on) {
+void Driver::SetComputerPlayer(int p, int level) {
     // Inside the set-up screen it is that player's box; OK writes the boxes into the game.
-    record::SetComputerParty(p, on);
+    record::SetComputerParty(p, level);
 }
 
 void Driver::Replay(const std::string& path, long long most) {

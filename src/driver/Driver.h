@@ -66,7 +66,7 @@ private:
     Screen& TargetScreen(std::string& key);   // "Screen.Control" or the top screen
     Screen* ScreenNamed(const std::string& name);
     void NewGame(const std::vector<std::string>& words);
-    void SetComputerPlayer(int p, bool on);
+    void SetComputerPlayer(int p, int level);
     // `replay FILE [N]`: the record's first N events (all), its dialogs reading from it.
     void Replay(const std::string& path, long long most);
     // `watch FILE`, and the title's "Watch a replay..." with the file the script answers: the
@@ -96,6 +96,7 @@ private:
     bool popupSeen_ = false;
     long long playLeft_ = 0;              // `play N`: computer actions still allowed
     bool playVerbose_ = false;            // print each computer decision with its reason
+    bool playTell_ = false;               // say the decisions as the window does (ai::Tell)
     size_t requestsDumped_ = 0;           // platform requests that an earlier dump showed
     bool watching_ = false;               // `watch`: the viewer runs
     long long watchTime_ = 0;             // the viewer's time the script's waits gave it

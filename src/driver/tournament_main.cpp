@@ -4,8 +4,11 @@
 // two-player games, one line per pairing: the wins of each side, the unfinished games and the
 // median game length in character turns; in the mixed pairing the computer takes the first
 // seat in even games and the second in odd ones. With --parties (two to four sides, each
-// "computer" or "random"): games of that many players whose sides turn round the seats from
-// one game to the next, counted by seat, by side and by class in the winning party.
+// "random" or a computer: "easy", "normal", "hard", or "computer", the hard one): games of
+// that many players whose sides turn round the seats from one game to the next, counted by
+// seat, by side and by class in the winning party, with the mistakes made at each level.
+// --weigh-undying-fights: the Cavalier Noir's fights weighed as any class's (it takes them all
+// otherwise), to measure what that habit is worth.
 // Game g uses seed S + g.
 #include <QGuiApplication>
 #include <algorithm>
@@ -13,9 +16,11 @@
 #include <iostream>
 #include <string>
 
+#include "ai/Level.h"
 #include "driver/ComputerGames.h"
 #include "driver/Tally.h"
 #include "state/Classes.h"
+#include "state/GlobalDecl.h"
 #include "platform/SdlServices.h"
 #include "view/Pictures.h"
 
@@ -33,9 +38,34 @@ std::vector<std::string> SplitSides(const std::string& list) {
     return sides;
 }
 
+// A side's computer level (computer_level), 0 for random play, -1 for an unknown side.
+int SideLevel(const std::string& side) {
+    if (side == "random") return 0;
+    if (side == "computer" || side == "hard") return computer_level::kHard;
+    if (side == "normal") return computer_level::kNormal;
+    if (side == "easy") return computer_level::kEasy;
+    return -1;
+}
+
 bool KnownSides(const std::vector<std::string>& sides) {
     if (sides.size() < 2 || sides.size() > 4) return false;
-    return std::all_of(sides.begin(), sides.end(), [](const std::string& s) { return s == "computer" || s == "random"; });
+    return std::all_of(sides.begin(), sides.end(), [](const std::string& s) { return SideLevel(s) >= 0; });
+}
+
+// How often the easier levels erred: lapses (a thing forgotten for a turn) and fights taken
+// below the hard level's odds, against the decisions taken at the level.
+void PrintMistakes(const ComputerGameResult::LevelCount (&levels)[4]) {
+    static const char* const kNames[] = {"", "easy", "normal", "hard"};
+    std::cout << "mistakes by level:";
+    bool first = true;
+    for (int level = computer_level::kEasy; level <= computer_level::kHard; ++level) {
+        const ComputerGameResult::LevelCount& l = levels[level];
+        if (l.decisions == 0) continue;
+        std::cout << (first ? " " : "; ") << kNames[level] << " " << l.lapses << " lapses and " << l.weakFights
+                  << " weak fights in " << l.decisions << " decisions";
+        first = false;
+    }
+    std::cout << std::endl;
 }
 
 void PrintTally(const std::vector<std::string>& sides, const Tally& t, unsigned long long seed) {
@@ -81,15 +111,16 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--verbose")) verbose = true;
         else if (!std::strcmp(argv[i], "--timings")) timings = true;
         else if (!std::strcmp(argv[i], "--standings")) standings = true;
+        else if (!std::strcmp(argv[i], "--weigh-undying-fights")) ai::SetFightsEveryFightUndying(false);
         else if (!std::strcmp(argv[i], "--pairing") && i + 1 < argc) only = argv[++i];
         else if (!std::strcmp(argv[i], "--parties") && i + 1 < argc) {
             parties = SplitSides(argv[++i]);
             if (!KnownSides(parties)) {
-                std::cerr << "quelmor-tournament: --parties takes two to four sides, each computer or random\n";
+                std::cerr << "quelmor-tournament: --parties takes two to four sides, each easy, normal, hard, computer or random\n";
                 return 2;
             }
         } else {
-            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--standings] [--pairing computer|mixed] [--parties SIDE,SIDE[,SIDE[,SIDE]]]\n";
+            std::cerr << "usage: quelmor-tournament [--games N] [--seed S] [--actions A] [--check] [--verbose] [--timings] [--standings] [--pairing computer|mixed] [--parties SIDE,SIDE[,SIDE[,SIDE]]] [--weigh-undying-fights]\n";
             return 2;
         }
     }
@@ -109,6 +140,7 @@ int main(int argc, char** argv) {
     };
     if (!parties.empty()) {
         Tally tally;
+        ComputerGameResult::LevelCount levels[4];
         for (int g = 0; g < games; ++g) {
             ComputerGameOptions o;
             o.seed = seed + static_cast<unsigned long long>(g);
@@ -118,14 +150,23 @@ int main(int argc, char** argv) {
             o.verbose = verbose;
             TallyGame game;
             game.sides = RotatedSides(parties, g);
-            for (const std::string& side : game.sides) o.computer.push_back(side == "computer");
+            for (const std::string& side : game.sides) {
+                o.computer.push_back(SideLevel(side) > 0);
+                o.levels.push_back(SideLevel(side));
+            }
             ComputerGameResult r = play(o);
+            for (int level = 1; level < 4; ++level) {
+                levels[level].decisions += r.levels[level].decisions;
+                levels[level].lapses += r.levels[level].lapses;
+                levels[level].weakFights += r.levels[level].weakFights;
+            }
             game.classes = r.classes;
             game.winner = r.winner;
             game.characterTurns = r.characterTurns;
             tally.Add(game);
         }
         PrintTally(parties, tally, seed);
+        PrintMistakes(levels);
     }
     struct Pairing {
         const char* first;

@@ -1,6 +1,7 @@
 // The journal: the recorded messages broken into lines under four headings, a window of
 // kRows lines scrolled by buttons and keys. The messages are written in one ink; only the
 // character's name takes its player's colour, and a thin rule parts one message from the next.
+// What the computer said of its decisions stands among them in italics, in an ink of its own.
 #include "ending/frmJournal.h"
 
 #include <algorithm>
@@ -23,24 +24,28 @@ constexpr Rgb kParchment{246, 238, 218};
 constexpr Rgb kInk{44, 32, 20};
 constexpr Rgb kHeading{110, 30, 18};
 constexpr Rgb kRule{214, 198, 166};   // between two messages: barely darker than the parchment
+constexpr Rgb kAsideInk{40, 70, 110};  // the computer's words
 // The players' colours (red, blue, green, yellow) deep enough to read on the parchment; 0 is
 // a message whose player is not known (a game saved before the journal kept it).
 constexpr Rgb kPlayerInk[5] = {kInk, {172, 24, 24}, {28, 48, 176}, {22, 112, 34}, {128, 92, 0}};
 
 struct Words {
-    const char *caption, *day, *hour, *character, *message, *empty, *entries, *entry, *close;
+    const char *caption, *day, *hour, *character, *message, *empty, *entries, *entry, *close, *asides;
 };
 const Words kFrench{"Journal de la partie", "Jour", "Heure", "Personnage", "Message",
-                    "Aucun message n'a encore été affiché.", "Entrées %1 à %2 sur %3", "Entrée %1 sur %3", "Fermer"};
+                    "Aucun message n'a encore été affiché.", "Entrées %1 à %2 sur %3", "Entrée %1 sur %3", "Fermer",
+                    "En italique : ce que l'ordinateur a dit de ses choix"};
 const Words kEnglish{"Game journal", "Day", "Hour", "Character", "Message",
-                     "No message has been shown yet.", "Entries %1 to %2 of %3", "Entry %1 of %3", "Close"};
+                     "No message has been shown yet.", "Entries %1 to %2 of %3", "Entry %1 of %3", "Close",
+                     "In italics: what the computer said of its choices"};
 
 // One line of the list: the first line of a message carries its day, hour and character.
 struct Line {
     std::string day, hour, name, text;
-    int message;   // which message, from 0
+    int message;   // which message, from 0 (an aside: the message before it)
     int player;    // its character's player, 0 when not known
     bool first;    // the message's first line
+    bool aside = false;   // the computer's words rather than a message
 };
 
 struct Column {
@@ -91,23 +96,35 @@ private:
 
     void BuildLines() {
         const std::vector<JournalEntry>& entries = JournalEntries();
+        const std::vector<JournalAside>& asides = JournalAsides();
+        size_t nextAside = 0;
+        auto asidesUpTo = [&](size_t after) {
+            for (; nextAside < asides.size() && asides[nextAside].after <= after; ++nextAside)
+                AddLines(asides[nextAside].entry, static_cast<int>(after) - 1, true);
+        };
         for (size_t k = 0; k < entries.size(); ++k) {
-            const JournalEntry& e = entries[k];
-            std::u32string name = FromUtf8(e.characterName);
-            if (name.size() > static_cast<size_t>(kNameChars)) name.resize(kNameChars);
-            const int player = e.player >= 1 && e.player <= 4 ? e.player : 0;
-            bool first = true;
-            for (const std::string& text : WrapLines(e.text, kTextChars)) {
-                Line line{"", "", "", text, static_cast<int>(k), player, first};
-                if (first) {
-                    line.day = DigitText(e.day);
-                    line.hour = HourText(e.hour);
-                    line.name = ToUtf8(name);
-                }
-                first = false;
-                lines_.push_back(line);
-            }
+            asidesUpTo(k);
+            AddLines(entries[k], static_cast<int>(k), false);
         }
+        asidesUpTo(entries.size());
+    }
+
+    void AddLines(const JournalEntry& e, int message, bool aside) {
+        std::u32string name = FromUtf8(e.characterName);
+        if (name.size() > static_cast<size_t>(kNameChars)) name.resize(kNameChars);
+        const int player = e.player >= 1 && e.player <= 4 ? e.player : 0;
+        bool first = true;
+        for (const std::string& text : WrapLines(e.text, kTextChars)) {
+            Line line{"", "", "", text, std::max(0, message), player, first, aside};
+            if (first) {
+                line.day = DigitText(e.day);
+                line.hour = HourText(e.hour);
+                line.name = ToUtf8(name);
+            }
+            first = false;
+            lines_.push_back(line);
+        }
+        if (aside) hasAsides_ = true;
     }
 
     void Layout() {
@@ -143,6 +160,12 @@ private:
         empty.caption = words_.empty;
         empty.font.italic = true;
         empty.visible = lines_.empty();
+        Control& legend = InFrame(Kind::Label, "lblApartes", -1, kColumns[3].left, kRowTop + kRowPitch * kRows + 2,
+                                  kColumns[3].width, kRowPitch);
+        legend.caption = words_.asides;
+        legend.font = Font{"Arial", 8.25, false, true};
+        legend.fore = kAsideInk;
+        legend.visible = hasAsides_;
         Place(Add(Kind::Button, "ScrollUp"), 8, 430, 32, 28).caption = "\u25B2";
         Place(Add(Kind::Button, "ScrollDn"), 46, 430, 32, 28).caption = "\u25BC";
         Place(Add(Kind::Label, "lblEntrees"), 90, 436, 300, 18).caption = "";
@@ -181,7 +204,8 @@ private:
             for (int c = 0; c < 4; ++c) {
                 Control& cell = C(kColumns[c].name, row);
                 cell.caption = *texts[c];
-                cell.fore = c == 2 ? kPlayerInk[line.player] : kInk;
+                cell.fore = c == 2 ? kPlayerInk[line.player] : line.aside ? kAsideInk : kInk;
+                cell.font.italic = line.aside;
             }
             if (row > 0) C("Separation", row).visible = used && line.first;
         }
@@ -201,6 +225,7 @@ private:
 
     Words words_;
     std::vector<Line> lines_;
+    bool hasAsides_ = false;
     int first_ = 0;
     int lineCount_ = 0;
     int entryCount_ = 0;

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "record/RecordFormat.h"
+#include "record/Recorder.h"
 #include "ui/InputCommand.h"
 
 namespace record {
@@ -143,7 +144,7 @@ bool RecordReader::CheckForm(const CommandLine& event, const std::string& raw) {
     if (cmd == "computer") {
         int p = 0;
         if (!event.Number(1, p) || p < 1 || p > 4) return Fail("computer: not a player from 1 to 4: " + arg);
-        if (event.words[2] != "on" && event.words[2] != "off") return Fail("computer: on or off, not " + event.words[2]);
+        if (ComputerPartyWord(event.words[2]) < 0) return Fail("computer: on, off, easy, normal or hard, not " + event.words[2]);
     }
     if (cmd == "hurry" && arg != "on" && arg != "off") return Fail("hurry: on or off, not " + arg);
     if (cmd == "end" && arg != "won" && arg != "left") return Fail("end: won or left, not " + arg);

@@ -213,11 +213,26 @@ void StopRecording(const std::string& reason) {
 
 bool Recording() { return W().fd >= 0 || W().stream != nullptr; }
 
-void SetComputerParty(int player, bool on) {
-    if (player < 1 || player > kMaxPlayers) return;
-    if (Screen* setup = Ui::Get().Find("FairePerso")) SetSetupComputer(*setup, player, on);
-    else gd.ComputerPlayer[player] = on;
-    input_log::Note("computer " + std::to_string(player) + (on ? " on" : " off"));
+void SetComputerParty(int player, int level) {
+    if (player < 1 || player > kMaxPlayers || (level != 0 && !computer_level::Valid(level))) return;
+    if (Screen* setup = Ui::Get().Find("FairePerso")) {
+        if (level == 0) SetSetupComputer(*setup, player, false);
+        else SetSetupComputerLevel(*setup, player, level);
+    } else {
+        gd.ComputerPlayer[player] = level != 0;
+        if (level != 0) gd.ComputerLevel[player] = level;
+    }
+    // The hard level is written "on", as it was before the computer had levels.
+    static const char* const kWords[] = {" off", " easy", " normal", " on"};
+    input_log::Note("computer " + std::to_string(player) + kWords[level]);
+}
+
+int ComputerPartyWord(const std::string& word) {
+    if (word == "off") return 0;
+    if (word == "on" || word == "hard") return computer_level::kHard;
+    if (word == "easy") return computer_level::kEasy;
+    if (word == "normal") return computer_level::kNormal;
+    return -1;
 }
 
 void MarkUnfaithful(const std::string& command) { input_log::Note("unfaithful " + input_log::Word(command)); }

@@ -30,9 +30,13 @@ bool ContinueRecording(const std::string& path, long long validBytes, std::strin
 void StopRecording(const std::string& reason);
 bool Recording();
 
-// A party's player changed (person or computer): the set-up box while the set-up is open, the
-// game's own flag otherwise. The driver's `computer P` and a record's `computer P on` both.
-void SetComputerParty(int player, bool on);
+// A party's player changed (person or computer, and the computer's level): the set-up box while
+// the set-up is open, the game's own values otherwise. The driver's `computer P` and a
+// record's `computer P on` both. level: 0 a person, else computer_level's.
+void SetComputerParty(int player, int level);
+// The word after `computer P`: "off" 0, "on" or "hard" the hard level, "easy" and "normal"
+// theirs; -1 for any other word.
+int ComputerPartyWord(const std::string& word);
 // The driver changed the game behind the player's back (`set`, `rnd`, `call`): a replay
 // stops there, saying so.
 void MarkUnfaithful(const std::string& command);

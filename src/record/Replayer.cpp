@@ -143,7 +143,7 @@ bool Replayer::Apply(const CommandLine& event, const std::string& raw) {
         return false;
     };
     if (cmd == "computer") {
-        SetComputerParty(std::stoi(arg), event.words[2] == "on");
+        SetComputerParty(std::stoi(arg), ComputerPartyWord(event.words[2]));
     } else if (cmd == "hurry") {
         SetComputerHurried(arg == "on");
     } else if (cmd == "save") {

@@ -122,6 +122,9 @@ void ReadState(const Reader& r, const Json& s, GlobalDecl& g) {
         for (size_t p = 0; p < g.ComputerPlayer.size(); ++p)
             g.ComputerPlayer[p] = g.ComputerPlayer[p] && p >= 1 && static_cast<int>(p) <= g.PlayerCount;
     }
+    // Their levels; files from before there were levels were played by the hard one.
+    g.ComputerLevel.fill(computer_level::kHard);
+    if (s.contains("ComputerLevel")) r.Ints(s, "ComputerLevel", g.ComputerLevel, within(computer_level::kEasy, computer_level::kHard));
 }
 
 void ReadBoard(const Reader& r, const Json& b, BoardState& v, int version) {

@@ -56,6 +56,7 @@ Json StateJson(const GlobalDecl& g) {
     s["DoorState"] = Numbers(g.DoorState);
     s["TowerFloor"] = Numbers(g.TowerFloor);
     s["ComputerPlayer"] = Flags(g.ComputerPlayer);
+    s["ComputerLevel"] = Numbers(g.ComputerLevel);
     return s;
 }
 

@@ -14,8 +14,9 @@ public:
     // Form_Load: two players, the captions, the class list and the class templates.
     void Load() override;
 
-    // The "played by the computer" box of player (ComputerParty.cpp).
+    // The "played by the computer" box of player and the level beside it (ComputerParty.cpp).
     void SetComputer(int player, bool on);
+    void SetComputerLevel(int player, int level);
 
     static constexpr int kSlots = 6;
     static constexpr int kMaxTabs = 4;
@@ -61,6 +62,7 @@ private:
 
     int shownPlayer_ = 1;
     std::array<bool, kMaxTabs + 1> computer_{};
+    std::array<int, kMaxTabs + 1> levels_{3, 3, 3, 3, 3};
     int selectedSlot_ = 0;
     std::array<std::string, kMaxTabs + 1> playerNames_{};
     int partyClasses_[kMaxTabs + 1][kSlots + 1] = {};
@@ -71,3 +73,5 @@ private:
 std::unique_ptr<Screen> MakeFairePerso();
 // Ticks or clears player's "played by the computer" box on an open set-up screen.
 void SetSetupComputer(Screen& setup, int player, bool on);
+// Ticks player's box with the computer playing at that level (computer_level).
+void SetSetupComputerLevel(Screen& setup, int player, int level);

@@ -46,7 +46,16 @@ struct GlobalDecl {
     std::array<int, kMaxPlayers + 1> TowerFloor{};
     // Parties played by the computer (set-up's check box, the driver's `computer P`).
     std::array<bool, kMaxPlayers + 1> ComputerPlayer{};
+    // How well the computer plays each of its parties (computer_level below); hard unless the
+    // set-up or the driver chose otherwise.
+    std::array<int, kMaxPlayers + 1> ComputerLevel{3, 3, 3, 3, 3};
 };
+
+// The computer's levels: easy makes a person's mistakes often, normal now and then, hard none.
+namespace computer_level {
+constexpr int kEasy = 1, kNormal = 2, kHard = 3;
+constexpr bool Valid(int level) { return level >= kEasy && level <= kHard; }
+}  // namespace computer_level
 
 // The one game state of the process.
 extern GlobalDecl gd;

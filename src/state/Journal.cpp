@@ -5,6 +5,7 @@
 namespace {
 
 std::vector<JournalEntry> entries;
+std::vector<JournalAside> asides;
 // For each line, the entry of the message it still shows (no other text or clearing since);
 // -1 when it shows none.
 int onShow[2] = {-1, -1};
@@ -26,6 +27,9 @@ void Keep(JournalEntry entry) {
         const int dropped = limits::kJournalEntriesDropped;
         entries.erase(entries.begin(), entries.begin() + dropped);
         for (int& shown : onShow) shown = shown >= dropped ? shown - dropped : -1;
+        // The asides said among the forgotten messages go with them.
+        std::erase_if(asides, [dropped](const JournalAside& a) { return a.after < static_cast<size_t>(dropped); });
+        for (JournalAside& a : asides) a.after -= static_cast<size_t>(dropped);
     }
     entries.push_back(std::move(entry));
 }
@@ -59,7 +63,17 @@ void JournalNote(const std::string& text, const JournalMoment& at) {
 
 const std::vector<JournalEntry>& JournalEntries() { return entries; }
 
+void JournalAsideNote(const std::string& text, const JournalMoment& at) {
+    if (text.empty()) return;
+    if (asides.size() >= static_cast<size_t>(limits::kMostJournalEntries))
+        asides.erase(asides.begin(), asides.begin() + limits::kJournalEntriesDropped);
+    asides.push_back(JournalAside{EntryOf(text, at), entries.size()});
+}
+
+const std::vector<JournalAside>& JournalAsides() { return asides; }
+
 void JournalClear() {
+    asides.clear();
     entries.clear();
     onShow[0] = onShow[1] = -1;
 }
@@ -67,6 +81,7 @@ void JournalClear() {
 JournalState JournalSnapshot() { return JournalState{entries, onShow[0], onShow[1]}; }
 
 void JournalRestore(JournalState state) {
+    asides.clear();
     entries = std::move(state.entries);
     const int count = static_cast<int>(entries.size());
     auto valid = [count](int shown) { return shown >= 0 && shown < count ? shown : -1; };

@@ -47,6 +47,16 @@ const std::vector<JournalEntry>& JournalEntries();
 // Forgets every message (a new game begins).
 void JournalClear();
 
+// What the computer said of its decisions while it played (ai/Sayings.h): kept beside the
+// messages for the journal window, each after the messages that came before it. They are the
+// window's alone: never saved with the game, gone with a new or a loaded game.
+struct JournalAside {
+    JournalEntry entry;
+    size_t after = 0;   // how many of JournalEntries() came before it
+};
+void JournalAsideNote(const std::string& text, const JournalMoment& at);
+const std::vector<JournalAside>& JournalAsides();
+
 // The whole journal, with the entry each line still shows (-1 for none), as a saved game
 // keeps it; restoring it puts the journal back exactly, so a line set again to the text it
 // showed still adds nothing.

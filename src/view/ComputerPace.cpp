@@ -45,6 +45,25 @@ bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
     return QObject::eventFilter(watched, e);
 }
 
+namespace {
+
+// QUELMOR_COMPUTER_VERBOSE=1: each decision with its reason on the standard error, each
+// sentence the window says of them, and each wait for a window of the player's.
+bool Verbose() {
+    static const bool verbose = [] {
+        const char* v = std::getenv("QUELMOR_COMPUTER_VERBOSE");
+        return v && *v && std::string(v) != "0";
+    }();
+    return verbose;
+}
+
+// The decision's sentence on the board's plate and in the journal, once.
+void Tell(const ai::Decision& d) {
+    if (ai::Tell(d) && Verbose()) std::fprintf(stderr, "computer says: %s\n", d.say.c_str());
+}
+
+}  // namespace
+
 void ComputerPace::Tick() {
     if (InputOnlyTo()) {
         timer_.stop();  // woken again once the game is the player's
@@ -58,12 +77,7 @@ void ComputerPace::Tick() {
         timer_.stop();
         return;
     }
-    // QUELMOR_COMPUTER_VERBOSE=1: each decision with its reason on the standard error, and
-    // each wait for a window of the player's.
-    static const bool verbose = [] {
-        const char* v = std::getenv("QUELMOR_COMPUTER_VERBOSE");
-        return v && *v && std::string(v) != "0";
-    }();
+    const bool verbose = Verbose();
     // The player's file dialog, question, help, journal or message box is open: wait.
     if (PlayerWindowOpen()) {
         if (verbose && !waiting_) std::fprintf(stderr, "computer: waits  -- the player's window is open\n");
@@ -81,14 +95,18 @@ void ComputerPace::Tick() {
         // The pop-up menu waits in its own loop: close it, then choose once it has returned.
         if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
         if (d.line.rfind("menu ", 0) == 0)
-            QTimer::singleShot(0, this, [popup, line = d.line, mayStillAct] {
-                if (mayStillAct()) ai::Act(line, popup);
+            QTimer::singleShot(0, this, [popup, d, mayStillAct] {
+                if (!mayStillAct()) return;
+                Tell(d);
+                ai::Act(d.line, popup);
             });
         return;
     }
     // Acted on once this tick is over: an action may open a modal screen whose own loop runs
     // until the screen closes, and a timer never fires again while its handler still runs.
-    QTimer::singleShot(0, this, [line = d.line, mayStillAct] {
-        if (mayStillAct()) ai::Act(line, nullptr);
+    QTimer::singleShot(0, this, [d, mayStillAct] {
+        if (!mayStillAct()) return;
+        Tell(d);
+        ai::Act(d.line, nullptr);
     });
 }

@@ -95,6 +95,33 @@ TEST(ComputerSetupTest, TheBoxHandsAPartyToTheComputerWhichCompletesIt) {
     EXPECT_EQ(rec::PlayerNameField(7), "Ordinateur");
 }
 
+TEST(ComputerSetupTest, TheLevelBesideTheBoxGoesRoundAndOKWritesIt) {
+    Session session;
+    ASSERT_EQ(session.Run("menu frmBegin.MNU_New\n"), 0) << session.err();
+    Screen* setup = session.screen("FairePerso");
+    ASSERT_NE(setup, nullptr);
+    // Hard until changed, and only for a party the computer plays.
+    EXPECT_EQ(setup->C("ComputerLevel").caption, "Niveau : difficile");
+    EXPECT_FALSE(setup->C("ComputerLevel").enabled);
+    ASSERT_EQ(session.Run("click FairePerso.ComputerLevel\n"), 0) << session.err();
+    EXPECT_EQ(setup->C("ComputerLevel").caption, "Niveau : difficile");
+    ASSERT_EQ(session.Run("tab FairePerso.EnsTab 1\nclick FairePerso.Computer\nclick FairePerso.ComputerLevel\n"), 0) << session.err();
+    EXPECT_EQ(setup->C("ComputerLevel").caption, "Niveau : facile");
+    ASSERT_EQ(session.Run("click FairePerso.ComputerLevel\n"), 0) << session.err();
+    EXPECT_EQ(setup->C("ComputerLevel").caption, "Niveau : normal");
+    // Player 1's tab shows its own, still a person's.
+    ASSERT_EQ(session.Run("tab FairePerso.EnsTab 0\n"), 0);
+    EXPECT_FALSE(setup->C("ComputerLevel").enabled);
+    // The driver's word for player 1 ticks its box at that level.
+    ASSERT_EQ(session.Run("computer 1 easy\n"), 0) << session.err();
+    EXPECT_EQ(setup->C("Computer").caption, "[X] Joué par l'ordinateur");
+    EXPECT_EQ(setup->C("ComputerLevel").caption, "Niveau : facile");
+    ASSERT_EQ(session.Run("click FairePerso.cmdOK\n"), 0) << session.err();
+    EXPECT_EQ(gd.ComputerLevel[1], computer_level::kEasy);
+    EXPECT_EQ(gd.ComputerLevel[2], computer_level::kNormal);
+    EXPECT_EQ(session.Run("computer 2 wild\n"), 2);
+}
+
 TEST(ComputerSetupTest, ComputerInsideSetUpTicksTheBox) {
     Session session;
     ASSERT_EQ(session.Run("menu frmBegin.MNU_New\ncomputer 1\ncomputer 2\nclick FairePerso.cmdOK\n"), 0) << session.err();

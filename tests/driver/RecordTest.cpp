@@ -80,8 +80,11 @@ TEST(Record, GamesOfComputerAndRandomPartiesReplayInAFreshProcessToTheSameState)
         uint64_t seed;
         int players;
         std::vector<bool> computer;
+        std::vector<int> levels = {};
     };
-    const std::vector<Game> games = {{3, 2, {true, false}}, {4, 3, {false, true, true}}, {5, 2, {false, false}}};
+    // The last game's computer parties play at the easier levels, whose lapses must replay too.
+    const std::vector<Game> games = {{3, 2, {true, false}}, {4, 3, {false, true, true}}, {5, 2, {false, false}},
+                                     {6, 2, {true, true}, {computer_level::kEasy, computer_level::kNormal}}};
     for (const Game& g : games) {
         SCOPED_TRACE("seed " + std::to_string(g.seed));
         const fs::path path = Folder() / ("game" + std::to_string(g.seed) + ".qrec");
@@ -89,6 +92,7 @@ TEST(Record, GamesOfComputerAndRandomPartiesReplayInAFreshProcessToTheSameState)
         o.seed = g.seed;
         o.players = g.players;
         o.computer = g.computer;
+        o.levels = g.levels;
         o.maxActions = 250;
         o.recordPath = path.string();
         const ComputerGameResult recorded = RunComputerGame(o);
@@ -175,6 +179,7 @@ TEST(Record, AHostileOrDamagedRecordIsRefusedAtTheLineAtFault) {
         {"long wait", head + "wait 3600001\n", 5, "longer than 3600000"},
         {"binary junk", head + std::string("\x7f" "ELF\x02\x01\x01\x00\x00\n", 10), 5, "zero byte"},
         {"save outcome alone", head + "saved x.quelmor\n", 5, "without the save or load command"},
+        {"computer's unknown level", head + "computer 2 wild\n", 5, "on, off, easy, normal or hard"},
         {"a game that is no game", "quelmor-record 1\nseed 7\nlang en\nstart game {\"version\":3}\n", 4, "refused"},
     };
     for (const Case& c : cases) {

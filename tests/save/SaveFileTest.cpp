@@ -138,25 +138,38 @@ TEST_F(SaveFileTest, ASaveMovedToAnotherMachineLoadsTheSameGame) {
 TEST_F(SaveFileTest, ComputerPartiesStayComputersAndOldFilesHaveNone) {
     const fs::path file = dir / "computer.quelmor";
     Session first;
-    ASSERT_EQ(first.Run(kNewGame + std::string("computer 2\nsave ") + file.string() + "\n"), 0) << first.err();
+    ASSERT_EQ(first.Run(kNewGame + std::string("computer 2 normal\nsave ") + file.string() + "\n"), 0) << first.err();
     Session second;
     ResetGlobalDecl();
     ASSERT_EQ(second.Run("load " + file.string() + "\n"), 0) << second.err();
     EXPECT_FALSE(gd.ComputerPlayer[1]);
     EXPECT_TRUE(gd.ComputerPlayer[2]);
+    EXPECT_EQ(gd.ComputerLevel[2], computer_level::kNormal);
 
     // A file from before the computer players: every party is a person's.
     nlohmann::json saved = nlohmann::json::parse(Read(file));
     ASSERT_TRUE(saved["state"].contains("ComputerPlayer"));
     saved["state"].erase("ComputerPlayer");
+    saved["state"].erase("ComputerLevel");
     const fs::path older = dir / "older.quelmor";
     std::ofstream(older) << saved.dump();
     Session third;
     ResetGlobalDecl();
     gd.ComputerPlayer[2] = true;
+    gd.ComputerLevel[2] = computer_level::kEasy;
     ASSERT_EQ(third.Run("load " + older.string() + "\n"), 0) << third.err();
     ASSERT_NE(third.screen("frmJeu"), nullptr);
     EXPECT_FALSE(gd.ComputerPlayer[2]);
+    EXPECT_EQ(gd.ComputerLevel[2], computer_level::kHard);
+
+    // A level out of its range refuses the file.
+    saved = nlohmann::json::parse(Read(file));
+    saved["state"]["ComputerLevel"][2] = 7;
+    std::ofstream(older) << saved.dump();
+    Session fifth;
+    ResetGlobalDecl();
+    ASSERT_EQ(fifth.Run("load " + older.string() + "\n"), 0) << fifth.err();
+    EXPECT_EQ(fifth.screen("frmJeu"), nullptr);
 
     // A new game that happens to match the file just loaded has still not been saved.
     Session fourth;
