@@ -58,7 +58,7 @@ bool Verbose() {
 }
 
 // The decision's sentence on the board's plate and in the journal, once.
-void Tell(const ai::Decision& d) {
+void SayInWindow(const ai::Decision& d) {
     if (ai::Tell(d) && Verbose()) std::fprintf(stderr, "computer says: %s\n", d.say.c_str());
 }
 
@@ -97,7 +97,7 @@ void ComputerPace::Tick() {
         if (d.line.rfind("menu ", 0) == 0)
             QTimer::singleShot(0, this, [popup, d, mayStillAct] {
                 if (!mayStillAct()) return;
-                Tell(d);
+                SayInWindow(d);
                 ai::Act(d.line, popup);
             });
         return;
@@ -106,7 +106,7 @@ void ComputerPace::Tick() {
     // until the screen closes, and a timer never fires again while its handler still runs.
     QTimer::singleShot(0, this, [d, mayStillAct] {
         if (!mayStillAct()) return;
-        Tell(d);
+        SayInWindow(d);
         ai::Act(d.line, nullptr);
     });
 }

@@ -29,32 +29,43 @@ said() { grep -c '^computer says: ' "$scratch/err" || true; }
 within 600 sh -c "[ \$(grep -c '^computer says: ' '$scratch/err') -ge 2 ]" || fail "the computer says nothing of its choices"
 sleep 0.3
 shoot board-says
+# A key to the game's window in front (the board, or a fight's window over it, which may close
+# meanwhile: then again).
+press() {
+    local w
+    for attempt in 1 2 3 4 5 6 7 8 9 10; do
+        w=$({ xdotool search --onlyvisible --name '^Quelmor$' 2> /dev/null || true; } | tail -1)
+        if [[ -n $w ]]; then
+            xdotool windowactivate --sync "$w" 2> /dev/null || true
+            xdotool key --window "$w" "$1" 2> /dev/null && return 0
+        fi
+        sleep 0.3
+    done
+    fail "no game window took $1"
+}
 # Once a choice: far fewer sentences than actions, however long it plays.
-board=$(xdotool search --onlyvisible --name '^Quelmor$' | head -1)
-[[ -n $board ]] || fail "no board window"
-xdotool windowactivate --sync "$board" 2> /dev/null || true
-xdotool key --window "$board" h
-within 900 sh -c "[ \$(grep '^computer: ' '$scratch/err' | grep -vc '^computer: waits ') -ge 150 ]" \
-    || fail "the hurried computer did not play on: $(acted) actions"
+press h
+within 1200 sh -c "[ \$(grep -c '^computer says: ' '$scratch/err') -ge 8 ]" \
+    || fail "the hurried computer said only $(said) sentences in $(acted) actions"
 actions=$(acted) sentences=$(said)
-((sentences >= 5)) || fail "only $sentences sentences in $actions actions"
 ((sentences * 3 < actions)) || fail "$sentences sentences for $actions actions: not once a choice"
 grep '^computer says: ' "$scratch/err" | sort | uniq -c | sort -rn | head -3 | sed 's/^/  /'
 # The journal: the computer waits while it is open.
-xdotool key --window "$board" h   # the normal pace again, for the picture
+press h   # the normal pace again, for the picture
 for attempt in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool windowactivate --sync "$board" 2> /dev/null || true
-    xdotool key --window "$board" F2
+    press F2
     if within 30 sh -c "xdotool search --onlyvisible --name '^Journal de la partie\$'"; then break; fi
     sleep 0.5
 done
-journal=$(xdotool search --onlyvisible --name '^Journal de la partie$' | head -1)
+journal=$({ xdotool search --onlyvisible --name '^Journal de la partie$' 2> /dev/null || true; } | head -1)
 [[ -n $journal ]] || fail "the journal did not open"
 before=$(acted)
 sleep 2
 shoot journal-says
 ((before == $(acted))) || fail "the computer acted while the journal was open"
-xdotool key --window "$journal" Escape
+xdotool windowactivate --sync "$journal" 2> /dev/null || true
+xdotool key Escape   # to the journal, the window in front
+within 50 sh -c "! xdotool search --onlyvisible --name '^Journal de la partie\$'" || fail "Escape did not close the journal"
 within 100 sh -c "[ \$(grep '^computer: ' '$scratch/err' | grep -vc '^computer: waits ') -gt $before ]" \
     || fail "the computer did not go on after the journal closed"
 echo "four computer parties watched: $(acted) actions, $(said) sentences said: passed"
