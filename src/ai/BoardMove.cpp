@@ -418,7 +418,8 @@ Decision BoardMove(Screen& board) {
         
         const Obstacles obstacles = BoardObstacles();
         std::vector<WalkEnd> ends = TurnEnds(here, gd.MovesLeft, cls, obstacles);
-        const Goal goal = ChooseGoal(c, keys, obstacles);
+        // A turn that loses sight of the plan walks to whatever looks best nearby.
+        const Goal goal = Forgets(c, Lapse::Plan) ? Goal{} : ChooseGoal(c, keys, obstacles);
         const WalkEnd* best = nullptr;
         double bestScore = -1e9;
         for (const WalkEnd& e : ends) {

@@ -18,8 +18,8 @@ int LevelOf(int c) {
 
 double FightThreshold(int level) {
     switch (level) {
-        case computer_level::kEasy: return 0.45;
-        case computer_level::kNormal: return 0.65;
+        case computer_level::kEasy: return 0.35;
+        case computer_level::kNormal: return 0.6;
         default: return 0.8;
     }
 }
@@ -28,7 +28,7 @@ bool Forgets(int c, Lapse what) {
     const int level = LevelOf(c);
     if (level == computer_level::kHard) return false;
     // In hundredths: how often a turn forgets a given thing.
-    const int rate = level == computer_level::kEasy ? 40 : 15;
+    const int rate = level == computer_level::kEasy ? 65 : 35;
     // The turn (character and hour) and the game's deal pick the draw.
     uint64_t s = static_cast<uint64_t>(gb.HourCounter) * 131 + static_cast<uint64_t>(c) * 17 + static_cast<uint64_t>(what);
     for (int i = 1; i <= CharacterCount(); ++i) s = s * 31 + static_cast<uint64_t>(rec::ClassNumber(i));

@@ -1,8 +1,8 @@
 #pragma once
 // The computer's levels (computer_level in state/GlobalDecl.h). Hard plays as well as the
 // computer knows how; normal and easy make a person's mistakes: they take weaker fights, and
-// now and then forget for a whole turn an item, a spell, a capacity, or the stop on the tower
-// door that the walk passes. Which turns they forget on follows from the game itself, never
+// now and then forget for a whole turn an item, a spell, a capacity, the stop on the tower door
+// that the walk passes, or the plan itself (the walk then goes for what looks best nearby). Which turns they forget on follows from the game itself, never
 // from the game's dice, so a game plays the same from the same start.
 namespace ai {
 
@@ -12,7 +12,7 @@ int LevelOf(int c);
 double FightThreshold(int level);
 
 // The things a turn may forget.
-enum class Lapse { Potions = 1, MasterKey, LifeItems, Spells, Capacities, StopOnTheWay };
+enum class Lapse { Potions = 1, MasterKey, LifeItems, Spells, Capacities, StopOnTheWay, Plan };
 // Does c, at its party's level, forget that this turn? The same answer all the turn long.
 bool Forgets(int c, Lapse what);
 

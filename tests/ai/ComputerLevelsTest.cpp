@@ -27,7 +27,7 @@ TEST(ComputerLevelsTest, TheEasierLevelsForgetWholeTurnsAtTheirRates) {
         const char* word;
         int level, least, most;   // forgotten turns of 1000
     };
-    for (const Case k : {Case{"easy", computer_level::kEasy, 300, 500}, Case{"normal", computer_level::kNormal, 80, 220},
+    for (const Case k : {Case{"easy", computer_level::kEasy, 550, 750}, Case{"normal", computer_level::kNormal, 250, 450},
                          Case{"hard", computer_level::kHard, 0, 0}}) {
         SCOPED_TRACE(k.word);
         Session s;
