@@ -1,7 +1,8 @@
 // The computer's board spells: the heals when life runs low, and against the opposing party
 // nearest to the top of the tower, Armagueddon on its climber (a Cavalier Noir does not die
 // of it) or Glace noire on a climber waiting at the door. The points Armagueddon needs in the
-// tower are kept for it. The obstacle and the bewitching are left alone.
+// tower are kept for it; the water potion, which doubles the board's healing, is drunk before
+// a heal. The obstacle and the bewitching are left alone.
 #include <cstdio>
 #include <string>
 
@@ -94,12 +95,17 @@ bool SpellMove(Screen& board, Decision& out) {
             target = t;
         }
     if (!spell) return false;
+    // The water potion doubles the board's healing until the turn ends: drunk first.
+    if (spell == kHeal && rec::HasItem(c, items::kWaterPotion) && gd.Status[c] == status::kFree) {
+        out = UseItem(board, c, items::kWaterPotion, "the water potion doubles the heal",
+                      Say(Saying::WaterPotion, c, InSentence(items::ItemName(items::kWaterPotion))));
+        return true;
+    }
     ++m.boardSpellTries;
     m.boardSpell = spell;
     m.spellTarget = spell >= kGlaceNoire ? target : 0;
     m.spellClicks = 0;
     out = {"click frmJeu.Magic", why, say};
-    (void)board;
     return true;
 }
 

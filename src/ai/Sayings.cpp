@@ -43,6 +43,8 @@ constexpr Words kWords[] = {
     {Saying::Seduce, "%1 séduit l'ennemi plutôt que de combattre à %2 %",
      "%1 seduces the enemy rather than fight at %2%"},
     {Saying::Drink, "%1 boit %2 : son effet dure", "%1 drinks %2: it lasts"},
+    {Saying::WaterPotion, "%1 boit %2 : sa guérison soignera deux fois plus",
+     "%1 drinks %2: its healing will heal twice as much"},
     {Saying::LifeItem, "%1 utilise %2 : plus que %3 points de vie", "%1 uses %2: only %3 life points left"},
     {Saying::LifePotion, "%1 utilise %2 : un compagnon est mort", "%1 uses %2: a companion lies dead"},
     {Saying::MasterKey, "%1 ouvre le coffre avec %2", "%1 opens the chest with %2"},

@@ -15,7 +15,7 @@ enum class Saying {
     // A fight on the board.
     Fight, FightUndying, FightArena, FightFloor, FightGirl, Avoid, FightForced, Seduce,
     // Items, spells and capacities on the board.
-    Drink, LifeItem, LifePotion, MasterKey, Heal, StrikeClimber, RaiseDead, Flight, Theft, Arrows,
+    Drink, WaterPotion, LifeItem, LifePotion, MasterKey, Heal, StrikeClimber, RaiseDead, Flight, Theft, Arrows,
     // Shops, the arena and the fight screen.
     Buy, Forge, ArenaLevel, Flee, FightSpell,
 };
