@@ -22,7 +22,8 @@ namespace {
 
 struct Writer {
     int fd = -1;
-    Stream stream;               // the lines go to a listener instead of a file
+    Stream stream;               // the lines go to a listener too (or alone, with no file)
+    std::function<void()> streamHandOver;  // the listener's own hand-over
 
     bool seedFixedHere = false;  // the record fixed the seed: it is let go with the record
     bool afterStart = false;     // the last line started a game (a load closes the board next)
@@ -33,26 +34,42 @@ Writer& W() {
     return w;
 }
 
-// One write(2) a line: a process killed loses at most the line being written.
-void Append(const std::string& text) {
+// The file alone is closed where it stands; with no stream beside it, the record stops.
+void DropFile() {
     Writer& w = W();
-    if (w.stream) {
-        const Stream out = w.stream;
-        out(text);
+    if (!w.stream) {
+        StopRecording("");
         return;
     }
+    if (w.fd >= 0) ::close(w.fd);
+    w.fd = -1;
+}
+
+// One write(2) a line: a process killed loses at most the line being written.
+void WriteFile(const std::string& text) {
+    Writer& w = W();
     if (w.fd < 0) return;
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(w.fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            // The disk is full or gone: the record stops where it is, the game goes on.
-            StopRecording("");
+            // The disk is full or gone: the file stops where it is, the game (and a stream
+            // beside it) goes on.
+            DropFile();
             return;
         }
         done += static_cast<size_t>(n);
     }
+}
+
+// A line of the record: to the stream and to the file.
+void Append(const std::string& text) {
+    if (W().stream) {
+        const Stream out = W().stream;
+        out(text);
+    }
+    WriteFile(text);
 }
 
 void Line(const std::string& line) {
@@ -64,6 +81,15 @@ void Sync() {
     if (W().fd >= 0) ::fdatasync(W().fd);
 }
 
+// At each hand-over the file is made safe on disk, and a stream's listener told.
+void HandOver() {
+    Sync();
+    if (W().stream && W().streamHandOver) {
+        const std::function<void()> told = W().streamHandOver;
+        told();
+    }
+}
+
 // The game's end, known by its screens: the end screen opens, or the board closes (but for a
 // game loaded in its place).
 void Watch(const Screen& screen, bool opened) {
@@ -72,7 +98,7 @@ void Watch(const Screen& screen, bool opened) {
 }
 
 bool Open(const std::string& path, int flags, std::string& why) {
-    if (Recording()) {
+    if (W().fd >= 0) {
         why = "a record is already being written";
         return false;
     }
@@ -87,7 +113,7 @@ bool Open(const std::string& path, int flags, std::string& why) {
 
 void Listen() {
     input_log::SetSink(Line);
-    input_log::SetHandOverHook(Sync);
+    input_log::SetHandOverHook(HandOver);
     input_log::SetScreenHook(Watch);
 }
 
@@ -108,8 +134,11 @@ std::string Head(std::string& why) {
         return "";
     }
     uint64_t seed = 0;
-    W().seedFixedHere = !rnd::FixedSeed(seed);
-    if (W().seedFixedHere) seed = rnd::ClockSeed();
+    // A seed fixed already (the driver's, or a record's beside this one) is kept.
+    if (!rnd::FixedSeed(seed)) {
+        W().seedFixedHere = true;
+        seed = rnd::ClockSeed();
+    }
     // The game's next seeding takes this seed; a game under way keeps its dice as they stand.
     const rnd::Position dice = rnd::Where();
     rnd::FixSeed(seed);
@@ -137,7 +166,7 @@ bool StartRecording(const std::string& path, std::string& why) {
     if (!Startable(why)) return false;
     if (!Open(path, O_CREAT | O_TRUNC, why)) return false;
     const std::string head = Head(why);
-    Append(head);
+    WriteFile(head);  // a stream beside it started with its own head
     Sync();
     if (W().fd < 0) {
         why = path + ": cannot be written";
@@ -147,16 +176,31 @@ bool StartRecording(const std::string& path, std::string& why) {
     return true;
 }
 
-bool StartStreaming(Stream out, std::string& head, std::string& why) {
-    if (Recording()) {
-        why = "a record is already being written";
+bool StartStreaming(Stream out, std::function<void()> onHandOver, std::string& head, std::string& why) {
+    Writer& w = W();
+    if (w.stream) {
+        why = "a record is already being streamed";
         return false;
     }
     if (!Startable(why)) return false;
     head = Head(why);
-    W().stream = std::move(out);
+    w.stream = std::move(out);
+    w.streamHandOver = std::move(onHandOver);
     Listen();
     return true;
+}
+
+void StopStreaming() {
+    Writer& w = W();
+    if (!w.stream) return;
+    if (w.fd >= 0) {
+        // The file goes on alone, the time so far written to both first.
+        input_log::WriteWait();
+        w.stream = nullptr;
+        w.streamHandOver = nullptr;
+        return;
+    }
+    StopRecording("");
 }
 
 std::string BoardHead() {
@@ -185,13 +229,14 @@ bool ContinueRecording(const std::string& path, long long validBytes, std::strin
 
 void StopRecording(const std::string& reason) {
     Writer& w = W();
-    if (w.stream) {
+    if (w.stream && w.fd < 0) {
         input_log::WriteWait();
         input_log::SetSink(nullptr);
         input_log::SetHandOverHook(nullptr);
         input_log::SetScreenHook(nullptr);
         if (!reason.empty()) Append("end " + reason + "\n");
         w.stream = nullptr;
+        w.streamHandOver = nullptr;
         if (w.seedFixedHere) rnd::UnfixSeed();
         w.seedFixedHere = false;
         return;
@@ -203,6 +248,8 @@ void StopRecording(const std::string& reason) {
     input_log::SetHandOverHook(nullptr);
     input_log::SetScreenHook(nullptr);
     if (!reason.empty()) Append("end " + reason + "\n");
+    w.stream = nullptr;    // a stream beside the file ends with it
+    w.streamHandOver = nullptr;
     if (w.fd < 0) return;  // the end could not be written: already stopped
     Sync();
     ::close(w.fd);

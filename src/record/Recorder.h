@@ -15,10 +15,13 @@ using Stream = std::function<void(const std::string& text)>;
 // one, else the clock's) and written. False with why when the file cannot be made, a record
 // is already being written, or neither the title nor the board is ready.
 bool StartRecording(const std::string& path, std::string& why);
-// The same record, its lines handed to out as they are made instead of written to a file (a
-// hosted game sends them to the machines that joined it); head receives its first four lines.
-// StopRecording ends it as it ends a file's.
-bool StartStreaming(Stream out, std::string& head, std::string& why);
+// The same record, its lines handed to out as they are made (a hosted game sends them to the
+// machines that joined it), onHandOver told at each hand-over; head receives its first four
+// lines. Beside a file being written (the game's own record), the lines go to both.
+// StopRecording ends both as it ends a file's; StopStreaming ends the stream alone, the file
+// going on.
+bool StartStreaming(Stream out, std::function<void()> onHandOver, std::string& head, std::string& why);
+void StopStreaming();
 // The first four lines of a record that would start from the board's game as it stands now,
 // the record's seed kept ("" but on the board between two actions, while a record is made).
 std::string BoardHead();

@@ -66,11 +66,10 @@ bool HostSession::Start(int port, const std::string& code, const net::Seats& sea
         return false;
     }
     std::string head;
-    if (!record::StartStreaming([this](const std::string& text) { FromRecord(text); }, head, why)) {
+    if (!record::StartStreaming([this](const std::string& text) { FromRecord(text); }, [this] { HandOver(); }, head, why)) {
         server_.close();
         return false;
     }
-    input_log::SetHandOverHook([this] { HandOver(); });
     gate_ = std::make_unique<net::Gate>(code, seats);
     for (int p = 1; p <= gd.PlayerCount && p <= 4; ++p)
         if (gd.ComputerPlayer[p]) gate_->seats().SetComputer(p, true);
@@ -83,11 +82,24 @@ bool HostSession::Start(int port, const std::string& code, const net::Seats& sea
 void HostSession::Stop(const std::string& why) {
     if (!running_) return;
     running_ = false;
-    record::StopRecording("");
+    record::StopStreaming();
     Broadcast(net::EndLine(ended_ ? endWhy_ : why));
-    for (auto& c : clients_) c->socket->Close();
+    for (auto& c : clients_) {
+        c->socket->Finish();
+        leaving_.push_back(Leaving{std::move(c->socket), Now() + 300});
+    }
     clients_.clear();
+    DrainLeaving(true);
     server_.close();
+}
+
+// A machine sent away has a moment to read its last lines (2 s; 0.3 s when the session ends,
+// waited for here).
+void HostSession::DrainLeaving(bool all) {
+    do {
+        std::erase_if(leaving_, [this](Leaving& l) { return !l.socket->Drain() || Now() > l.until; });
+        if (all && !leaving_.empty()) QThread::msleep(10);
+    } while (all && !leaving_.empty());
 }
 
 void HostSession::FromRecord(const std::string& text) {
@@ -132,7 +144,7 @@ void HostSession::Refuse(Client& client, const std::string& why, bool disconnect
     log_("refused " + (client.peer.greeted ? client.peer.name : client.socket->Peer()) + ": " + why);
     client.socket->Send(net::RefusedLine(why));
     if (disconnect) {
-        client.socket->Close();
+        client.socket->Finish();
         client.gone = true;
     }
 }
@@ -233,11 +245,13 @@ bool HostSession::Poll(int waitMs) {
     for (auto it = clients_.begin(); it != clients_.end();) {
         if ((*it)->gone && it->get() != owed_) {
             gate_->Left((*it)->peer);
+            if (!(*it)->socket->Open()) leaving_.push_back(Leaving{std::move((*it)->socket), Now() + 2000});
             it = clients_.erase(it);
         } else {
             ++it;
         }
     }
+    DrainLeaving(false);
     if (!happened && clients_.empty() && waitMs > 0) server_.waitForNewConnection(waitMs);
     return happened;
 }

@@ -96,6 +96,13 @@ private:
     std::function<void(const std::string&)> log_;
     QTcpServer server_;
     std::vector<std::unique_ptr<Client>> clients_;
+    // Machines sent away: their connections finish gently (LineSocket::Finish) before they go.
+    struct Leaving {
+        std::unique_ptr<LineSocket> socket;
+        long long until = 0;
+    };
+    std::vector<Leaving> leaving_;
+    void DrainLeaving(bool all);
     std::unique_ptr<net::Gate> gate_;
     net::HostStream stream_;
     Host* outer_ = nullptr;

@@ -1,6 +1,7 @@
 #include "wire/LineSocket.h"
 
 #include <QHostAddress>
+#include <sys/socket.h>
 
 namespace wire {
 
@@ -70,11 +71,29 @@ void LineSocket::Flush(int waitMs) {
         if (!socket_->waitForBytesWritten(waitMs)) break;
 }
 
-bool LineSocket::Open() const { return socket_ && socket_->state() == QAbstractSocket::ConnectedState; }
+bool LineSocket::Open() const { return socket_ && !closed_ && socket_->state() == QAbstractSocket::ConnectedState; }
 
 void LineSocket::Close() {
     Flush(1000);
     socket_->disconnectFromHost();
+}
+
+void LineSocket::Finish() {
+    if (closed_) return;
+    Flush(1000);
+    closed_ = true;
+    // Only the sending side is shut: the other side reads every line, then the end.
+    if (socket_->state() == QAbstractSocket::ConnectedState && socket_->socketDescriptor() >= 0)
+        ::shutdown(static_cast<int>(socket_->socketDescriptor()), SHUT_WR);
+    else
+        socket_->disconnectFromHost();
+}
+
+bool LineSocket::Drain() {
+    if (socket_->state() != QAbstractSocket::ConnectedState) return false;
+    socket_->waitForReadyRead(0);
+    socket_->readAll();
+    return socket_->state() == QAbstractSocket::ConnectedState;
 }
 
 std::string LineSocket::Peer() const {

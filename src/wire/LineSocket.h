@@ -30,6 +30,14 @@ public:
     void Flush(int waitMs);
     bool Open() const;
     void Close();
+    // Ends the connection gently once what was sent has left: this side says it has finished,
+    // and what the other side still sends is thrown away (Drain) until it finishes too, so
+    // that the last lines sent reach it (a connection closed with input unread is reset, and
+    // the other side may lose what it had not read yet).
+    void Finish();
+    // Throws away what has arrived on a closed connection; false once the other side has
+    // finished too.
+    bool Drain();
     std::string Peer() const;
 
 private:
@@ -43,6 +51,7 @@ private:
     std::size_t longest_;
     std::string partial_;
     bool skipping_ = false;  // inside a line past the bound: thrown away up to its line feed
+    bool closed_ = false;    // Close was called: nothing more is sent
     std::deque<Line> lines_;
 };
 

@@ -91,12 +91,22 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 3000; ++i) lines += "input press frmJeu.Return\n";
         attacks.push_back(Attack{"seated", lines, nullptr, 0, ""});
     }
-    // All at once, while the game goes on.
-    for (Attack& a : attacks) a.socket = Connect(port);
+    // All at once, while the game goes on; the flood first, so that the host has judged it
+    // before the game its scripts play is over, however slowly the noise and the huge line go.
+    std::rotate(attacks.begin(), attacks.end() - 1, attacks.end());
+    // The answers are taken as they come: a host that sends a machine away closes the
+    // connection right after its last answer, and what is still unread then is lost.
+    for (Attack& a : attacks) {
+        a.socket = Connect(port);
+        QObject::connect(a.socket, &QTcpSocket::readyRead, [&a] {
+            a.answers += a.socket->readAll().toStdString();
+            if (a.answers.size() > (1u << 20)) a.answers.erase(0, a.answers.size() - 65536);
+        });
+    }
     QElapsedTimer clock;
     clock.start();
     bool busy = true;
-    while (busy && clock.elapsed() < 5000) {
+    while (busy && clock.elapsed() < 10000) {
         busy = false;
         for (Attack& a : attacks) {
             if (a.socket->state() != QAbstractSocket::ConnectedState) continue;
@@ -108,19 +118,17 @@ int main(int argc, char** argv) {
             }
             a.socket->waitForBytesWritten(5);
             if (a.socket->waitForReadyRead(5)) busy = true;
-            a.answers += a.socket->readAll().toStdString();
-            if (a.answers.size() > (1u << 20)) a.answers.erase(0, a.answers.size() - 65536);
         }
     }
-    // The last answers.
+    // The last answers: a host slowed by a loaded machine may still be reading the flood.
     for (Attack& a : attacks) {
-        while (a.socket->state() == QAbstractSocket::ConnectedState && a.socket->waitForReadyRead(300))
-            a.answers += a.socket->readAll().toStdString();
-        a.answers += a.socket->readAll().toStdString();
+        while (a.socket->state() == QAbstractSocket::ConnectedState && a.socket->waitForReadyRead(2000)) {
+        }
+        if (a.socket->isOpen()) a.answers += a.socket->readAll().toStdString();
     }
     int total = 0;
     for (const Attack& a : attacks) total += Refusals(a);
-    const std::string& seated = attacks.back().answers;
+    const std::string& seated = attacks.front().answers;
     for (const char* reason : {"not your turn", "driver's scripts", "the host's own", "too many lines"})
         if (seated.find(reason) != std::string::npos) std::cout << "seated: refused for " << reason << "\n";
     std::cout << "hostile: " << total << " refused in all\n";

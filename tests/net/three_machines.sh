@@ -68,7 +68,12 @@ play() {
     local tag=$1 with_hostile=$2
     local port
     port=$(( 20000 + (RANDOM % 20000) ))
+    # The plain game: the host's own record of it goes on beside the stream (the window's
+    # autosave). (The dice changed behind the players' backs would stop its replay there.)
+    local own_record=
+    [ "$with_hostile" = no ] && [ -z "$disagree" ] && [ -z "$proxy" ] && own_record=$dir/$tag-host.qrec
     {
+        [ -n "$own_record" ] && echo "record $own_record"
         echo 'newgame "Ann" 1,2,3,4,5 "Bob" 6,7,8,9,10 "Cid" 11,12,13,14,15'
         echo "computer 3"
         [ -n "$disagree" ] && echo "rnd 0.99 0.99 0.99 0.99 0.99 0.99 0.99 0.99"
@@ -145,6 +150,13 @@ play() {
         [ "$(game_dump "$dir/$tag-eve.out")" = "$(game_dump "$dir/$tag-host.out")" ] ||
             fail "$tag: the machine that joined late ends with another game than the host's"
         echo "$tag: the machine that joined late was brought up to date"
+    fi
+    if [ -n "$own_record" ]; then
+        # The host's record holds the whole game, the remote machines' inputs among its own.
+        printf 'replay %s\ndump\nquit\n' "$own_record" | "$driver" --seed 11 > "$dir/$tag-replay.out" 2> "$dir/$tag-replay.err"
+        [ "$(game_dump "$dir/$tag-replay.out")" = "$(game_dump "$dir/$tag-host.out")" ] ||
+            fail "$tag: the host's own record does not replay to the host's game"
+        echo "$tag: the host's own record, written beside the stream, replays to the host's game"
     fi
     if [ -n "$proxy" ]; then
         grep -q "^cut a connection" "$dir/$tag-proxy.out" || fail "$tag: the proxy cut nothing"
