@@ -154,6 +154,13 @@ void HostSession::Welcome(Client& client) {
     client.socket->Send(net::WelcomeLine(gate_->seats().Text(gd.PlayerCount)));
     for (const std::string& line : stream_.CatchUp()) client.socket->Send(line);
     client.socket->Send(net::LiveLine());
+    // A party handed to the computer while its machine was away is that machine's again (an
+    // event like any other: every machine's game hands it back at the same point).
+    for (int p = 1; p <= gd.PlayerCount && p <= 4; ++p)
+        if (gate_->seats().Plays(client.peer.name, p) && gd.ComputerPlayer[p]) {
+            record::SetComputerParty(p, 0);
+            log_("player " + std::to_string(p) + "'s party is " + client.peer.name + "'s again");
+        }
 }
 
 void HostSession::Resend(Client& client) {
@@ -266,7 +273,11 @@ std::optional<Pause> HostSession::Round(int waitMs) {
         ai::Decision d = ai::Decide(popup_.screen, popup_.menu);
         PopupWait popup = popup_;
         std::string fault;
-        ApplyInput(ReadCommandLine(d.line), popup, InputCheck::Lenient, fault);
+        // Followed as the driver's `play` follows it, as a script's line: the game's time
+        // passes here only as its lines say (the computer's pause while a fight's message shows
+        // is that time), and a pop-up's entry is chosen once the pop-up is let go, as every
+        // machine that replays the line will do. A line that cannot be followed does nothing.
+        ApplyInput(ReadCommandLine(d.line), popup, InputCheck::Script, fault);
         if (!popup.screen && popup_.screen) popup_.Clear();
         lastActivity_ = Now();
         return std::nullopt;
