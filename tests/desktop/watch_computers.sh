@@ -30,10 +30,10 @@ within 600 sh -c "[ \$(grep -c '^computer says: ' '$scratch/err') -ge 2 ]" || fa
 sleep 0.3
 shoot board-says
 # A key to the game's window in front (the board, or a fight's window over it, which may close
-# meanwhile: then again).
+# meanwhile: then again; a shop or a fight hides the board a while).
 press() {
     local w
-    for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    for attempt in $(seq 1 40); do
         w=$({ xdotool search --onlyvisible --name '^Quelmor$' 2> /dev/null || true; } | tail -1)
         if [[ -n $w ]]; then
             xdotool windowactivate --sync "$w" 2> /dev/null || true
