@@ -83,11 +83,12 @@ bool WorthFighting(int c, int enemy, int a, int d, int g, std::string& why, std:
         say = Say(Saying::FightUndying, c, classes::Name(classes::kCavalierNoir));
         return true;
     }
-    const bool worth = w >= FightThreshold(LevelOf(c));
+    const int level = LevelOf(c);
+    const bool worth = w >= FightThreshold(level);
     why = std::string(buf) + (worth ? ", worth the risk" : ", too risky");
     say = Say(worth ? Saying::Fight : Saying::Avoid, c, Percent(w));
     // Taken below the hard level's odds: a mistake of the easier levels.
-    if (worth && w < FightThreshold(computer_level::kHard)) ++Mistakes(LevelOf(c)).weakFights;
+    if (worth && w < FightThreshold(computer_level::kHard)) ++Mistakes(level).weakFights;
     return worth;
 }
 
@@ -99,11 +100,12 @@ double MonsterWorth(int c, int zone) {
     if (zone == map::Town && rec::ClassNumber(c) != 0) return 0;
     int m[3][3];
     ZoneMonsters(zone, m);
+    const bool undying = rec::ClassNumber(c) == classes::kCavalierNoir && FightsEveryFightUndying();
+    const double threshold = FightThreshold(LevelOf(c));
     double sum = 0;
     for (auto& e : m) {
         double w = WinAgainst(c, e[0], e[1], e[2]);
-        const bool undying = rec::ClassNumber(c) == classes::kCavalierNoir && FightsEveryFightUndying();
-        if (w >= FightThreshold(LevelOf(c)) || undying) sum += w * 4 - (1 - w) * 30;
+        if (w >= threshold || undying) sum += w * 4 - (1 - w) * 30;
     }
     return std::max(0.0, sum / 3);
 }

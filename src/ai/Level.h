@@ -2,8 +2,9 @@
 // The computer's levels (computer_level in state/GlobalDecl.h). Hard plays as well as the
 // computer knows how; normal and easy make a person's mistakes: they take weaker fights, and
 // now and then forget for a whole turn an item, a spell, a capacity, the stop on the tower door
-// that the walk passes, or the plan itself (the walk then goes for what looks best nearby). Which turns they forget on follows from the game itself, never
-// from the game's dice, so a game plays the same from the same start.
+// that the walk passes, or the plan itself (the walk then goes for what looks best nearby).
+// Which turns they forget on follows from the game itself, never from the game's dice, so a
+// game plays the same from the same start.
 namespace ai {
 
 // The level of the party that plays character c now.

@@ -36,7 +36,7 @@ void ShowTurnBanner();
 // An input on the board has been handled: a banner that waits for the player's first input
 // starts to fade (never before its least time is up).
 void BannerSeesInput();
-// The computer's plate under the map's top edge: what the computer party is doing and why,
+// The computer's plate along the map's lower edge: what the computer party is doing and why,
 // in a sentence (ai/Sayings.h); it stays a few seconds and fades. Nothing while no board is open.
 void ShowComputerSaying(const std::string& text);
 // Draws character i's base: its player's colour, and the ring when it is the current one.

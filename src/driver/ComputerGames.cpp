@@ -40,11 +40,11 @@ std::vector<std::string> Opening(const ComputerGameOptions& o, uint64_t& s) {
     std::vector<std::string> lines;
     if (!o.recordPath.empty()) lines.push_back("record \"" + o.recordPath + "\"");
     lines.push_back(line);
-    static const char* const kLevelWords[] = {"", " easy", " normal", ""};
     for (int p = 0; p < o.players; ++p) {
         const size_t k = static_cast<size_t>(p);
         const int level = k < o.levels.size() && computer_level::Valid(o.levels[k]) ? o.levels[k] : computer_level::kHard;
-        lines.push_back("computer " + std::to_string(p + 1) + (k < o.computer.size() && o.computer[k] ? kLevelWords[level] : " off"));
+        const bool computer = k < o.computer.size() && o.computer[k];
+        lines.push_back("computer " + std::to_string(p + 1) + " " + record::ComputerPartyWordOf(computer ? level : 0));
     }
     return lines;
 }

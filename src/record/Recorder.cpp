@@ -229,31 +229,22 @@ bool ContinueRecording(const std::string& path, long long validBytes, std::strin
 
 void StopRecording(const std::string& reason) {
     Writer& w = W();
-    if (w.stream && w.fd < 0) {
-        input_log::WriteWait();
-        input_log::SetSink(nullptr);
-        input_log::SetHandOverHook(nullptr);
-        input_log::SetScreenHook(nullptr);
-        if (!reason.empty()) Append("end " + reason + "\n");
-        w.stream = nullptr;
-        w.streamHandOver = nullptr;
-        if (w.seedFixedHere) rnd::UnfixSeed();
-        w.seedFixedHere = false;
-        return;
-    }
-    if (w.fd < 0) return;
+    if (!Recording()) return;
     input_log::WriteWait();  // the time since the last input counts: timers fired in it
-    if (w.fd < 0) return;
+    if (!Recording()) return;  // the wait could not be written: already stopped
     input_log::SetSink(nullptr);
     input_log::SetHandOverHook(nullptr);
     input_log::SetScreenHook(nullptr);
     if (!reason.empty()) Append("end " + reason + "\n");
-    w.stream = nullptr;    // a stream beside the file ends with it
+    // The stream and the file end together (a file whose end could not be written is closed
+    // already).
+    w.stream = nullptr;
     w.streamHandOver = nullptr;
-    if (w.fd < 0) return;  // the end could not be written: already stopped
-    Sync();
-    ::close(w.fd);
-    w.fd = -1;
+    if (w.fd >= 0) {
+        Sync();
+        ::close(w.fd);
+        w.fd = -1;
+    }
     if (w.seedFixedHere) rnd::UnfixSeed();
     w.seedFixedHere = false;
 }
@@ -269,9 +260,13 @@ void SetComputerParty(int player, int level) {
         gd.ComputerPlayer[player] = level != 0;
         if (level != 0) gd.ComputerLevel[player] = level;
     }
+    input_log::Note("computer " + std::to_string(player) + " " + ComputerPartyWordOf(level));
+}
+
+const char* ComputerPartyWordOf(int level) {
     // The hard level is written "on", as it was before the computer had levels.
-    static const char* const kWords[] = {" off", " easy", " normal", " on"};
-    input_log::Note("computer " + std::to_string(player) + kWords[level]);
+    static const char* const kWords[] = {"off", "easy", "normal", "on"};
+    return level == 0 || computer_level::Valid(level) ? kWords[level] : "on";
 }
 
 int ComputerPartyWord(const std::string& word) {

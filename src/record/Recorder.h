@@ -40,6 +40,8 @@ void SetComputerParty(int player, int level);
 // The word after `computer P`: "off" 0, "on" or "hard" the hard level, "easy" and "normal"
 // theirs; -1 for any other word.
 int ComputerPartyWord(const std::string& word);
+// The word a record writes for a level (0 a person): "off", "easy", "normal", or "on" for hard.
+const char* ComputerPartyWordOf(int level);
 // The driver changed the game behind the player's back (`set`, `rnd`, `call`): a replay
 // stops there, saying so.
 void MarkUnfaithful(const std::string& command);

@@ -1,8 +1,8 @@
 // Set-up's "played by the computer" box: one per player, shown for the player whose tab is
 // open, with the level the computer plays at beside it (a button that goes round easy,
-// normal and hard; hard unless changed); OK writes the boxes and levels into the game, and a computer party left incomplete is filled
-// with the classes the computer prefers among those still in the list, under their default
-// names.
+// normal and hard; hard unless changed); OK writes the boxes and levels into the game, and a
+// computer party left incomplete is filled with the classes the computer prefers among those
+// still in the list, under their default names.
 #include "setup/FairePerso.h"
 #include "state/Classes.h"
 #include "state/GlobalDecl.h"
