@@ -157,6 +157,19 @@ const Page kFrench[] = {
      "Pour ne rien enregistrer, décochez Enregistrer les parties dans le menu Fichier de l'écran titre "
      "ou dans le menu du plateau ({KEYMENU}) ; le choix est gardé pour les fois suivantes (le fichier "
      "settings.txt des sauvegardes), et Reprendre la dernière partie n'est plus offert."},
+    {"Réseau", "Jouer en réseau",
+     "Plusieurs machines peuvent jouer la même partie : l'une l'héberge, les autres la rejoignent.\n\n"
+     "Pour héberger : une fois les groupes créés, ouvrez le menu du plateau ({KEYMENU}), Héberger une "
+     "partie en réseau. Chaque groupe y est joué ici (sur votre machine), à distance (depuis la machine "
+     "d'un ami) ou par l'ordinateur ; donnez aux amis l'adresse de votre machine, le port et le code "
+     "affiché.\n\n"
+     "Pour rejoindre : sur l'écran titre, Fichier, Rejoindre une partie en réseau, avec l'adresse, le "
+     "port, le code et le nom du joueur de votre groupe, tel que l'hôte l'a créé.\n\n"
+     "Chaque machine montre la même partie. Seule celle du groupe qui joue prend la main ; les autres "
+     "regardent. La barre de titre et le bandeau au pied de la carte disent qui joue, et où.\n\n"
+     "Une machine coupée revient d'elle-même et est remise à jour. Tant que la machine d'un groupe à "
+     "distance est absente, son tour attend : l'hôte peut confier ce groupe à l'ordinateur (menu du "
+     "plateau) jusqu'à son retour, ou sauvegarder et arrêter d'héberger."},
     {"Clavier", "Les touches", "{KEYBOARD}"},
     {"Classes", "Les seize classes", ""},
 };
@@ -296,6 +309,18 @@ const Page kEnglish[] = {
      "To record nothing, untick Record the games in the title's File menu or in the board's menu "
      "({KEYMENU}); the choice is kept for the next times (the saves' settings.txt file), and Continue "
      "the last game is no longer offered."},
+    {"Network", "Playing across machines",
+     "Several machines can play the same game: one hosts it, the others join it.\n\n"
+     "To host: once the parties are set up, open the board's menu ({KEYMENU}), Host a network game. "
+     "Each party is played here (on your machine), remote (from a friend's machine) or by the "
+     "computer; tell your friends your machine's address, the port and the join code shown.\n\n"
+     "To join: on the title screen, File, Join a network game, with the address, the port, the code "
+     "and the player name of your party, as the host set it up.\n\n"
+     "Every machine shows the same game. Only the one whose party plays takes input; the others "
+     "watch. The title bar and the plate at the foot of the map say who plays, and where.\n\n"
+     "A machine that drops comes back by itself and is brought up to date. While a remote party's "
+     "machine is away its turn waits: the host may hand that party to the computer (the board's "
+     "menu) until it returns, or save and stop hosting."},
     {"Keyboard", "The keys", "{KEYBOARD}"},
     {"Classes", "The sixteen classes", ""},
 };

@@ -1,9 +1,10 @@
-// The board's game menu: the program's commands (save, load, language, full screen, sound,
-// help, journal, leave) in one menu a newcomer can find, opened by the board's Menu button or
-// by Esc. Each entry runs what its key runs and shows that key.
+// The board's game menu: the program's commands (save, load, network play, language, full
+// screen, sound, help, journal, leave) in one menu a newcomer can find, opened by the board's
+// Menu button or by Esc. Each entry runs what its key runs and shows that key.
 #include <memory>
 #include <string>
 
+#include "save/NetHost.h"
 #include "save/SaveCommands.h"
 #include "state/GlobalDecl.h"
 #include "state/Messages.h"
@@ -30,15 +31,17 @@ struct Entry {
     const char* key;   // shown beside the entry; the program (or the entry's shortcut) takes it
 };
 
-// In the menu's order; an entry without a name is a separator, and the languages stand where
-// the entry named kLanguageEntry is.
+// In the menu's order; an entry without a name is a separator, the languages stand where
+// the entry named kLanguageEntry is and the entries of network play where kNetEntries is.
 constexpr const char* kLanguageEntry = "MNU_JeuLangue";
+constexpr const char* kNetEntries = "MNU_JeuReseau";
 // The switch for the game's record, worded as on the title (ui/GameRecord.h).
 constexpr const char* kRecordEntry = "MNU_JeuEnregistrer";
 constexpr Entry kEntries[] = {
     {"MNU_JeuSauver", "&Sauvegarder la partie...", "&Save the game...", "Ctrl+S"},
     {"MNU_JeuReprendre", "&Reprendre une partie...", "&Load a game...", ""},
     {kRecordEntry, "", "", ""},
+    {kNetEntries, "", "", ""},
     {nullptr, "", "", ""},
     {kLanguageEntry, "", "", ""},
     {nullptr, "", "", ""},
@@ -54,6 +57,7 @@ constexpr Entry kEntries[] = {
 };
 
 bool IsLanguages(const Entry& e) { return e.name && std::string(e.name) == kLanguageEntry; }
+bool IsNetEntries(const Entry& e) { return e.name && std::string(e.name) == kNetEntries; }
 
 struct Switch {
     const char* name;
@@ -89,6 +93,7 @@ void RunEntry(Screen& board, const std::string& key) {
     else if (name == "MNU_JeuJournal") board.Run("MNU_AideJournal_Click", EventArgs{});
     else if (name == "MNU_JeuQuitter") RequestLeaveBoard(board);
     else if (name == kRecordEntry) SetRecordingSwitch(!RecordingSwitchOn());
+    else if (RunBoardNetEntry(name)) return;
     for (const Switch& s : kSwitches)
         if (name == s.name) RunProgramAction(s.action, board);
 }
@@ -103,6 +108,7 @@ void MarkEntries(Screen& board) {
     Control& record = board.C(kRecordEntry);
     record.visible = RecordingSwitchShown();
     record.checked = RecordingSwitchOn();
+    RefreshBoardNetEntries(board);
     for (int n = 1; n <= kLanguages; ++n)
         if (Control* lang = board.Find(std::string(kLanguageEntry) + "(" + std::to_string(n - 1) + ")"))
             lang->checked = gd.LanguageOffset == n * 1000;
@@ -151,6 +157,19 @@ void AddGameMenu(Screen& board) {
             Control& line = board.Add(Kind::Menu, "MNU_JeuSep", separators++);
             line.parent = kMenu;
             line.separator = true;
+        } else if (IsNetEntries(e)) {
+            // Only where the program offers network play: a game without it keeps its menu.
+            if (!BoardNetEntriesOffered()) continue;
+            Control& line = board.Add(Kind::Menu, kNetSeparator);
+            line.parent = kMenu;
+            line.separator = true;
+            for (const char* name : {kHostEntry, kAwayEntry, kNetEndEntry}) {
+                Control& entry = board.Add(Kind::Menu, name);
+                entry.parent = kMenu;
+                entry.programOwn = true;
+                board.On(std::string(name) + "_Click",
+                         [choose, name = std::string(name)](const EventArgs&) { choose(name); });
+            }
         } else if (IsLanguages(e)) {
             for (int n = 1; n <= kLanguages; ++n) {
                 if (!LanguageAvailable(n)) continue;
@@ -178,10 +197,11 @@ void AddGameMenu(Screen& board) {
 void CaptionGameMenu(Screen& board) {
     const bool english = English();
     for (const Entry& e : kEntries)
-        if (e.name && !IsLanguages(e)) board.C(e.name).caption = english ? e.english : e.french;
+        if (e.name && !IsLanguages(e) && !IsNetEntries(e)) board.C(e.name).caption = english ? e.english : e.french;
     Control& record = board.C(kRecordEntry);
     record.caption = RecordSwitchCaption();
     record.visible = RecordingSwitchShown();
+    RefreshBoardNetEntries(board);
     board.C(kWord).caption = "Menu";
     board.C(kButton).purpose = english ? "Game menu: save, load, language, full screen, sound, help, journal, quit"
                              : "Menu du jeu : sauvegarder, reprendre, langue, plein écran, son, aide, journal, quitter";

@@ -3,6 +3,7 @@
 
 #include "setup/FairePerso.h"
 #include "setup/Legend.h"
+#include "setup/NetJoin.h"
 #include "setup/TitleRecord.h"
 #include "setup/TitleScreen.h"
 #include "state/GlobalDecl.h"
@@ -85,6 +86,7 @@ void frmBegin::AddMenus() {
     Add(Kind::Menu, "MNU_New").parent = "MNU_File";
     AddLoadEntry(*this);
     AddTitleRecordEntries(*this);
+    AddTitleJoinEntry(*this);
     Control& sep = Add(Kind::Menu, "MNU_Sep");
     sep.parent = "MNU_File";
     sep.separator = true;
@@ -141,6 +143,7 @@ void frmBegin::SetMenuCaptions() {
     CaptionHelpKeys(*this);
     CaptionSaveEntries(*this);
     RefreshTitleRecordEntries(*this);
+    CaptionTitleJoinEntry(*this);
 }
 
 void frmBegin::ChooseLanguage(int entry) {

@@ -79,6 +79,10 @@ struct Control {
     bool separator = false;           // menu entries
     bool popupMenu = false;           // a menu shown at the pointer rather than in the menu bar
     std::string shortcut;             // menu entries: key sequence text, e.g. "Up", "Ctrl+M"
+    // Menu entries of the program's own, outside the game (network play: host, join, leave): a
+    // choice of one is no input of the game, so neither the game's record nor the host's gate
+    // is to see it (the pop-up it was chosen in reads as dismissed).
+    bool programOwn = false;
     // Presentation only, never part of what a screen's rules read: a menu entry's note shown
     // beside its caption (a price, a recipe's materials) and whether it is marked as out of
     // reach; a list box drawn in the game's colours rather than the desktop's.

@@ -21,7 +21,9 @@
 #include "items/Resource.h"
 #include "items/frmMagic.h"
 #include "record/ReplayPanel.h"
+#include "save/NetHost.h"
 #include "setup/FairePerso.h"
+#include "setup/NetJoin.h"
 #include "setup/frmBegin.h"
 #include "support/Game.h"
 #include "ui/MessageBox.h"
@@ -54,6 +56,7 @@ Known EveryScreen() {
         [] { return MakeDetail("a", "b"); }, MakeCombatForm, MakeChCmb, MakeFrmMagic, MakeGraveyard,
         MakeResourceScreen, MakeMineDialog, MakeFrmAbout, MakeFrmAide, MakeFrmJournal,
         [] { return MakeMessageBox("a", "b"); }, [] { return std::make_unique<record::ReplayPanel>(nullptr); },
+        [] { return MakeJoinDialog(nullptr); }, [] { return MakeHostDialog(nullptr); },
     };
     for (const auto& make : makers) known.Add(*make());
     // The title adds its language entries, the end screen is built, when they open.
