@@ -32,6 +32,7 @@
 #include "view/ComputerPace.h"
 #include "view/QtHost.h"
 #include "view/WatchWindow.h"
+#include "app/NetWindow.h"
 
 // The factor by which every window is shown: QUELMOR_SCALE (a fraction too, "1.5"), or the
 // largest whole factor that lets the board (792 x 570 and its frame) fit the screen.
@@ -158,9 +159,12 @@ int main(int argc, char** argv) {
     SetWatchReplayHook([&app, &watchWindow] {
         QTimer::singleShot(0, &app, [&watchWindow] { record::WatchChosenRecord(watchWindow.Host()); });
     });
+    // Playing across machines: File ▸ Host a network game on the board, Join on the title.
+    NetWindow network(host);
     fonts.Wait();  // the title lays out its text
     OpenTitleScreen();
     if (const char* demo = std::getenv("QUELMOR_DEMO_BOARD")) StartDemoGame(std::clamp(std::atoi(demo), 2, 4));
+    network.StartFromEnvironment();
     int status = app.exec();
     // A game still on the board is left to be continued: its record ends here without an end.
     if (record::Recording()) record::StopRecording("");

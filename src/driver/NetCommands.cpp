@@ -74,7 +74,8 @@ std::string RunNetCommand(const CommandLine& line, const std::function<bool(std:
     // join ADDRESS PORT CODE NAME
     int port = 0;
     if (w.size() != 5 || !line.Number(2, port)) return "join: give ADDRESS PORT CODE NAME";
-    wire::JoinSession session(nextLine, [log](const std::string& text) { log(text); });
+    wire::JoinSession session([&nextLine](std::string& input) { return nextLine(input) ? wire::InputNext::Line : wire::InputNext::Over; },
+                              [log](const std::string& text) { log(text); });
     const wire::JoinResult r = session.Run(w[1], port, w[3], w[4]);
     std::vector<double> answers = r.answerMs;
     std::sort(answers.begin(), answers.end());

@@ -7,7 +7,15 @@ namespace net {
 
 namespace {
 const Seat kNone{};
+
+// Characters, not bytes: the set-up's names are counted so ("Éléonore" is 8).
+std::size_t Characters(const std::string& text) {
+    std::size_t n = 0;
+    for (const char ch : text)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++n;
+    return n;
 }
+}  // namespace
 
 bool Seats::Read(const std::vector<std::string>& words, std::string& why) {
     std::array<bool, 5> given{};
@@ -27,7 +35,7 @@ bool Seats::Read(const std::vector<std::string>& words, std::string& why) {
         Seat& seat = seats_[static_cast<size_t>(p)];
         if (who == "here") seat = Seat{Seat::Kind::Here, ""};
         else if (who == "computer") seat = Seat{Seat::Kind::Computer, ""};
-        else if (who.empty() || who.size() > kLongestName) {
+        else if (who.empty() || Characters(who) > kLongestName) {
             why = "a machine's name has 1 to " + std::to_string(kLongestName) + " characters: " + word;
             return false;
         } else {

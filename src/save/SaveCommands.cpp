@@ -172,7 +172,7 @@ bool RequestSave() {
     if (Busy()) return false;
     // The player's command itself when no input of his brought it (Ctrl+S, the driver's `save`).
     const input_log::Input input;
-    if (input.Outermost()) input.Write("save");
+    if (input.Outermost() && !input.Write("save")) return false;
     std::string name;
     if (Replay().save) {
         if (!Replay().save(name)) return false;
@@ -247,7 +247,7 @@ void GoOnWith(SavedGame game) {
 void RequestLoad() {
     if (Busy()) return;
     const input_log::Input input;
-    if (input.Outermost()) input.Write("load");
+    if (input.Outermost() && !input.Write("load")) return;
     Guard guard;
     Screen* title = TitleScreen();
     if (!title || Ui::Get().Top() != title || Ui::Get().ModalDepth() > 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/InputCommand.h"
+#include "ui/PlayerInput.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -18,6 +19,7 @@ struct Log {
     bool chosen = false;    // an entry of the innermost pop-up was chosen
     std::function<void()> handOver;
     std::function<void(const Screen&, bool)> screens;
+    PlayerGate gate;
 };
 
 Log& L() {
@@ -55,16 +57,29 @@ void WriteWait() {
     }
 }
 
+void WriteWaitIfOver(long long minMs) {
+    const Log& log = L();
+    if (!log.sink || log.depth != 0 || log.quiet != 0) return;
+    if (Ui::Get().Now() - log.written >= minMs) WriteWait();
+}
+
 void Note(const std::string& line) {
     if (Active()) Emit(line);
 }
 
-Input::Input() : outer_(L().depth == 0 && L().quiet == 0 && L().sink) { ++L().depth; }
+void SetPlayerGate(PlayerGate gate) { L().gate = std::move(gate); }
+
+bool PlayerGateSet() { return static_cast<bool>(L().gate); }
+
+Input::Input() : outer_(L().depth == 0 && L().quiet == 0 && (L().sink || L().gate)) { ++L().depth; }
 
 Input::~Input() { --L().depth; }
 
-void Input::Write(const std::string& line) const {
-    if (outer_) Emit(line);
+bool Input::Write(const std::string& line) const {
+    if (!outer_) return true;
+    if (const PlayerGate gate = L().gate; gate && PlayerWindowOpen() && !gate(line)) return false;
+    Emit(line);
+    return true;
 }
 
 Inside::Inside() { ++L().depth; }

@@ -18,12 +18,25 @@ using Sink = std::function<void(const std::string& line)>;
 void SetSink(Sink sink);
 bool Active();
 
+// A machine that follows another's game (a network game joined) applies none of its player's
+// inputs itself: each outermost input of the player's (a key or click being handled, see
+// ui/PlayerInput.h) is first given, as its line, to this gate, which answers whether it is
+// applied here (the help, the journal) or not (sent to the host, or refused). nullptr: every
+// input is applied here.
+using PlayerGate = std::function<bool(const std::string& line)>;
+void SetPlayerGate(PlayerGate gate);
+bool PlayerGateSet();
+
 // A line of its own (a party given to the computer, a save's outcome): written whatever
 // handler runs, after the wait up to now.
 void Note(const std::string& line);
 // Writes the game clock's time since the last line as `wait` lines (each at most the longest
 // wait a record holds).
 void WriteWait();
+// The same between two inputs (none being handled, nothing quiet), once at least minMs have
+// passed since the last line: a host keeps the machines that follow its game up to its time,
+// where timers run with no input (a fight's pace).
+void WriteWaitIfOver(long long minMs);
 
 // One input from outside: constructed at the start of each input call of the screens, its
 // line is written only when it is the outermost.
@@ -35,8 +48,9 @@ public:
     Input& operator=(const Input&) = delete;
     // The outermost input, while a sink listens: its line is to be written.
     bool Outermost() const { return outer_; }
-    // Writes the line when the input is the outermost one.
-    void Write(const std::string& line) const;
+    // Writes the line when the input is the outermost one. False when the player's gate
+    // takes the input elsewhere (see SetPlayerGate): the caller then applies nothing.
+    bool Write(const std::string& line) const;
 
 private:
     bool outer_;

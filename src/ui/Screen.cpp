@@ -161,9 +161,9 @@ void Screen::Press(const std::string& key, int x, int y, int button, int shift) 
     const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
-    if (input.Outermost())
-        input.Write("down " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-                    std::to_string(button) + " " + std::to_string(shift));
+    if (input.Outermost() && !input.Write("down " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(button) + " " + std::to_string(shift)))
+        return;
     if (c && Focusable(*c)) focus = key;
     Deliver((c ? c->name : std::string("Form")) + "_MouseDown", EventArgs{c ? c->index : -1, button, shift, x, y});
 }
@@ -172,9 +172,9 @@ void Screen::Release(const std::string& key, int x, int y, int button, int shift
     const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && !c) return;
-    if (input.Outermost())
-        input.Write("up " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-                    std::to_string(button) + " " + std::to_string(shift) + (click ? " 1" : " 0"));
+    if (input.Outermost() && !input.Write("up " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(button) + " " + std::to_string(shift) + (click ? " 1" : " 0")))
+        return;
     std::string name = c ? c->name : "Form";
     EventArgs a{c ? c->index : -1, button, shift, x, y};
     // The release goes to the control that was pressed even if a handler hid it meanwhile.
@@ -188,9 +188,9 @@ void Screen::Click(const std::string& key, int x, int y, int button, int shift) 
     const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
-    if (input.Outermost())
-        input.Write("click " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-                    std::to_string(button) + " " + std::to_string(shift));
+    if (input.Outermost() && !input.Write("click " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(button) + " " + std::to_string(shift)))
+        return;
     Press(key, x, y, button, shift);
     if (closed) return;
     Release(key, x, y, button, shift, true);
@@ -226,8 +226,8 @@ void Screen::DblClick(const std::string& key, int x, int y) {
     {
         Control* c = Find(key);
         if (key != "Form" && (!c || !Usable(*c))) return;
-        if (input.Outermost())
-            input.Write("dblclick " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y));
+        if (input.Outermost() && !input.Write("dblclick " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y)))
+            return;
     }
     Click(key, x, y);
     if (closed) return;
@@ -240,7 +240,7 @@ void Screen::DoubleClickEvent(const std::string& key, int x, int y) {
     const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
-    if (input.Outermost()) input.Write("dblevent " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y));
+    if (input.Outermost() && !input.Write("dblevent " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y))) return;
     Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, x, y});
 }
 
@@ -248,8 +248,8 @@ void Screen::MouseMove(const std::string& key, int x, int y, int button, int shi
     const input_log::Input input;
     Control* c = key == "Form" ? nullptr : Find(key);
     if (key != "Form" && (!c || !Usable(*c))) return;
-    if (input.Outermost()) input.Write("move " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-                std::to_string(button) + " " + std::to_string(shift));
+    if (input.Outermost() && !input.Write("move " + input_log::Path(*this, key) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                std::to_string(button) + " " + std::to_string(shift))) return;
     Deliver((c ? c->name : std::string("Form")) + "_MouseMove",
         EventArgs{c ? c->index : -1, button, shift, x, y});
 }
@@ -258,8 +258,8 @@ void Screen::Select(const std::string& list, int line, bool doubleClick) {
     const input_log::Input input;
     Control* c = Find(list);
     if (!c || !Usable(*c) || line < 0 || line >= static_cast<int>(c->items.size())) return;
-    if (input.Outermost()) input.Write(std::string(doubleClick ? "dblselect " : "select ") + input_log::Path(*this, list) + " " +
-                std::to_string(line));
+    if (input.Outermost() && !input.Write(std::string(doubleClick ? "dblselect " : "select ") + input_log::Path(*this, list) + " " +
+                std::to_string(line))) return;
     c->listIndex = line;
     Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
     if (doubleClick && !closed) Deliver(c->name + "_DblClick", EventArgs{c->index, 1, 0, 0, 0});
@@ -269,7 +269,7 @@ void Screen::Tab(const std::string& key, int tab) {
     const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c) || tab < 0 || tab >= static_cast<int>(c->tabs.size())) return;
-    if (input.Outermost()) input.Write("tab " + input_log::Path(*this, key) + " " + std::to_string(tab));
+    if (input.Outermost() && !input.Write("tab " + input_log::Path(*this, key) + " " + std::to_string(tab))) return;
     int previous = c->selectedTab;
     c->selectedTab = tab;
     // The handler learns the tab that was left in x and the new one in index.
@@ -280,8 +280,14 @@ void Screen::Menu(const std::string& key) {
     const input_log::Input input;
     Control* c = Find(key);
     if (!c || c->kind != Kind::Menu || !c->visible || !c->enabled || c->separator) return;
+    // An entry of the program's own (network play) is no input of the game's: not recorded,
+    // nor sent anywhere.
+    if (c->programOwn) {
+        Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
+        return;
+    }
     if (input.Outermost()) {
-        input.Write("menu " + input_log::Path(*this, key));
+        if (!input.Write("menu " + input_log::Path(*this, key))) return;
         input_log::MenuChosen();
     }
     Deliver(c->name + "_Click", EventArgs{c->index, 1, 0, 0, 0});
@@ -291,7 +297,7 @@ void Screen::Type(const std::string& key, const std::string& text) {
     const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
-    if (input.Outermost()) input.Write("key " + input_log::Path(*this, key) + " " + input_log::Word(text));
+    if (input.Outermost() && !input.Write("key " + input_log::Path(*this, key) + " " + input_log::Word(text))) return;
     c->text = text;
     Deliver(c->name + "_Change", EventArgs{c->index, 1, 0, 0, 0});
 }
@@ -300,13 +306,14 @@ void Screen::Enter(const std::string& key) {
     const input_log::Input input;
     Control* c = Find(key);
     if (!c || !Usable(*c)) return;
-    if (input.Outermost()) input.Write("enter " + input_log::Path(*this, key));
+    if (input.Outermost() && !input.Write("enter " + input_log::Path(*this, key))) return;
     Deliver(c->name + "_KeyPress", EventArgs{c->index, 1, 0, 13, 0});
 }
 
 bool Screen::PressKey(const std::string& key) {
     const input_log::Input input;
-    if (input.Outermost()) input.Write("presson " + input_log::Path(*this, key));
+    // A key taken elsewhere (a network game followed) is handled.
+    if (input.Outermost() && !input.Write("presson " + input_log::Path(*this, key))) return true;
     for (Control& c : controls_) {
         if (c.kind == Kind::Menu && c.shortcut == key && c.visible && c.enabled && !c.separator) {
             Menu(c.Key());

@@ -101,7 +101,7 @@ void Ui::Popup(Screen& screen, const std::string& menu, int x, int y) {
 
 bool Ui::PressKey(Screen& screen, const std::string& key) {
     const input_log::Input input;
-    if (input.Outermost()) input.Write("press " + input_log::Path(screen, key));
+    if (input.Outermost() && !input.Write("press " + input_log::Path(screen, key))) return true;
     if (screen.PressKey(key) || screen.closed) return true;
     for (Screen* other : OpenScreens()) {
         if (other == &screen || other->closed) continue;
@@ -111,10 +111,15 @@ bool Ui::PressKey(Screen& screen, const std::string& key) {
     return false;
 }
 
+void Ui::DismissPopup(Screen&) {
+    const input_log::Input input;
+    if (input.Outermost()) input.Write("close");
+}
+
 void Ui::CloseBox(Screen& screen) {
     const input_log::Input input;
     if (screen.closed) return;
-    if (input.Outermost()) input.Write("close " + input_log::Word(screen.Name()));
+    if (input.Outermost() && !input.Write("close " + input_log::Word(screen.Name()))) return;
     if (screen.HasHandler("Form_QueryClose")) screen.Run("Form_QueryClose", EventArgs{});
     else Close(screen);
 }

@@ -26,6 +26,9 @@ public:
     void Close(Screen& screen);
     // The window's close box on a screen: its Form_QueryClose decides, else it closes.
     void CloseBox(Screen& screen);
+    // The player dismissed a pop-up menu that waits elsewhere (a network game followed: the
+    // host's pop-up): his input is the dismissal's line, for the player's gate (ui/InputLog.h).
+    void DismissPopup(Screen& screen);
     // Closes every open screen without running their Unload (start of a new run).
     void CloseAll();
     // The same for the game's screens alone: a panel aside (Screen::aside) stays open.

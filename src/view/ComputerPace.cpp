@@ -30,13 +30,14 @@ ComputerPace::~ComputerPace() {
 
 void ComputerPace::Wake() {
     // A replay watched holds the computer parties' actions already: they play none of their own.
-    if (InputOnlyTo()) return;
+    // A network game followed: the host plays them.
+    if (InputOnlyTo() || host_.following()) return;
     if (!timer_.isActive() && ai::ComputerToAct()) timer_.start();
 }
 
 bool ComputerPace::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_H &&
-        static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && !InputOnlyTo() && ai::ComputerToAct() && !PlayerWindowOpen()) {
+        static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier && !InputOnlyTo() && !host_.following() && ai::ComputerToAct() && !PlayerWindowOpen()) {
         hurry_ = !hurry_;
         timer_.setInterval(hurry_ ? kHurryMs : kPauseMs);
         SetComputerHurried(hurry_);  // the computer's fights hurry as well
@@ -65,7 +66,7 @@ void SayInWindow(const ai::Decision& d) {
 }  // namespace
 
 void ComputerPace::Tick() {
-    if (InputOnlyTo()) {
+    if (InputOnlyTo() || host_.following()) {
         timer_.stop();  // woken again once the game is the player's
         return;
     }

@@ -38,3 +38,14 @@ std::function<long long()>& Clock() {
 void SetViewClock(std::function<long long()> clock) { Clock() = std::move(clock); }
 
 long long ViewClock() { return Clock() ? Clock()() : Ui::Get().Now(); }
+
+namespace {
+std::function<std::string(const Screen&)>& NoteHook() {
+    static std::function<std::string(const Screen&)> hook;
+    return hook;
+}
+}  // namespace
+
+void SetTitleNoteHook(std::function<std::string(const Screen&)> hook) { NoteHook() = std::move(hook); }
+
+std::string TitleNote(const Screen& screen) { return NoteHook() ? NoteHook()(screen) : std::string(); }

@@ -17,3 +17,9 @@ class ScreenWindow;
 // returns true when it took the key.
 void SetGlobalKeyHook(std::function<bool(const std::string&, ScreenWindow&)> hook);
 bool RunGlobalKeyHook(const std::string& key, ScreenWindow& window);
+
+class Screen;
+// Words the program adds to a window's title after the screen's caption (who plays where, in a
+// network game): "" for none.
+void SetTitleNoteHook(std::function<std::string(const Screen&)> hook);
+std::string TitleNote(const Screen& screen);

@@ -20,7 +20,7 @@ QtHost::QtHost(double scale) : scale_(scale > 0 ? scale : 1) {
     connect(&timer_, &QTimer::timeout, this, &QtHost::Tick);
     SetBeforeInputHook([this] { BringClockUpToDate(); });
     // While a replay is watched, the fades are painted at the record's time.
-    SetViewClock([this] { return watchPanel_ ? Ui::Get().Now() : Elapsed(); });
+    SetViewClock([this] { return OnRecordClock() ? Ui::Get().Now() : Elapsed(); });
 }
 
 QtHost::~QtHost() {
@@ -31,7 +31,7 @@ QtHost::~QtHost() {
 
 void QtHost::BringClockUpToDate() {
     Ui::Get().Idle();
-    if (watchPanel_) return;  // the record moves the clock
+    if (OnRecordClock()) return;  // the record moves the clock
     Ui::Get().AdvanceTo(Elapsed());
 }
 
@@ -41,7 +41,7 @@ void QtHost::Tick() {
 }
 
 void QtHost::TimersChanged() {
-    if (watchPanel_) {
+    if (OnRecordClock()) {
         timer_.stop();  // the record fires the timers
         return;
     }
@@ -119,7 +119,7 @@ void QtHost::ScreenOpened(Screen& screen) {
     // A dialog is modal from its first showing. Made modal once shown, its window would have to
     // be unmapped and mapped again at once, and a window manager may then never show it: the
     // game waits for a dialog nobody sees, the windows behind it deaf to keys and clicks.
-    if (screen.modal && !watchPanel_) window->setWindowModality(Qt::ApplicationModal);
+    if (screen.modal && !OnRecordClock()) window->setWindowModality(Qt::ApplicationModal);
     window->SetFixedFrame(screen.modal || screen.topMost);
     windows_[&screen] = window;
     window->installEventFilter(this);
@@ -202,6 +202,7 @@ void QtHost::ScreenClosed(Screen& screen) {
     ScreenWindow* window = it->second;
     windows_.erase(it);
     if (auto loop = loops_.find(&screen); loop != loops_.end()) loop->second->quit();
+    if (popupLoop_ && popupScreen_ == &screen) popupLoop_->quit();
     // The screen is deleted at the next pause between events, the window only later: events
     // still on their way to it (a held button's release, a paint) must not reach the screen.
     window->Detach();
@@ -243,13 +244,28 @@ void QtHost::RunPopup(Screen& screen, const std::string& menu, int x, int y) {
     std::string outerMenu = popupMenu_;
     popupScreen_ = &screen;
     popupMenu_ = menu;
-    window->Popup(menu, x, y);
+    if (popupForOthers_ && popupForOthers_()) {
+        window->ShowWatchedPopup(menu, x, y);
+        QEventLoop loop;
+        QEventLoop* outerLoop = popupLoop_;
+        popupLoop_ = &loop;
+        loop.exec();
+        popupLoop_ = outerLoop;
+        if (ScreenWindow* still = WindowOf(screen)) still->HideWatchedPopup();
+    } else {
+        window->Popup(menu, x, y);
+    }
     popupScreen_ = outerScreen;
     popupMenu_ = outerMenu;
 }
 
+void QtHost::ClosePopup() {
+    if (popupLoop_) popupLoop_->quit();
+    else if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+}
+
 void QtHost::PopupShown(Screen& screen, const std::string& menu, int x, int y) {
-    if (ScreenWindow* window = WindowOf(screen)) window->ShowWatchedPopup(menu, x, y);
+    if (ScreenWindow* window = WindowOf(screen)) window->ShowWatchedPopup(menu, x, y, following_);
 }
 
 void QtHost::PopupGone(Screen& screen) {
@@ -316,6 +332,20 @@ void QtHost::Watch(Screen* panel) {
     }
     watchPanel_ = nullptr;
     qApp->removeEventFilter(this);
+    HoldWithDialogs();
+}
+
+void QtHost::Follow(bool on) {
+    if (on == following_) return;
+    following_ = on;
+    if (on) {
+        timer_.stop();
+        return;
+    }
+    HoldWithDialogs();
+}
+
+void QtHost::HoldWithDialogs() {
     // The dialogs shown meanwhile hold the other windows again, as any dialog of the game's.
     for (auto& [screen, window] : windows_) {
         if (!screen->modal || screen->closed || window->windowModality() == Qt::ApplicationModal) continue;

@@ -52,6 +52,18 @@ public:
     // Once it ends, the window takes the game as its own again (TakeOver).
     void Watch(Screen* panel);
     bool watching() const { return watchPanel_ != nullptr; }
+    // A network game is followed (on) or no more: as while watching, the game's clock is the
+    // host's events' and dialogs hold no other window, but the player's input reaches the
+    // screens (the input gate sends it to the host, see ui/InputLog.h), and a pop-up menu the
+    // game shows can be chosen from.
+    void Follow(bool on);
+    // A pop-up menu that this machine's player may not answer (a remote party of a hosted game
+    // opened it): shown without taking the pointer or the keys, its choice or dismissal comes
+    // from elsewhere (ClosePopup ends its wait). nullptr: every pop-up is the player's.
+    void SetPopupForOthers(std::function<bool()> others) { popupForOthers_ = std::move(others); }
+    // Ends the wait of the pop-up menu up (its choice made, or none).
+    void ClosePopup();
+    bool following() const { return following_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -63,6 +75,8 @@ private:
     void BringClockUpToDate();
     void Place(Screen& screen, ScreenWindow& window);
     void PlaceAside(ScreenWindow& panel);
+    // The game's own again: its dialogs hold the other windows, its clock goes on (TakeOver).
+    void HoldWithDialogs();
     bool RefusedWhileWatching(QObject* watched, QEvent* e);
     std::map<Screen*, ScreenWindow*> windows_;
     std::map<Screen*, class QEventLoop*> loops_;
@@ -76,4 +90,8 @@ private:
     std::string popupMenu_;
     std::function<void()> afterSync_;
     Screen* watchPanel_ = nullptr;
+    bool following_ = false;
+    std::function<bool()> popupForOthers_;
+    QEventLoop* popupLoop_ = nullptr;
+    bool OnRecordClock() const { return watchPanel_ || following_; }
 };

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "state/GlobalDecl.h"
 #include "ui/Screen.h"
@@ -718,7 +720,7 @@ void ScreenWindow::SyncMenus() {
 
 void ScreenWindow::Sync() {
     if (detached_) return;
-    QString title = S(screen_.caption);
+    QString title = S(screen_.caption + TitleNote(screen_));
     if (windowTitle() != title) {
         setWindowTitle(title);
         FitTitle();
@@ -744,24 +746,45 @@ void ScreenWindow::ForgetMenu(QMenu* m) {
     m->deleteLater();
 }
 
-void ScreenWindow::ShowWatchedPopup(const std::string& menu, int x, int y) {
+void ScreenWindow::ShowWatchedPopup(const std::string& menu, int x, int y, bool choosable) {
     HideWatchedPopup();
     QMenu* m = BuildMenu(menu, this);
+    const QPoint at = canvas_->mapToGlobal(QPoint(Scaled(x, canvas_->scale()), Scaled(y, canvas_->scale())));
+    watchedPopup_ = m;
+    if (choosable) {
+        // A network game followed: the player's own pop-up, a real one that takes the pointer and
+        // the keys, but that waits for nothing (the game's events go on meanwhile). Dismissed by
+        // the player (Escape, a click beside it), it says so as a pop-up's dismissal (`close`);
+        // an entry chosen is the entry's input.
+        QPointer<QMenu> menuGone = m;
+        auto chosen = std::make_shared<bool>(false);
+        connect(m, &QMenu::triggered, this, [chosen] { *chosen = true; });
+        connect(m, &QMenu::aboutToHide, this, [this, menuGone, chosen] {
+            // The entry's trigger comes after the menu hides: looked at once it has come.
+            QTimer::singleShot(0, this, [this, menuGone, chosen] {
+                if (*chosen || !menuGone || menuGone->property("hiddenByTheGame").toBool() || detached_) return;
+                const PlayerInput input;
+                Ui::Get().DismissPopup(screen_);
+            });
+        });
+        m->popup(at);
+        return;
+    }
     for (QAction* a : m->actions()) QObject::disconnect(a, &QAction::triggered, this, nullptr);
     // A window of its own that neither grabs the pointer and the keyboard, as a real pop-up
     // does, nor takes the focus: the replay's panel keeps them.
     m->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
     m->setAttribute(Qt::WA_ShowWithoutActivating);
     m->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m->move(canvas_->mapToGlobal(QPoint(Scaled(x, canvas_->scale()), Scaled(y, canvas_->scale()))));
+    m->move(at);
     m->show();
-    watchedPopup_ = m;
 }
 
 void ScreenWindow::HideWatchedPopup() {
     if (!watchedPopup_) return;
     QMenu* m = watchedPopup_;
     watchedPopup_ = nullptr;
+    m->setProperty("hiddenByTheGame", true);
     m->hide();
     ForgetMenu(m);
 }

@@ -86,7 +86,8 @@ public:
     QMenu* BuildMenu(const std::string& menu, QWidget* parent);
     // A pop-up menu of the screen shown while a replay is watched: drawn where the game showed
     // it, taking no input (the record chooses), until taken away.
-    void ShowWatchedPopup(const std::string& menu, int x, int y);
+    // choosable: its entries take the player's clicks (a network game followed).
+    void ShowWatchedPopup(const std::string& menu, int x, int y, bool choosable = false);
     void HideWatchedPopup();
     // Full screen with the picture centred at the largest scale that fits (any factor), or back.
     void ToggleFullScreen(double normalScale);

@@ -13,6 +13,7 @@
 #include "state/GlobalDecl.h"
 #include "ui/InputLog.h"
 #include "ui/Navigation.h"
+#include "ui/PlayerInput.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -187,6 +188,88 @@ void HostSession::ApplyRemote(Client& client, const std::string& text) {
     if (owed_ == &client) PayOk();
 }
 
+HostSession::Client* HostSession::ClientOf(long long id) {
+    for (auto& c : clients_)
+        if (c->id == id && !c->gone) return c.get();
+    return nullptr;
+}
+
+void HostSession::Pump() {
+    if (!running_) return;
+    if (ended_ || !ai::GameRunning()) {
+        Stop("the game is over");
+        return;
+    }
+    Poll(0);
+    if (!pending_.empty() && !applyQueued_ && window_ && window_->later) {
+        applyQueued_ = true;
+        window_->later([this] { ApplyPending(); });
+    }
+}
+
+// A remote input in the window, applied as the window applies its own player's: a pop-up menu
+// that waits (opened by that player's last input) takes its choice or its dismissal.
+void HostSession::ApplyPending() {
+    applyQueued_ = false;
+    // The host's player has a window of his own open (the help, a question): after it.
+    if (pending_.empty() || PlayerWindowOpen() || !running_) return;
+    const Pending p = pending_.front();
+    pending_.pop_front();
+    Client* client = ClientOf(p.client);
+    if (!client) return;  // its machine left meanwhile: it sends the input again once back
+    const PopupWait popup = window_->popup ? window_->popup() : PopupWait{};
+    const CommandLine line = ReadCommandLine(p.line);
+    if (popup.screen) {
+        if (line.Command() == "close" && line.words.size() == 1) {
+            Owe(client);  // paid by the dismissal's line, once the menu has returned
+            if (window_->closePopup) window_->closePopup();
+            return;
+        }
+        if (line.Command() != "menu") {
+            Refuse(*client, "a pop-up menu waits: choose in it or close it", false);
+            return;
+        }
+        PopupWait waiting = popup;
+        std::string fault;
+        Owe(client);
+        if (!ApplyInput(line, waiting, InputCheck::Record, fault)) {
+            if (owed_ == client) owed_ = nullptr;
+            Refuse(*client, fault.empty() ? "cannot be followed here" : fault, false);
+            return;
+        }
+        if (owed_ == client) PayOk();
+        if (window_->closePopup) window_->closePopup();
+        return;
+    }
+    PopupWait none;
+    std::string fault;
+    Owe(client);
+    if (!ApplyInput(line, none, InputCheck::Record, fault)) {
+        if (owed_ == client) owed_ = nullptr;
+        Refuse(*client, fault.empty() ? "cannot be followed here" : fault, false);
+        return;
+    }
+    if (owed_ == client) PayOk();
+}
+
+bool HostSession::RemoteToPlay() const {
+    const int p = PlayerToPlay();
+    return running_ && p >= 1 && gate_->seats().Remote(p) && !gd.ComputerPlayer[p];
+}
+
+bool HostSession::SeatConnected(int player) const {
+    if (!gate_ || !gate_->seats().Remote(player)) return false;
+    const std::string& name = gate_->seats().Of(player).name;
+    for (const auto& c : clients_)
+        if (c->peer.greeted && !c->gone && !c->peer.done && c->peer.name == name) return true;
+    return false;
+}
+
+int HostSession::AwayParty() const {
+    const int p = PlayerToPlay();
+    return RemoteToPlay() && !SeatConnected(p) ? p : 0;
+}
+
 void HostSession::Handle(Client& client, const std::string& line, bool tooLong) {
     const net::Verdict v = gate_->Check(client.peer, line, tooLong, Now(), PlayerToPlay());
     switch (v.kind) {
@@ -194,7 +277,11 @@ void HostSession::Handle(Client& client, const std::string& line, bool tooLong) 
             Welcome(client);
             break;
         case net::Verdict::Kind::Input:
-            ApplyRemote(client, v.line);
+            if (window_) {
+                pending_.push_back(Pending{client.id, v.line});
+            } else {
+                ApplyRemote(client, v.line);
+            }
             break;
         case net::Verdict::Kind::Done:
             log_(client.peer.name + " is done");
@@ -220,6 +307,7 @@ bool HostSession::Poll(int waitMs) {
             s->setReadBufferSize(static_cast<qint64>(net::kMostPendingBytes));
             c->socket = std::make_unique<LineSocket>(s, net::kLongestClientLine);
             c->since = Now();
+            c->id = nextClientId_++;
             clients_.push_back(std::move(c));
             happened = true;
         }

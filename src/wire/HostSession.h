@@ -5,6 +5,7 @@
 // While it serves, the session is the screens' host: a dialog that a remote input or the
 // computer opens is played from here too.
 #include <QTcpServer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -49,6 +50,27 @@ public:
     // handed to this machine's players.
     void SetOnPause(std::function<void(const Pause&)> onPause) { onPause_ = std::move(onPause); }
 
+    // In the window: the window keeps the game's time, plays the computer's parties at its own
+    // pace and stays the screens' host; the session is pumped by the window's timer, and a
+    // remote input is applied later, out of the pump, once no window of the host's player is
+    // open (an input may open a dialog, whose own loop must go on pumping). Before Start.
+    struct WindowHooks {
+        std::function<void(std::function<void()>)> later;  // runs work once the event under way is handled
+        std::function<PopupWait()> popup;                   // the window's pop-up menu waiting, if any
+        std::function<void()> closePopup;                  // closes it
+    };
+    void InWindow(WindowHooks hooks) { window_ = std::move(hooks); }
+    // One round in the window: new machines, their lines; the game's end ends the session.
+    void Pump();
+    // The party whose turn it is (0: none); is it played from a machine that joined? is that
+    // machine here (connected and not done)?
+    int PlayerToPlay() const;
+    bool RemoteToPlay() const;
+    bool SeatConnected(int player) const;
+    // The party to play is a remote one whose machine is away (0: none).
+    int AwayParty() const;
+    const net::Seats& seats() const { return gate_->seats(); }
+
     long long Events() const { return stream_.events(); }
     long long HandOvers() const { return stream_.handOvers(); }
     long long Refusals() const { return refusals_; }
@@ -69,7 +91,17 @@ private:
         long long since = 0;     // when it connected (ms)
         bool wantsGame = false;  // asked for the host's game
         bool gone = false;
+        long long id = 0;
     };
+    // Remote inputs passed by the gate, to apply (the window).
+    struct Pending {
+        long long client = 0;
+        std::string line;
+    };
+    std::deque<Pending> pending_;
+    bool applyQueued_ = false;
+    std::optional<WindowHooks> window_;
+    long long nextClientId_ = 1;
     // One round: new connections, the machines' lines, the computer's move. Empty when the game
     // goes on, else why it pauses.
     std::optional<Pause> Round(int waitMs);
@@ -87,8 +119,9 @@ private:
     void Refuse(Client& client, const std::string& why, bool disconnect);
     void Owe(Client* client);
     void PayOk();
-    int PlayerToPlay() const;
     long long Now() const;
+    void ApplyPending();
+    Client* ClientOf(long long id);
     // Hands a dialog that this session cannot play (this machine's players', the game's end)
     // to whoever hosted the screens before.
     void ToOuter(Screen& screen);

@@ -1,6 +1,8 @@
 #include "wire/JoinSession.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTcpSocket>
 #include <QThread>
 #include <algorithm>
@@ -50,7 +52,7 @@ private:
     std::string line_;
 };
 
-JoinSession::JoinSession(std::function<bool(std::string&)> nextInput, std::function<void(const std::string&)> log)
+JoinSession::JoinSession(std::function<InputNext(std::string&)> nextInput, std::function<void(const std::string&)> log)
     : nextInput_(std::move(nextInput)), log_(std::move(log)) {}
 
 JoinSession::~JoinSession() { input_log::SetHandOverHook(nullptr); }
@@ -65,7 +67,10 @@ JoinResult JoinSession::Run(const std::string& address, int port, const std::str
     // board drawn again from the host's text) is no hand-over of the host's.
     input_log::SetHandOverHook([this] {
         if (fed_ <= 4) return;
-        if (book_.Mine(net::StateHash(GameLine())) == net::HashBook::Match::Differ) AskForGame(book_.LastDifference());
+        const net::HashBook::Match m = book_.Mine(net::StateHash(GameLine()));
+        if (m == net::HashBook::Match::Differ) AskForGame(book_.LastDifference());
+        // The window's log says each check, here or when the host's hash comes after.
+        if (m == net::HashBook::Match::Agree && window_) log_("hand-over agreed with the host's");
     });
     while (!over_) {
         // Up to the next game's start, then a replay of it, as long as the host's events last.
@@ -79,6 +84,15 @@ JoinResult JoinSession::Run(const std::string& address, int port, const std::str
         Feed feed(*this);
         std::istream in(&feed);
         record::Replayer replay(in);
+        if (window_) {
+            replay.ShowScreens(true);
+            // The host's time passes here as it passed there, unless more of its events wait:
+            // then this machine catches up at once.
+            replay.SetPace(record::ReplayPace{nullptr, [this](long long ms) {
+                socket_->Pump(0);
+                if (queue_.empty() && !socket_->HasLine() && !leaveAsked_) Sleep(static_cast<int>(ms));
+            }});
+        }
         const record::ReplayResult r = replay.Run();
         if (r.stop == record::ReplayResult::Stop::Fault) AskForGame("the host's event was refused here: " + r.message);
         if (r.stop == record::ReplayResult::Stop::Fault || r.stop == record::ReplayResult::Stop::Ended) {
@@ -92,7 +106,7 @@ JoinResult JoinSession::Run(const std::string& address, int port, const std::str
     }
     // The player's inputs not sent are left out, up to the end of this machine's part.
     std::string rest;
-    while (!inputsOver_ && nextInput_(rest) && rest != "leave") {
+    while (!inputsOver_ && nextInput_(rest) == InputNext::Line && rest != "leave") {
     }
     input_log::SetHandOverHook(nullptr);
     result_.agreed = book_.agreed();
@@ -106,11 +120,26 @@ bool JoinSession::Connect() {
     socket_ = std::make_unique<LineSocket>(socket, net::kLongestHostLine);
     // A host that is still starting (or has not yet seen this machine's last connection close)
     // is tried again for a few seconds.
+    QElapsedTimer tried;
+    tried.start();
     for (int attempt = 0;; ++attempt) {
         socket->connectToHost(QString::fromStdString(address_), static_cast<quint16>(port_));
-        if (socket->waitForConnected(5000) || attempt >= 50) break;
+        if (window_) {
+            // The window goes on meanwhile: it waits in its own event loop.
+            QElapsedTimer waited;
+            waited.start();
+            while (socket->state() != QAbstractSocket::ConnectedState && socket->state() != QAbstractSocket::UnconnectedState &&
+                   waited.elapsed() < 5000 && !leaveAsked_)
+                Sleep(20);
+        } else {
+            socket->waitForConnected(5000);
+        }
+        // A player waits 10 s at most for a host that does not answer.
+        if (socket->state() == QAbstractSocket::ConnectedState || attempt >= 50 || leaveAsked_ ||
+            (window_ && tried.elapsed() > 10000))
+            break;
         socket->abort();
-        QThread::msleep(100);
+        Sleep(100);
     }
     if (socket->state() != QAbstractSocket::ConnectedState) {
         result_.why = "cannot reach " + address_ + ":" + std::to_string(port_) + ": " + socket->errorString().toStdString();
@@ -129,7 +158,7 @@ bool JoinSession::Rejoin() {
     // An input whose answer did not come may or may not have been taken: the host's events,
     // all sent again, say which.
     inFlight_ = false;
-    QThread::msleep(100);
+    Sleep(100);
     return Connect();
 }
 
@@ -139,13 +168,17 @@ bool JoinSession::OurTurn() const {
     return c >= 1 && c <= 16 && seats_.Plays(name_, rec::Owner(rec::Controller(c)));
 }
 
-void JoinSession::SendInput() {
+// Takes the player's next input to send (held until sent); false when there is none now.
+bool JoinSession::TakeInput() {
+    if (holding_) return true;
     std::string line;
     for (;;) {
-        if (!nextInput_(line) || line == "leave") {
+        const InputNext next = nextInput_(line);
+        if (next == InputNext::NotYet) return false;
+        if (next == InputNext::Over || line == "leave") {
             inputsOver_ = true;
             socket_->Send(net::DoneLine());
-            return;
+            return false;
         }
         const CommandLine words = ReadCommandLine(line);
         if (words.Empty()) continue;
@@ -153,11 +186,40 @@ void JoinSession::SendInput() {
             log_("not a player's input, left out: " + line);
             continue;
         }
-        break;
+        held_ = std::move(line);
+        holding_ = true;
+        return true;
     }
+}
+
+void JoinSession::SendInput() {
+    holding_ = false;
     inFlight_ = true;
     sentAtNs_ = NowNs();
-    socket_->Send(net::InputLine(line));
+    socket_->Send(net::InputLine(held_));
+}
+
+bool JoinSession::Rest(int ms) {
+    if (!window_) return socket_->Pump(ms);
+    if (!socket_->Pump(0) || socket_->HasLine()) return socket_->Open();
+    Sleep(ms);
+    return socket_->Pump(0);
+}
+
+void JoinSession::Sleep(int ms) {
+    if (!window_) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+        return;
+    }
+    // The window's events go on meanwhile: what the host sends ends the rest early.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (socket_ && socket_->Socket())
+        QObject::connect(socket_->Socket(), &QIODevice::readyRead, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loop.exec();
 }
 
 void JoinSession::AskForGame(const std::string& why) {
@@ -169,8 +231,38 @@ void JoinSession::AskForGame(const std::string& why) {
     socket_->Send(net::ResyncLine());
 }
 
+// Takes the host's lines that have arrived (false when one ends the session).
+bool JoinSession::TakeArrived() {
+    std::string message;
+    bool tooLong = false;
+    while (!over_ && socket_->Next(message, tooLong)) {
+        result_.bytes += static_cast<long long>(message.size()) + 1;
+        if (tooLong) {
+            log_("a line from the host longer than the protocol allows: left");
+            over_ = true;
+            result_.why = "the host sent a line too long";
+            return false;
+        }
+        Handle(message);
+    }
+    return true;
+}
+
+bool JoinSession::MaySendBehindWaits() {
+    // In the window the host's time comes as it passes (a wait every quarter of a second while
+    // its timers run): this machine, replaying each wait at its pace, is always a wait or two
+    // behind. Time alone is no change the player must have seen: his input goes.
+    if (!window_ || queue_.empty()) return false;
+    socket_->Pump(0);
+    if (!TakeArrived()) return false;
+    for (const std::string& l : queue_)
+        if (!l.starts_with("wait ")) return false;
+    return live_ && welcomed_ && !inFlight_ && !inputsOver_ && OurTurn();
+}
+
 bool JoinSession::NextRecordLine(std::string& line) {
     for (;;) {
+        if (MaySendBehindWaits() && TakeInput() && pace_.Take(NowNs() / 1000000)) SendInput();
         if (!queue_.empty()) {
             if (queue_.front().empty()) {
                 // A new game starts: the replay running ends here (one that has read nothing yet
@@ -186,28 +278,24 @@ bool JoinSession::NextRecordLine(std::string& line) {
             return true;
         }
         if (over_) return false;
-        std::string message;
-        bool tooLong = false;
-        if (socket_->Next(message, tooLong)) {
-            result_.bytes += static_cast<long long>(message.size()) + 1;
-            if (tooLong) {
-                log_("a line from the host longer than the protocol allows: left");
-                over_ = true;
-                result_.why = "the host sent a line too long";
-                return false;
-            }
-            Handle(message);
+        if (socket_->HasLine()) {
+            if (!TakeArrived()) return false;
             continue;
+        }
+        if (leaveAsked_) {
+            over_ = true;
+            result_.why = "this machine left the game";
+            return false;
         }
         if (live_ && welcomed_ && !inFlight_ && !inputsOver_ && OurTurn()) {
             socket_->Pump(0);
             if (socket_->HasLine()) continue;
-            if (pace_.Take(NowNs() / 1000000)) {
+            if (TakeInput() && pace_.Take(NowNs() / 1000000)) {
                 SendInput();
                 continue;
             }
         }
-        if (!socket_->Pump(20) && !socket_->HasLine()) {
+        if (!Rest(20) && !socket_->HasLine()) {
             if (welcomed_ || rejoining_) {
                 rejoining_ = true;
                 if (Rejoin()) continue;
@@ -267,8 +355,9 @@ void JoinSession::Handle(const std::string& text) {
         queue_.push_back(m.carried);
     } else if (m.kind == "hash" && w.size() == 3 && net::ReadCount(w[1], k)) {
         uint64_t hash = 0;
-        if (net::ReadHash(w[2], hash) && book_.Host(k, hash) == net::HashBook::Match::Differ)
-            AskForGame(book_.LastDifference());
+        const net::HashBook::Match match = net::ReadHash(w[2], hash) ? book_.Host(k, hash) : net::HashBook::Match::Waiting;
+        if (match == net::HashBook::Match::Differ) AskForGame(book_.LastDifference());
+        if (match == net::HashBook::Match::Agree && window_) log_("hand-over " + std::to_string(k) + " agreed with the host's");
     } else if (m.kind == "ok") {
         if (inFlight_) result_.answerMs.push_back(static_cast<double>(NowNs() - sentAtNs_) / 1e6);
         inFlight_ = false;

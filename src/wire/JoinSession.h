@@ -33,12 +33,29 @@ struct JoinResult {
     long long clockMs = 0;    // the game's time those events cover (their waits)
 };
 
+// The next input of this machine's player: a line, none yet (a person in the window has not
+// acted), or none any more (a script ended).
+enum class InputNext { Line, NotYet, Over };
+
 class JoinSession {
 public:
-    // nextInput: the next input of this machine's player, false when there is none any more;
-    // log: the session's lines for this machine's log (refusals, hash differences).
-    JoinSession(std::function<bool(std::string&)> nextInput, std::function<void(const std::string&)> log);
+    // nextInput: the next input of this machine's player; log: the session's lines for this
+    // machine's log (refusals, hash differences).
+    JoinSession(std::function<InputNext(std::string&)> nextInput, std::function<void(const std::string&)> log);
     ~JoinSession();
+
+    // In the window: the host's screens are shown as they go, the session waits for the network
+    // inside the window's event loop (the windows repaint, the player acts), and the game's waits
+    // pass in real time as far as nothing else is waiting. Before Run.
+    void InWindow() { window_ = true; }
+    // The player leaves (the window's menu): Run returns once the event being applied is done.
+    void Leave() { leaveAsked_ = true; }
+
+    // What the window shows of the session while Run lasts.
+    bool Live() const { return live_ && welcomed_ && !over_; }
+    bool OurTurn() const;
+    const net::Seats& seats() const { return seats_; }
+    const std::string& name() const { return name_; }
 
     // Connects, says hello, and follows the host's game until the host ends the session or
     // the connection is lost.
@@ -56,10 +73,15 @@ private:
     bool NextRecordLine(std::string& line);
     void Handle(const std::string& message);
     void AskForGame(const std::string& why);
-    bool OurTurn() const;
+    bool TakeInput();
+    bool MaySendBehindWaits();
+    bool TakeArrived();
     void SendInput();
+    // Waits up to ms for the host's lines (in the window, inside its event loop).
+    bool Rest(int ms);
+    void Sleep(int ms);
 
-    std::function<bool(std::string&)> nextInput_;
+    std::function<InputNext(std::string&)> nextInput_;
     std::function<void(const std::string&)> log_;
     std::unique_ptr<LineSocket> socket_;
     std::string address_, code_, name_;
@@ -80,6 +102,10 @@ private:
     bool inputsOver_ = false;        // this machine's player has no more input (`done` sent)
     bool askedForGame_ = false;
     bool over_ = false;
+    bool window_ = false;
+    bool leaveAsked_ = false;
+    std::string held_;               // the player's next input, taken and not yet sent
+    bool holding_ = false;
 };
 
 }  // namespace wire

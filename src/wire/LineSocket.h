@@ -39,6 +39,7 @@ public:
     // finished too.
     bool Drain();
     std::string Peer() const;
+    QTcpSocket* Socket() const { return socket_.get(); }
 
 private:
     struct Line {

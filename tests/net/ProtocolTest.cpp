@@ -56,7 +56,11 @@ TEST(Seats, AreWrittenAsTheyAreReadAndRefuseWhatIsMalformed) {
     EXPECT_FALSE(seats.Knows("here"));
     seats.SetComputer(2, true);  // a machine's party stays its own
     EXPECT_TRUE(seats.Remote(2));
-    for (const char* bad : {"5=Ann", "0=Ann", "x=Ann", "1Ann", "1=", "1=ElevenChars"}) {
+    // Names are counted in characters, as the set-up counts them.
+    net::Seats accented;
+    EXPECT_TRUE(accented.Read({"1=Éléonore", "2=ÉéèêëàâäôÖ"}, why)) << why;
+    EXPECT_TRUE(accented.Plays("ÉéèêëàâäôÖ", 2));
+    for (const char* bad : {"5=Ann", "0=Ann", "x=Ann", "1Ann", "1=", "1=ElevenChars", "1=ÉéèêëàâäôÖü"}) {
         net::Seats s;
         EXPECT_FALSE(s.Read({bad}, why)) << bad;
         EXPECT_FALSE(why.empty());

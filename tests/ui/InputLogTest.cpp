@@ -9,6 +9,7 @@
 
 #include "ui/InputCommand.h"
 #include "ui/InputLog.h"
+#include "ui/PlayerInput.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -205,6 +206,53 @@ TEST_F(InputLogTest, ARecordsInputIsRefusedUnlessAPlayerCouldHaveMadeIt) {
     EXPECT_TRUE(ApplyInput(ReadCommandLine("menu Board.Entry(1)"), popup, InputCheck::Record, fault)) << fault;
     EXPECT_EQ(board->chosen, 1);
     EXPECT_EQ(popup.screen, nullptr);
+}
+
+// A machine that follows another's game: the player's own inputs go to the gate first, which
+// keeps them (nothing runs, nothing is written) or lets them run here; the game's own inputs
+// (a replay, a script: no player's key or click under way) never meet it.
+TEST_F(InputLogTest, ThePlayersGateTakesHisInputsAwayButNotTheGamesOwn) {
+    std::vector<std::string> offered;
+    bool runHere = false;
+    input_log::SetPlayerGate([&](const std::string& line) {
+        offered.push_back(line);
+        return runHere;
+    });
+    {
+        const PlayerInput player;
+        Ui::Get().PressKey(*board, "Return");  // a key that clicks: one line offered, nothing else
+        board->Click("B", 1, 2, 1, 0);
+        board->Menu("Entry(0)");
+        board->Type("Nothing", "x");  // reaches no handler: not offered
+    }
+    EXPECT_EQ(offered, (Lines{"press Board.Return", "click Board.B 1 2 1 0", "menu Board.Entry(0)"}));
+    EXPECT_EQ(board->clicks, 0);
+    EXPECT_EQ(board->chosen, -1);
+    EXPECT_TRUE(lines.empty());
+    // Let through: it runs and is written as ever.
+    runHere = true;
+    {
+        const PlayerInput player;
+        board->Click("B", 1, 2, 1, 0);
+    }
+    EXPECT_EQ(board->clicks, 1);
+    EXPECT_EQ(lines, (Lines{"click Board.B 1 2 1 0"}));
+    // The game's own input (the host's events replayed) runs without asking the gate.
+    runHere = false;
+    offered.clear();
+    board->Click("B");
+    EXPECT_TRUE(offered.empty());
+    EXPECT_EQ(board->clicks, 2);
+    // With no record written the gate still sees the player's lines.
+    input_log::SetSink(nullptr);
+    {
+        const PlayerInput player;
+        board->Click("B", 3, 3, 1, 0);
+    }
+    EXPECT_EQ(offered, (Lines{"click Board.B 3 3 1 0"}));
+    EXPECT_EQ(board->clicks, 2);
+    input_log::SetPlayerGate(nullptr);
+    EXPECT_FALSE(input_log::PlayerGateSet());
 }
 
 }  // namespace
