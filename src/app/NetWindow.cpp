@@ -54,6 +54,21 @@ int PartyToPlay() {
     return rec::Owner(rec::Controller(c));
 }
 
+// How a joined game ended, in the player's words (the session's own are the log's).
+std::string EndedWords(const std::string& why, bool english) {
+    auto after = [&why](const std::string& head) { return why.substr(head.size()); };
+    if (why.starts_with("the host ended the game: "))
+        return english ? "the host ended the game" : "l'hôte a mis fin à la partie";
+    if (why == "this machine left the game") return english ? "you left the game" : "vous avez quitté la partie";
+    if (why == "the connection to the host was lost")
+        return english ? "the connection to the host was lost" : "la connexion à l'hôte est perdue";
+    if (why.starts_with("cannot reach "))
+        return english ? why : "l'hôte ne répond pas (" + after("cannot reach ") + ")";
+    if (why.starts_with("refused by the host: "))
+        return english ? why : "l'hôte a refusé : " + after("refused by the host: ");
+    return why;
+}
+
 void Log(const std::string& text) {
     std::fprintf(stderr, "net: %s\n", text.c_str());
     std::fflush(stderr);
@@ -281,7 +296,7 @@ void NetWindow::RunJoin(NetJoinAsk ask) {
     }
     const std::string text = r.joined ? (English() ? "The network game is over here: " : "La partie en réseau s'arrête ici : ")
                                       : (English() ? "The game could not be joined: " : "La partie n'a pas pu être rejointe : ");
-    Ui::Get().MessageBox(text + r.why + ".");
+    Ui::Get().MessageBox(text + EndedWords(r.why, English()) + ".");
 }
 
 bool NetWindow::JoinGate(const std::string& text) {

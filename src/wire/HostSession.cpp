@@ -174,18 +174,24 @@ void HostSession::Resend(Client& client) {
     client.socket->Send(net::LiveLine());
 }
 
-void HostSession::ApplyRemote(Client& client, const std::string& text) {
-    PopupWait popup = popup_;
+// Applies a remote input with the record's checks: its `ok` when its line is in the stream, or
+// the refusal that says why.
+bool HostSession::ApplyOwed(Client& client, const CommandLine& line, PopupWait& popup) {
     std::string fault;
     Owe(&client);
-    const bool applied = ApplyInput(ReadCommandLine(text), popup, InputCheck::Record, fault);
-    if (!popup.screen && popup_.screen) popup_.Clear();
-    if (!applied) {
+    if (!ApplyInput(line, popup, InputCheck::Record, fault)) {
         if (owed_ == &client) owed_ = nullptr;
         Refuse(client, fault.empty() ? "cannot be followed here" : fault, false);
-        return;
+        return false;
     }
     if (owed_ == &client) PayOk();
+    return true;
+}
+
+void HostSession::ApplyRemote(Client& client, const std::string& text) {
+    PopupWait popup = popup_;
+    ApplyOwed(client, ReadCommandLine(text), popup);
+    if (!popup.screen && popup_.screen) popup_.Clear();
 }
 
 HostSession::Client* HostSession::ClientOf(long long id) {
@@ -230,26 +236,11 @@ void HostSession::ApplyPending() {
             return;
         }
         PopupWait waiting = popup;
-        std::string fault;
-        Owe(client);
-        if (!ApplyInput(line, waiting, InputCheck::Record, fault)) {
-            if (owed_ == client) owed_ = nullptr;
-            Refuse(*client, fault.empty() ? "cannot be followed here" : fault, false);
-            return;
-        }
-        if (owed_ == client) PayOk();
-        if (window_->closePopup) window_->closePopup();
+        if (ApplyOwed(*client, line, waiting) && window_->closePopup) window_->closePopup();
         return;
     }
     PopupWait none;
-    std::string fault;
-    Owe(client);
-    if (!ApplyInput(line, none, InputCheck::Record, fault)) {
-        if (owed_ == client) owed_ = nullptr;
-        Refuse(*client, fault.empty() ? "cannot be followed here" : fault, false);
-        return;
-    }
-    if (owed_ == client) PayOk();
+    ApplyOwed(*client, line, none);
 }
 
 bool HostSession::RemoteToPlay() const {

@@ -111,6 +111,7 @@ private:
     bool Poll(int waitMs);
     void Handle(Client& client, const std::string& line, bool tooLong);
     void ApplyRemote(Client& client, const std::string& line);
+    bool ApplyOwed(Client& client, const CommandLine& line, PopupWait& popup);
     void Welcome(Client& client);
     void Resend(Client& client);
     void Broadcast(const std::string& message);

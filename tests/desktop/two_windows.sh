@@ -42,10 +42,14 @@ host=$!
 pids+=($host)
 within 300 grep -q "^net: hosting on port $port" "$scratch/host.err" || fail "the first window did not host"
 
-QT_QPA_PLATFORM=xcb XDG_DATA_HOME=$scratch/join-data QUELMOR_SCALE=1 \
-    QUELMOR_NET_JOIN="127.0.0.1 $port $code \"Joueur 2\"" "$game" > "$scratch/join.out" 2> "$scratch/join.err" &
-join=$!
-pids+=($join)
+# The second window joins as Joueur 2 (again, after its first went away).
+start_join() {
+    QT_QPA_PLATFORM=xcb XDG_DATA_HOME=$scratch/join-data QUELMOR_SCALE=1 \
+        QUELMOR_NET_JOIN="127.0.0.1 $port $code \"Joueur 2\"" "$game" > "$scratch/join.out" 2> "$scratch/join.err" &
+    join=$!
+    pids+=($join)
+}
+start_join
 within 300 grep -q "Joueur 2 joined from" "$scratch/host.err" || fail "the second window did not join"
 
 # Side by side: the host's board on the left, the joined one's on the right.
@@ -82,12 +86,9 @@ play_a_little() {
     local w board menu
     # A pop-up menu up (a window with no name): its first entry is clicked, as a person would.
     for menu in $({ xdotool search --all --onlyvisible --pid "$1" --name '^$' 2> /dev/null || true; }); do
-        eval "$(xdotool getwindowgeometry --shell "$menu" 2> /dev/null || true)"
-        if [[ -n ${WIDTH:-} && $WIDTH -gt 20 && $HEIGHT -gt 10 ]]; then
-            xdotool mousemove --window "$menu" 30 12 click 1 2> /dev/null || true
-            unset WIDTH HEIGHT
-            return 0
-        fi
+        xprop -id "$menu" _NET_WM_WINDOW_TYPE 2> /dev/null | grep -q 'MENU' || continue
+        xdotool mousemove --window "$menu" 30 12 click 1 2> /dev/null || true
+        return 0
     done
     w=$(front_window "$1")
     [[ -n $w ]] || return 0
@@ -164,10 +165,7 @@ grep -q "^net: player 2's party is handed to the computer" "$scratch/host.err" |
 within 300 grep -q '^net: turn: l.ordinateur joue pour Joueur 2' "$scratch/host.err" || fail "the computer did not take Joueur 2's party"
 
 # The machine comes back: its party is its own again, and it plays on.
-QT_QPA_PLATFORM=xcb XDG_DATA_HOME=$scratch/join-data QUELMOR_SCALE=1 \
-    QUELMOR_NET_JOIN="127.0.0.1 $port $code \"Joueur 2\"" "$game" > "$scratch/join.out" 2> "$scratch/join.err" &
-join=$!
-pids+=($join)
+start_join
 within 300 grep -q "player 2's party is Joueur 2's again" "$scratch/host.err" || fail "the party was not given back"
 for ((i = 0; i < 150; i++)); do
     play_a_little "$join" "$i"
