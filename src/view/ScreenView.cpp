@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -18,7 +17,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 #include "state/GlobalDecl.h"
 #include "ui/Screen.h"
@@ -751,23 +749,15 @@ void ScreenWindow::ShowWatchedPopup(const std::string& menu, int x, int y, bool 
     QMenu* m = BuildMenu(menu, this);
     const QPoint at = canvas_->mapToGlobal(QPoint(Scaled(x, canvas_->scale()), Scaled(y, canvas_->scale())));
     watchedPopup_ = m;
+    choosable_ = choosable;
     if (choosable) {
-        // A network game followed: the player's own pop-up, a real one that takes the pointer and
-        // the keys, but that waits for nothing (the game's events go on meanwhile). Dismissed by
-        // the player (Escape, a click beside it), it says so as a pop-up's dismissal (`close`);
-        // an entry chosen is the entry's input.
-        QPointer<QMenu> menuGone = m;
-        auto chosen = std::make_shared<bool>(false);
-        connect(m, &QMenu::triggered, this, [chosen] { *chosen = true; });
-        connect(m, &QMenu::aboutToHide, this, [this, menuGone, chosen] {
-            // The entry's trigger comes after the menu hides: looked at once it has come.
-            QTimer::singleShot(0, this, [this, menuGone, chosen] {
-                if (*chosen || !menuGone || menuGone->property("hiddenByTheGame").toBool() || detached_) return;
-                const PlayerInput input;
-                Ui::Get().DismissPopup(screen_);
-            });
-        });
-        m->popup(at);
+        // A network game followed: the player's own pop-up, shown without taking the pointer or
+        // the keys (the game's events go on meanwhile, and a grab may fail or be taken away):
+        // an entry clicked is the entry's input; Escape in the game's window dismisses it.
+        m->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+        m->setAttribute(Qt::WA_ShowWithoutActivating);
+        m->move(at);
+        m->show();
         return;
     }
     for (QAction* a : m->actions()) QObject::disconnect(a, &QAction::triggered, this, nullptr);
@@ -784,7 +774,6 @@ void ScreenWindow::HideWatchedPopup() {
     if (!watchedPopup_) return;
     QMenu* m = watchedPopup_;
     watchedPopup_ = nullptr;
-    m->setProperty("hiddenByTheGame", true);
     m->hide();
     ForgetMenu(m);
 }
@@ -819,6 +808,10 @@ void ScreenWindow::keyPressEvent(QKeyEvent* e) {
     if (name.isEmpty()) return;
     const PlayerInput input;  // Ctrl+S, and any window a key opens, is the player's
     if (RunGlobalKeyHook(name.toStdString(), *this)) return;
+    if (name == "Esc" && watchedPopup_ && choosable_) {
+        Ui::Get().DismissPopup(screen_);  // the player's own pop-up of a network game followed
+        return;
+    }
     RunBeforeInputHook();
     if (detached_) return;
     if (!Ui::Get().PressKey(screen_, name.toStdString())) {

@@ -116,6 +116,7 @@ private:
     std::map<std::string, QAction*> actions_;
     bool detached_ = false;
     QMenu* watchedPopup_ = nullptr;
+    bool choosable_ = false;  // the watched pop-up takes the player's clicks
     bool fixedFrame_ = false;
     QRect normalPlace_;  // the window's place before it went full screen
 };

@@ -158,10 +158,20 @@ void HostSession::Welcome(Client& client) {
     // A party handed to the computer while its machine was away is that machine's again (an
     // event like any other: every machine's game hands it back at the same point).
     for (int p = 1; p <= gd.PlayerCount && p <= 4; ++p)
-        if (gate_->seats().Plays(client.peer.name, p) && gd.ComputerPlayer[p]) {
-            record::SetComputerParty(p, 0);
-            log_("player " + std::to_string(p) + "'s party is " + client.peer.name + "'s again");
-        }
+        if (gate_->seats().Plays(client.peer.name, p) && gd.ComputerPlayer[p]) giveBack_.push_back(p);
+    GiveBack();
+}
+
+// A party handed to the computer while its machine was away goes back to it between two actions
+// on the board (not in the middle of a fight the computer is playing for it).
+void HostSession::GiveBack() {
+    if (giveBack_.empty() || record::BoardHead().empty()) return;
+    for (const int p : giveBack_) {
+        if (!gd.ComputerPlayer[p]) continue;
+        record::SetComputerParty(p, 0);
+        log_("player " + std::to_string(p) + "'s party is " + gate_->seats().Of(p).name + "'s again");
+    }
+    giveBack_.clear();
 }
 
 void HostSession::Resend(Client& client) {
@@ -207,6 +217,7 @@ void HostSession::Pump() {
         return;
     }
     Poll(0);
+    GiveBack();
     if (!pending_.empty() && !applyQueued_ && window_ && window_->later) {
         applyQueued_ = true;
         window_->later([this] { ApplyPending(); });
@@ -347,6 +358,7 @@ std::optional<Pause> HostSession::Round(int waitMs) {
     if (!running_) return Pause{Pause::Why::GameOver, "the session was stopped"};
     if (ended_ || !ai::GameRunning()) return Pause{Pause::Why::GameOver, "the game is over"};
     const int player = PlayerToPlay();
+    GiveBack();
     if (ai::ComputerToAct()) {
         Poll(0);
         ai::Decision d = ai::Decide(popup_.screen, popup_.menu);

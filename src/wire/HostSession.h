@@ -113,6 +113,8 @@ private:
     void ApplyRemote(Client& client, const std::string& line);
     bool ApplyOwed(Client& client, const CommandLine& line, PopupWait& popup);
     void Welcome(Client& client);
+    void GiveBack();
+    std::vector<int> giveBack_;  // parties to give back to their machines, come back
     void Resend(Client& client);
     void Broadcast(const std::string& message);
     void FromRecord(const std::string& text);

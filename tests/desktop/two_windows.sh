@@ -98,7 +98,7 @@ play_a_little() {
     local w board menu
     # A pop-up menu up (a window with no name): its first entry is clicked, as a person would.
     for menu in $({ xdotool search --all --onlyvisible --pid "$1" --name '^$' 2> /dev/null || true; }); do
-        xprop -id "$menu" _NET_WM_WINDOW_TYPE 2> /dev/null | grep -q 'MENU' || continue
+        xprop -id "$menu" _NET_WM_WINDOW_TYPE 2> /dev/null | grep -qE 'MENU|TOOLTIP' || continue
         xdotool mousemove --window "$menu" 30 12 click 1 2> /dev/null || true
         return 0
     done
