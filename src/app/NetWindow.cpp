@@ -1,8 +1,6 @@
 #include "app/NetWindow.h"
 
-#include <QApplication>
 #include <QRandomGenerator>
-#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -45,13 +43,6 @@ std::string PartyName(int player) {
             if (!name.empty()) return name;
         }
     return (English() ? "Player " : "Joueur ") + std::to_string(player);
-}
-
-int PartyToPlay() {
-    if (!Board() || Ui::Get().Find("frmFini")) return 0;
-    const int c = gd.CurrentCharacter;
-    if (c < 1 || c > 16) return 0;
-    return rec::Owner(rec::Controller(c));
 }
 
 // How a joined game ended, in the player's words (the session's own are the log's).
@@ -132,7 +123,7 @@ void NetWindow::Say(const std::string& french, const std::string& english) {
 }
 
 std::string NetWindow::WhoPlays(bool forTitle) const {
-    const int p = PartyToPlay();
+    const int p = net::PartyToPlay();
     if (p < 1) return "";
     const std::string name = PartyName(p);
     net::Where where = net::Where::HereOnHost;
@@ -228,10 +219,9 @@ void NetWindow::HostTick() {
         return;
     }
     SayWhoPlays();
-    static int away = 0;
-    const int nowAway = hosted_->AwayParty();
-    if (nowAway != away) {
-        away = nowAway;
+    const int away = hosted_->AwayParty();
+    if (away != awayParty_) {
+        awayParty_ = away;
         saidFor_ = -1;  // said again: the machine left or came back
     }
 }

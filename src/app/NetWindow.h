@@ -50,5 +50,6 @@ private:
     wire::JoinSession* joined_ = nullptr;
     std::deque<std::string> inputs_;  // the joined player's inputs for the host
     int saidFor_ = -1;                // the character whose turn the plate last announced
+    int awayParty_ = 0;               // the remote party to play whose machine is away, as last said
     long long lastRefusalSaid_ = -1000000;
 };

@@ -1,8 +1,20 @@
 #include "net/Turns.h"
 
+#include "state/CharacterRecord.h"
+#include "state/GlobalDecl.h"
 #include "ui/CommandLine.h"
+#include "ui/Navigation.h"
+#include "ui/Ui.h"
 
 namespace net {
+
+int PartyToPlay() {
+    if (!Board() || Ui::Get().Find("frmFini")) return 0;
+    const int c = gd.CurrentCharacter;
+    if (c < 1 || c > 16) return 0;
+    // A character under another's spell is played by that one's player.
+    return rec::Owner(rec::Controller(c));
+}
 
 std::string WhoPlays(Where where, const std::string& party, const std::string& machine, bool english, bool forTitle) {
     std::string said;

@@ -8,6 +8,10 @@
 
 namespace net {
 
+// The party whose turn it is: the owner of the character to play, or of the one whose spell
+// holds it (0 when no game is on the board, or it is over).
+int PartyToPlay();
+
 enum class Where {
     HereOnHost,    // on the host, by its players (seen from the host)
     OnHost,        // on the host, by its players (seen from a joined machine)

@@ -7,6 +7,7 @@
 
 #include "ai/Computer.h"
 #include "net/Protocol.h"
+#include "net/Turns.h"
 #include "record/Recorder.h"
 #include "save/SaveCommands.h"
 #include "state/CharacterRecord.h"
@@ -124,13 +125,7 @@ void HostSession::Broadcast(const std::string& message) {
         if (c->peer.greeted && !c->gone) c->socket->Send(message);
 }
 
-int HostSession::PlayerToPlay() const {
-    if (!Board() || Ui::Get().Find("frmFini")) return 0;
-    const int c = gd.CurrentCharacter;
-    if (c < 1 || c > 16) return 0;
-    // A character under another's spell is played by that one's player.
-    return rec::Owner(rec::Controller(c));
-}
+int HostSession::PlayerToPlay() const { return net::PartyToPlay(); }
 
 void HostSession::Owe(Client* client) { owed_ = client; }
 

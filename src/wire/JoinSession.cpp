@@ -9,6 +9,7 @@
 #include <istream>
 
 #include "net/Protocol.h"
+#include "net/Turns.h"
 #include "record/Replayer.h"
 #include "save/SaveCommands.h"
 #include "state/CharacterRecord.h"
@@ -163,9 +164,8 @@ bool JoinSession::Rejoin() {
 }
 
 bool JoinSession::OurTurn() const {
-    if (!Board() || Ui::Get().Find("frmFini")) return false;
-    const int c = gd.CurrentCharacter;
-    return c >= 1 && c <= 16 && seats_.Plays(name_, rec::Owner(rec::Controller(c)));
+    const int party = net::PartyToPlay();
+    return party >= 1 && seats_.Plays(name_, party);
 }
 
 // Takes the player's next input to send (held until sent); false when there is none now.
