@@ -260,7 +260,11 @@ void NetWindow::RunJoin(NetJoinAsk ask) {
             inputs_.pop_front();
             return wire::InputNext::Line;
         },
-        Log);
+        [this](const std::string& text) {
+            Log(text);
+            // The host refused the player's last input: a pop-up he chose in takes his choice again.
+            if (text.starts_with("refused: ")) host_.TakeWatchedChoiceAgain();
+        });
     session.InWindow();
     joined_ = &session;
     saidFor_ = -1;

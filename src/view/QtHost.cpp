@@ -264,6 +264,10 @@ void QtHost::ClosePopup() {
     else if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
 }
 
+void QtHost::TakeWatchedChoiceAgain() {
+    for (auto& [screen, window] : windows_) window->TakeWatchedChoiceAgain();
+}
+
 void QtHost::PopupShown(Screen& screen, const std::string& menu, int x, int y) {
     if (ScreenWindow* window = WindowOf(screen)) window->ShowWatchedPopup(menu, x, y, following_);
 }

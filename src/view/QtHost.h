@@ -63,6 +63,8 @@ public:
     void SetPopupForOthers(std::function<bool()> others) { popupForOthers_ = std::move(others); }
     // Ends the wait of the pop-up menu up (its choice made, or none).
     void ClosePopup();
+    // A followed game's pop-up chosen in, the choice refused by the host: it may be chosen again.
+    void TakeWatchedChoiceAgain();
     bool following() const { return following_; }
 
 protected:

@@ -756,18 +756,24 @@ void ScreenWindow::ShowWatchedPopup(const std::string& menu, int x, int y, bool 
         // an entry clicked is the entry's input; Escape in the game's window dismisses it.
         m->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
         m->setAttribute(Qt::WA_ShowWithoutActivating);
+        for (QAction* a : m->actions()) connect(a, &QAction::triggered, m, [m] { m->setEnabled(false); });
         m->move(at);
         m->show();
         return;
     }
     for (QAction* a : m->actions()) QObject::disconnect(a, &QAction::triggered, this, nullptr);
     // A window of its own that neither grabs the pointer and the keyboard, as a real pop-up
-    // does, nor takes the focus: the replay's panel keeps them.
-    m->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+    // does, nor takes the focus: the replay's panel keeps them. A click on it goes through to
+    // whatever lies beneath, as if it were not there.
+    m->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
     m->setAttribute(Qt::WA_ShowWithoutActivating);
     m->setAttribute(Qt::WA_TransparentForMouseEvents);
     m->move(at);
     m->show();
+}
+
+void ScreenWindow::TakeWatchedChoiceAgain() {
+    if (watchedPopup_ && choosable_) watchedPopup_->setEnabled(true);
 }
 
 void ScreenWindow::HideWatchedPopup() {

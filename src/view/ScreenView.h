@@ -89,6 +89,9 @@ public:
     // choosable: its entries take the player's clicks (a network game followed).
     void ShowWatchedPopup(const std::string& menu, int x, int y, bool choosable = false);
     void HideWatchedPopup();
+    // A choosable watched pop-up takes one choice, then waits for it to come back from the game
+    // (a second click would be a second choice); refused, it takes one again.
+    void TakeWatchedChoiceAgain();
     // Full screen with the picture centred at the largest scale that fits (any factor), or back.
     void ToggleFullScreen(double normalScale);
     // The window keeps the size of its contents: a window manager offers no resizing, and so

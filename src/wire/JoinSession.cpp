@@ -58,6 +58,10 @@ JoinSession::JoinSession(std::function<InputNext(std::string&)> nextInput, std::
 
 JoinSession::~JoinSession() { input_log::SetHandOverHook(nullptr); }
 
+namespace {
+constexpr long long kCatchUpTurnNs = 40'000'000;  // 40 ms
+}  // namespace
+
 JoinResult JoinSession::Run(const std::string& address, int port, const std::string& code, const std::string& name) {
     name_ = name;
     address_ = address;
@@ -85,13 +89,18 @@ JoinResult JoinSession::Run(const std::string& address, int port, const std::str
         Feed feed(*this);
         std::istream in(&feed);
         record::Replayer replay(in);
+        long long turnAt = NowNs();
         if (window_) {
             replay.ShowScreens(true);
             // The host's time passes here as it passed there, unless more of its events wait:
-            // then this machine catches up at once.
-            replay.SetPace(record::ReplayPace{nullptr, [this](long long ms) {
+            // then this machine catches up at once, the window still getting a turn every few
+            // hundredths of a second (it draws, shows a menu the game opened, takes keys).
+            replay.SetPace(record::ReplayPace{nullptr, [this, &turnAt](long long ms) {
                 socket_->Pump(0);
                 if (queue_.empty() && !socket_->HasLine() && !leaveAsked_) Sleep(static_cast<int>(ms));
+                else if (NowNs() - turnAt > kCatchUpTurnNs) Sleep(0);
+                else return;
+                turnAt = NowNs();
             }});
         }
         const record::ReplayResult r = replay.Run();

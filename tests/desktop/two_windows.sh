@@ -17,15 +17,24 @@ for tool in Xvfb openbox xdotool xprop; do
     command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 source "$(dirname "$0")/xsession.sh"
+# With NETDEBUG, each window of both processes: its name, type, state and place.
+dump_windows() {
+    local side pid w
+    for side in host join; do
+        pid=${!side:-0}
+        for w in $(xdotool search --all --pid "$pid" --name '.*' 2> /dev/null); do
+            echo "$side $w [$(xdotool getwindowname "$w")] $(xprop -id "$w" _NET_WM_WINDOW_TYPE | cut -d= -f2)" \
+                "$(xwininfo -id "$w" | grep -E 'Map State|Absolute|Width|Height|Override' | tr -s ' \n' ' ')"
+        done
+    done > "$out/windows.txt" 2>&1
+}
 fail() {
     echo "FAIL: $*" >&2
     if [[ -n $out ]]; then
         mkdir -p "$out" && cp "$scratch"/*.err "$out"/ 2> /dev/null
         if [[ -n ${NETDEBUG:-} ]]; then
             for p in ${host:-} ${join:-}; do gdb -p "$p" -batch -ex "bt 40" > "$out/gdb-$p.txt" 2>&1 || true; done
-            for w in $(xdotool search --all --pid "${join:-0}" --name '.*' 2> /dev/null); do
-                echo "$w [$(xdotool getwindowname "$w")] $(xprop -id "$w" _NET_WM_WINDOW_TYPE | cut -d= -f2) $(xwininfo -id "$w" | grep 'Map State')"
-            done > "$out/join-windows.txt" 2>&1
+            dump_windows
         fi
     fi
     for side in host join; do
@@ -40,6 +49,7 @@ stalled_on_popup() {
     (($(grep -c 'refused: a pop-up menu waits' "$scratch/join.err" || true) >= 10)) || return 0
     echo "SKIPPED: the joined player's keys met a pop-up menu he was not shown (open: the forge's timer pop-up)" >&2
     [[ -n $out ]] && mkdir -p "$out" && cp "$scratch"/*.err "$out"/ 2> /dev/null
+    [[ -n $out && -n ${NETDEBUG:-} ]] && dump_windows
     exit 77
 }
 shoot() { [[ -z $out ]] && return 0; mkdir -p "$out"; import -silent -window root "$out/$1.png"; echo "$out/$1.png"; }
@@ -96,12 +106,23 @@ front_window() {
 # Keys go to the window with the keyboard (a pop-up menu up holds it), as a person's would.
 play_a_little() {
     local w board menu
-    # A pop-up menu up (a window with no name): its first entry is clicked, as a person would.
-    for menu in $({ xdotool search --all --onlyvisible --pid "$1" --name '^$' 2> /dev/null || true; }); do
+    # A pop-up menu up (the largest window of a menu's or a tip's kind, whatever its name: an
+    # entry's tip is one too): its first entry or its last (a shop's "Quitter": the first may be
+    # a recipe he cannot afford, shown again) is clicked, as a person would.
+    local height best="" best_height=0
+    for menu in $({ xdotool search --all --onlyvisible --pid "$1" --name '.*' 2> /dev/null || true; }); do
         xprop -id "$menu" _NET_WM_WINDOW_TYPE 2> /dev/null | grep -qE 'MENU|TOOLTIP' || continue
-        xdotool mousemove --window "$menu" 30 12 click 1 2> /dev/null || true
-        return 0
+        height=$(xwininfo -id "$menu" 2> /dev/null | sed -n 's/^ *Height: //p')
+        if ((${height:-0} > best_height)); then best=$menu best_height=$height; fi
     done
+    if [[ -n $best ]]; then
+        if (($2 % 2)); then
+            xdotool mousemove --window "$best" 30 $((best_height - 10)) click 1 2> /dev/null || true
+        else
+            xdotool mousemove --window "$best" 30 12 click 1 2> /dev/null || true
+        fi
+        return 0
+    fi
     w=$(front_window "$1")
     [[ -n $w ]] || return 0
     board=$({ xdotool search --all --onlyvisible --pid "$1" --name 'réseau' 2> /dev/null || true; } | head -1)
@@ -155,9 +176,13 @@ sleep 0.3
 shoot joined-help
 [[ -z $(xdotool search --all --onlyvisible --pid "$host" --name '^Aide de Quelmor$' 2> /dev/null || true) ]] || fail "the help opened on the host"
 help=$({ xdotool search --all --onlyvisible --pid "$join" --name '^Aide de Quelmor$' 2> /dev/null || true; } | head -1)
-xdotool windowactivate --sync "$help" 2> /dev/null || true
-xdotool key Escape 2> /dev/null || true
-within 100 sh -c "! xdotool search --all --onlyvisible --pid $join --name '^Aide de Quelmor\$'" || fail "Escape did not close the help"
+# A shop the game opens meanwhile may come in front of it and take the key: again.
+for attempt in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$help" 2> /dev/null || true
+    xdotool key Escape 2> /dev/null || true
+    within 30 sh -c "! xdotool search --all --onlyvisible --pid $join --name '^Aide de Quelmor\$'" && break
+done
+xdotool search --all --onlyvisible --pid "$join" --name '^Aide de Quelmor$' > /dev/null && fail "Escape did not close the help"
 
 # The joined machine goes away in the middle of the game.
 kill -9 "$join"
