@@ -262,8 +262,11 @@ void NetWindow::RunJoin(NetJoinAsk ask) {
         },
         [this](const std::string& text) {
             Log(text);
-            // The host refused the player's last input: a pop-up he chose in takes his choice again.
-            if (text.starts_with("refused: ")) host_.TakeWatchedChoiceAgain();
+            // The host refused the player's choice in a pop-up still up: it takes one again
+            // (not for a key refused while that pop-up waited, nor for a menu already gone).
+            if (text.starts_with("refused: ") && !text.starts_with("refused: a pop-up menu waits") &&
+                !text.starts_with("refused: the pop-up menu is gone"))
+                host_.TakeWatchedChoiceAgain();
         });
     session.InWindow();
     joined_ = &session;

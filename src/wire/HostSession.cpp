@@ -245,8 +245,24 @@ void HostSession::ApplyPending() {
         if (ApplyOwed(*client, line, waiting) && window_->closePopup) window_->closePopup();
         return;
     }
+    if (PopupEntryWithoutPopup(line)) {
+        // Chosen in a pop-up menu that the game has since closed (a second click on its
+        // machine before the first came back): the menu is gone here.
+        Refuse(*client, "the pop-up menu is gone", false);
+        return;
+    }
     PopupWait none;
     ApplyOwed(*client, line, none);
+}
+
+// A `menu` line naming an entry of a pop-up menu (not of a menu bar).
+bool HostSession::PopupEntryWithoutPopup(const CommandLine& line) {
+    if (line.Command() != "menu" || line.words.size() != 2) return false;
+    const ControlPath path = SplitControlPath(line.words[1]);
+    Screen* screen = path.screen.empty() ? nullptr : Ui::Get().Find(path.screen);
+    const Control* entry = screen ? screen->Find(path.key) : nullptr;
+    const Control* parent = entry && !entry->parent.empty() ? screen->Find(entry->parent) : nullptr;
+    return parent && parent->popupMenu;
 }
 
 bool HostSession::RemoteToPlay() const {

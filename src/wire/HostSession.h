@@ -124,6 +124,7 @@ private:
     void PayOk();
     long long Now() const;
     void ApplyPending();
+    static bool PopupEntryWithoutPopup(const CommandLine& line);
     Client* ClientOf(long long id);
     // Hands a dialog that this session cannot play (this machine's players', the game's end)
     // to whoever hosted the screens before.
