@@ -10,10 +10,8 @@
 set -euo pipefail
 
 helper=$1 times=${2:-100}
-for tool in Xvfb openbox xprop xwininfo; do
-    command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
-done
 source "$(dirname "$0")/xsession.sh"
+need_tools Xvfb openbox xprop xwininfo
 fail() { echo "FAIL: $*" >&2; sed 's/^/helper: /' "$scratch/err" >&2 || true; exit 1; }
 
 start_desktop 1024x768

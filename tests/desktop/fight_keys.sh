@@ -10,11 +10,8 @@ set -euo pipefail
 
 helper=$1
 fail() { echo "FAIL: $*" >&2; [[ -f ${scratch:-}/out ]] && sed 's/^/helper: /' "$scratch/out" "$scratch/err" >&2; exit 1; }
-for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" > /dev/null || fail "no $tool (scripts/setup.sh installs it)"
-done
-
 source "$(dirname "$0")/xsession.sh"
+need_tools Xvfb openbox xdotool xprop
 
 start_desktop 1024x768
 

@@ -2,10 +2,8 @@
 # desktop_size=WIDTHxHEIGHT are set: the tools checked, a virtual X server with openbox, the
 # scratch data folder the game keeps its saves and records in, and helpers to run the game,
 # find its windows and take pictures of the screen.
-for tool in Xvfb openbox xdotool xprop import; do
-    command -v "$tool" > /dev/null || { echo "FAIL: no $tool" >&2; exit 1; }
-done
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+need_tools Xvfb openbox xdotool xprop import
 fail() { echo "FAIL: $*" >&2; [[ -f $scratch/err ]] && tail -30 "$scratch/err" | sed 's/^/game: /' >&2; exit 1; }
 mkdir -p "$out"
 start_desktop "$desktop_size"

@@ -10,10 +10,8 @@
 set -euo pipefail
 
 game=$1 driver=$2
-for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
-done
 source "$(dirname "$0")/xsession.sh"
+need_tools Xvfb openbox xdotool xprop
 fail() { echo "FAIL: $*" >&2; [[ -f $scratch/err ]] && grep -v '^$' "$scratch/err" | tail -40 | sed 's/^/game: /' >&2; exit 1; }
 
 start_desktop 1280x1024

@@ -13,10 +13,8 @@
 set -euo pipefail
 
 game=$1 out=${2:-}
-for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
-done
 source "$(dirname "$0")/xsession.sh"
+need_tools Xvfb openbox xdotool xprop
 # With NETDEBUG, each window of both processes: its name, type, state and place.
 dump_windows() {
     local side pid w

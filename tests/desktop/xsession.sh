@@ -8,6 +8,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Stops the script when one of the tools named is missing (the set-up installs them all).
+need_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" > /dev/null || { echo "FAIL: no $tool (scripts/setup.sh installs it)" >&2; exit 1; }
+    done
+}
+
 # Waits up to $1 tenths of a second for the command that follows to succeed.
 within() {
     local n=$1; shift
